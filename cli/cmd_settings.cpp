@@ -1,0 +1,23 @@
+#include "cli/commands.h"
+
+#include "app/settings_file.h"
+#include "platform/console_messages.h"
+
+namespace mokpe::cli {
+
+int runSettings(const QStringList &arguments)
+{
+    QStringList args = arguments;
+    QString dir;
+    if (!takeDirOption(args, dir) || !args.isEmpty())
+        return usageError();
+    AppState state;
+    state.programFolder = dir;
+    platform::ConsoleMessageService messages;
+    app::Fm1_IniFileRead(state, messages);
+    for (int i = 0; i < SettingsRecord::kLineCount; ++i)
+        printLine(QStringLiteral("%1: %2").arg(i).arg(state.settings.lines[static_cast<size_t>(i)]));
+    return 0;
+}
+
+} // namespace mokpe::cli

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The subcommands of the headless command. Each takes the arguments after its
+// name and returns the exit status: 0 done, 1 usage error, 2 refused by the system.
+namespace mokpe::cli {
+
+int runRead(const QStringList &args);
+int runSettings(const QStringList &args);
+int runAccounts(const QStringList &args);
+int runUsers(const QStringList &args);
+
+const char *usageText();
+// Prints the usage text on standard error and returns 1.
+int usageError();
+// Writes text + newline to standard output (UTF-8).
+void printLine(const QString &text);
+
+// "--dir DIR" (default: the folder of the executable). Other options are left
+// in `rest`; returns false when "--dir" has no value.
+bool takeDirOption(QStringList &args, QString &dir);
+
+} // namespace mokpe::cli

@@ -1,0 +1,91 @@
+#include "cli/commands.h"
+
+#include "common/app_state.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace mokpe::cli {
+
+namespace {
+
+const char *const kUsageText =
+    "usage: mokpe COMMAND [OPTIONS]\n"
+    "\n"
+    "  read FILE                        read a card history file and recognise its kind\n"
+    "  settings [--dir DIR]             read (or create) inifile.ini and print its 15 values\n"
+    "  accounts [--dir DIR]             check and read kamoku_code.csv, print the code system\n"
+    "  accounts --load w|kai [--dir DIR]  load a default account set and save it\n"
+    "  users [--dir DIR]                read person.csv and print the user list\n"
+    "  --help                           this text\n"
+    "  --version                        the version\n"
+    "\n"
+    "DIR is the program folder (default: the folder of this program).\n"
+    "Messages go to standard error. Exit status: 0 done, 1 usage, 2 refused.\n";
+
+} // namespace
+
+const char *usageText()
+{
+    return kUsageText;
+}
+
+int usageError()
+{
+    std::fputs(kUsageText, stderr);
+    return 1;
+}
+
+void printLine(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+}
+
+bool takeDirOption(QStringList &args, QString &dir)
+{
+    dir = QCoreApplication::applicationDirPath();
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--dir")) {
+            if (i + 1 >= args.size())
+                return false;
+            dir = args.at(i + 1);
+            args.remove(i, 2);
+            return true;
+        }
+    }
+    return true;
+}
+
+} // namespace mokpe::cli
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    using namespace mokpe::cli;
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty())
+        return usageError();
+    const QString command = args.takeFirst();
+    int status = 1;
+    if (command == QLatin1String("--help") && args.isEmpty()) {
+        std::fputs(kUsageText, stdout);
+        status = 0;
+    } else if (command == QLatin1String("--version") && args.isEmpty()) {
+        printLine(mokpe::kVersionText);
+        status = 0;
+    } else if (command == QLatin1String("read")) {
+        status = runRead(args);
+    } else if (command == QLatin1String("settings")) {
+        status = runSettings(args);
+    } else if (command == QLatin1String("accounts")) {
+        status = runAccounts(args);
+    } else if (command == QLatin1String("users")) {
+        status = runUsers(args);
+    } else {
+        status = usageError();
+    }
+    std::fflush(stdout);
+    return status;
+}

@@ -1,0 +1,122 @@
+#include "app/settings_file.h"
+
+#include "common/colour_value.h"
+#include "common/text_file.h"
+
+#include <QFileInfo>
+
+namespace mokpe::app {
+
+namespace {
+
+void refreshAccounts(SettingsRecord &s)
+{
+    s.unsettledAccount = {s.lines[9], s.lines[10], s.lines[11]};
+    s.emoneyAccount = {s.lines[12], s.lines[13], s.lines[14]};
+    s.emoneyNameCopy = s.lines[14];
+}
+
+void setDefaultValues(SettingsRecord &s)
+{
+    s.formatChoice = QStringLiteral("0");
+    s.screenColour = common::kStandardFaceColourText;
+    s.buttonColour = common::kStandardFaceColourText;
+    s.lines[5] = s.screenColour;
+    s.lines[6] = s.buttonColour;
+    s.lines[9] = QStringLiteral("000");
+    s.lines[10] = QStringLiteral("0000");
+    s.lines[11] = QStringLiteral("電子未決");
+    s.lines[12] = QStringLiteral("000");
+    s.lines[13] = QStringLiteral("0000");
+    s.lines[14] = QStringLiteral("電子マネー");
+}
+
+} // namespace
+
+QStringList settingsFileLines(const SettingsRecord &settings)
+{
+    QStringList lines;
+    for (int i = 0; i < SettingsRecord::kLineCount; ++i)
+        lines.append(settings.lines[static_cast<size_t>(i)]);
+    return lines;
+}
+
+void Fm1_IniFileRead(AppState &state, platform::MessageService &messages)
+{
+    SettingsRecord &s = state.settings;
+    const QString path = state.programFile(kSettingsFileName);
+    s.filePath = path;
+
+    if (QFileInfo::exists(path)) {
+        const common::TextReadResult read = common::readTextFile(path);
+        if (read.ok) {
+            const auto count = std::min<qsizetype>(read.lines.size(), SettingsRecord::kSlotCount);
+            for (qsizetype i = 0; i < count; ++i)
+                s.lines[static_cast<size_t>(i)] = read.lines.at(i);
+            s.formatChoice = s.lines[0];
+            if (s.lines[5].isEmpty())
+                s.lines[5] = common::kStandardFaceColourText;
+            if (s.lines[6].isEmpty())
+                s.lines[6] = common::kStandardFaceColourText;
+            s.screenColour = s.lines[5];
+            s.buttonColour = s.lines[6];
+            refreshAccounts(s);
+            Fm1_IniFileSave(state, path, messages);
+        } else {
+            // An unreadable file is not overwritten: the user's values may still be in it.
+            messages.inform(read.error + QStringLiteral("\r\n") +
+                            QStringLiteral("設定ファイル(inifile.ini)を読み込めないため，標準の設定で続けます．"));
+            setDefaultValues(s);
+        }
+    } else {
+        setDefaultValues(s);
+        messages.inform(kFirstStartMessage);
+        Fm1_IniFileInit(state, messages);
+    }
+
+    // In memory only: the file gets them at its next save.
+    if (s.lines[7].isEmpty())
+        s.lines[7] = QStringLiteral("1");
+    if (s.lines[8].isEmpty())
+        s.lines[8] = QStringLiteral("0");
+    refreshAccounts(s);
+}
+
+bool Fm1_IniFileSave(AppState &state, const QString &path, platform::MessageService &messages)
+{
+    SettingsRecord &s = state.settings;
+    s.lines[0] = s.formatChoice;
+    s.lines[5] = s.screenColour;
+    s.lines[6] = s.buttonColour;
+    s.lines[9] = s.unsettledAccount.code3;
+    s.lines[10] = s.unsettledAccount.code4;
+    s.lines[11] = s.unsettledAccount.name;
+    s.lines[12] = s.emoneyAccount.code3;
+    s.lines[13] = s.emoneyAccount.code4;
+    s.lines[14] = s.emoneyAccount.name;
+    const QString error = common::writeCp932Lines(path, settingsFileLines(s));
+    if (!error.isEmpty()) {
+        messages.inform(QStringLiteral("設定ファイル(inifile.ini)を保存できませんでした．\r\n") + error);
+        return false;
+    }
+    return true;
+}
+
+void Fm1_IniFileInit(AppState &state, platform::MessageService &messages)
+{
+    SettingsRecord &s = state.settings;
+    s.lines[0] = QStringLiteral("0");
+    for (int i = 1; i <= 4; ++i)
+        s.lines[static_cast<size_t>(i)].clear();
+    s.lines[5] = s.screenColour;
+    s.lines[6] = s.buttonColour;
+    s.lines[7] = QStringLiteral("1");
+    s.lines[8] = QStringLiteral("0");
+    const QString path = state.programFile(kSettingsFileName);
+    const QString error = common::writeCp932Lines(path, settingsFileLines(s));
+    if (!error.isEmpty())
+        messages.inform(QStringLiteral("設定ファイル(inifile.ini)を作成できませんでした．\r\n") + error);
+    state.codeSystemState = -1;
+}
+
+} // namespace mokpe::app

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "common/app_state.h"
+#include "platform/messages.h"
+
+// "inifile.ini": 15 positional lines, one value each, read at start-up into the
+// settings record and written back whole by every writer.
+namespace mokpe::app {
+
+inline const QString kSettingsFileName = QStringLiteral("inifile.ini");
+inline const QString kFirstStartMessage =
+    QStringLiteral("ショートカットを作成する場合は，メンテナンスボタンより作成出来ます．");
+
+// Reads the settings file into the record, creating it with defaults when it is
+// missing (with the first-start message), and rewrites it in normalised form.
+void Fm1_IniFileRead(AppState &state, platform::MessageService &messages);
+
+// Writes lines 0 to 14 from the record to `path`. A failed write leaves the old
+// file whole and is reported; returns whether the file was written.
+bool Fm1_IniFileSave(AppState &state, const QString &path, platform::MessageService &messages);
+
+// Writes a default file and marks the code system as not chosen.
+void Fm1_IniFileInit(AppState &state, platform::MessageService &messages);
+
+// The settings lines as the file would hold them (lines 0 to 14), for writers
+// that keep the other lines as they stand.
+QStringList settingsFileLines(const SettingsRecord &settings);
+
+} // namespace mokpe::app

@@ -1,0 +1,158 @@
+#include "common/cp932.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace mokpe::common {
+
+namespace {
+
+// Windows maps five single bytes that glibc's table leaves out; they round-trip
+// there, so they round-trip here too.
+char16_t windowsOnlySingleByte(unsigned char byte)
+{
+    switch (byte) {
+    case 0x80: return 0x0080;
+    case 0xA0: return 0xF8F0;
+    case 0xFD: return 0xF8F1;
+    case 0xFE: return 0xF8F2;
+    case 0xFF: return 0xF8F3;
+    default: return 0;
+    }
+}
+
+unsigned char windowsOnlyCharacter(char16_t c)
+{
+    switch (c) {
+    case 0x0080: return 0x80;
+    case 0xF8F0: return 0xA0;
+    case 0xF8F1: return 0xFD;
+    case 0xF8F2: return 0xFE;
+    case 0xF8F3: return 0xFF;
+    default: return 0;
+    }
+}
+
+class Iconv {
+public:
+    Iconv(const char *to, const char *from) : cd_(iconv_open(to, from)) {}
+    ~Iconv()
+    {
+        if (valid())
+            iconv_close(cd_);
+    }
+    Iconv(const Iconv &) = delete;
+    Iconv &operator=(const Iconv &) = delete;
+    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t get() const { return cd_; }
+
+private:
+    iconv_t cd_;
+};
+
+bool isLeadByte(unsigned char b)
+{
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+} // namespace
+
+Cp932Decoded decodeCp932(const QByteArray &bytes)
+{
+    Cp932Decoded result;
+    Iconv cd("UTF-16LE", "CP932");
+    if (!cd.valid()) {
+        result.ok = false;
+        result.errorOffset = 0;
+        return result;
+    }
+    QString out;
+    out.reserve(bytes.size());
+    const char *in = bytes.constData();
+    size_t inLeft = static_cast<size_t>(bytes.size());
+    QByteArray buffer(static_cast<qsizetype>(inLeft * 2 + 16), Qt::Uninitialized);
+    while (inLeft > 0) {
+        char *outPtr = buffer.data();
+        size_t outLeft = static_cast<size_t>(buffer.size());
+        char *inPtr = const_cast<char *>(in);
+        const size_t rc = iconv(cd.get(), &inPtr, &inLeft, &outPtr, &outLeft);
+        const int err = errno;
+        const qsizetype produced = buffer.size() - static_cast<qsizetype>(outLeft);
+        out.append(reinterpret_cast<const QChar *>(buffer.constData()), produced / 2);
+        in = inPtr;
+        if (rc != static_cast<size_t>(-1))
+            break;
+        if (err == E2BIG)
+            continue;
+        const auto byte = static_cast<unsigned char>(*in);
+        // A lead byte is never a character of its own, even where its trail is bad.
+        if (err == EILSEQ && !isLeadByte(byte)) {
+            if (const char16_t c = windowsOnlySingleByte(byte)) {
+                out.append(QChar(c));
+                ++in;
+                --inLeft;
+                continue;
+            }
+        }
+        result.ok = false;
+        result.errorOffset = in - bytes.constData();
+        break;
+    }
+    result.text = out;
+    return result;
+}
+
+Cp932Encoded encodeCp932(const QString &text)
+{
+    Cp932Encoded result;
+    Iconv cd("CP932", "UTF-16LE");
+    if (!cd.valid()) {
+        result.ok = false;
+        result.errorIndex = 0;
+        return result;
+    }
+    QByteArray out;
+    const char *start = reinterpret_cast<const char *>(text.utf16());
+    const char *in = start;
+    size_t inLeft = static_cast<size_t>(text.size()) * 2;
+    QByteArray buffer(static_cast<qsizetype>(inLeft + 16), Qt::Uninitialized);
+    while (inLeft > 0) {
+        char *outPtr = buffer.data();
+        size_t outLeft = static_cast<size_t>(buffer.size());
+        char *inPtr = const_cast<char *>(in);
+        const size_t rc = iconv(cd.get(), &inPtr, &inLeft, &outPtr, &outLeft);
+        const int err = errno;
+        out.append(buffer.constData(), buffer.size() - static_cast<qsizetype>(outLeft));
+        in = inPtr;
+        if (rc != static_cast<size_t>(-1))
+            break;
+        if (err == E2BIG)
+            continue;
+        const qsizetype index = (in - start) / 2;
+        const QChar c = text.at(index);
+        if (err == EILSEQ) {
+            if (const unsigned char byte = windowsOnlyCharacter(c.unicode())) {
+                out.append(static_cast<char>(byte));
+                in += 2;
+                inLeft -= 2;
+                continue;
+            }
+        }
+        result.ok = false;
+        result.errorIndex = index;
+        result.errorChar = c;
+        return result;
+    }
+    result.bytes = out;
+    return result;
+}
+
+QString describeCharacter(QChar c)
+{
+    const QString code = QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+    if (c.isPrint() && !c.isSurrogate())
+        return QStringLiteral("「%1」(U+%2)").arg(QString(c), code);
+    return QStringLiteral("U+%1").arg(code);
+}
+
+} // namespace mokpe::common

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace mokpe::common {
+
+// Result of decoding CP932 bytes. On failure `errorOffset` is the byte offset of
+// the first byte that is not CP932 and `text` holds what was decoded before it.
+struct Cp932Decoded {
+    QString text;
+    bool ok = true;
+    qsizetype errorOffset = -1;
+};
+
+// Result of encoding text as CP932. On failure `errorIndex` is the character
+// position (from 0) of the first character CP932 cannot hold, and nothing usable
+// is in `bytes`.
+struct Cp932Encoded {
+    QByteArray bytes;
+    bool ok = true;
+    qsizetype errorIndex = -1;
+    QChar errorChar;
+};
+
+// Decodes and encodes the Windows Japanese code page through glibc iconv's
+// "CP932", which follows Windows' own conversion: 0x5C is U+005C, 0x8160 is
+// U+FF5E, the NEC row 13 and IBM extension duplicates decode to the same
+// characters and encode back to the codes Windows chooses.
+Cp932Decoded decodeCp932(const QByteArray &bytes);
+Cp932Encoded encodeCp932(const QString &text);
+
+// "U+XXXX" with the character itself, for messages that name a character.
+QString describeCharacter(QChar c);
+
+} // namespace mokpe::common

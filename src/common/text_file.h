@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace mokpe::common {
+
+// How the bytes of a text file are to be understood.
+enum class TextEncoding {
+    Cp932,
+    // A UTF-8 byte order mark, or valid UTF-8 holding non-ASCII characters,
+    // means UTF-8 (newer card history exports); anything else is CP932.
+    Cp932OrUtf8,
+};
+
+struct TextReadResult {
+    bool ok = false;
+    QStringList lines;
+    bool wasUtf8 = false;
+    // A message for the user when !ok: which file and, for bad bytes, which line.
+    QString error;
+};
+
+// Splits at CR LF, lone LF or lone CR. A line end at the very end ends the last
+// line and begins no empty one: "a\r\nb\r\n" is two lines, "" is none.
+QStringList splitLines(const QString &text);
+
+TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding,
+                               const QString &pathForMessages);
+TextReadResult readTextFile(const QString &path, TextEncoding encoding = TextEncoding::Cp932);
+
+// Encodes every line as CP932, each ended by CR LF. On failure returns the
+// message that names the character and its place; `bytes` is then untouched.
+QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes,
+                         const QString &pathForMessages);
+
+// Writes lines as CP932 with CR LF through a QSaveFile: either the whole new
+// file is in place or the old one is left as it was. Returns an empty text on
+// success, else the message for the user.
+QString writeCp932Lines(const QString &path, const QStringList &lines);
+
+// Writes bytes atomically (QSaveFile); empty text on success, else the message.
+QString writeFileAtomically(const QString &path, const QByteArray &bytes);
+
+} // namespace mokpe::common

@@ -1,0 +1,30 @@
+#include "platform/qt/qt_messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace mokpe::platform {
+
+namespace {
+QString shown(const QString &text)
+{
+    QString t = text;
+    return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+} // namespace
+
+void QtMessageService::inform(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, shown(text), QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+bool QtMessageService::ask(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, title, shown(text), QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace mokpe::platform

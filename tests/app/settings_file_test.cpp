@@ -1,0 +1,91 @@
+#include "app/settings_file.h"
+
+#include "support/file_helpers.h"
+#include "support/scripted_services.h"
+
+#include <gtest/gtest.h>
+
+namespace mokpe::app {
+namespace {
+
+using test::fileBytes;
+using test::writeBytes;
+
+const QByteArray kDefaultFile =
+    "0\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n&H8000000F\r\n1\r\n0\r\n000\r\n0000\r\n"
+    "\x93\x64\x8e\x71\x96\xa2\x8c\x88\r\n000\r\n0000\r\n\x93\x64\x8e\x71\x83\x7d\x83\x6c\x81\x5b\r\n";
+
+struct SettingsFileTest : ::testing::Test {
+    test::TempFolder folder;
+    AppState state;
+    test::ScriptedMessages messages;
+    SettingsFileTest() { state.programFolder = folder.path(); }
+    QString iniPath() const { return folder.file(QStringLiteral("inifile.ini")); }
+};
+
+TEST_F(SettingsFileTest, MissingFileIsCreatedWithDefaultsAndTheFirstStartMessage)
+{
+    Fm1_IniFileRead(state, messages);
+    EXPECT_EQ(messages.texts(), QStringList{kFirstStartMessage});
+    EXPECT_EQ(fileBytes(iniPath()), kDefaultFile);
+    EXPECT_EQ(state.codeSystemState, -1);
+    EXPECT_EQ(state.settings.filePath, iniPath());
+    EXPECT_EQ(state.settings.emoneyNameCopy, QStringLiteral("電子マネー"));
+    EXPECT_EQ(state.settings.unsettledAccount, (AccountTriple{"000", "0000", "電子未決"}));
+}
+
+TEST_F(SettingsFileTest, ExistingFileIsNormalisedWithoutAMessage)
+{
+    // Nine lines: line 5 empty, lines 7 and 8 empty, lines 9 to 14 missing.
+    writeBytes(iniPath(), "3\r\n  12 \r\nname\r\n20261231\r\n20260101,20261231\r\n\r\n&HC0C0FF\r\n\r\n\r\n");
+    state.codeSystemState = 1;
+    Fm1_IniFileRead(state, messages);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(fileBytes(iniPath()),
+              QByteArray("3\r\n  12 \r\nname\r\n20261231\r\n20260101,20261231\r\n&H8000000F\r\n&HC0C0FF\r\n"
+                         "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
+    // Lines 7 and 8 are filled in memory only.
+    EXPECT_EQ(state.settings.lines[7], QStringLiteral("1"));
+    EXPECT_EQ(state.settings.lines[8], QStringLiteral("0"));
+    EXPECT_EQ(state.settings.formatChoice, QStringLiteral("3"));
+    EXPECT_EQ(state.settings.screenColour, QStringLiteral("&H8000000F"));
+    EXPECT_EQ(state.settings.buttonColour, QStringLiteral("&HC0C0FF"));
+    EXPECT_EQ(state.codeSystemState, 1);
+}
+
+TEST_F(SettingsFileTest, OnlySixteenLinesAreReadAndFifteenWritten)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 20; ++i)
+        bytes += QByteArray::number(i) + "\r\n";
+    writeBytes(iniPath(), bytes);
+    Fm1_IniFileRead(state, messages);
+    EXPECT_EQ(state.settings.lines[15], QStringLiteral("15"));
+    QByteArray expected;
+    for (int i = 0; i < 15; ++i)
+        expected += QByteArray::number(i) + "\r\n";
+    EXPECT_EQ(fileBytes(iniPath()), expected);
+}
+
+TEST_F(SettingsFileTest, UnreadableFileIsReportedAndLeftAsItWas)
+{
+    const QByteArray bad("0\r\n\x81\x20\r\n");
+    writeBytes(iniPath(), bad);
+    Fm1_IniFileRead(state, messages);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("2行目")));
+    EXPECT_EQ(fileBytes(iniPath()), bad);
+    EXPECT_EQ(state.settings.screenColour, QStringLiteral("&H8000000F"));
+}
+
+TEST_F(SettingsFileTest, FailedSaveIsReportedAndKeepsTheOldFile)
+{
+    Fm1_IniFileRead(state, messages);
+    state.settings.emoneyAccount.name = QStringLiteral("\U0001F600");
+    EXPECT_FALSE(Fm1_IniFileSave(state, iniPath(), messages));
+    EXPECT_EQ(fileBytes(iniPath()), kDefaultFile);
+    EXPECT_TRUE(messages.shown.back().text.contains(QStringLiteral("15行目")));
+}
+
+} // namespace
+} // namespace mokpe::app

@@ -1,0 +1,78 @@
+#include "support/scripted_services.h"
+
+#include <QFileInfo>
+
+namespace mokpe::test {
+
+void ScriptedMessages::inform(const QString &text, const QString &title)
+{
+    shown.push_back({ShownMessage::Inform, text, title});
+}
+
+bool ScriptedMessages::ask(const QString &text, const QString &title)
+{
+    shown.push_back({ShownMessage::Ask, text, title});
+    if (answers_.empty()) {
+        ++unexpectedQuestions;
+        return false;
+    }
+    const bool answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+QStringList ScriptedMessages::texts() const
+{
+    QStringList result;
+    for (const ShownMessage &m : shown)
+        result.append(m.text);
+    return result;
+}
+
+QString ScriptedFileDialogs::next()
+{
+    if (choices_.empty())
+        return {};
+    QString path = choices_.front();
+    choices_.pop_front();
+    return path;
+}
+
+QString ScriptedFileDialogs::openFile(const QString &filter)
+{
+    filters.append(filter);
+    return next();
+}
+
+QString ScriptedFileDialogs::saveFile(const QString &filter, const QString &presetName)
+{
+    filters.append(filter);
+    presetNames.append(presetName);
+    return next();
+}
+
+bool RecordingProcessLauncher::startDetached(const QString &program, const QStringList &arguments)
+{
+    starts.push_back({program, arguments});
+    return result;
+}
+
+bool FakeFileSystem::exists(const QString &path)
+{
+    asked.append(path);
+    return present.contains(path) || QFileInfo(path).isFile();
+}
+
+void FakeLauncherEntry::setValue(const QString &subkey, const QString &name, const QString &value)
+{
+    ++writes;
+    values.insert(subkey + QStringLiteral("\\") + name, value);
+}
+
+QString FakeShortcuts::createDesktopShortcut(const QString &name, const QString &target)
+{
+    made.push_back({name, target});
+    return name;
+}
+
+} // namespace mokpe::test

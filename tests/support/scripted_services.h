@@ -1,0 +1,107 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QMap>
+#include <QSet>
+#include <QStringList>
+
+#include <deque>
+
+namespace mokpe::test {
+
+// One message box as the user would have seen it.
+struct ShownMessage {
+    enum Kind { Inform, Ask } kind;
+    QString text;
+    QString title;
+    friend bool operator==(const ShownMessage &, const ShownMessage &) = default;
+};
+
+// Records every message and answers questions from a script; a question with
+// no scripted answer is recorded as unexpected and answered No.
+class ScriptedMessages final : public platform::MessageService {
+public:
+    void inform(const QString &text, const QString &title = platform::kDefaultTitle) override;
+    bool ask(const QString &text, const QString &title = platform::kDefaultTitle) override;
+    void answerNext(bool yes) { answers_.push_back(yes); }
+    QStringList texts() const;
+    std::vector<ShownMessage> shown;
+    int unexpectedQuestions = 0;
+
+private:
+    std::deque<bool> answers_;
+};
+
+class ScriptedFileDialogs final : public platform::FileDialogService {
+public:
+    QString openFile(const QString &filter) override;
+    QString saveFile(const QString &filter, const QString &presetName) override;
+    void chooseNext(const QString &path) { choices_.push_back(path); }
+    QStringList filters;
+    QStringList presetNames;
+
+private:
+    QString next();
+    std::deque<QString> choices_;
+};
+
+class RecordingProcessLauncher final : public platform::ProcessLauncher {
+public:
+    bool startDetached(const QString &program, const QStringList &arguments) override;
+    struct Start {
+        QString program;
+        QStringList arguments;
+    };
+    std::vector<Start> starts;
+    bool result = true;
+};
+
+// Answers existence from a set of paths, and for any other path from the disk.
+class FakeFileSystem final : public platform::FileSystemQuery {
+public:
+    bool exists(const QString &path) override;
+    QSet<QString> present;
+    QStringList asked;
+};
+
+class FakeLauncherEntry final : public platform::LauncherEntryService {
+public:
+    void setValue(const QString &subkey, const QString &name, const QString &value) override;
+    // subkey + "\" + name -> value
+    QMap<QString, QString> values;
+    int writes = 0;
+};
+
+class FakeShortcuts final : public platform::ShortcutService {
+public:
+    QString createDesktopShortcut(const QString &name, const QString &target) override;
+    struct Made {
+        QString name;
+        QString target;
+    };
+    std::vector<Made> made;
+};
+
+class FakeSystemInfo final : public platform::SystemInfo {
+public:
+    double osVersion() override { return version; }
+    double version = 10.0;
+};
+
+// All fakes together, with a Services view over them.
+struct ScriptedServices {
+    ScriptedMessages messages;
+    ScriptedFileDialogs dialogs;
+    RecordingProcessLauncher processes;
+    FakeFileSystem files;
+    FakeLauncherEntry launcher;
+    FakeShortcuts shortcuts;
+    FakeSystemInfo system;
+    platform::Services services()
+    {
+        return {&messages, &dialogs, &processes, &files, &launcher, &shortcuts, &system};
+    }
+};
+
+} // namespace mokpe::test
