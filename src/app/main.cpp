@@ -1,7 +1,41 @@
+#include "app/ui/application.h"
+#include "platform/desktop_shortcut.h"
+#include "platform/file_system.h"
+#include "platform/lock_file_instance.h"
+#include "platform/os_system_info.h"
+#include "platform/processes.h"
+#include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_messages.h"
+#include "platform/settings_launcher_entry.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("MokpeCnv"));
+
+    // A second start ends at once, showing nothing.
+    mokpe::platform::LockFileInstance instance;
+    if (!instance.acquire())
+        return 0;
+
+    mokpe::ui::setUpFonts();
+
+    mokpe::AppState state;
+    state.programFolder = QCoreApplication::applicationDirPath();
+
+    mokpe::platform::QtMessageService messages;
+    mokpe::platform::QtFileDialogService dialogs;
+    mokpe::platform::DetachedProcessLauncher processes;
+    mokpe::platform::LocalFileSystem files;
+    mokpe::platform::SettingsLauncherEntry launcher;
+    mokpe::platform::DesktopShortcut shortcuts;
+    mokpe::platform::OsSystemInfo system;
+    const mokpe::platform::Services services{&messages, &dialogs, &processes, &files,
+                                             &launcher, &shortcuts, &system};
+
+    mokpe::ui::Application gui(state, services);
+    gui.start();
+    return app.exec();
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <array>
+#include <vector>
 
 namespace mokpe {
 
@@ -69,6 +70,9 @@ struct AppState {
     int osMajorVersion = 0;
     // Which default set the account code editor loaded last in this run: 1 Ｗ, 0 楓林.
     int accountEditorDefaultSet = 0;
+    // One saved copy of the journal grid's texts, for undo (seven texts a row).
+    std::vector<std::array<QString, 7>> undoSnapshot;
+    int snapshotRowCount = 0;
 
     QString programFile(const QString &fileName) const;
 };

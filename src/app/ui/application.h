@@ -1,0 +1,34 @@
+#pragma once
+
+#include "common/app_state.h"
+#include "platform/services.h"
+
+#include <memory>
+
+namespace mokpe::ui {
+
+class MainWindow;
+class SplashWindow;
+
+// The running GUI: the splash window, then after 2000 ms the main window.
+class Application {
+public:
+    Application(AppState &state, const platform::Services &services);
+    ~Application();
+    // Shows the splash window and arms the one-shot timer.
+    void start(int splashMilliseconds = 2000);
+    MainWindow *mainWindow() const { return main_.get(); }
+
+private:
+    void showMainWindow();
+
+    AppState &state_;
+    platform::Services services_;
+    std::unique_ptr<SplashWindow> splash_;
+    std::unique_ptr<MainWindow> main_;
+};
+
+// Maps the Windows faces, sets the application font.
+void setUpFonts();
+
+} // namespace mokpe::ui

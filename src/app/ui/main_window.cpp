@@ -1,0 +1,292 @@
+#include "app/ui/main_window.h"
+
+#include "app/data_erase.h"
+#include "app/launcher_registration.h"
+#include "app/os_version.h"
+#include "app/program_path.h"
+#include "app/settings_file.h"
+#include "app/shortcut_create.h"
+#include "app/user_selection.h"
+#include "common/ui/window_colours.h"
+#include "import/import_commands.h"
+#include "maintenance/account_file_check.h"
+#include "maintenance/code_system_select.h"
+#include "maintenance/ui/account_code_editor.h"
+#include "maintenance/ui/colour_dialog.h"
+#include "maintenance/ui/user_editor.h"
+#include "maintenance/user_table.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace mokpe::ui {
+
+namespace {
+
+const QString kNoUserEntry = QStringLiteral("-- 選択なし --");
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setMinimumHeight(34);
+    return button;
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppState &state, const platform::Services &services, QWidget *parent)
+    : QWidget(parent), state_(state), services_(services)
+{
+    setObjectName(QStringLiteral("Form1"));
+    buildControls();
+}
+
+MainWindow::~MainWindow()
+{
+    delete accountCodeEditor_.data();
+    delete userEditor_.data();
+    delete colourDialog_.data();
+}
+
+void MainWindow::buildControls()
+{
+    setWindowTitle(kProgramCaption);
+
+    label1_ = new QLabel(this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    QFont titleFont = label1_->font();
+    titleFont.setPointSize(titleFont.pointSize() + 5);
+    titleFont.setBold(true);
+    label1_->setFont(titleFont);
+
+    userFrame_ = new QGroupBox(QStringLiteral("使用者"), this);
+    userFrame_->setObjectName(QStringLiteral("Frame1"));
+    list1_ = new QListWidget(userFrame_);
+    list1_->setObjectName(QStringLiteral("List1"));
+    list1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto *userLayout = new QVBoxLayout(userFrame_);
+    userLayout->addWidget(list1_);
+
+    auto *command1 = makeButton(this, "Command1", QStringLiteral("会計CSVファイル読込み"));
+    auto *command10 = makeButton(this, "Command10", QStringLiteral("電子マネー読込み"));
+    auto *command6 = makeButton(this, "Command6", QStringLiteral("メンテナンス"));
+    auto *command2 = makeButton(this, "Command2", QStringLiteral("終　了"));
+
+    codeFrame_ = new QGroupBox(QStringLiteral("現在選択科目"), this);
+    codeFrame_->setObjectName(QStringLiteral("Frame2"));
+    option1_ = new QRadioButton(QStringLiteral("Ｗコード"), codeFrame_);
+    option1_->setObjectName(QStringLiteral("Option1"));
+    option2_ = new QRadioButton(QStringLiteral("楓林コード"), codeFrame_);
+    option2_->setObjectName(QStringLiteral("Option2"));
+    // A display of the code system in force: the user cannot change it here.
+    for (QRadioButton *option : {option1_, option2_}) {
+        option->setAutoExclusive(false);
+        option->setAttribute(Qt::WA_TransparentForMouseEvents);
+        option->setFocusPolicy(Qt::NoFocus);
+    }
+    auto *codeLayout = new QHBoxLayout(codeFrame_);
+    codeLayout->addWidget(option1_);
+    codeLayout->addWidget(option2_);
+
+    label3_ = new QLabel(QStringLiteral("※最初に使用者と科目選択（メンテナンスで選択可能）を選択して下さい．"), this);
+    label3_->setObjectName(QStringLiteral("Label3"));
+    label3_->setWordWrap(true);
+
+    maintenanceFrame_ = new QGroupBox(QStringLiteral("メンテナンス"), this);
+    maintenanceFrame_->setObjectName(QStringLiteral("Frame3"));
+    auto *command5 = makeButton(maintenanceFrame_, "Command5", QStringLiteral("科目コード設定"));
+    auto *command9 = makeButton(maintenanceFrame_, "Command9", QStringLiteral("使用者設定"));
+    auto *command4 = makeButton(maintenanceFrame_, "Command4", QStringLiteral("画面色設定"));
+    auto *command8 = makeButton(maintenanceFrame_, "Command8", QStringLiteral("ショートカットの作成"));
+    auto *command3 = makeButton(maintenanceFrame_, "Command3", QStringLiteral("精算印刷（未使用）"));
+    auto *command7 = makeButton(maintenanceFrame_, "Command7", QStringLiteral("戻　る"));
+    auto *maintenanceLayout = new QGridLayout(maintenanceFrame_);
+    maintenanceLayout->addWidget(command5, 0, 0);
+    maintenanceLayout->addWidget(command9, 0, 1);
+    maintenanceLayout->addWidget(command4, 0, 2);
+    maintenanceLayout->addWidget(command8, 1, 0);
+    maintenanceLayout->addWidget(command3, 1, 1);
+    maintenanceLayout->addWidget(command7, 1, 2);
+    maintenanceFrame_->hide();
+
+    auto *commands = new QVBoxLayout;
+    commands->addWidget(command1);
+    commands->addWidget(command10);
+    commands->addWidget(codeFrame_);
+    commands->addStretch();
+    commands->addWidget(command6);
+    commands->addWidget(command2);
+
+    auto *middle = new QHBoxLayout;
+    middle->addWidget(userFrame_, 3);
+    middle->addLayout(commands, 2);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->addWidget(label1_);
+    layout->addLayout(middle, 1);
+    layout->addWidget(label3_);
+    layout->addWidget(maintenanceFrame_);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    resize(560, 400);
+
+    connect(list1_, &QListWidget::itemSelectionChanged, this, &MainWindow::onUserSelectionChanged);
+    connect(command1, &QPushButton::clicked, this, [this] {
+        import::importCommand(state_, services_, journalEditorOpener_);
+    });
+    connect(command10, &QPushButton::clicked, this, [this] { import::readerLaunchCommand(services_); });
+    connect(command6, &QPushButton::clicked, this, &MainWindow::showMaintenance);
+    connect(command7, &QPushButton::clicked, this, &MainWindow::closeMaintenance);
+    connect(command2, &QPushButton::clicked, this, [this] {
+        app::Fm1_DataErase(state_);
+        Q_EMIT endRequested();
+    });
+    connect(command5, &QPushButton::clicked, this, &MainWindow::openAccountCodeEditor);
+    connect(command9, &QPushButton::clicked, this, &MainWindow::openUserEditor);
+    connect(command4, &QPushButton::clicked, this, &MainWindow::openColourDialog);
+    connect(command8, &QPushButton::clicked, this, [this] {
+        app::ShortcutCreate(state_, services_, windowTitle());
+    });
+    // "精算印刷（未使用）" is kept for its place in the frame and does nothing.
+}
+
+void MainWindow::load()
+{
+    if (services_.launcher)
+        app::RegEntrySet(*services_.launcher, app::programExecutablePath(state_));
+    setWindowTitle(kProgramCaption);
+    app::Fm1_IniFileRead(state_, *services_.messages);
+    applyColours();
+    label1_->setText(kProgramCaption + QStringLiteral("\nバージョン：") + kVersionText);
+    state_.history.cardKind = TransitCard;
+    state_.osMajorVersion = services_.system ? app::osMajorVersion(services_.system->osVersion()) : 0;
+    Fm1_UserListSet();
+    maintenance::Fm1_KamokuFileCheck(state_, *services_.messages);
+    KamokuSelect();
+}
+
+void MainWindow::applyColours()
+{
+    applyWindowColours(this, state_.settings.screenColour, state_.settings.buttonColour);
+}
+
+void MainWindow::Fm1_UserListSet()
+{
+    QCoreApplication::processEvents();
+    state_.summaryPrefix.clear();
+    {
+        // Selecting the first entry is not a user's choice.
+        const QSignalBlocker blocker(list1_);
+        list1_->addItem(kNoUserEntry);
+        list1_->setCurrentRow(0);
+    }
+    setWindowTitle(kProgramCaption);
+    maintenance::PersonFileRead(state_, *services_.messages);
+    list1_->addItems(maintenance::listedUsers(state_.users));
+}
+
+void MainWindow::onUserSelectionChanged()
+{
+    const QList<QListWidgetItem *> selected = list1_->selectedItems();
+    for (int row = 0; row < list1_->count(); ++row) {
+        QListWidgetItem *item = list1_->item(row);
+        if (selected.contains(item))
+            state_.summaryPrefix = app::summaryPrefixFor(row, item->text());
+    }
+    setWindowTitle(app::userCaption(state_.summaryPrefix));
+}
+
+void MainWindow::KamokuSelect()
+{
+    for (QRadioButton *option : {option1_, option2_}) {
+        option->setChecked(false);
+        option->setEnabled(false);
+        applyScreenColour(option, state_.settings.screenColour);
+    }
+    const qint16 codeSystem = maintenance::KamokuSelect(state_);
+    QRadioButton *inForce = codeSystem == 1 ? option1_ : codeSystem == 0 ? option2_ : nullptr;
+    if (inForce) {
+        inForce->setEnabled(true);
+        inForce->setChecked(true);
+    }
+}
+
+void MainWindow::showMaintenance()
+{
+    if (!maintenanceFrame_->isVisible())
+        maintenanceFrame_->show();
+}
+
+void MainWindow::closeMaintenance()
+{
+    list1_->clear();
+    Fm1_UserListSet();
+    KamokuSelect();
+    if (maintenanceFrame_->isVisible())
+        maintenanceFrame_->hide();
+    adjustSize();
+}
+
+void MainWindow::returnFromChild()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::openAccountCodeEditor()
+{
+    hide();
+    if (!accountCodeEditor_) {
+        accountCodeEditor_ = new maintenance::AccountCodeEditor(state_, services_);
+        accountCodeEditor_->setReturnToMain([this] { returnFromChild(); });
+    }
+    accountCodeEditor_->show();
+    accountCodeEditor_->raise();
+}
+
+void MainWindow::openUserEditor()
+{
+    hide();
+    if (!userEditor_) {
+        userEditor_ = new maintenance::UserEditor(state_, services_);
+        userEditor_->setReturnToMain([this] { returnFromChild(); });
+    } else {
+        // A kept editor takes the colours chosen since it was last shown.
+        applyWindowColours(userEditor_, state_.settings.screenColour, state_.settings.buttonColour);
+    }
+    userEditor_->show();
+    userEditor_->raise();
+}
+
+void MainWindow::openColourDialog()
+{
+    hide();
+    if (!colourDialog_) {
+        colourDialog_ = new maintenance::ColourDialog(state_, services_);
+        colourDialog_->setApplyToMain([this] {
+            applyColours();
+            KamokuSelect();
+        });
+        colourDialog_->setReturnToMain([this] { returnFromChild(); });
+    }
+    colourDialog_->show();
+    colourDialog_->raise();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    app::Fm1_DataErase(state_);
+    event->accept();
+}
+
+} // namespace mokpe::ui

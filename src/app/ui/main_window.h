@@ -1,0 +1,83 @@
+#pragma once
+
+#include "common/app_state.h"
+#include "platform/services.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace mokpe::maintenance {
+class AccountCodeEditor;
+class UserEditor;
+class ColourDialog;
+} // namespace mokpe::maintenance
+
+namespace mokpe::ui {
+
+// The main window: loads settings, users and accounts, shows the code system in
+// force, lets the user choose whose card history is booked, and opens the rest.
+class MainWindow final : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow(AppState &state, const platform::Services &services, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up sequence; run once before the window is first shown.
+    void load();
+    // What a successful import opens (the journal editor).
+    void setJournalEditorOpener(std::function<void()> opener) { journalEditorOpener_ = std::move(opener); }
+
+    void Fm1_UserListSet();
+    void KamokuSelect();
+    // Background, Label1, Label3 and the frames in the screen colour; Command1 to
+    // Command10 in the button colour.
+    void applyColours();
+
+    maintenance::AccountCodeEditor *accountCodeEditor() const { return accountCodeEditor_; }
+    maintenance::UserEditor *userEditor() const { return userEditor_; }
+    maintenance::ColourDialog *colourDialog() const { return colourDialog_; }
+
+Q_SIGNALS:
+    // "終　了": the program ends.
+    void endRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void onUserSelectionChanged();
+    void openAccountCodeEditor();
+    void openUserEditor();
+    void openColourDialog();
+    void returnFromChild();
+    void showMaintenance();
+    void closeMaintenance();
+
+    AppState &state_;
+    platform::Services services_;
+    std::function<void()> journalEditorOpener_;
+
+    QLabel *label1_ = nullptr;
+    QLabel *label3_ = nullptr;
+    QListWidget *list1_ = nullptr;
+    QRadioButton *option1_ = nullptr;
+    QRadioButton *option2_ = nullptr;
+    QGroupBox *userFrame_ = nullptr;
+    QGroupBox *codeFrame_ = nullptr;
+    QGroupBox *maintenanceFrame_ = nullptr;
+
+    QPointer<maintenance::AccountCodeEditor> accountCodeEditor_;
+    QPointer<maintenance::UserEditor> userEditor_;
+    QPointer<maintenance::ColourDialog> colourDialog_;
+};
+
+} // namespace mokpe::ui
