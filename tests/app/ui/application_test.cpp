@@ -1,0 +1,58 @@
+#include "app/ui/application.h"
+
+#include "app/ui/main_window.h"
+#include "app/ui/splash_window.h"
+#include "support/file_helpers.h"
+#include "support/scripted_services.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace mokpe::ui {
+namespace {
+
+TEST(Application, SplashGivesWayToTheMainWindowWhenTheTimerFires)
+{
+    test::TempFolder folder;
+    AppState state;
+    state.programFolder = folder.path();
+    test::ScriptedServices fakes;
+    Application gui(state, fakes.services());
+    gui.start(50);
+    EXPECT_EQ(gui.mainWindow(), nullptr);
+    const QWidgetList before = QApplication::topLevelWidgets();
+    const bool splashShown = std::any_of(before.begin(), before.end(), [](QWidget *w) {
+        return qobject_cast<SplashWindow *>(w) && w->isVisible();
+    });
+    EXPECT_TRUE(splashShown);
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return gui.mainWindow() != nullptr; }, 5000));
+    ASSERT_NE(gui.mainWindow(), nullptr);
+    EXPECT_TRUE(gui.mainWindow()->isVisible());
+    const QWidgetList after = QApplication::topLevelWidgets();
+    const bool splashStillShown = std::any_of(after.begin(), after.end(), [](QWidget *w) {
+        return qobject_cast<SplashWindow *>(w) && w->isVisible();
+    });
+    EXPECT_FALSE(splashStillShown);
+    // The start-up sequence ran: the settings file was created with its message.
+    EXPECT_EQ(fakes.messages.texts().first(),
+              QStringLiteral("ショートカットを作成する場合は，メンテナンスボタンより作成出来ます．"));
+}
+
+TEST(SplashWindow, ShowsAPictureOfItsOwn)
+{
+    const QImage picture = SplashWindow::picture().toImage();
+    ASSERT_FALSE(picture.isNull());
+    // Not a blank rectangle: the picture has many colours.
+    QSet<QRgb> colours;
+    for (int y = 0; y < picture.height(); y += 7)
+        for (int x = 0; x < picture.width(); x += 7)
+            colours.insert(picture.pixel(x, y));
+    EXPECT_GT(colours.size(), 20);
+}
+
+} // namespace
+} // namespace mokpe::ui
