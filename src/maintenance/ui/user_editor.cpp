@@ -8,10 +8,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace mokpe::maintenance
@@ -28,6 +30,7 @@ QPushButton *makeButton(const char *name, const QString &caption, QWidget *paren
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     button->setMinimumHeight(32);
+    button->setFixedWidth(104);
     return button;
 }
 
@@ -50,14 +53,14 @@ UserEditor::UserEditor(AppState &state, const platform::Services &services, QWid
     editor->setAttribute(Qt::WA_InputMethodEnabled);
     editor->setInputMethodHints(Qt::ImhNone);
 
-    // Display only: what was loaded when the window was made.
+    // What was loaded when the window was made. It is kept out of sight: the
+    // grid is where the user works, and a second list beside it would only
+    // confuse once the grid has been edited.
     loadedText_ = new QPlainTextEdit(this);
     loadedText_->setObjectName(QStringLiteral("Text1"));
     loadedText_->setReadOnly(true);
     loadedText_->setFocusPolicy(Qt::NoFocus);
-    loadedText_->setFixedSize(24, 24);
-    loadedText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    loadedText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    loadedText_->hide();
 
     saveButton_ = makeButton("Command1", QStringLiteral("保　存"), this);
     closeButton_ = makeButton("Command2", QStringLiteral("閉じる"), this);
@@ -73,8 +76,6 @@ UserEditor::UserEditor(AppState &state, const platform::Services &services, QWid
     buttons->addWidget(deleteButton_);
     buttons->addWidget(appendButton_);
     buttons->addStretch(1);
-    buttons->addWidget(loadedText_, 0, Qt::AlignRight);
-    buttons->addSpacing(8);
     buttons->addWidget(saveButton_);
     buttons->addWidget(closeButton_);
 
@@ -96,7 +97,20 @@ UserEditor::UserEditor(AppState &state, const platform::Services &services, QWid
 
     applyColours();
     loadFromUserTable();
-    resize(420, 520);
+    fitGridToColumns();
+    resize(sizeHint().width(), 520);
+}
+
+void UserEditor::fitGridToColumns()
+{
+    // Rows as high as a line of text, and the grid as wide as its two columns,
+    // so that no empty strip shows beside them.
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int width = grid_->columnWidth(0) + grid_->columnWidth(1) +
+                      grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth();
+    grid_->setFixedWidth(width);
 }
 
 void UserEditor::applyColours()
@@ -107,6 +121,11 @@ void UserEditor::applyColours()
     for (QPushButton *button : {saveButton_, closeButton_, insertButton_, deleteButton_, appendButton_})
         ui::applyButtonColour(button, s.buttonColour);
     grid_->setFixedCellColour(common::colourFromText(s.screenColour, QApplication::palette()));
+    // The grid keeps its own white, whatever the window's colour.
+    QPalette gridPalette = grid_->viewport()->palette();
+    gridPalette.setColor(QPalette::Base, Qt::white);
+    gridPalette.setColor(QPalette::Window, Qt::white);
+    grid_->viewport()->setPalette(gridPalette);
 }
 
 void UserEditor::loadFromUserTable()

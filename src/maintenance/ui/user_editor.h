@@ -41,6 +41,7 @@ protected:
 
 private:
     void loadFromUserTable();
+    void fitGridToColumns();
     void insertRow();
     void deleteRow();
     void appendRow();
