@@ -1,13 +1,29 @@
 #include "cli/commands.h"
 
-#include <cstdio>
+#include "app/settings_file.h"
+#include "maintenance/user_table.h"
+#include "platform/console_messages.h"
 
-namespace mokpe::cli {
-
-int runUsers(const QStringList &)
+namespace mokpe::cli
 {
-    std::fputs("mokpe: this command is not built yet\n", stderr);
-    return 1;
+
+// Reads the user file as start-up does (settings first, so that the user file is
+// looked for beside it) and prints what the main window would list.
+int runUsers(const QStringList &arguments)
+{
+    QStringList args = arguments;
+    QString dir;
+    if (!takeDirOption(args, dir) || !args.isEmpty())
+        return usageError();
+    AppState state;
+    state.programFolder = dir;
+    platform::ConsoleMessageService messages;
+    app::Fm1_IniFileRead(state, messages);
+    maintenance::PersonFileRead(state, messages);
+    const QStringList users = maintenance::listedUsers(state.users);
+    for (qsizetype i = 0; i < users.size(); ++i)
+        printLine(QStringLiteral("%1: %2").arg(i + 1).arg(users.at(i)));
+    return 0;
 }
 
 } // namespace mokpe::cli

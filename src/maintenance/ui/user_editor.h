@@ -1,0 +1,65 @@
+#pragma once
+
+#include "common/app_state.h"
+#include "platform/services.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace mokpe::ui
+{
+class FloatingCellGrid;
+}
+
+namespace mokpe::maintenance
+{
+
+// The user editor ("使用者登録"): a grid of the user entries with row commands
+// and a save. The opening steps run when the window is made; "閉じる" only hides
+// it, so the next showing finds the grid as it was left, while the close box
+// also destroys it (the owner keeps a QPointer and makes a new one).
+class UserEditor : public QWidget
+{
+    Q_OBJECT
+public:
+    UserEditor(AppState &state, const platform::Services &services, QWidget *parent = nullptr);
+
+    // Called after the window has hidden itself, by "閉じる" and by the close box.
+    void setReturnToMain(std::function<void()> f) { returnToMain_ = std::move(f); }
+    // The colour rule: window and note the screen colour, buttons the button
+    // colour, the grid's fixed cells the screen colour. The main window calls it
+    // again before every showing.
+    void applyColours();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void loadFromUserTable();
+    void fitGridToColumns();
+    void insertRow();
+    void deleteRow();
+    void appendRow();
+    void save();
+    void closeWithButton();
+
+    AppState &state_;
+    platform::Services services_;
+    std::function<void()> returnToMain_;
+
+    ui::FloatingCellGrid *grid_;
+    QPlainTextEdit *loadedText_;
+    QPushButton *saveButton_;
+    QPushButton *closeButton_;
+    QPushButton *insertButton_;
+    QPushButton *deleteButton_;
+    QPushButton *appendButton_;
+    QLabel *note_;
+};
+
+} // namespace mokpe::maintenance

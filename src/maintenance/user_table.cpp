@@ -1,0 +1,56 @@
+#include "maintenance/user_table.h"
+
+#include "common/text_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace mokpe::maintenance
+{
+
+QString personFileReadPath(const AppState &state)
+{
+    if (state.settings.filePath.isEmpty())
+        return state.programFile(kPersonFileName);
+    return QFileInfo(state.settings.filePath).dir().filePath(kPersonFileName);
+}
+
+void PersonFileRead(AppState &state, platform::MessageService &messages)
+{
+    UserTable &users = state.users;
+    const QString path = personFileReadPath(state);
+    if (!QFileInfo::exists(path)) {
+        users.entries = QStringList(kMissingFileEntryCount, QString());
+        users.lastIndex = std::clamp(users.lastIndex, -1, kMissingFileEntryCount - 1);
+        messages.inform(kPersonFileMissingMessage);
+        return;
+    }
+    const common::TextReadResult read = common::readTextFile(path);
+    if (!read.ok) {
+        messages.inform(read.error);
+        return;
+    }
+    users.entries = read.lines;
+    users.lastIndex = static_cast<int>(read.lines.size()) - 1;
+}
+
+bool savePersonFile(AppState &state, const QStringList &gridEntries, platform::MessageService &messages)
+{
+    const QString error = common::writeCp932Lines(state.programFile(kPersonFileName), gridEntries);
+    if (!error.isEmpty()) {
+        messages.inform(error);
+        return false;
+    }
+    state.users.entries = gridEntries;
+    return true;
+}
+
+QStringList listedUsers(const UserTable &users)
+{
+    const qsizetype count = std::min<qsizetype>(users.lastIndex + 1, users.entries.size());
+    return count > 0 ? users.entries.mid(0, count) : QStringList();
+}
+
+} // namespace mokpe::maintenance
