@@ -262,7 +262,7 @@ void MainWindow::openUserEditor()
         userEditor_->setReturnToMain([this] { returnFromChild(); });
     } else {
         // A kept editor takes the colours chosen since it was last shown.
-        applyWindowColours(userEditor_, state_.settings.screenColour, state_.settings.buttonColour);
+        userEditor_->applyColours();
     }
     userEditor_->show();
     userEditor_->raise();
