@@ -1,0 +1,24 @@
+#include "app/shortcut_create.h"
+
+#include "app/program_path.h"
+
+#include <QDir>
+
+namespace mokpe::app
+{
+
+void ShortcutCreate(const AppState &state, const platform::Services &services, const QString &currentCaption)
+{
+    if (!services.messages->ask(kShortcutQuestion, kShortcutTitle))
+        return;
+    if (state.osMajorVersion == 6) {
+        // The script path is one argument, however many spaces the folder holds.
+        const QString script =
+            QDir::toNativeSeparators(QDir(state.programFolder).filePath(kShortcutScriptName));
+        services.processes->startDetached(QStringLiteral("WSCRIPT.EXE"), {script});
+        return;
+    }
+    services.shortcuts->createDesktopShortcut(currentCaption, programExecutablePath(state));
+}
+
+} // namespace mokpe::app
