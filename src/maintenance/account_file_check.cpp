@@ -29,7 +29,8 @@ void Fm1_KamokuFileCheck(AppState &state, platform::MessageService &messages, co
         // Unlike a malformed file, this one may hold a good table in another
         // encoding: the user is told, and it is kept under another name so that
         // the next save does not replace it.
-        const QString kept = setAsideFile(path, now);
+        // A folder in the file's place is left alone.
+        const QString kept = QFileInfo(path).isFile() ? setAsideFile(path, now) : QString();
         QString text = read.error + QStringLiteral("\r\n");
         if (kept.isEmpty())
             text += QStringLiteral("科目コード設定ファイル(kamoku_code.csv)を使用せずに続けます．");
