@@ -1,13 +1,65 @@
 #include "cli/commands.h"
 
-#include <cstdio>
+#include "app/settings_file.h"
+#include "maintenance/account_code_file.h"
+#include "maintenance/account_code_save.h"
+#include "maintenance/account_file_check.h"
+#include "maintenance/code_system_select.h"
+#include "maintenance/default_account_sets.h"
+#include "platform/console_messages.h"
 
-namespace mokpe::cli {
+#include <optional>
 
-int runAccounts(const QStringList &)
+namespace mokpe::cli
 {
-    std::fputs("mokpe: this command is not built yet\n", stderr);
-    return 1;
+
+namespace
+{
+
+void printTable(const AppState &state)
+{
+    printLine(QStringLiteral("code system: %1").arg(state.codeSystemState));
+    for (int i = 0; i <= state.accounts.lastIndex && i < state.accounts.lines.size(); ++i)
+        printLine(state.accounts.lines.at(i));
+}
+
+} // namespace
+
+// The account code start-up of the main window; with "--load", what the account
+// code editor does on a default set button, "保　存" answered Yes, then "閉じる".
+int runAccounts(const QStringList &arguments)
+{
+    QStringList args = arguments;
+    QString dir;
+    if (!takeDirOption(args, dir))
+        return usageError();
+    std::optional<maintenance::DefaultAccountSet> load;
+    if (args.size() == 2 && args.at(0) == QLatin1String("--load")) {
+        if (args.at(1) == QLatin1String("w"))
+            load = maintenance::DefaultAccountSet::WCodes;
+        else if (args.at(1) == QLatin1String("kai"))
+            load = maintenance::DefaultAccountSet::FuurinCodes;
+        else
+            return usageError();
+    } else if (!args.isEmpty()) {
+        return usageError();
+    }
+
+    AppState state;
+    state.programFolder = dir;
+    platform::ConsoleMessageService messages;
+    app::Fm1_IniFileRead(state, messages);
+    maintenance::Fm1_KamokuFileCheck(state, messages);
+    maintenance::KamokuSelect(state);
+
+    if (load) {
+        const maintenance::AccountEditorContents contents = maintenance::loadDefaultSet(state, *load);
+        if (!maintenance::Fm8_KamokuSave(state, contents, messages))
+            return 2;
+        maintenance::KamokuFileRead(state, messages);
+    }
+    printTable(state);
+    return 0;
 }
 
 } // namespace mokpe::cli

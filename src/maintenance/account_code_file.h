@@ -1,0 +1,26 @@
+#pragma once
+
+#include "common/app_state.h"
+#include "platform/messages.h"
+
+// "kamoku_code.csv": one account per line, 3-digit code "," 4-digit code ","
+// name; line 1 the unsettled e-money account, line 2 the e-money account, then
+// the accounts of the editor's list.
+namespace mokpe::maintenance
+{
+
+inline const QString kAccountCodeFileName = QStringLiteral("kamoku_code.csv");
+inline const QString kAccountFileMissingMessage = QStringLiteral(
+    "科目コード設定ファイル(kamoku_code.csv)がありません．\r\n"
+    "最初にメンテナンス画面から，科目コード設定画面の，「初回読込み」欄の科目コード設定を行って下さい．");
+
+// The account code file lies beside the settings file; before the settings are
+// read that is the program folder.
+QString accountCodeFilePath(const AppState &state);
+
+// Reads the account code file into the account code table and detects the code
+// system from it. A missing file leaves one empty line in the table and the code
+// system as it was; a file that cannot be read is reported and the table kept.
+void KamokuFileRead(AppState &state, platform::MessageService &messages);
+
+} // namespace mokpe::maintenance

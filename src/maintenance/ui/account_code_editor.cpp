@@ -1,0 +1,349 @@
+#include "maintenance/ui/account_code_editor.h"
+
+#include "common/colour_value.h"
+#include "common/twips.h"
+#include "common/ui/floating_cell_grid.h"
+#include "common/ui/window_colours.h"
+#include "maintenance/account_code_file.h"
+#include "maintenance/account_code_save.h"
+#include "maintenance/account_grid_limits.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValidator>
+
+namespace mokpe::maintenance
+{
+
+namespace
+{
+
+constexpr int kGridColumns = 4;
+constexpr int kFreshGridRows = 3; // the heading row and two empty account rows
+const QList<int> kColumnWidthsTwips = {650, 800, 800, 3300};
+constexpr int kHeadingHeightTwips = 900;
+constexpr int kRowHeightTwips = 330;
+
+// Limits what is typed, not what the program puts in: QLineEdit::maxLength
+// would also cut text set from the settings record, which the save must see whole.
+class TypingLimit final : public QValidator
+{
+public:
+    TypingLimit(int length, QObject *parent) : QValidator(parent), length_(length) {}
+    State validate(QString &input, int &) const override
+    {
+        return input.size() > length_ ? Invalid : Acceptable;
+    }
+
+private:
+    int length_;
+};
+
+QLineEdit *makeBox(const char *name, int typingLimit, int width, QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    if (typingLimit > 0)
+        box->setValidator(new TypingLimit(typingLimit, box));
+    if (width > 0)
+        box->setFixedWidth(width);
+    return box;
+}
+
+QPushButton *makeButton(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel *makeLabel(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+} // namespace
+
+AccountCodeEditor::AccountCodeEditor(AppState &state, const platform::Services &services, QWidget *parent)
+    : QWidget(parent, Qt::Window), state_(state), services_(services)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("科目コード設定"));
+    buildControls();
+    grid_->resetGrid(kFreshGridRows);
+    resize(760, 620);
+    Fm8_FormInit();
+}
+
+void AccountCodeEditor::buildControls()
+{
+    // The fixed accounts. Names take Japanese input; the unsettled account's
+    // codes are typed directly (the e-money account's codes leave the input as it is).
+    auto *unsettledFrame = new QGroupBox(QStringLiteral("電子マネー未決済勘定"), this);
+    unsettledFrame->setObjectName(QStringLiteral("Frame1"));
+    unsettledCode3_ = makeBox("Text1", 3, 60, unsettledFrame);
+    unsettledCode4_ = makeBox("Text2", 4, 60, unsettledFrame);
+    unsettledName_ = makeBox("Text3", 0, 0, unsettledFrame);
+    unsettledCode3_->setInputMethodHints(Qt::ImhPreferLatin);
+    unsettledCode4_->setInputMethodHints(Qt::ImhPreferLatin);
+    unsettledName_->setInputMethodHints(Qt::ImhNone);
+
+    auto *emoneyFrame = new QGroupBox(QStringLiteral("電子マネー勘定"), this);
+    emoneyFrame->setObjectName(QStringLiteral("Frame2"));
+    emoneyCode3_ = makeBox("Text4", 3, 60, emoneyFrame);
+    emoneyCode4_ = makeBox("Text5", 4, 60, emoneyFrame);
+    emoneyName_ = makeBox("Text6", 0, 0, emoneyFrame);
+    emoneyName_->setInputMethodHints(Qt::ImhNone);
+
+    const char *labelNames[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"};
+    const QString labelTexts[] = {QStringLiteral("コード（半角数字３桁）"),
+                                  QStringLiteral("コード（半角数字４桁）"),
+                                  QStringLiteral("勘定科目（全角３２文字）")};
+    QGroupBox *frames[] = {unsettledFrame, emoneyFrame};
+    QLineEdit *boxes[] = {unsettledCode3_, unsettledCode4_, unsettledName_,
+                          emoneyCode3_,    emoneyCode4_,    emoneyName_};
+    for (int f = 0; f < 2; ++f) {
+        auto *form = new QFormLayout(frames[f]);
+        form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        for (int i = 0; i < 3; ++i)
+            form->addRow(makeLabel(labelNames[f * 3 + i], labelTexts[i], frames[f]), boxes[f * 3 + i]);
+    }
+
+    // The list of accounts.
+    auto *listFrame =
+        new QGroupBox(QStringLiteral("その他のコードおよび勘定科目(※エンターキーで確定)"), this);
+    listFrame->setObjectName(QStringLiteral("Frame3"));
+    grid_ = new ui::FloatingCellGrid(kGridColumns, listFrame);
+    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    grid_->setEditableColumns({1, 2, 3});
+    grid_->horizontalHeader()->setHighlightSections(false);
+    grid_->verticalHeader()->setDefaultSectionSize(
+        common::twipsToPixels(kRowHeightTwips, grid_->logicalDpiY()));
+    auto *insertButton = makeButton("Command3", QStringLiteral("1行挿入"), listFrame);
+    auto *deleteButton = makeButton("Command4", QStringLiteral("1行削除"), listFrame);
+    auto *appendButton = makeButton("Command5", QStringLiteral("最終行追加"), listFrame);
+    auto *rowButtons = new QHBoxLayout;
+    rowButtons->addWidget(insertButton);
+    rowButtons->addWidget(deleteButton);
+    rowButtons->addWidget(appendButton);
+    rowButtons->addStretch();
+    auto *listLayout = new QVBoxLayout(listFrame);
+    listLayout->addWidget(grid_, 1);
+    listLayout->addLayout(rowButtons);
+
+    // The default sets.
+    auto *setFrame = new QGroupBox(QStringLiteral("初回読込み"), this);
+    setFrame->setObjectName(QStringLiteral("Frame4"));
+    auto *wButton = makeButton("Command6", QStringLiteral("Ｗコード"), setFrame);
+    auto *fuurinButton = makeButton("Command7", QStringLiteral("　楓林　コード"), setFrame);
+    auto *setLayout = new QHBoxLayout(setFrame);
+    setLayout->addWidget(wButton);
+    setLayout->addWidget(fuurinButton);
+
+    auto *note1 = makeLabel(
+        "Label7", QStringLiteral("※初めて使う場合は「初回読込み」のボタンを押して保存して下さい．"), this);
+    auto *note2 = makeLabel(
+        "Label8", QStringLiteral("※誤って初回読込みボタンを押した場合は保存しないで閉じて下さい．"), this);
+    note1->setWordWrap(true);
+    note2->setWordWrap(true);
+
+    auto *saveButton = makeButton("Command1", QStringLiteral("保　存"), this);
+    auto *closeButton = makeButton("Command2", QStringLiteral("閉じる"), this);
+    auto *commandButtons = new QHBoxLayout;
+    commandButtons->addStretch();
+    commandButtons->addWidget(saveButton);
+    commandButtons->addWidget(closeButton);
+    for (QPushButton *b : {saveButton, closeButton, wButton, fuurinButton})
+        b->setMinimumHeight(32);
+
+    versionLabel_ = makeLabel("Label9", QString(), this);
+    versionLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(unsettledFrame);
+    right->addWidget(emoneyFrame);
+    right->addWidget(setFrame);
+    right->addSpacing(8);
+    right->addWidget(note1);
+    right->addWidget(note2);
+    right->addStretch(1);
+    right->addLayout(commandButtons);
+    right->addWidget(versionLabel_);
+
+    auto *columns = new QHBoxLayout(this);
+    columns->addWidget(listFrame, 1);
+    columns->addLayout(right);
+    unsettledFrame->setFixedWidth(330);
+    emoneyFrame->setFixedWidth(330);
+    setFrame->setFixedWidth(330);
+    note1->setFixedWidth(330);
+    note2->setFixedWidth(330);
+
+    connect(saveButton, &QPushButton::clicked, this, &AccountCodeEditor::save);
+    connect(closeButton, &QPushButton::clicked, this, &AccountCodeEditor::closeByButton);
+    connect(insertButton, &QPushButton::clicked, this, &AccountCodeEditor::insertRow);
+    connect(deleteButton, &QPushButton::clicked, this, &AccountCodeEditor::deleteRow);
+    connect(appendButton, &QPushButton::clicked, this, &AccountCodeEditor::appendRow);
+    connect(wButton, &QPushButton::clicked, this, [this] { loadSet(DefaultAccountSet::WCodes); });
+    connect(fuurinButton, &QPushButton::clicked, this, [this] { loadSet(DefaultAccountSet::FuurinCodes); });
+    connect(grid_, &QTableWidget::cellClicked, this, &AccountCodeEditor::onCellClicked);
+    // The number column is never the current cell: a click on a number (or an
+    // arrow key) lands on the row's 3-digit code, so that Enter cannot store into it.
+    connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
+        if (row >= 0 && column == 0)
+            grid_->setCurrentCell(row, 1);
+    });
+}
+
+void AccountCodeEditor::Fm8_FormInit()
+{
+    versionLabel_->setText(kProgramCaption + QStringLiteral("バージョン：") + kVersionText);
+    const SettingsRecord &settings = state_.settings;
+    ui::applyWindowColours(this, settings.screenColour, settings.buttonColour);
+    grid_->setFixedCellColour(common::colourFromText(settings.screenColour, QApplication::palette()));
+
+    for (QLineEdit *box : {unsettledCode3_, unsettledCode4_, emoneyCode3_, emoneyCode4_})
+        box->clear();
+    Fm8_GridInit();
+
+    const AccountEditorContents contents = editorContentsFromTable(state_);
+    if (!contents.rows.isEmpty()) {
+        grid_->setGridRows(static_cast<int>(contents.rows.size()) + 1);
+        for (int r = 1; r <= contents.rows.size(); ++r) {
+            grid_->setCellText(r, 0, QString::number(r));
+            showRow(r, contents.rows.at(r - 1));
+        }
+    }
+    showFixedAccounts(contents.unsettled, contents.emoney);
+    if (grid_->gridRows() > 1)
+        grid_->setCurrentGridCell(1, 1);
+}
+
+void AccountCodeEditor::Fm8_GridInit()
+{
+    grid_->resetGrid(grid_->gridRows());
+    grid_->setHeadingHeightTwips(kHeadingHeightTwips);
+    grid_->setColumnWidthsTwips(kColumnWidthsTwips);
+    grid_->setHeadings({QStringLiteral("No."), QStringLiteral("科目ｺｰﾄﾞ\n３桁"),
+                        QStringLiteral("科目ｺｰﾄﾞ\n４桁"), QStringLiteral("科目名")});
+}
+
+void AccountCodeEditor::Fm8_RowNumbering()
+{
+    grid_->renumber();
+}
+
+AccountEditorContents AccountCodeEditor::contents() const
+{
+    AccountEditorContents c;
+    c.unsettled = {unsettledCode3_->text(), unsettledCode4_->text(), unsettledName_->text()};
+    c.emoney = {emoneyCode3_->text(), emoneyCode4_->text(), emoneyName_->text()};
+    for (int r = 1; r < grid_->gridRows(); ++r)
+        c.rows.append({grid_->cellText(r, 1), grid_->cellText(r, 2), grid_->cellText(r, 3)});
+    return c;
+}
+
+void AccountCodeEditor::showFixedAccounts(const AccountTriple &unsettled, const AccountTriple &emoney)
+{
+    unsettledCode3_->setText(unsettled.code3);
+    unsettledCode4_->setText(unsettled.code4);
+    unsettledName_->setText(unsettled.name);
+    emoneyCode3_->setText(emoney.code3);
+    emoneyCode4_->setText(emoney.code4);
+    emoneyName_->setText(emoney.name);
+}
+
+void AccountCodeEditor::showRow(int row, const AccountTriple &account)
+{
+    grid_->setCellText(row, 1, account.code3);
+    grid_->setCellText(row, 2, account.code4);
+    grid_->setCellText(row, 3, account.name);
+}
+
+void AccountCodeEditor::loadSet(DefaultAccountSet set)
+{
+    const AccountEditorContents contents = loadDefaultSet(state_, set);
+    showFixedAccounts(contents.unsettled, contents.emoney);
+    grid_->setGridRows(static_cast<int>(contents.rows.size()) + 1);
+    Fm8_RowNumbering();
+    for (int r = 1; r <= contents.rows.size(); ++r)
+        showRow(r, contents.rows.at(r - 1));
+}
+
+void AccountCodeEditor::save()
+{
+    if (!services_.messages->ask(QStringLiteral("データを保存しますか？"), QStringLiteral("データの保存")))
+        return;
+    Fm8_KamokuSave(state_, contents(), *services_.messages);
+}
+
+void AccountCodeEditor::closeByButton()
+{
+    // Unsaved edits are dropped: the table is read again and the code system detected anew.
+    KamokuFileRead(state_, *services_.messages);
+    Fm8_FormInit();
+    hide();
+    if (returnToMain_)
+        returnToMain_();
+}
+
+void AccountCodeEditor::closeEvent(QCloseEvent *event)
+{
+    // The close box keeps the table in memory as it is; the window goes away.
+    hide();
+    event->accept();
+    if (returnToMain_)
+        returnToMain_();
+}
+
+void AccountCodeEditor::insertRow()
+{
+    if (!canAddAccountRow(grid_->gridRows()))
+        return;
+    grid_->insertEmptyGridRow(grid_->currentGridRow());
+    grid_->cellEditor()->clear();
+    Fm8_RowNumbering();
+}
+
+void AccountCodeEditor::deleteRow()
+{
+    const int row = grid_->currentGridRow();
+    if (!canDeleteAccountRow(grid_->gridRows()) || row < 1)
+        return;
+    if (row == grid_->gridRows() - 1)
+        grid_->cellEditor()->hide();
+    grid_->removeGridRow(row);
+    grid_->cellEditor()->setText(grid_->cellText(grid_->currentGridRow(), grid_->currentColumn()));
+    Fm8_RowNumbering();
+}
+
+void AccountCodeEditor::appendRow()
+{
+    if (!canAddAccountRow(grid_->gridRows()))
+        return;
+    grid_->appendEmptyGridRow();
+    Fm8_RowNumbering();
+}
+
+void AccountCodeEditor::onCellClicked(int, int column)
+{
+    // Names are typed in Japanese, codes directly.
+    QLineEdit *editor = grid_->cellEditor();
+    editor->setInputMethodHints(column == 3 ? Qt::ImhNone : Qt::ImhPreferLatin);
+    editor->setFont(grid_->font());
+    if (editor->isHidden())
+        grid_->openEditorOnCurrentCell();
+}
+
+} // namespace mokpe::maintenance
