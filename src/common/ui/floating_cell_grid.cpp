@@ -212,6 +212,12 @@ void FloatingCellGrid::onCurrentCellChanged(int row, int column, int, int)
 {
     if (row < 0 || column < 0)
         return;
+    // The number column is never the current cell: a click on a number (or an
+    // arrow key) lands on the row's first data cell, so Enter cannot store into it.
+    if (column == 0 && columnCount() > 1) {
+        setCurrentCell(row, 1);
+        return;
+    }
     placeEditorOverCurrentCell();
     editor_->setText(cellText(row + 1, column));
 }

@@ -198,12 +198,6 @@ void AccountCodeEditor::buildControls()
     connect(wButton, &QPushButton::clicked, this, [this] { loadSet(DefaultAccountSet::WCodes); });
     connect(fuurinButton, &QPushButton::clicked, this, [this] { loadSet(DefaultAccountSet::FuurinCodes); });
     connect(grid_, &QTableWidget::cellClicked, this, &AccountCodeEditor::onCellClicked);
-    // The number column is never the current cell: a click on a number (or an
-    // arrow key) lands on the row's 3-digit code, so that Enter cannot store into it.
-    connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
-        if (row >= 0 && column == 0)
-            grid_->setCurrentCell(row, 1);
-    });
 }
 
 void AccountCodeEditor::Fm8_FormInit()
