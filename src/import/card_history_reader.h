@@ -1,0 +1,41 @@
+#pragma once
+
+#include "common/app_state.h"
+#include "platform/messages.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Reads a card history file (a transit card or Edy export, a saved journal or a
+// Money 2007 report) into the card history and tells which of the four it is.
+namespace mokpe::import
+{
+
+// The card kind from the first matching line among lines 0 to 3 (never past
+// `lastLineIndex`). Within a line: "利用年月日" 0, "Edy" 1, "No." 2,
+// "費目別取引" or "支払先/支払元別取引" 3; case-sensitive. None: nullopt.
+std::optional<int> recognizeCardKind(const QStringList &lines, int lastLineIndex);
+
+enum class CsvReadOutcome {
+    Accepted,
+    // The file could not be opened or decoded; the card history is as it was.
+    Unreadable,
+    // The file has no line; its (empty) content replaced the card history.
+    NoLines,
+    // No keyword in lines 0 to 3; the lines replaced the card history, the card
+    // kind is as it was.
+    Unrecognised,
+};
+
+// Fm1_CsvFileRead with the reason of a refusal, for callers that need it.
+CsvReadOutcome readCardHistory(AppState &state, const QString &path, platform::MessageService &messages);
+
+// Reads every line of the file (CP932, or UTF-8 when the file is clearly UTF-8)
+// into the card history, plus one final empty element, and sets the card kind.
+// Every refusal is told through `messages`. Returns true when the journal
+// editor is to be opened on the new history.
+bool Fm1_CsvFileRead(AppState &state, const QString &path, platform::MessageService &messages);
+
+} // namespace mokpe::import

@@ -1,0 +1,41 @@
+#include "import/import_command.h"
+
+#include "import/card_history_reader.h"
+#include "import/import_messages.h"
+#include "platform/file_dialogs.h"
+
+#include <QFileInfo>
+
+namespace mokpe::import
+{
+
+namespace
+{
+const QString kAccountCodeFileName = QStringLiteral("kamoku_code.csv");
+}
+
+void importCommand(AppState &state, const platform::Services &services,
+                   const std::function<void()> &showJournalEditor)
+{
+    platform::MessageService &messages = *services.messages;
+    if (!services.files->exists(state.programFile(kAccountCodeFileName)) || state.codeSystemState == -1) {
+        messages.inform(kPrerequisiteMessage);
+        return;
+    }
+    const QString path = services.dialogs->openFile(platform::qtFilterFromPairs(kImportFilterPairs));
+    if (path.isEmpty()) {
+        messages.inform(kNoFileChosenMessage);
+        return;
+    }
+    const CsvReadOutcome outcome = readCardHistory(state, path, messages);
+    // A file that could not be read leaves the whole card history as it was,
+    // its path and name included; any other file replaced it.
+    if (outcome != CsvReadOutcome::Unreadable) {
+        state.history.sourcePath = path;
+        state.history.sourceName = QFileInfo(path).fileName();
+    }
+    if (outcome == CsvReadOutcome::Accepted && showJournalEditor)
+        showJournalEditor();
+}
+
+} // namespace mokpe::import

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "common/app_state.h"
+#include "platform/services.h"
+
+#include <functional>
+
+namespace mokpe::import
+{
+
+// "会計CSVファイル読込み": checks that an account code table and a code system
+// are there, asks for a file, remembers its path and name and reads it. After
+// a successful read `showJournalEditor` is called (when set).
+// Uses services.messages, services.dialogs and services.files.
+void importCommand(AppState &state, const platform::Services &services,
+                   const std::function<void()> &showJournalEditor);
+
+} // namespace mokpe::import

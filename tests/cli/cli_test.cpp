@@ -1,0 +1,128 @@
+#include "support/file_helpers.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace mokpe::cli
+{
+namespace
+{
+
+using test::cp932;
+using test::writeBytes;
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun runCli(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral(MOKPE_CLI_PATH), args);
+    CliRun run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+const QString kUsageStart = QStringLiteral("usage: mokpe COMMAND [OPTIONS]\n");
+
+TEST(Cli, ReadPrintsTheCardKindAndLineCount)
+{
+    test::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("履歴.csv"));
+    writeBytes(path, cp932(QStringLiteral("利用年月日,種別\r\n2026/11/05,ﾊﾞｽ等,,,,,,1234,\r\n"
+                                          "2026/11/04,現金,ﾁｬｰｼﾞ,,,,,1444,\r\n")));
+    const CliRun run = runCli({QStringLiteral("read"), path});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, QStringLiteral("card kind: 0\nlines: 3\n"));
+    EXPECT_EQ(run.err, QString());
+}
+
+TEST(Cli, RefusedFilesExitWithTwoAndTheMessage)
+{
+    test::TempFolder folder;
+    const QString unknown = folder.file(QStringLiteral("a.csv"));
+    writeBytes(unknown, "a\r\nb\r\nc\r\nd\r\nEdy\r\n");
+    CliRun run = runCli({QStringLiteral("read"), unknown});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, QString());
+    EXPECT_EQ(
+        run.err,
+        QStringLiteral("このファイルは，Siuca／Edyまたは，\n読み込み可能なＣＳＶファイルではありません．\n"));
+
+    const QString empty = folder.file(QStringLiteral("empty.csv"));
+    writeBytes(empty, {});
+    run = runCli({QStringLiteral("read"), empty});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, QStringLiteral("このファイルは，読み込み可能なＣＳＶファイルではありません．\n"));
+
+    run = runCli({QStringLiteral("read"), folder.file(QStringLiteral("none.csv"))});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.startsWith(
+        QStringLiteral("ファイル「%1」を開けません．\n").arg(folder.file(QStringLiteral("none.csv")))))
+        << run.err.toStdString();
+}
+
+TEST(Cli, WrongArgumentsExitWithOneAndTheUsage)
+{
+    const QList<QStringList> cases = {
+        {},
+        {QStringLiteral("read")},
+        {QStringLiteral("read"), QStringLiteral("a.csv"), QStringLiteral("b.csv")},
+        {QStringLiteral("read"), QStringLiteral("--dir")},
+        {QStringLiteral("frobnicate")},
+        {QStringLiteral("--help"), QStringLiteral("extra")},
+        {QStringLiteral("settings"), QStringLiteral("--dir")},
+        {QStringLiteral("settings"), QStringLiteral("extra")},
+    };
+    for (const QStringList &args : cases) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith(kUsageStart)) << args.join(' ').toStdString();
+        EXPECT_EQ(run.out, QString());
+    }
+}
+
+TEST(Cli, HelpAndVersion)
+{
+    CliRun run = runCli({QStringLiteral("--help")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.startsWith(kUsageStart));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("  read FILE ")));
+    EXPECT_EQ(run.err, QString());
+
+    run = runCli({QStringLiteral("--version")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, QStringLiteral("Ver.081030-00\n"));
+}
+
+TEST(Cli, SettingsCreatesTheFileOnFirstStart)
+{
+    test::TempFolder folder;
+    CliRun run = runCli({QStringLiteral("settings"), QStringLiteral("--dir"), folder.path()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err,
+              QStringLiteral("ショートカットを作成する場合は，メンテナンスボタンより作成出来ます．\n"));
+    EXPECT_EQ(run.out, QStringLiteral("0: 0\n1: \n2: \n3: \n4: \n5: &H8000000F\n6: &H8000000F\n7: 1\n8: 0\n"
+                                      "9: 000\n10: 0000\n11: 電子未決\n12: 000\n13: 0000\n14: 電子マネー\n"));
+    EXPECT_EQ(
+        test::fileBytes(folder.file(QStringLiteral("inifile.ini"))),
+        cp932(QStringLiteral("0\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n&H8000000F\r\n1\r\n0\r\n000\r\n0000\r\n"
+                             "電子未決\r\n000\r\n0000\r\n電子マネー\r\n")));
+
+    // The second run finds the file: no message, same values.
+    const CliRun again = runCli({QStringLiteral("settings"), QStringLiteral("--dir"), folder.path()});
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_EQ(again.err, QString());
+    EXPECT_EQ(again.out, run.out);
+}
+
+} // namespace
+} // namespace mokpe::cli

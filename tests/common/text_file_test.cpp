@@ -1,0 +1,195 @@
+#include "common/text_file.h"
+
+#include "support/file_helpers.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace mokpe::common
+{
+namespace
+{
+
+using test::fileBytes;
+using test::writeBytes;
+
+struct SplitCase {
+    const char *name;
+    QString text;
+    QStringList lines;
+};
+
+void PrintTo(const SplitCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class SplitLinesTest : public ::testing::TestWithParam<SplitCase>
+{
+};
+
+TEST_P(SplitLinesTest, Splits)
+{
+    EXPECT_EQ(splitLines(GetParam().text), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LineEnds, SplitLinesTest,
+    ::testing::Values(SplitCase{"CrLf", "a\r\nb\r\n", {"a", "b"}}, SplitCase{"LoneLf", "a\nb\n", {"a", "b"}},
+                      SplitCase{"LoneCr", "a\rb\r", {"a", "b"}},
+                      SplitCase{"NoFinalLineEnd", "a\r\nb", {"a", "b"}},
+                      SplitCase{"FinalLineEndMakesNoEmptyLine", "a\r\n", {"a"}}, SplitCase{"Empty", "", {}},
+                      SplitCase{"OneLineEndAlone", "\r\n", {""}},
+                      SplitCase{"LfCrIsTwoLineEnds", "a\n\rb", {"a", "", "b"}},
+                      SplitCase{"CrCrLf", "a\r\r\nb", {"a", "", "b"}},
+                      SplitCase{"BlankLinesKept", "\r\n\r\nx\r\n\r\n", {"", "", "x", ""}},
+                      SplitCase{"SpacesKept", " a \r\n\t", {" a ", "\t"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct TextFileTest : ::testing::Test {
+    test::TempFolder folder;
+    QString path(const QString &name = QStringLiteral("f.txt")) const { return folder.file(name); }
+    TextReadResult read(const QByteArray &bytes, TextEncoding encoding)
+    {
+        writeBytes(path(), bytes);
+        return readTextFile(path(), encoding);
+    }
+};
+
+TEST_F(TextFileTest, Cp932IsReadByDefault)
+{
+    const TextReadResult r =
+        read("\x97\x98\x97\x70\x94\x4E\x8C\x8E\x93\xFA\r\n\xB1\r\n", TextEncoding::Cp932);
+    ASSERT_TRUE(r.ok);
+    EXPECT_FALSE(r.wasUtf8);
+    EXPECT_EQ(r.lines, (QStringList{QStringLiteral("利用年月日"), QStringLiteral("ｱ")}));
+}
+
+TEST_F(TextFileTest, Utf8IsRecognisedOnlyWhenAskedAndClear)
+{
+    const QByteArray utf8 = QStringLiteral("利用年月日\r\nｱ\r\n").toUtf8();
+    const QStringList lines{QStringLiteral("利用年月日"), QStringLiteral("ｱ")};
+
+    TextReadResult r = read("\xEF\xBB\xBF" + utf8, TextEncoding::Cp932OrUtf8);
+    EXPECT_TRUE(r.ok && r.wasUtf8);
+    EXPECT_EQ(r.lines, lines);
+
+    r = read(utf8, TextEncoding::Cp932OrUtf8);
+    EXPECT_TRUE(r.ok && r.wasUtf8);
+    EXPECT_EQ(r.lines, lines);
+
+    // A byte order mark alone, before ASCII text.
+    r = read("\xEF\xBB\xBFNo.\r\n", TextEncoding::Cp932OrUtf8);
+    EXPECT_TRUE(r.ok && r.wasUtf8);
+    EXPECT_EQ(r.lines, QStringList{"No."});
+
+    // ASCII only is CP932 (the two agree on it).
+    r = read("Edy\\100\r\n", TextEncoding::Cp932OrUtf8);
+    EXPECT_TRUE(r.ok);
+    EXPECT_FALSE(r.wasUtf8);
+    EXPECT_EQ(r.lines, QStringList{"Edy\\100"});
+
+    // CP932 text is not valid UTF-8.
+    r = read("\x97\x98\x97\x70\x94\x4E\x8C\x8E\x93\xFA\r\n", TextEncoding::Cp932OrUtf8);
+    EXPECT_TRUE(r.ok);
+    EXPECT_FALSE(r.wasUtf8);
+    EXPECT_EQ(r.lines, QStringList{QStringLiteral("利用年月日")});
+
+    // Without the choice, UTF-8 bytes are read as CP932 (or refused).
+    r = read(utf8, TextEncoding::Cp932);
+    EXPECT_FALSE(r.wasUtf8);
+    EXPECT_NE(r.lines, lines);
+}
+
+TEST_F(TextFileTest, BadBytesAreReportedWithFileAndLine)
+{
+    const QString shown = QDir::toNativeSeparators(path());
+    TextReadResult r = read("ok\r\nok\n\x81\x20\r\n", TextEncoding::Cp932);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.lines.isEmpty());
+    EXPECT_EQ(r.error, QStringLiteral("ファイル「%1」の3行目に，読み込めない文字があります．").arg(shown));
+
+    // Lone CR counts as a line end too.
+    r = read("a\rb\r\x81", TextEncoding::Cp932OrUtf8);
+    EXPECT_EQ(r.error, QStringLiteral("ファイル「%1」の3行目に，読み込めない文字があります．").arg(shown));
+
+    // A byte order mark promises UTF-8; bad UTF-8 after it is refused.
+    r = read("\xEF\xBB\xBF\xFF\r\n", TextEncoding::Cp932OrUtf8);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, QStringLiteral("ファイル「%1」に，読み込めない文字があります．").arg(shown));
+}
+
+TEST_F(TextFileTest, InvalidUtf8IsReadAsCp932)
+{
+    // 0xCA 0xDE is "ﾊﾞ" in CP932 and no UTF-8 sequence.
+    const TextReadResult r = read("\xCA\xDE\xBD\r\n", TextEncoding::Cp932OrUtf8);
+    ASSERT_TRUE(r.ok);
+    EXPECT_FALSE(r.wasUtf8);
+    EXPECT_EQ(r.lines, QStringList{QStringLiteral("ﾊﾞｽ")});
+}
+
+TEST_F(TextFileTest, MissingFileIsReported)
+{
+    const QString missing = path(QStringLiteral("none.csv"));
+    const TextReadResult r = readTextFile(missing);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.error.startsWith(
+        QStringLiteral("ファイル「%1」を開けません．\r\n").arg(QDir::toNativeSeparators(missing))))
+        << r.error.toStdString();
+}
+
+TEST_F(TextFileTest, LinesAreWrittenAsCp932WithCrLf)
+{
+    const QString file = path(QStringLiteral("out.csv"));
+    EXPECT_EQ(
+        writeCp932Lines(file, {QStringLiteral("000,0000,電子未決"), QString(), QStringLiteral("ｱ\\~ ")}),
+        QString());
+    EXPECT_EQ(fileBytes(file), QByteArray("000,0000,\x93\x64\x8E\x71\x96\xA2\x8C\x88\r\n\r\n\xB1\\~ \r\n"));
+    EXPECT_EQ(writeCp932Lines(file, {}), QString());
+    EXPECT_EQ(fileBytes(file), QByteArray());
+}
+
+TEST_F(TextFileTest, UnencodableCharacterKeepsTheOldFile)
+{
+    const QString file = path(QStringLiteral("out.csv"));
+    writeBytes(file, "old\r\n");
+    const QString error = writeCp932Lines(file, {QStringLiteral("ok"), QStringLiteral("caf\u00E9")});
+    EXPECT_EQ(error, QStringLiteral("ファイル「%1」の2行目4文字目の文字「é」(U+00E9)は，"
+                                    "Shift_JIS(CP932)で保存できないため，保存を中止しました．")
+                         .arg(QDir::toNativeSeparators(file)));
+    EXPECT_EQ(fileBytes(file), QByteArray("old\r\n"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("out.csv")});
+}
+
+TEST_F(TextFileTest, EncodeLinesLeavesBytesUntouchedOnFailure)
+{
+    QByteArray bytes("keep");
+    EXPECT_FALSE(encodeCp932Lines({QStringLiteral("\U0001F600")}, bytes, QStringLiteral("x")).isEmpty());
+    EXPECT_EQ(bytes, QByteArray("keep"));
+    EXPECT_TRUE(encodeCp932Lines({QStringLiteral("a")}, bytes, QStringLiteral("x")).isEmpty());
+    EXPECT_EQ(bytes, QByteArray("a\r\n"));
+}
+
+TEST_F(TextFileTest, WriteIntoAMissingFolderIsReported)
+{
+    const QString file = folder.file(QStringLiteral("no/such/folder/out.csv"));
+    const QString error = writeCp932Lines(file, {QStringLiteral("a")});
+    EXPECT_TRUE(error.startsWith(
+        QStringLiteral("ファイル「%1」に書き込めません．\r\n").arg(QDir::toNativeSeparators(file))))
+        << error.toStdString();
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_TRUE(writeFileAtomically(file, "x").startsWith(QStringLiteral("ファイル「")));
+}
+
+TEST_F(TextFileTest, AtomicWriteReplacesTheWholeFile)
+{
+    const QString file = path(QStringLiteral("out.bin"));
+    writeBytes(file, "a much longer old content\r\n");
+    EXPECT_EQ(writeFileAtomically(file, QByteArray("new\x00\xFF", 5)), QString());
+    EXPECT_EQ(fileBytes(file), QByteArray("new\x00\xFF", 5));
+}
+
+} // namespace
+} // namespace mokpe::common
