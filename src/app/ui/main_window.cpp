@@ -8,7 +8,8 @@
 #include "app/shortcut_create.h"
 #include "app/user_selection.h"
 #include "common/ui/window_colours.h"
-#include "import/import_commands.h"
+#include "import/import_command.h"
+#include "import/reader_launch.h"
 #include "maintenance/account_file_check.h"
 #include "maintenance/code_system_select.h"
 #include "maintenance/ui/account_code_editor.h"
@@ -55,6 +56,21 @@ MainWindow::~MainWindow()
     delete accountCodeEditor_.data();
     delete userEditor_.data();
     delete colourDialog_.data();
+}
+
+maintenance::AccountCodeEditor *MainWindow::accountCodeEditor() const
+{
+    return accountCodeEditor_.data();
+}
+
+maintenance::UserEditor *MainWindow::userEditor() const
+{
+    return userEditor_.data();
+}
+
+maintenance::ColourDialog *MainWindow::colourDialog() const
+{
+    return colourDialog_.data();
 }
 
 void MainWindow::buildControls()

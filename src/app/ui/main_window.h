@@ -41,9 +41,10 @@ public:
     // Command10 in the button colour.
     void applyColours();
 
-    maintenance::AccountCodeEditor *accountCodeEditor() const { return accountCodeEditor_; }
-    maintenance::UserEditor *userEditor() const { return userEditor_; }
-    maintenance::ColourDialog *colourDialog() const { return colourDialog_; }
+    // The maintenance windows while they exist (null after their close box).
+    maintenance::AccountCodeEditor *accountCodeEditor() const;
+    maintenance::UserEditor *userEditor() const;
+    maintenance::ColourDialog *colourDialog() const;
 
 Q_SIGNALS:
     // "終　了": the program ends.
