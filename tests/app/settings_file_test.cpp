@@ -3,10 +3,15 @@
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
-namespace mokpe::app {
-namespace {
+namespace mokpe::app
+{
+namespace
+{
 
 using test::fileBytes;
 using test::writeBytes;
@@ -85,6 +90,42 @@ TEST_F(SettingsFileTest, FailedSaveIsReportedAndKeepsTheOldFile)
     EXPECT_FALSE(Fm1_IniFileSave(state, iniPath(), messages));
     EXPECT_EQ(fileBytes(iniPath()), kDefaultFile);
     EXPECT_TRUE(messages.shown.back().text.contains(QStringLiteral("15行目")));
+}
+
+TEST_F(SettingsFileTest, FirstStartInAFolderThatCannotBeWrittenIsReported)
+{
+    state.programFolder = folder.file(QStringLiteral("missing"));
+    Fm1_IniFileRead(state, messages);
+    const QString path = QDir(state.programFolder).filePath(QStringLiteral("inifile.ini"));
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, kFirstStartMessage);
+    EXPECT_TRUE(messages.shown[1].text.startsWith(
+        QStringLiteral(
+            "設定ファイル(inifile.ini)を作成できませんでした．\r\nファイル「%1」に書き込めません．")
+            .arg(QDir::toNativeSeparators(path))))
+        << messages.shown[1].text.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path));
+    // The defaults are still in force for this run.
+    EXPECT_EQ(state.codeSystemState, -1);
+    EXPECT_EQ(state.settings.screenColour, QStringLiteral("&H8000000F"));
+    EXPECT_EQ(state.settings.emoneyNameCopy, QStringLiteral("電子マネー"));
+}
+
+TEST_F(SettingsFileTest, ACompleteFileIsRewrittenByteForByte)
+{
+    const QByteArray bytes =
+        test::cp932(QStringLiteral("4\r\n 001 \r\n株式会社　モコペ商店 \r\n20270331\r\n"
+                                   "20260401,20270331\r\n-2147483633\r\n&HC0C0FF\r\n0\r\n0\r\n"
+                                   "119\r\n1190\r\n電子未決 \r\n118\r\n1180\r\n ＳＵＩＣＡ\r\n"));
+    writeBytes(iniPath(), bytes);
+    Fm1_IniFileRead(state, messages);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(fileBytes(iniPath()), bytes);
+    EXPECT_EQ(state.settings.lines[2], QStringLiteral("株式会社　モコペ商店 "));
+    EXPECT_EQ(state.settings.screenColour, QStringLiteral("-2147483633"));
+    EXPECT_EQ(state.settings.emoneyAccount, (AccountTriple{"118", "1180", QStringLiteral(" ＳＵＩＣＡ")}));
+    EXPECT_EQ(state.settings.emoneyNameCopy, QStringLiteral(" ＳＵＩＣＡ"));
+    EXPECT_EQ(state.settings.unsettledAccount.name, QStringLiteral("電子未決 "));
 }
 
 } // namespace
