@@ -11,15 +11,13 @@
 
 #include <cstdlib>
 
-namespace
-{
+namespace {
 
 using namespace mokpe;
 
 constexpr int kDataLines = 100000;
 
-class CountingMessages final : public platform::MessageService
-{
+class CountingMessages final : public platform::MessageService {
 public:
     void inform(const QString &, const QString &) override { ++count; }
     bool ask(const QString &, const QString &) override { return false; }

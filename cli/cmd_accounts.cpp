@@ -10,11 +10,9 @@
 
 #include <optional>
 
-namespace mokpe::cli
-{
+namespace mokpe::cli {
 
-namespace
-{
+namespace {
 
 void printTable(const AppState &state)
 {

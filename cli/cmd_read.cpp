@@ -4,8 +4,7 @@
 #include "import/card_history_reader.h"
 #include "platform/console_messages.h"
 
-namespace mokpe::cli
-{
+namespace mokpe::cli {
 
 int runRead(const QStringList &args)
 {

@@ -4,8 +4,7 @@
 #include "maintenance/user_table.h"
 #include "platform/console_messages.h"
 
-namespace mokpe::cli
-{
+namespace mokpe::cli {
 
 // Reads the user file as start-up does (settings first, so that the user file is
 // looked for beside it) and prints what the main window would list.

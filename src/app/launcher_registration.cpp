@@ -2,8 +2,7 @@
 
 #include "common/app_state.h"
 
-namespace mokpe::app
-{
+namespace mokpe::app {
 
 void RegValueSave(platform::LauncherEntryService &launcher, const QString &subkey, const QString &name,
                   const QString &value)

@@ -6,8 +6,7 @@
 
 // The entry the maker's menu program reads to offer this program, written at
 // every start.
-namespace mokpe::app
-{
+namespace mokpe::app {
 
 inline const QString kLauncherSubkey = QStringLiteral("Plexar\\Vstart\\Program10");
 

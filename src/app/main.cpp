@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
     mokpe::platform::SettingsLauncherEntry launcher;
     mokpe::platform::DesktopShortcut shortcuts;
     mokpe::platform::OsSystemInfo system;
-    const mokpe::platform::Services services{&messages, &dialogs, &processes, &files,
+    const mokpe::platform::Services services{&messages, &dialogs,   &processes, &files,
                                              &launcher, &shortcuts, &system};
 
     mokpe::ui::Application gui(state, services);

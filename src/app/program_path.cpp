@@ -2,8 +2,7 @@
 
 #include <QDir>
 
-namespace mokpe::app
-{
+namespace mokpe::app {
 
 QString programExecutablePath(const AppState &state)
 {

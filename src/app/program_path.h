@@ -4,8 +4,7 @@
 
 #include <QString>
 
-namespace mokpe::app
-{
+namespace mokpe::app {
 
 // The GUI program's own file in the program folder, with the platform's
 // separators: the launcher entry and the desktop shortcut both point at it.

@@ -64,8 +64,9 @@ void Fm1_IniFileRead(AppState &state, platform::MessageService &messages)
             Fm1_IniFileSave(state, path, messages);
         } else {
             // An unreadable file is not overwritten: the user's values may still be in it.
-            messages.inform(read.error + QStringLiteral("\r\n") +
-                            QStringLiteral("設定ファイル(inifile.ini)を読み込めないため，標準の設定で続けます．"));
+            messages.inform(
+                read.error + QStringLiteral("\r\n") +
+                QStringLiteral("設定ファイル(inifile.ini)を読み込めないため，標準の設定で続けます．"));
             setDefaultValues(s);
         }
     } else {

@@ -4,8 +4,7 @@
 
 #include <QDir>
 
-namespace mokpe::app
-{
+namespace mokpe::app {
 
 void ShortcutCreate(const AppState &state, const platform::Services &services, const QString &currentCaption)
 {

@@ -5,8 +5,7 @@
 
 #include <QString>
 
-namespace mokpe::app
-{
+namespace mokpe::app {
 
 inline const QString kShortcutQuestion = QStringLiteral("デスクトップにショートカットを作成しますか？\r\n");
 inline const QString kShortcutTitle = QStringLiteral("ショートカットの作成");

@@ -35,13 +35,19 @@ QColor colourFromValue(qint32 value, const QPalette &palette)
     const auto v = static_cast<quint32>(value);
     if (v & 0x80000000U) {
         switch (v & 0xFFU) {
-        case 5: return palette.color(QPalette::Base);           // window background
-        case 8: return palette.color(QPalette::WindowText);     // window text
-        case 13: return palette.color(QPalette::Highlight);
-        case 14: return palette.color(QPalette::HighlightedText);
-        case 18: return palette.color(QPalette::ButtonText);
-        case 15:                                                // button face
-        default: return palette.color(QPalette::Button);
+        case 5:
+            return palette.color(QPalette::Base); // window background
+        case 8:
+            return palette.color(QPalette::WindowText); // window text
+        case 13:
+            return palette.color(QPalette::Highlight);
+        case 14:
+            return palette.color(QPalette::HighlightedText);
+        case 18:
+            return palette.color(QPalette::ButtonText);
+        case 15: // button face
+        default:
+            return palette.color(QPalette::Button);
         }
     }
     return QColor(static_cast<int>(v & 0xFFU), static_cast<int>((v >> 8) & 0xFFU),

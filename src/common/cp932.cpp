@@ -12,24 +12,36 @@ namespace {
 char16_t windowsOnlySingleByte(unsigned char byte)
 {
     switch (byte) {
-    case 0x80: return 0x0080;
-    case 0xA0: return 0xF8F0;
-    case 0xFD: return 0xF8F1;
-    case 0xFE: return 0xF8F2;
-    case 0xFF: return 0xF8F3;
-    default: return 0;
+    case 0x80:
+        return 0x0080;
+    case 0xA0:
+        return 0xF8F0;
+    case 0xFD:
+        return 0xF8F1;
+    case 0xFE:
+        return 0xF8F2;
+    case 0xFF:
+        return 0xF8F3;
+    default:
+        return 0;
     }
 }
 
 unsigned char windowsOnlyCharacter(char16_t c)
 {
     switch (c) {
-    case 0x0080: return 0x80;
-    case 0xF8F0: return 0xA0;
-    case 0xF8F1: return 0xFD;
-    case 0xF8F2: return 0xFE;
-    case 0xF8F3: return 0xFF;
-    default: return 0;
+    case 0x0080:
+        return 0x80;
+    case 0xF8F0:
+        return 0xA0;
+    case 0xF8F1:
+        return 0xFD;
+    case 0xF8F2:
+        return 0xFE;
+    case 0xF8F3:
+        return 0xFF;
+    default:
+        return 0;
     }
 }
 

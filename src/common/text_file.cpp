@@ -65,8 +65,7 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding,
-                               const QString &pathForMessages)
+TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding, const QString &pathForMessages)
 {
     TextReadResult result;
     if (encoding == TextEncoding::Cp932OrUtf8) {
@@ -107,22 +106,21 @@ TextReadResult readTextFile(const QString &path, TextEncoding encoding)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         TextReadResult result;
-        result.error = QStringLiteral("ファイル「%1」を開けません．\r\n%2")
-                           .arg(shownPath(path), file.errorString());
+        result.error =
+            QStringLiteral("ファイル「%1」を開けません．\r\n%2").arg(shownPath(path), file.errorString());
         return result;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         TextReadResult result;
-        result.error = QStringLiteral("ファイル「%1」を読み込めません．\r\n%2")
-                           .arg(shownPath(path), file.errorString());
+        result.error =
+            QStringLiteral("ファイル「%1」を読み込めません．\r\n%2").arg(shownPath(path), file.errorString());
         return result;
     }
     return decodeTextBytes(bytes, encoding, path);
 }
 
-QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes,
-                         const QString &pathForMessages)
+QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes, const QString &pathForMessages)
 {
     QByteArray out;
     for (qsizetype i = 0; i < lines.size(); ++i) {

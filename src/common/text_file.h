@@ -31,8 +31,7 @@ TextReadResult readTextFile(const QString &path, TextEncoding encoding = TextEnc
 
 // Encodes every line as CP932, each ended by CR LF. On failure returns the
 // message that names the character and its place; `bytes` is then untouched.
-QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes,
-                         const QString &pathForMessages);
+QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes, const QString &pathForMessages);
 
 // Writes lines as CP932 with CR LF through a QSaveFile: either the whole new
 // file is in place or the old one is left as it was. Returns an empty text on

@@ -76,7 +76,8 @@ std::optional<qint64> toWholeNumber(const QString &s)
     qsizetype fractionDigits = 0;
     if (i < t.size() && t.at(i) == QLatin1Char('.')) {
         ++i;
-        for (; i < t.size() && t.at(i) >= QLatin1Char('0') && t.at(i) <= QLatin1Char('9'); ++i, ++fractionDigits) {
+        for (; i < t.size() && t.at(i) >= QLatin1Char('0') && t.at(i) <= QLatin1Char('9');
+             ++i, ++fractionDigits) {
             const int d = t.at(i).unicode() - u'0';
             if (firstFraction < 0)
                 firstFraction = d;

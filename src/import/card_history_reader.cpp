@@ -5,11 +5,9 @@
 
 #include <algorithm>
 
-namespace mokpe::import
-{
+namespace mokpe::import {
 
-namespace
-{
+namespace {
 
 // Keywords of each card kind, in the order they are tried within one line.
 struct KindKeyword {

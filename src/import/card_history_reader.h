@@ -10,8 +10,7 @@
 
 // Reads a card history file (a transit card or Edy export, a saved journal or a
 // Money 2007 report) into the card history and tells which of the four it is.
-namespace mokpe::import
-{
+namespace mokpe::import {
 
 // The card kind from the first matching line among lines 0 to 3 (never past
 // `lastLineIndex`). Within a line: "利用年月日" 0, "Edy" 1, "No." 2,

@@ -2,23 +2,19 @@
 
 #include "import/card_history_reader.h"
 #include "import/import_messages.h"
+#include "maintenance/account_code_file.h"
 #include "platform/file_dialogs.h"
 
 #include <QFileInfo>
 
-namespace mokpe::import
-{
-
-namespace
-{
-const QString kAccountCodeFileName = QStringLiteral("kamoku_code.csv");
-}
+namespace mokpe::import {
 
 void importCommand(AppState &state, const platform::Services &services,
                    const std::function<void()> &showJournalEditor)
 {
     platform::MessageService &messages = *services.messages;
-    if (!services.files->exists(state.programFile(kAccountCodeFileName)) || state.codeSystemState == -1) {
+    if (!services.files->exists(state.programFile(maintenance::kAccountCodeFileName)) ||
+        state.codeSystemState == -1) {
         messages.inform(kPrerequisiteMessage);
         return;
     }

@@ -5,8 +5,7 @@
 
 #include <functional>
 
-namespace mokpe::import
-{
+namespace mokpe::import {
 
 // "会計CSVファイル読込み": checks that an account code table and a code system
 // are there, asks for a file, remembers its path and name and reads it. After

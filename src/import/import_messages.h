@@ -4,8 +4,7 @@
 
 // The texts the import commands show, shared by the windows, the headless
 // command and the tests.
-namespace mokpe::import
-{
+namespace mokpe::import {
 
 inline const QString kPrerequisiteMessage = QStringLiteral(
     "科目種類の選択は，\r\n\r\n「メンテナンス」→「科目コード設定」→「初回読込み」欄より\r\n\r\n"

@@ -4,8 +4,7 @@
 
 #include <QDir>
 
-namespace mokpe::import
-{
+namespace mokpe::import {
 
 void readerLaunchCommand(const platform::Services &services)
 {

@@ -2,8 +2,7 @@
 
 #include "platform/services.h"
 
-namespace mokpe::import
-{
+namespace mokpe::import {
 
 // "電子マネー読込み": starts the card reader program from its installation on
 // drive C:, else on drive D:, without arguments and without waiting.

@@ -5,8 +5,7 @@
 
 // The checks made before the account code file is saved. The first problem is
 // shown and stops the save.
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 // A fixed account's code box holds at most four characters, its name at most 32
 // (characters, not bytes); a list account's 3-digit code is three or four

@@ -6,8 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 QString accountCodeFilePath(const AppState &state)
 {

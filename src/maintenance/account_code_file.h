@@ -6,8 +6,7 @@
 // "kamoku_code.csv": one account per line, 3-digit code "," 4-digit code ","
 // name; line 1 the unsettled e-money account, line 2 the e-money account, then
 // the accounts of the editor's list.
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 inline const QString kAccountCodeFileName = QStringLiteral("kamoku_code.csv");
 inline const QString kAccountFileMissingMessage = QStringLiteral(

@@ -5,8 +5,7 @@
 #include "maintenance/account_code_check.h"
 #include "maintenance/account_code_file.h"
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 bool Fm8_KamokuSave(AppState &state, const AccountEditorContents &contents,
                     platform::MessageService &messages)

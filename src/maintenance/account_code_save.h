@@ -4,8 +4,7 @@
 #include "platform/messages.h"
 
 // Saving the account code editor ("保　存" answered Yes).
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 // Takes the fixed accounts into the settings record (and resets the format
 // choice to "0" when the code system in force is not the set loaded last),

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 AccountTriple splitAccountLine(const QString &line)
 {

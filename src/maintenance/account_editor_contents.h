@@ -6,8 +6,7 @@
 
 // What the account code editor shows: the two fixed accounts in their boxes and
 // the list of accounts, one row per account (3-digit code, 4-digit code, name).
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 struct AccountEditorContents {
     AccountTriple unsettled;

@@ -8,8 +8,7 @@
 
 #include <algorithm>
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 bool isWellFormedAccountLine(const QString &line)
 {

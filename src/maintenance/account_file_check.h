@@ -6,8 +6,7 @@
 #include <QDateTime>
 
 // The start-up check of the account code file.
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 inline const QString kAccountFileNotChosenMessage =
     QStringLiteral("科目種類の設定は，\r\n\r\n「メンテナンス」→「科目コード設定」→「初回読込み」欄より\r\n\r"

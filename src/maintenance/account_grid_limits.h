@@ -2,8 +2,7 @@
 
 // The account list of the editor: a grid of at most 2,000 rows, its heading row
 // included, that always keeps at least one account row.
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 inline constexpr int kMaxAccountGridRows = 2000;
 inline constexpr int kMinAccountRowsKept = 1;

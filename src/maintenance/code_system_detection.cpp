@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 void KamokuKindCheck(AppState &state)
 {

@@ -6,8 +6,7 @@
 
 // Whether the account code table follows the Ｗ code set: its 4-digit codes of
 // the two fixed accounts and of its first two list accounts mark it.
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 inline const std::array<QString, 4> kWCodeMarkers = {QStringLiteral("1882"), QStringLiteral("1131"),
                                                      QStringLiteral("8471"), QStringLiteral("8641")};

@@ -2,8 +2,7 @@
 
 #include "common/vb_strings.h"
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 qint16 KamokuSelect(AppState &state)
 {

@@ -5,8 +5,7 @@
 // The code system shown in the main window. The export format last chosen fixes
 // it: the 出納帳 and 会計 formats belong to the Ｗ code system, the two 楓林 CSV
 // formats to the 楓林 code system; with no format chosen the detected one stays.
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 // Applies the format choice (compared as a number) to the code system state and
 // returns it: 1 shows "Ｗコード", 0 "楓林コード", -1 neither.

@@ -2,11 +2,9 @@
 
 #include "common/colour_value.h"
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
-namespace
-{
+namespace {
 
 constexpr qint32 rgb(int red, int green, int blue)
 {

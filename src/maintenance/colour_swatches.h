@@ -8,8 +8,7 @@
 
 // The colour settings: 16 fixed swatches, 0 to 7 for the screen colour and 8 to
 // 15 for the button colour, and what a click on one of them changes.
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 inline constexpr int kSwatchCount = 16;
 inline constexpr int kSwatchesPerGroup = 8;

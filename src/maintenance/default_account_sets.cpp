@@ -1,10 +1,8 @@
 #include "maintenance/default_account_sets.h"
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
-namespace
-{
+namespace {
 
 struct ListAccount {
     const char16_t *code3;

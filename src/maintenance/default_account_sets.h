@@ -5,8 +5,7 @@
 // The two built-in account sets a new table starts from ("初回読込み"). Both hold
 // the same 16 list accounts with the same 3-digit codes; they differ in the
 // 4-digit codes, in one name and in the two fixed accounts.
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 enum class DefaultAccountSet {
     WCodes,      // "Ｗコード"

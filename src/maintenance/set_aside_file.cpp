@@ -3,11 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
-namespace
-{
+namespace {
 constexpr int kMaxSuffix = 999;
 }
 

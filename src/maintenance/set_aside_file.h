@@ -3,8 +3,7 @@
 #include <QDateTime>
 #include <QString>
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 // Moves a file out of the way without losing it: renames it to
 // "<name>.bad-YYYYMMDD-HHMMSS" (with "-2", "-3", … added when that name is

@@ -7,8 +7,7 @@
 
 #include <algorithm>
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 QString personFileReadPath(const AppState &state)
 {

@@ -8,8 +8,7 @@
 // "person.csv": one user entry per line, each taken whole (commas included).
 // The main window lists the entries for choosing whose card history is booked;
 // the user editor maintains them.
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 inline const QString kPersonFileName = QStringLiteral("person.csv");
 inline const QString kPersonFileMissingMessage =

@@ -13,8 +13,8 @@ namespace mokpe::platform {
 // Questions are answered with a fixed answer, chosen by the command.
 class ConsoleMessageService final : public MessageService {
 public:
-    explicit ConsoleMessageService(std::FILE *out = stderr, bool answer = true)
-        : out_(out), answer_(answer) {}
+    explicit ConsoleMessageService(std::FILE *out = stderr, bool answer = true) : out_(out), answer_(answer)
+    {}
     void inform(const QString &text, const QString &title = kDefaultTitle) override;
     bool ask(const QString &text, const QString &title = kDefaultTitle) override;
     void setAnswer(bool answer) { answer_ = answer; }

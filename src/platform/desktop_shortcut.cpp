@@ -7,11 +7,9 @@
 #include <QFile>
 #include <QStandardPaths>
 
-namespace mokpe::platform
-{
+namespace mokpe::platform {
 
-namespace
-{
+namespace {
 
 constexpr qsizetype kMaxFileNameLength = 64;
 
@@ -94,8 +92,7 @@ QString withoutControlCharacters(const QString &text)
 DesktopShortcut::DesktopShortcut() = default;
 
 DesktopShortcut::DesktopShortcut(const QString &desktopFolder) : desktopFolder_(desktopFolder)
-{
-}
+{}
 
 QString DesktopShortcut::safeFileName(const QString &name)
 {

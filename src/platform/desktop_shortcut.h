@@ -5,16 +5,14 @@
 #include <QByteArray>
 #include <QString>
 
-namespace mokpe::platform
-{
+namespace mokpe::platform {
 
 // A shortcut on the current user's desktop: a .lnk shell link on Windows, a
 // freedesktop.org launcher (.desktop file, executable) elsewhere. The name
 // may hold a user's entry from "person.csv", so it is made safe before it
 // becomes a file name: the file is always directly inside the desktop folder
 // and never hidden.
-class DesktopShortcut final : public ShortcutService
-{
+class DesktopShortcut final : public ShortcutService {
 public:
     DesktopShortcut();
     // Shortcuts go into `desktopFolder` instead of the user's desktop.

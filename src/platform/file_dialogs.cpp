@@ -10,7 +10,8 @@ QString qtFilterFromPairs(const QString &pairs)
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString description = parts.at(i).trimmed();
-        const QString patterns = QString(parts.at(i + 1)).replace(QLatin1Char(';'), QLatin1Char(' ')).trimmed();
+        const QString patterns =
+            QString(parts.at(i + 1)).replace(QLatin1Char(';'), QLatin1Char(' ')).trimmed();
         if (description.isEmpty() && patterns.isEmpty())
             continue;
         // The description usually names its patterns already: "CSVファイル (*.csv)".

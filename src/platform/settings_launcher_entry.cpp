@@ -4,11 +4,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-namespace mokpe::platform
-{
+namespace mokpe::platform {
 
-namespace
-{
+namespace {
 const QString kSoftwareKey = QStringLiteral("Software\\Tanvel\\");
 }
 
@@ -22,8 +20,7 @@ SettingsLauncherEntry::SettingsLauncherEntry()
 }
 
 SettingsLauncherEntry::SettingsLauncherEntry(const QString &iniPath) : iniPath_(iniPath)
-{
-}
+{}
 
 QString SettingsLauncherEntry::defaultIniPath()
 {

@@ -10,14 +10,11 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe::app
-{
-namespace
-{
+namespace mokpe::app {
+namespace {
 
 // Records the order of the writes as well as the values.
-class OrderedLauncherEntry final : public platform::LauncherEntryService
-{
+class OrderedLauncherEntry final : public platform::LauncherEntryService {
 public:
     void setValue(const QString &subkey, const QString &name, const QString &value) override
     {

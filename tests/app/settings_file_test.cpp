@@ -8,10 +8,8 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe::app
-{
-namespace
-{
+namespace mokpe::app {
+namespace {
 
 using test::fileBytes;
 using test::writeBytes;

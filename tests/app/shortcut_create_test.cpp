@@ -12,10 +12,8 @@
 
 #include <sys/stat.h>
 
-namespace mokpe::app
-{
-namespace
-{
+namespace mokpe::app {
+namespace {
 
 struct ShortcutCreateTest : ::testing::Test {
     test::ScriptedServices fakes;
@@ -81,8 +79,7 @@ TEST_F(ShortcutCreateTest, OtherVersionsLinkUnderTheCurrentCaption)
 
 int modeOf(const QString &path)
 {
-    struct stat info {
-    };
+    struct stat info {};
     if (stat(QFile::encodeName(path).constData(), &info) != 0)
         return -1;
     return static_cast<int>(info.st_mode & 07777);

@@ -4,10 +4,8 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe::cli
-{
-namespace
-{
+namespace mokpe::cli {
+namespace {
 
 using test::cp932;
 using test::writeBytes;

@@ -7,10 +7,8 @@
 #include <optional>
 #include <vector>
 
-namespace mokpe::common
-{
-namespace
-{
+namespace mokpe::common {
+namespace {
 
 QByteArray bytesOf(unsigned code)
 {

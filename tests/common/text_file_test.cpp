@@ -7,10 +7,8 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe::common
-{
-namespace
-{
+namespace mokpe::common {
+namespace {
 
 using test::fileBytes;
 using test::writeBytes;
@@ -26,9 +24,7 @@ void PrintTo(const SplitCase &c, std::ostream *os)
     *os << c.name;
 }
 
-class SplitLinesTest : public ::testing::TestWithParam<SplitCase>
-{
-};
+class SplitLinesTest : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitLinesTest, Splits)
 {

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe::common
-{
-namespace
-{
+namespace mokpe::common {
+namespace {
 
 TEST(VbStrings, MidCountsCharactersFromOne)
 {

@@ -8,10 +8,8 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe::import
-{
-namespace
-{
+namespace mokpe::import {
+namespace {
 
 using test::cp932;
 using test::writeBytes;
@@ -27,9 +25,7 @@ void PrintTo(const KindCase &c, std::ostream *os)
     *os << c.name;
 }
 
-class RecognizeCardKindTest : public ::testing::TestWithParam<KindCase>
-{
-};
+class RecognizeCardKindTest : public ::testing::TestWithParam<KindCase> {};
 
 TEST_P(RecognizeCardKindTest, FirstMatchingLineAndKeywordDecide)
 {

@@ -8,10 +8,8 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe::import
-{
-namespace
-{
+namespace mokpe::import {
+namespace {
 
 using test::writeBytes;
 

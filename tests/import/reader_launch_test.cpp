@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe::import
-{
-namespace
-{
+namespace mokpe::import {
+namespace {
 
 const QString kOnC = QStringLiteral("C:\\Program Files\\Sony\\SFCard Viewer 2\\SFCV.exe");
 const QString kOnD = QStringLiteral("D:\\Program Files\\Sony\\SFCard Viewer 2\\SFCV.exe");

@@ -4,10 +4,8 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe::maintenance
-{
-namespace
-{
+namespace mokpe::maintenance {
+namespace {
 
 AccountEditorContents validContents()
 {

@@ -7,10 +7,8 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe::maintenance
-{
-namespace
-{
+namespace mokpe::maintenance {
+namespace {
 
 using test::cp932;
 using test::writeBytes;

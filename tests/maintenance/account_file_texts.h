@@ -3,8 +3,7 @@
 #include <QString>
 
 // The account code files the two default sets give when saved, as their text.
-namespace mokpe::test
-{
+namespace mokpe::test {
 
 inline const QString kWCodeFileText = QStringLiteral("186,1882,電子未決\r\n"
                                                      "113,1131,電子マネー\r\n"

@@ -8,10 +8,8 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe
-{
-namespace
-{
+namespace mokpe {
+namespace {
 
 using test::cp932;
 using test::fileBytes;

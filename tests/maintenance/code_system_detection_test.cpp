@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe::maintenance
-{
-namespace
-{
+namespace mokpe::maintenance {
+namespace {
 
 qint16 detect(const QStringList &lines, int lastIndex, qint16 before = -1)
 {

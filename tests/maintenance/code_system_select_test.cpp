@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe::maintenance
-{
-namespace
-{
+namespace mokpe::maintenance {
+namespace {
 
 TEST(CodeSystemSelect, TheFormatChoiceFixesTheCodeSystem)
 {

@@ -4,10 +4,8 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe::maintenance
-{
-namespace
-{
+namespace mokpe::maintenance {
+namespace {
 
 // The swatch table as RGB triples, written out as the stored hexadecimal
 // (blue, green, red from the high byte down).

@@ -54,10 +54,21 @@ int main(int argc, char *argv[])
     QTemporaryDir folder;
     using mokpe::common::writeCp932Lines;
     writeCp932Lines(QDir(folder.path()).filePath(QStringLiteral("inifile.ini")),
-                    {QStringLiteral("0"), {}, {}, {}, {}, QStringLiteral("&H8000000F"),
-                     QStringLiteral("&H8000000F"), QStringLiteral("1"), QStringLiteral("0"),
-                     QStringLiteral("186"), QStringLiteral("1882"), QStringLiteral("電子未決"),
-                     QStringLiteral("113"), QStringLiteral("1131"), QStringLiteral("電子マネー")});
+                    {QStringLiteral("0"),
+                     {},
+                     {},
+                     {},
+                     {},
+                     QStringLiteral("&H8000000F"),
+                     QStringLiteral("&H8000000F"),
+                     QStringLiteral("1"),
+                     QStringLiteral("0"),
+                     QStringLiteral("186"),
+                     QStringLiteral("1882"),
+                     QStringLiteral("電子未決"),
+                     QStringLiteral("113"),
+                     QStringLiteral("1131"),
+                     QStringLiteral("電子マネー")});
     writeCp932Lines(QDir(folder.path()).filePath(QStringLiteral("kamoku_code.csv")),
                     {QStringLiteral("186,1882,電子未決"), QStringLiteral("113,1131,電子マネー"),
                      QStringLiteral("842,8471,旅費交通費"), QStringLiteral("854,8641,運賃"),

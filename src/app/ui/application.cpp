@@ -12,8 +12,7 @@ namespace mokpe::ui {
 
 Application::Application(AppState &state, const platform::Services &services)
     : state_(state), services_(services)
-{
-}
+{}
 
 Application::~Application() = default;
 

@@ -113,7 +113,8 @@ void MainWindow::buildControls()
     codeLayout->addWidget(option1_);
     codeLayout->addWidget(option2_);
 
-    label3_ = new QLabel(QStringLiteral("※最初に使用者と科目選択（メンテナンスで選択可能）を選択して下さい．"), this);
+    label3_ = new QLabel(
+        QStringLiteral("※最初に使用者と科目選択（メンテナンスで選択可能）を選択して下さい．"), this);
     label3_->setObjectName(QStringLiteral("Label3"));
     label3_->setWordWrap(true);
 
@@ -156,9 +157,8 @@ void MainWindow::buildControls()
     resize(560, 400);
 
     connect(list1_, &QListWidget::itemSelectionChanged, this, &MainWindow::onUserSelectionChanged);
-    connect(command1, &QPushButton::clicked, this, [this] {
-        import::importCommand(state_, services_, journalEditorOpener_);
-    });
+    connect(command1, &QPushButton::clicked, this,
+            [this] { import::importCommand(state_, services_, journalEditorOpener_); });
     connect(command10, &QPushButton::clicked, this, [this] { import::readerLaunchCommand(services_); });
     connect(command6, &QPushButton::clicked, this, &MainWindow::showMaintenance);
     connect(command7, &QPushButton::clicked, this, &MainWindow::closeMaintenance);
@@ -169,9 +169,8 @@ void MainWindow::buildControls()
     connect(command5, &QPushButton::clicked, this, &MainWindow::openAccountCodeEditor);
     connect(command9, &QPushButton::clicked, this, &MainWindow::openUserEditor);
     connect(command4, &QPushButton::clicked, this, &MainWindow::openColourDialog);
-    connect(command8, &QPushButton::clicked, this, [this] {
-        app::ShortcutCreate(state_, services_, windowTitle());
-    });
+    connect(command8, &QPushButton::clicked, this,
+            [this] { app::ShortcutCreate(state_, services_, windowTitle()); });
     // "精算印刷（未使用）" is kept for its place in the frame and does nothing.
 }
 

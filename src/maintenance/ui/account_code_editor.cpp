@@ -20,11 +20,9 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
-namespace
-{
+namespace {
 
 constexpr int kGridColumns = 4;
 constexpr int kFreshGridRows = 3; // the heading row and two empty account rows
@@ -34,8 +32,7 @@ constexpr int kRowHeightTwips = 330;
 
 // Limits what is typed, not what the program puts in: QLineEdit::maxLength
 // would also cut text set from the settings record, which the save must see whole.
-class TypingLimit final : public QValidator
-{
+class TypingLimit final : public QValidator {
 public:
     TypingLimit(int length, QObject *parent) : QValidator(parent), length_(length) {}
     State validate(QString &input, int &) const override

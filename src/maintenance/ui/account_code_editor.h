@@ -13,13 +13,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace mokpe::ui
-{
+namespace mokpe::ui {
 class FloatingCellGrid;
 }
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 // The account code editor ("科目コード設定"): the two fixed accounts and the list
 // of accounts of "kamoku_code.csv". The main window hides itself and shows this
@@ -37,8 +35,7 @@ namespace mokpe::maintenance
 //   Frame4 "初回読込み": Command6 "Ｗコード", Command7 "　楓林　コード"
 //   Command1 "保　存", Command2 "閉じる"
 //   Label7, Label8  the two notes; Label9  the version
-class AccountCodeEditor : public QWidget
-{
+class AccountCodeEditor : public QWidget {
     Q_OBJECT
 public:
     AccountCodeEditor(AppState &state, const platform::Services &services, QWidget *parent = nullptr);

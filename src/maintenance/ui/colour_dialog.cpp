@@ -13,11 +13,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
-namespace
-{
+namespace {
 
 // Layout in twips, as the window was drawn.
 constexpr int kSwatchWidth = 615;

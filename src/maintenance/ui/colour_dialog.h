@@ -13,8 +13,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 // "画面／ボタン色設定": picks the screen colour and the button colour.
 //
@@ -26,8 +25,7 @@ namespace mokpe::maintenance
 // "閉じる" only hides the window, so the swatch borders stay for the next
 // opening. The close box hides it and destroys it (WA_DeleteOnClose): the
 // opener keeps a QPointer and makes a new one, which starts with no border.
-class ColourDialog : public QWidget
-{
+class ColourDialog : public QWidget {
     Q_OBJECT
 public:
     ColourDialog(AppState &state, const platform::Services &services, QWidget *parent = nullptr);

@@ -16,11 +16,9 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
-namespace
-{
+namespace {
 
 constexpr int kUserColumn = 1;
 

@@ -11,20 +11,17 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace mokpe::ui
-{
+namespace mokpe::ui {
 class FloatingCellGrid;
 }
 
-namespace mokpe::maintenance
-{
+namespace mokpe::maintenance {
 
 // The user editor ("使用者登録"): a grid of the user entries with row commands
 // and a save. The opening steps run when the window is made; "閉じる" only hides
 // it, so the next showing finds the grid as it was left, while the close box
 // also destroys it (the owner keeps a QPointer and makes a new one).
-class UserEditor : public QWidget
-{
+class UserEditor : public QWidget {
     Q_OBJECT
 public:
     UserEditor(AppState &state, const platform::Services &services, QWidget *parent = nullptr);

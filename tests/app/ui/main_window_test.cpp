@@ -31,25 +31,31 @@ using test::writeBytes;
 
 const QString kNoSettingsMessage =
     QStringLiteral("ショートカットを作成する場合は，メンテナンスボタンより作成出来ます．");
-const QString kNoUsersMessage = QStringLiteral("使用者設定ファイル(person.csv)がありません．\r\n"
-                                               "最初にメンテナンス画面から，「 使用者 」設定を行って下さい．");
-const QString kNoAccountsMessage = QStringLiteral("科目種類の設定は，\r\n\r\n"
-                                                  "「メンテナンス」→「科目コード設定」→「初回読込み」欄より\r\n\r\n"
-                                                  "選択して下さい．");
-const QString kImportRefused = QStringLiteral("科目種類の選択は，\r\n\r\n"
-                                              "「メンテナンス」→「科目コード設定」→「初回読込み」欄より\r\n\r\n"
-                                              "選択して下さい．");
+const QString kNoUsersMessage =
+    QStringLiteral("使用者設定ファイル(person.csv)がありません．\r\n"
+                   "最初にメンテナンス画面から，「 使用者 」設定を行って下さい．");
+const QString kNoAccountsMessage =
+    QStringLiteral("科目種類の設定は，\r\n\r\n"
+                   "「メンテナンス」→「科目コード設定」→「初回読込み」欄より\r\n\r\n"
+                   "選択して下さい．");
+const QString kImportRefused =
+    QStringLiteral("科目種類の選択は，\r\n\r\n"
+                   "「メンテナンス」→「科目コード設定」→「初回読込み」欄より\r\n\r\n"
+                   "選択して下さい．");
 
 // Lines of an account table saved from the Ｗ set (four marker lines) and from the 楓林 set (none).
-const QByteArray kWTable = cp932(QStringLiteral("186,1882,電子未決\r\n113,1131,電子マネー\r\n842,8471,旅費交通費\r\n"
-                                                "854,8641,運賃\r\n837,8451,福利厚生費\r\n"));
-const QByteArray kKaiTable = cp932(QStringLiteral("186,1800,仕訳未決定\r\n113,1412,仮払金\r\n842,8410,旅費交通費\r\n"
-                                                  "854,8421,運賃\r\n"));
+const QByteArray kWTable =
+    cp932(QStringLiteral("186,1882,電子未決\r\n113,1131,電子マネー\r\n842,8471,旅費交通費\r\n"
+                         "854,8641,運賃\r\n837,8451,福利厚生費\r\n"));
+const QByteArray kKaiTable =
+    cp932(QStringLiteral("186,1800,仕訳未決定\r\n113,1412,仮払金\r\n842,8410,旅費交通費\r\n"
+                         "854,8421,運賃\r\n"));
 
 QByteArray settingsWithFormat(const QByteArray &formatChoice)
 {
-    return formatChoice + "\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n&H8000000F\r\n1\r\n0\r\n"
-                          "186\r\n1882\r\n" +
+    return formatChoice +
+           "\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n&H8000000F\r\n1\r\n0\r\n"
+           "186\r\n1882\r\n" +
            cp932(QStringLiteral("電子未決\r\n113\r\n1131\r\n電子マネー\r\n"));
 }
 
@@ -175,7 +181,7 @@ TEST_F(MainWindowTest, MalformedAccountTableIsSetAsideSilently)
 {
     writeBytes(file("inifile.ini"), settingsWithFormat("0"));
     writeBytes(file("person.csv"), "A\r\n");
-    const QByteArray malformed = kWTable + "\r\n";  // an empty line holds no comma
+    const QByteArray malformed = kWTable + "\r\n"; // an empty line holds no comma
     writeBytes(file("kamoku_code.csv"), malformed + "\r\n");
     load();
     EXPECT_TRUE(fakes.messages.shown.empty());
@@ -203,8 +209,9 @@ TEST_F(MainWindowTest, MaintenanceFrameAndItsReturnButtonReloadTheUsers)
     EXPECT_FALSE(frame->isVisible());
     EXPECT_TRUE(state.summaryPrefix.isEmpty());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("モコペ！"));
-    EXPECT_EQ(listEntries(), (QStringList{QStringLiteral("-- 選択なし --"), QStringLiteral("A"), QStringLiteral("B")}));
-    control("Command3")->click();  // does nothing
+    EXPECT_EQ(listEntries(),
+              (QStringList{QStringLiteral("-- 選択なし --"), QStringLiteral("A"), QStringLiteral("B")}));
+    control("Command3")->click(); // does nothing
     EXPECT_TRUE(fakes.messages.shown.empty());
 }
 

@@ -17,10 +17,8 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe::maintenance
-{
-namespace
-{
+namespace mokpe::maintenance {
+namespace {
 
 const QByteArray kSettingsBytes =
     "4\r\n12\r\n\r\n20261231\r\n20260101,20261231\r\n&H8000000F\r\n&HC0C0FF\r\n1\r\n0\r\n"
