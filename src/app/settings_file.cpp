@@ -3,6 +3,7 @@
 #include "common/colour_value.h"
 #include "common/text_file.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace mokpe::app {
@@ -32,6 +33,13 @@ void setDefaultValues(SettingsRecord &s)
 }
 
 } // namespace
+
+QString fileBesideSettings(const AppState &state, const QString &fileName)
+{
+    if (state.settings.filePath.isEmpty())
+        return state.programFile(fileName);
+    return QFileInfo(state.settings.filePath).dir().filePath(fileName);
+}
 
 QStringList settingsFileLines(const SettingsRecord &settings)
 {

@@ -1,5 +1,6 @@
 #include "maintenance/account_code_file.h"
 
+#include "app/settings_file.h"
 #include "common/text_file.h"
 #include "maintenance/code_system_detection.h"
 
@@ -10,9 +11,7 @@ namespace mokpe::maintenance {
 
 QString accountCodeFilePath(const AppState &state)
 {
-    if (state.settings.filePath.isEmpty())
-        return state.programFile(kAccountCodeFileName);
-    return QFileInfo(state.settings.filePath).dir().filePath(kAccountCodeFileName);
+    return app::fileBesideSettings(state, kAccountCodeFileName);
 }
 
 void KamokuFileRead(AppState &state, platform::MessageService &messages)

@@ -1,5 +1,6 @@
 #include "maintenance/user_table.h"
 
+#include "app/settings_file.h"
 #include "common/text_file.h"
 
 #include <QDir>
@@ -11,9 +12,7 @@ namespace mokpe::maintenance {
 
 QString personFileReadPath(const AppState &state)
 {
-    if (state.settings.filePath.isEmpty())
-        return state.programFile(kPersonFileName);
-    return QFileInfo(state.settings.filePath).dir().filePath(kPersonFileName);
+    return app::fileBesideSettings(state, kPersonFileName);
 }
 
 void PersonFileRead(AppState &state, platform::MessageService &messages)
