@@ -1,3 +1,4 @@
+#include "support/cli_runner.h"
 #include "support/file_helpers.h"
 
 #include <QProcess>
@@ -10,25 +11,6 @@ namespace {
 using test::cp932;
 using test::writeBytes;
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(MOKPE_CLI_PATH), args);
-    CliRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
 const QString kUsageStart = QStringLiteral("usage: mokpe COMMAND [OPTIONS]\n");
 
 TEST(Cli, ReadPrintsTheCardKindAndLineCount)
@@ -37,7 +19,7 @@ TEST(Cli, ReadPrintsTheCardKindAndLineCount)
     const QString path = folder.file(QStringLiteral("履歴.csv"));
     writeBytes(path, cp932(QStringLiteral("利用年月日,種別\r\n2026/11/05,ﾊﾞｽ等,,,,,,1234,\r\n"
                                           "2026/11/04,現金,ﾁｬｰｼﾞ,,,,,1444,\r\n")));
-    const CliRun run = runCli({QStringLiteral("read"), path});
+    const test::CliRun run = test::runMokpe({QStringLiteral("read"), path});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, QStringLiteral("card kind: 0\nlines: 3\n"));
     EXPECT_EQ(run.err, QString());
@@ -48,7 +30,7 @@ TEST(Cli, RefusedFilesExitWithTwoAndTheMessage)
     test::TempFolder folder;
     const QString unknown = folder.file(QStringLiteral("a.csv"));
     writeBytes(unknown, "a\r\nb\r\nc\r\nd\r\nEdy\r\n");
-    CliRun run = runCli({QStringLiteral("read"), unknown});
+    test::CliRun run = test::runMokpe({QStringLiteral("read"), unknown});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, QString());
     EXPECT_EQ(
@@ -57,11 +39,11 @@ TEST(Cli, RefusedFilesExitWithTwoAndTheMessage)
 
     const QString empty = folder.file(QStringLiteral("empty.csv"));
     writeBytes(empty, {});
-    run = runCli({QStringLiteral("read"), empty});
+    run = test::runMokpe({QStringLiteral("read"), empty});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err, QStringLiteral("このファイルは，読み込み可能なＣＳＶファイルではありません．\n"));
 
-    run = runCli({QStringLiteral("read"), folder.file(QStringLiteral("none.csv"))});
+    run = test::runMokpe({QStringLiteral("read"), folder.file(QStringLiteral("none.csv"))});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.startsWith(
         QStringLiteral("ファイル「%1」を開けません．\n").arg(folder.file(QStringLiteral("none.csv")))))
@@ -81,7 +63,7 @@ TEST(Cli, WrongArgumentsExitWithOneAndTheUsage)
         {QStringLiteral("settings"), QStringLiteral("extra")},
     };
     for (const QStringList &args : cases) {
-        const CliRun run = runCli(args);
+        const test::CliRun run = test::runMokpe(args);
         EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith(kUsageStart)) << args.join(' ').toStdString();
         EXPECT_EQ(run.out, QString());
@@ -90,13 +72,13 @@ TEST(Cli, WrongArgumentsExitWithOneAndTheUsage)
 
 TEST(Cli, HelpAndVersion)
 {
-    CliRun run = runCli({QStringLiteral("--help")});
+    test::CliRun run = test::runMokpe({QStringLiteral("--help")});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.out.startsWith(kUsageStart));
     EXPECT_TRUE(run.out.contains(QStringLiteral("  read FILE ")));
     EXPECT_EQ(run.err, QString());
 
-    run = runCli({QStringLiteral("--version")});
+    run = test::runMokpe({QStringLiteral("--version")});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, QStringLiteral("Ver.081030-00\n"));
 }
@@ -104,7 +86,7 @@ TEST(Cli, HelpAndVersion)
 TEST(Cli, SettingsCreatesTheFileOnFirstStart)
 {
     test::TempFolder folder;
-    CliRun run = runCli({QStringLiteral("settings"), QStringLiteral("--dir"), folder.path()});
+    test::CliRun run = test::runMokpe({QStringLiteral("settings"), QStringLiteral("--dir"), folder.path()});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err,
               QStringLiteral("ショートカットを作成する場合は，メンテナンスボタンより作成出来ます．\n"));
@@ -116,7 +98,8 @@ TEST(Cli, SettingsCreatesTheFileOnFirstStart)
                              "電子未決\r\n000\r\n0000\r\n電子マネー\r\n")));
 
     // The second run finds the file: no message, same values.
-    const CliRun again = runCli({QStringLiteral("settings"), QStringLiteral("--dir"), folder.path()});
+    const test::CliRun again =
+        test::runMokpe({QStringLiteral("settings"), QStringLiteral("--dir"), folder.path()});
     EXPECT_EQ(again.exitCode, 0);
     EXPECT_EQ(again.err, QString());
     EXPECT_EQ(again.out, run.out);

@@ -1,3 +1,4 @@
+#include "support/cli_runner.h"
 #include "support/file_helpers.h"
 
 #include <QProcess>
@@ -10,26 +11,6 @@ namespace {
 using test::cp932;
 using test::writeBytes;
 
-struct CommandRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CommandRun runMokpe(const QStringList &arguments, const QString &workingFolder)
-{
-    QProcess process;
-    process.setWorkingDirectory(workingFolder);
-    process.start(QStringLiteral(MOKPE_CLI_PATH), arguments);
-    CommandRun run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
 // A settings file as the program writes it, so that start-up shows no first-start message.
 const QByteArray kSettingsFile =
     "0\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n&H8000000F\r\n1\r\n0\r\n000\r\n0000\r\n"
@@ -40,8 +21,8 @@ TEST(UsersCommand, ListsEveryEntryNumberedFromOne)
     test::TempFolder folder;
     writeBytes(folder.file(QStringLiteral("inifile.ini")), kSettingsFile);
     writeBytes(folder.file(QStringLiteral("person.csv")), cp932(QStringLiteral("山田,太郎\r\n\r\n鈴木\r\n")));
-    const CommandRun run =
-        runMokpe({QStringLiteral("users"), QStringLiteral("--dir"), folder.path()}, folder.path());
+    const test::CliRun run =
+        test::runMokpe({QStringLiteral("users"), QStringLiteral("--dir"), folder.path()}, folder.path());
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, QStringLiteral("1: 山田,太郎\n2: \n3: 鈴木\n"));
     EXPECT_EQ(run.err, QString());
@@ -52,8 +33,8 @@ TEST(UsersCommand, EmptyFileListsNothing)
     test::TempFolder folder;
     writeBytes(folder.file(QStringLiteral("inifile.ini")), kSettingsFile);
     writeBytes(folder.file(QStringLiteral("person.csv")), QByteArray());
-    const CommandRun run =
-        runMokpe({QStringLiteral("users"), QStringLiteral("--dir"), folder.path()}, folder.path());
+    const test::CliRun run =
+        test::runMokpe({QStringLiteral("users"), QStringLiteral("--dir"), folder.path()}, folder.path());
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, QString());
     EXPECT_EQ(run.err, QString());
@@ -62,8 +43,8 @@ TEST(UsersCommand, EmptyFileListsNothing)
 TEST(UsersCommand, MissingFileIsReportedAndTheFirstEmptyEntryListed)
 {
     test::TempFolder folder;
-    const CommandRun run =
-        runMokpe({QStringLiteral("users"), QStringLiteral("--dir"), folder.path()}, folder.path());
+    const test::CliRun run =
+        test::runMokpe({QStringLiteral("users"), QStringLiteral("--dir"), folder.path()}, folder.path());
     EXPECT_EQ(run.exitCode, 0);
     // The last user index is 0 at start, so one of the 12 empty entries is listed.
     EXPECT_EQ(run.out, QStringLiteral("1: \n"));
@@ -77,7 +58,7 @@ TEST(UsersCommand, UnknownArgumentsAreAUsageError)
     test::TempFolder folder;
     for (const QStringList &args : {QStringList{QStringLiteral("users"), QStringLiteral("extra")},
                                     QStringList{QStringLiteral("users"), QStringLiteral("--dir")}}) {
-        const CommandRun run = runMokpe(args, folder.path());
+        const test::CliRun run = test::runMokpe(args, folder.path());
         EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
         EXPECT_EQ(run.out, QString());
         EXPECT_TRUE(run.err.startsWith(QStringLiteral("usage: mokpe"))) << run.err.toStdString();

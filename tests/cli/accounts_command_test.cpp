@@ -1,5 +1,6 @@
 #include "maintenance/account_file_texts.h"
 
+#include "support/cli_runner.h"
 #include "support/file_helpers.h"
 
 #include <QDir>
@@ -15,25 +16,6 @@ using test::cp932;
 using test::fileBytes;
 using test::writeBytes;
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runMokpe(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(MOKPE_CLI_PATH), arguments);
-    CliRun run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
 // What the command prints for a table: the code system, then the lines.
 QString printed(int codeSystem, const QString &fileText)
 {
@@ -45,7 +27,8 @@ QString printed(int codeSystem, const QString &fileText)
 TEST(AccountsCommand, WithNoFilesItSaysSoAndPrintsNoCodeSystem)
 {
     test::TempFolder folder;
-    const CliRun run = runMokpe({QStringLiteral("accounts"), QStringLiteral("--dir"), folder.path()});
+    const test::CliRun run =
+        test::runMokpe({QStringLiteral("accounts"), QStringLiteral("--dir"), folder.path()});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, QStringLiteral("code system: -1\n"));
     EXPECT_EQ(
@@ -59,8 +42,8 @@ TEST(AccountsCommand, WithNoFilesItSaysSoAndPrintsNoCodeSystem)
 TEST(AccountsCommand, LoadingTheWSetSavesItAndDetectsIt)
 {
     test::TempFolder folder;
-    const CliRun run = runMokpe({QStringLiteral("accounts"), QStringLiteral("--load"), QStringLiteral("w"),
-                                 QStringLiteral("--dir"), folder.path()});
+    const test::CliRun run = test::runMokpe({QStringLiteral("accounts"), QStringLiteral("--load"),
+                                             QStringLiteral("w"), QStringLiteral("--dir"), folder.path()});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(fileBytes(folder.file(QStringLiteral("kamoku_code.csv"))), cp932(test::kWCodeFileText));
     EXPECT_EQ(run.out, printed(1, test::kWCodeFileText));
@@ -69,7 +52,8 @@ TEST(AccountsCommand, LoadingTheWSetSavesItAndDetectsIt)
                                    "186\r\n1882\r\n電子未決\r\n113\r\n1131\r\n電子マネー\r\n")));
 
     // The next start finds the W table.
-    const CliRun again = runMokpe({QStringLiteral("accounts"), QStringLiteral("--dir"), folder.path()});
+    const test::CliRun again =
+        test::runMokpe({QStringLiteral("accounts"), QStringLiteral("--dir"), folder.path()});
     EXPECT_EQ(again.exitCode, 0);
     EXPECT_EQ(again.out, printed(1, test::kWCodeFileText));
     EXPECT_TRUE(again.err.isEmpty()) << again.err.toStdString();
@@ -82,8 +66,8 @@ TEST(AccountsCommand, LoadingTheFuurinSetOverAWTableGivesTheFuurinCodeSystem)
     writeBytes(folder.file(QStringLiteral("inifile.ini")),
                "1\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n&H8000000F\r\n1\r\n0\r\n186\r\n1882\r\n"
                "x\r\n113\r\n1131\r\ny\r\n");
-    const CliRun run = runMokpe({QStringLiteral("accounts"), QStringLiteral("--dir"), folder.path(),
-                                 QStringLiteral("--load"), QStringLiteral("kai")});
+    const test::CliRun run = test::runMokpe({QStringLiteral("accounts"), QStringLiteral("--dir"),
+                                             folder.path(), QStringLiteral("--load"), QStringLiteral("kai")});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
     EXPECT_EQ(fileBytes(folder.file(QStringLiteral("kamoku_code.csv"))), cp932(test::kFuurinCodeFileText));
@@ -100,7 +84,8 @@ TEST(AccountsCommand, AMalformedTableIsSetAsideAtStart)
     writeBytes(folder.file(QStringLiteral("inifile.ini")),
                "3\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n&H8000000F\r\n1\r\n0\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
     writeBytes(folder.file(QStringLiteral("kamoku_code.csv")), "1,2,a\r\n\r\n");
-    const CliRun run = runMokpe({QStringLiteral("accounts"), QStringLiteral("--dir"), folder.path()});
+    const test::CliRun run =
+        test::runMokpe({QStringLiteral("accounts"), QStringLiteral("--dir"), folder.path()});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
     // Format choice 3 fixes the 楓林 code system even with no table.
@@ -115,8 +100,8 @@ TEST(AccountsCommand, ASaveThatFailsIsRefused)
 {
     test::TempFolder folder;
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("kamoku_code.csv")));
-    const CliRun run = runMokpe({QStringLiteral("accounts"), QStringLiteral("--load"), QStringLiteral("w"),
-                                 QStringLiteral("--dir"), folder.path()});
+    const test::CliRun run = test::runMokpe({QStringLiteral("accounts"), QStringLiteral("--load"),
+                                             QStringLiteral("w"), QStringLiteral("--dir"), folder.path()});
     EXPECT_EQ(run.exitCode, 2);
     // The start-up could not read it either, and left it where it is.
     EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("kamoku_code.csv"))).isDir());
@@ -137,7 +122,7 @@ TEST(AccountsCommand, BadArgumentsAreAUsageError)
         {QStringLiteral("accounts"), QStringLiteral("extra"), QStringLiteral("--dir"), folder.path()},
     };
     for (const QStringList &args : bad) {
-        const CliRun run = runMokpe(args);
+        const test::CliRun run = test::runMokpe(args);
         EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith(QStringLiteral("usage: mokpe"))) << args.join(' ').toStdString();
     }
