@@ -33,9 +33,7 @@ bool Fm8_KamokuSave(AppState &state, const AccountEditorContents &contents,
     state.accounts.lines = lines;
     state.accounts.lastIndex = static_cast<int>(lines.size()) - 1;
 
-    const QString settingsPath = state.settings.filePath.isEmpty() ? state.programFile(app::kSettingsFileName)
-                                                                   : state.settings.filePath;
-    app::Fm1_IniFileSave(state, settingsPath, messages);
+    app::Fm1_IniFileSave(state, app::fileBesideSettings(state, app::kSettingsFileName), messages);
     app::Fm1_IniFileRead(state, messages);
     return true;
 }
