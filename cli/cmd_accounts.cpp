@@ -1,6 +1,6 @@
 #include "cli/commands.h"
 
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "maintenance/account_code_file.h"
 #include "maintenance/account_code_save.h"
 #include "maintenance/account_file_check.h"
@@ -46,7 +46,7 @@ int runAccounts(const QStringList &arguments)
     AppState state;
     state.programFolder = dir;
     platform::ConsoleMessageService messages;
-    app::Fm1_IniFileRead(state, messages);
+    settings::Fm1_IniFileRead(state, messages);
     maintenance::Fm1_KamokuFileCheck(state, messages);
     maintenance::KamokuSelect(state);
 

@@ -1,6 +1,6 @@
 #include "cli/commands.h"
 
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "platform/console_messages.h"
 
 namespace mokpe::cli {
@@ -14,7 +14,7 @@ int runSettings(const QStringList &arguments)
     AppState state;
     state.programFolder = dir;
     platform::ConsoleMessageService messages;
-    app::Fm1_IniFileRead(state, messages);
+    settings::Fm1_IniFileRead(state, messages);
     for (int i = 0; i < SettingsRecord::kLineCount; ++i)
         printLine(QStringLiteral("%1: %2").arg(i).arg(state.settings.lines[static_cast<size_t>(i)]));
     return 0;

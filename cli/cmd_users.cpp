@@ -1,6 +1,6 @@
 #include "cli/commands.h"
 
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "maintenance/user_table.h"
 #include "platform/console_messages.h"
 
@@ -17,7 +17,7 @@ int runUsers(const QStringList &arguments)
     AppState state;
     state.programFolder = dir;
     platform::ConsoleMessageService messages;
-    app::Fm1_IniFileRead(state, messages);
+    settings::Fm1_IniFileRead(state, messages);
     maintenance::PersonFileRead(state, messages);
     const QStringList users = maintenance::listedUsers(state.users);
     for (qsizetype i = 0; i < users.size(); ++i)

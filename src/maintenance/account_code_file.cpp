@@ -1,6 +1,5 @@
 #include "maintenance/account_code_file.h"
 
-#include "app/settings_file.h"
 #include "common/text_file.h"
 #include "maintenance/code_system_detection.h"
 
@@ -11,7 +10,7 @@ namespace mokpe::maintenance {
 
 QString accountCodeFilePath(const AppState &state)
 {
-    return app::fileBesideSettings(state, kAccountCodeFileName);
+    return state.programFile(kAccountCodeFileName);
 }
 
 void KamokuFileRead(AppState &state, platform::MessageService &messages)

@@ -1,6 +1,6 @@
 #include "maintenance/account_code_save.h"
 
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "common/text_file.h"
 #include "maintenance/account_code_check.h"
 #include "maintenance/account_code_file.h"
@@ -33,8 +33,8 @@ bool Fm8_KamokuSave(AppState &state, const AccountEditorContents &contents,
     state.accounts.lines = lines;
     state.accounts.lastIndex = static_cast<int>(lines.size()) - 1;
 
-    app::Fm1_IniFileSave(state, app::fileBesideSettings(state, app::kSettingsFileName), messages);
-    app::Fm1_IniFileRead(state, messages);
+    settings::Fm1_IniFileSave(state, state.programFile(settings::kSettingsFileName), messages);
+    settings::Fm1_IniFileRead(state, messages);
     return true;
 }
 

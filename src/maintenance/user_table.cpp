@@ -1,6 +1,5 @@
 #include "maintenance/user_table.h"
 
-#include "app/settings_file.h"
 #include "common/text_file.h"
 
 #include <QDir>
@@ -12,7 +11,7 @@ namespace mokpe::maintenance {
 
 QString personFileReadPath(const AppState &state)
 {
-    return app::fileBesideSettings(state, kPersonFileName);
+    return state.programFile(kPersonFileName);
 }
 
 void PersonFileRead(AppState &state, platform::MessageService &messages)

@@ -19,8 +19,7 @@ inline constexpr int kMissingFileEntryCount = 12;
 // The user grid holds at most this many rows, heading included (19,999 users).
 inline constexpr int kUserGridMaxRows = 20000;
 
-// Where "person.csv" is read: beside the settings file, or in the program
-// folder while no settings file path is known.
+// Where "person.csv" is read: the program folder.
 QString personFileReadPath(const AppState &state);
 
 // Reads "person.csv" into the user table. A missing file gives 12 empty

@@ -4,7 +4,7 @@
 #include "maintenance/code_system_detection.h"
 #include "maintenance/default_account_sets.h"
 
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
 
@@ -31,7 +31,7 @@ struct AccountCodeSaveTest : ::testing::Test {
         state.programFolder = folder.path();
         writeBytes(iniPath(), "3\r\nC01\r\n\r\n\r\n\r\n&HC0C0FF\r\n&H8000000F\r\n0\r\n0\r\n000\r\n0000\r\n"
                               "old\r\n000\r\n0000\r\nold2\r\n");
-        app::Fm1_IniFileRead(state, messages);
+        settings::Fm1_IniFileRead(state, messages);
         messages.shown.clear();
     }
     QString csvPath() const { return folder.file(QStringLiteral("kamoku_code.csv")); }

@@ -4,7 +4,7 @@
 #include "app/launcher_registration.h"
 #include "app/os_version.h"
 #include "app/program_path.h"
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "app/shortcut_create.h"
 #include "app/user_selection.h"
 #include "common/ui/window_colours.h"
@@ -179,7 +179,7 @@ void MainWindow::load()
     if (services_.launcher)
         app::RegEntrySet(*services_.launcher, app::programExecutablePath(state_));
     setWindowTitle(kProgramCaption);
-    app::Fm1_IniFileRead(state_, *services_.messages);
+    settings::Fm1_IniFileRead(state_, *services_.messages);
     applyColours();
     label1_->setText(kProgramCaption + QStringLiteral("\nバージョン：") + kVersionText);
     state_.history.cardKind = TransitCard;

@@ -1,6 +1,6 @@
 #include "maintenance/ui/colour_dialog.h"
 
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "common/colour_value.h"
 #include "common/twips.h"
 #include "common/ui/window_colours.h"
@@ -167,7 +167,7 @@ void ColourDialog::closeWithSave()
     if (applyToMain_)
         applyToMain_();
     // A failed write is reported by the settings file itself; the dialog closes either way.
-    app::Fm1_IniFileSave(state_, state_.settings.filePath, *services_.messages);
+    settings::Fm1_IniFileSave(state_, state_.settings.filePath, *services_.messages);
     hide();
     if (returnToMain_)
         returnToMain_();

@@ -1,6 +1,6 @@
 #include "app/ui/main_window.h"
 
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "app/ui/font_setup.h"
 #include "common/colour_value.h"
 #include "maintenance/ui/account_code_editor.h"

@@ -2,7 +2,7 @@
 
 #include "maintenance/account_file_texts.h"
 
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "common/text_file.h"
 #include "common/ui/floating_cell_grid.h"
 #include "maintenance/account_code_file.h"
@@ -39,7 +39,7 @@ struct AccountCodeEditorTest : ::testing::Test {
     AccountCodeEditorTest()
     {
         state.programFolder = folder.path();
-        app::Fm1_IniFileRead(state, services.messages);
+        settings::Fm1_IniFileRead(state, services.messages);
         services.messages.shown.clear();
     }
     ~AccountCodeEditorTest() override { delete editor.data(); }

@@ -1,6 +1,6 @@
 #include "maintenance/ui/colour_dialog.h"
 
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "common/colour_value.h"
 #include "common/text_file.h"
 #include "common/twips.h"
@@ -37,7 +37,7 @@ struct ColourDialogTest : ::testing::Test {
     {
         state.programFolder = folder.path();
         test::writeBytes(iniPath(), kSettingsBytes);
-        app::Fm1_IniFileRead(state, services.messages);
+        settings::Fm1_IniFileRead(state, services.messages);
         dialog = makeDialog();
     }
     ~ColourDialogTest() override { delete dialog.data(); }
@@ -163,7 +163,7 @@ TEST_F(ColourDialogTest, ResetThenCloseWritesTheStandardColourAsANumber)
     // Read back, the number is the standard face colour.
     AppState reread;
     reread.programFolder = folder.path();
-    app::Fm1_IniFileRead(reread, services.messages);
+    settings::Fm1_IniFileRead(reread, services.messages);
     EXPECT_EQ(common::parseColourValue(reread.settings.screenColour), common::kStandardFaceColour);
     EXPECT_EQ(common::parseColourValue(reread.settings.buttonColour), common::kStandardFaceColour);
 }

@@ -1,12 +1,11 @@
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
 #include "common/colour_value.h"
 #include "common/text_file.h"
 
-#include <QDir>
 #include <QFileInfo>
 
-namespace mokpe::app {
+namespace mokpe::settings {
 
 namespace {
 
@@ -33,13 +32,6 @@ void setDefaultValues(SettingsRecord &s)
 }
 
 } // namespace
-
-QString fileBesideSettings(const AppState &state, const QString &fileName)
-{
-    if (state.settings.filePath.isEmpty())
-        return state.programFile(fileName);
-    return QFileInfo(state.settings.filePath).dir().filePath(fileName);
-}
 
 QStringList settingsFileLines(const SettingsRecord &settings)
 {
@@ -128,4 +120,4 @@ void Fm1_IniFileInit(AppState &state, platform::MessageService &messages)
     state.codeSystemState = -1;
 }
 
-} // namespace mokpe::app
+} // namespace mokpe::settings

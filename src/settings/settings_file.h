@@ -5,7 +5,7 @@
 
 // "inifile.ini": 15 positional lines, one value each, read at start-up into the
 // settings record and written back whole by every writer.
-namespace mokpe::app {
+namespace mokpe::settings {
 
 inline const QString kSettingsFileName = QStringLiteral("inifile.ini");
 inline const QString kFirstStartMessage =
@@ -22,12 +22,8 @@ bool Fm1_IniFileSave(AppState &state, const QString &path, platform::MessageServ
 // Writes a default file and marks the code system as not chosen.
 void Fm1_IniFileInit(AppState &state, platform::MessageService &messages);
 
-// A file that lives beside the settings file (the program folder once the
-// settings have been read).
-QString fileBesideSettings(const AppState &state, const QString &fileName);
-
 // The settings lines as the file would hold them (lines 0 to 14), for writers
 // that keep the other lines as they stand.
 QStringList settingsFileLines(const SettingsRecord &settings);
 
-} // namespace mokpe::app
+} // namespace mokpe::settings

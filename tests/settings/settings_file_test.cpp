@@ -1,4 +1,4 @@
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-namespace mokpe::app {
+namespace mokpe::settings {
 namespace {
 
 using test::fileBytes;
@@ -127,4 +127,4 @@ TEST_F(SettingsFileTest, ACompleteFileIsRewrittenByteForByte)
 }
 
 } // namespace
-} // namespace mokpe::app
+} // namespace mokpe::settings
