@@ -7,6 +7,12 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+#endif
+
 namespace mokpe::common {
 
 namespace {
@@ -42,6 +48,22 @@ int lineNumberAt(const QByteArray &bytes, qsizetype offset)
             ++line;
     }
     return line;
+}
+
+// The data must be on the disk before the new file replaces the old one. Some
+// file systems cannot sync at all (EINVAL): only a real write failure counts.
+bool syncedToDisk(QSaveFile &file, QString &reason)
+{
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(reason);
+#endif
+    return true;
 }
 
 } // namespace
@@ -140,19 +162,38 @@ QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes, const QStr
     return {};
 }
 
+QString writeFailureMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("ファイル「%1」に書き込めません．\r\n%2").arg(shownPath(path), reason);
+}
+
+QString commitAtomicWrite(QSaveFile &file)
+{
+    // QSaveFile::commit() does not report a failure of the final flush (a full
+    // disk) and would rename the short file over the old one: flush and sync first.
+    QString reason;
+    const bool written = file.error() == QFileDevice::NoError && file.flush();
+    if (!written)
+        reason = file.errorString();
+    if (written && syncedToDisk(file, reason) && file.commit())
+        return {};
+    if (reason.isEmpty())
+        reason = file.errorString();
+    file.cancelWriting();
+    return writeFailureMessage(file.fileName(), reason);
+}
+
 QString writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("ファイル「%1」に書き込めません．\r\n%2")
-            .arg(shownPath(path), file.errorString());
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly))
+        return writeFailureMessage(path, file.errorString());
+    if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return QStringLiteral("ファイル「%1」に書き込めません．\r\n%2").arg(shownPath(path), reason);
+        return writeFailureMessage(path, reason);
     }
-    return {};
+    return commitAtomicWrite(file);
 }
 
 QString writeCp932Lines(const QString &path, const QStringList &lines)

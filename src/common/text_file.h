@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSaveFile;
+
 namespace mokpe::common {
 
 // How the bytes of a text file are to be understood.
@@ -40,5 +42,12 @@ QString writeCp932Lines(const QString &path, const QStringList &lines);
 
 // Writes bytes atomically (QSaveFile); empty text on success, else the message.
 QString writeFileAtomically(const QString &path, const QByteArray &bytes);
+
+// Ends a write through an open QSaveFile (for writers that stream into it):
+// flushes, syncs and commits, or cancels and leaves the old file whole. Empty
+// text on success, else the message naming the file and the reason.
+QString commitAtomicWrite(QSaveFile &file);
+// "ファイル「…」に書き込めません．" with the reason on its second line.
+QString writeFailureMessage(const QString &path, const QString &reason);
 
 } // namespace mokpe::common

@@ -6,10 +6,15 @@ namespace mokpe::test {
 
 CliRun runMokpe(const QStringList &arguments, const QString &workingFolder)
 {
+    return runProgram(QStringList{QStringLiteral(MOKPE_CLI_PATH)} + arguments, workingFolder);
+}
+
+CliRun runProgram(const QStringList &command, const QString &workingFolder)
+{
     QProcess process;
     if (!workingFolder.isEmpty())
         process.setWorkingDirectory(workingFolder);
-    process.start(QStringLiteral(MOKPE_CLI_PATH), arguments);
+    process.start(command.first(), command.mid(1));
     CliRun run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return run;

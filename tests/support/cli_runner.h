@@ -13,5 +13,7 @@ struct CliRun {
 };
 
 CliRun runMokpe(const QStringList &arguments, const QString &workingFolder = QString());
+// Any program: command.first() with the rest as its arguments.
+CliRun runProgram(const QStringList &command, const QString &workingFolder = QString());
 
 } // namespace mokpe::test

@@ -1,0 +1,116 @@
+// Every user file is written atomically: on a full disk the old file stays
+// whole and the failure is told, for each writer that goes through the helper.
+#include "common/text_file.h"
+#include "maintenance/account_code_save.h"
+#include "maintenance/default_account_sets.h"
+#include "maintenance/user_table.h"
+#include "settings/settings_file.h"
+
+#include "support/cli_runner.h"
+#include "support/file_helpers.h"
+#include "support/full_disk.h"
+#include "support/scripted_services.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include <gtest/gtest.h>
+
+namespace mokpe {
+namespace {
+
+using test::fileBytes;
+using test::writeBytes;
+
+const QByteArray kOldSettings = "3\r\nC01\r\n\r\n\r\n\r\n&HC0C0FF\r\n&H8000000F\r\n0\r\n0\r\n000\r\n0000\r\n"
+                                "old\r\n000\r\n0000\r\nold2\r\n";
+const QByteArray kOldAccounts = "111,1111,old\r\n";
+const QByteArray kOldUsers = "old user\r\n";
+
+struct FullDiskWriteTest : ::testing::Test {
+    test::FullDiskFolder disk;
+    AppState state;
+    test::ScriptedMessages messages;
+    FullDiskWriteTest()
+    {
+        state.programFolder = disk.path();
+        writeBytes(disk.file(QStringLiteral("inifile.ini")), kOldSettings);
+        writeBytes(disk.file(QStringLiteral("kamoku_code.csv")), kOldAccounts);
+        writeBytes(disk.file(QStringLiteral("person.csv")), kOldUsers);
+        settings::Fm1_IniFileRead(state, messages);
+        messages.shown.clear();
+    }
+    void expectOneWriteFailure(const QString &fileName)
+    {
+        ASSERT_EQ(messages.shown.size(), 1u) << messages.texts().join('|').toStdString();
+        const QString path = QDir::toNativeSeparators(disk.file(fileName));
+        EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("ファイル「%1」に書き込めません．").arg(path)))
+            << messages.shown[0].text.toStdString();
+    }
+};
+
+TEST_F(FullDiskWriteTest, SettingsFileStaysWhole)
+{
+    disk.makeFull();
+    state.settings.screenColour = QStringLiteral("&HFFFFFF");
+    EXPECT_FALSE(settings::Fm1_IniFileSave(state, state.settings.filePath, messages));
+    disk.release();
+    expectOneWriteFailure(QStringLiteral("inifile.ini"));
+    EXPECT_EQ(fileBytes(disk.file(QStringLiteral("inifile.ini"))), kOldSettings);
+}
+
+TEST_F(FullDiskWriteTest, AccountTableStaysWhole)
+{
+    const auto contents = maintenance::loadDefaultSet(state, maintenance::DefaultAccountSet::FuurinCodes);
+    disk.makeFull();
+    EXPECT_FALSE(maintenance::Fm8_KamokuSave(state, contents, messages));
+    disk.release();
+    expectOneWriteFailure(QStringLiteral("kamoku_code.csv"));
+    EXPECT_EQ(fileBytes(disk.file(QStringLiteral("kamoku_code.csv"))), kOldAccounts);
+    EXPECT_EQ(fileBytes(disk.file(QStringLiteral("inifile.ini"))), kOldSettings);
+}
+
+TEST_F(FullDiskWriteTest, UserFileStaysWhole)
+{
+    disk.makeFull();
+    EXPECT_FALSE(maintenance::savePersonFile(state, {QStringLiteral("山田"), QStringLiteral("鈴木")}, messages));
+    disk.release();
+    expectOneWriteFailure(QStringLiteral("person.csv"));
+    EXPECT_EQ(fileBytes(disk.file(QStringLiteral("person.csv"))), kOldUsers);
+}
+
+TEST_F(FullDiskWriteTest, StreamedWriteIsCancelledByTheCommit)
+{
+    const QString path = disk.file(QStringLiteral("export.csv"));
+    writeBytes(path, "old export\r\n");
+    disk.makeFull();
+    QSaveFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(1000, 'x'));
+    const QString error = common::commitAtomicWrite(file);
+    disk.release();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("ファイル「%1」に書き込めません．").arg(QDir::toNativeSeparators(path))))
+        << error.toStdString();
+    EXPECT_EQ(fileBytes(path), QByteArray("old export\r\n"));
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("export")),
+              QStringList{QStringLiteral("export.csv")});
+}
+
+TEST_F(FullDiskWriteTest, CommandLeavesTheSettingsAndTheAccountTableWhole)
+{
+    disk.makeFull();
+    const test::CliRun settingsRun =
+        test::runProgram(disk.commandFor(QStringLiteral(MOKPE_CLI_PATH),
+                                         {QStringLiteral("settings"), QStringLiteral("--dir"), disk.path()}));
+    const test::CliRun accountsRun = test::runProgram(
+        disk.commandFor(QStringLiteral(MOKPE_CLI_PATH), {QStringLiteral("accounts"), QStringLiteral("--load"),
+                                                         QStringLiteral("kai"), QStringLiteral("--dir"), disk.path()}));
+    disk.release();
+    EXPECT_TRUE(settingsRun.err.contains(QStringLiteral("に書き込めません．"))) << settingsRun.err.toStdString();
+    EXPECT_TRUE(accountsRun.err.contains(QStringLiteral("に書き込めません．"))) << accountsRun.err.toStdString();
+    EXPECT_EQ(fileBytes(disk.file(QStringLiteral("inifile.ini"))), kOldSettings);
+    EXPECT_EQ(fileBytes(disk.file(QStringLiteral("kamoku_code.csv"))), kOldAccounts);
+}
+
+} // namespace
+} // namespace mokpe

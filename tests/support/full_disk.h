@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace mokpe::test {
+
+// A folder on a file system that can be made full: a small tmpfs where this
+// process may mount one (root), otherwise a file-size limit (RLIMIT_FSIZE, with
+// SIGXFSZ ignored) that makes any write past a few bytes fail. The test puts its
+// old files in place first, then calls makeFull().
+class FullDiskFolder {
+public:
+    FullDiskFolder();
+    ~FullDiskFolder();
+    FullDiskFolder(const FullDiskFolder &) = delete;
+    FullDiskFolder &operator=(const FullDiskFolder &) = delete;
+
+    QString path() const { return path_; }
+    QString file(const QString &name) const;
+    // Fills the tmpfs to the last byte, or sets the file-size limit for this
+    // process; from now on writing a file of more than a few bytes fails.
+    void makeFull();
+    // Undoes makeFull() (also done by the destructor).
+    void release();
+    bool onTmpfs() const { return mounted_; }
+    // Arguments that run `program` with the same limit where no tmpfs is used:
+    // a shell that sets `ulimit -f` and ignores SIGXFSZ, then execs the program.
+    QStringList commandFor(const QString &program, const QStringList &arguments) const;
+
+private:
+    QString path_;
+    bool mounted_ = false;
+    bool limited_ = false;
+    unsigned long long oldLimit_ = 0;
+};
+
+} // namespace mokpe::test
