@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <gtest/gtest.h>
+
 namespace mokpe::test {
 
 void ScriptedMessages::inform(const QString &text, const QString &title)
@@ -14,6 +16,7 @@ bool ScriptedMessages::ask(const QString &text, const QString &title)
     shown.push_back({ShownMessage::Ask, text, title});
     if (answers_.empty()) {
         ++unexpectedQuestions;
+        ADD_FAILURE() << "unscripted question: " << text.toStdString();
         return false;
     }
     const bool answer = answers_.front();

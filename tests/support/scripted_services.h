@@ -19,7 +19,7 @@ struct ShownMessage {
 };
 
 // Records every message and answers questions from a script; a question with
-// no scripted answer is recorded as unexpected and answered No.
+// no scripted answer fails the test (and is answered No).
 class ScriptedMessages final : public platform::MessageService {
 public:
     void inform(const QString &text, const QString &title = platform::kDefaultTitle) override;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +19,15 @@ std::string makeTempFolder(const char *pattern)
     chmod(path.c_str(), 0700);
     return path;
 }
+std::string homeFolder;
+std::string runtimeFolder;
+
+void removeTestFolders()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(homeFolder, ignored);
+    std::filesystem::remove_all(runtimeFolder, ignored);
+}
 } // namespace
 
 void pinTestEnvironment()
@@ -26,10 +36,13 @@ void pinTestEnvironment()
     setenv("LANG", "C.UTF-8", 1);
     setenv("LC_ALL", "C.UTF-8", 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static const std::string home = makeTempFolder("mokpe-test-home-");
-    static const std::string runtime = makeTempFolder("mokpe-test-run-");
+    homeFolder = makeTempFolder("mokpe-test-home-");
+    runtimeFolder = makeTempFolder("mokpe-test-run-");
+    // The process's own folders go when it ends, however the tests went.
+    std::atexit(removeTestFolders);
+    const std::string &home = homeFolder;
     setenv("HOME", home.c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", runtimeFolder.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
     setenv("XDG_DATA_HOME", (home + "/.local/share").c_str(), 1);
     unsetenv("XDG_DESKTOP_DIR");
