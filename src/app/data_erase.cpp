@@ -4,9 +4,7 @@ namespace mokpe::app {
 
 void Fm1_DataErase(AppState &state)
 {
-    state.undoSnapshot.clear();
-    state.undoSnapshot.shrink_to_fit();
-    state.snapshotRowCount = 0;
+    state.journal.clearSnapshot();
 }
 
 } // namespace mokpe::app

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/journal_grid.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -70,9 +72,9 @@ struct AppState {
     int osMajorVersion = 0;
     // Which default set the account code editor loaded last in this run: 1 Ｗ, 0 楓林.
     int accountEditorDefaultSet = 0;
-    // One saved copy of the journal grid's texts, for undo (seven texts a row).
-    std::vector<std::array<QString, 7>> undoSnapshot;
-    int snapshotRowCount = 0;
+    // The journal of the journal editor: cells, row count, undo snapshot. The
+    // export and the report read it while the editor is open.
+    journal::JournalGrid journal;
 
     QString programFile(const QString &fileName) const;
 };
