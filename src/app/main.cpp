@@ -32,8 +32,9 @@ int main(int argc, char *argv[])
     mokpe::platform::SettingsLauncherEntry launcher;
     mokpe::platform::DesktopShortcut shortcuts;
     mokpe::platform::OsSystemInfo system;
+    mokpe::platform::SystemClock clock;
     const mokpe::platform::Services services{&messages, &dialogs,   &processes, &files,
-                                             &launcher, &shortcuts, &system};
+                                             &launcher, &shortcuts, &system,    &clock};
 
     mokpe::ui::Application gui(state, services);
     gui.start();

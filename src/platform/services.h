@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/launcher_entry.h"
@@ -20,6 +21,7 @@ struct Services {
     LauncherEntryService *launcher = nullptr;
     ShortcutService *shortcuts = nullptr;
     SystemInfo *system = nullptr;
+    Clock *clock = nullptr;
 };
 
 } // namespace mokpe::platform

@@ -98,9 +98,11 @@ struct ScriptedServices {
     FakeLauncherEntry launcher;
     FakeShortcuts shortcuts;
     FakeSystemInfo system;
+    // 6 January 2026 unless a test sets another day.
+    platform::FixedClock clock{QDate(2026, 1, 6)};
     platform::Services services()
     {
-        return {&messages, &dialogs, &processes, &files, &launcher, &shortcuts, &system};
+        return {&messages, &dialogs, &processes, &files, &launcher, &shortcuts, &system, &clock};
     }
 };
 
