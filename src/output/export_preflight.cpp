@@ -1,5 +1,6 @@
 #include "output/export_preflight.h"
 
+#include "output/export_texts.h"
 #include "output/kai_csv_writer.h"
 #include "output/kaikei_csv_writer.h"
 #include "output/suitou_csv_writer.h"
@@ -124,13 +125,13 @@ void PreflightSink::cell(int column, QStringView text, Quoting quoting)
         return;
     fault->row = row_;
     fault->column = column;
-    fault->text = journal_.text(row_, column);
+    fault->text = source_.journal.text(row_, column);
     add(std::move(*fault));
 }
 
 void PreflightSink::code(int column, const QString &code)
 {
-    const QString &name = journal_.text(row_, column);
+    const QString &name = source_.journal.text(row_, column);
     if (!code.isEmpty() || name.isEmpty())
         return;
     PreflightProblem p = PreflightProblem::of(PreflightProblem::Kind::NoAccountCode);
@@ -147,7 +148,7 @@ void PreflightSink::date(int column, const QString &field)
     PreflightProblem p = PreflightProblem::of(PreflightProblem::Kind::UnreadableDate);
     p.row = row_;
     p.column = column;
-    p.text = journal_.text(row_, column);
+    p.text = source_.journal.text(row_, column);
     add(std::move(p));
 }
 
@@ -157,14 +158,32 @@ void PreflightSink::dialogText(DialogItem item, QStringView text, Quoting quotin
     if (!fault)
         return;
     fault->item = item;
-    fault->text = text.toString();
+    fault->text = dialogValue(item);
     add(std::move(*fault));
+}
+
+QString PreflightSink::dialogValue(DialogItem item) const
+{
+    const ExportFields &fields = source_.fields;
+    switch (item) {
+    case DialogItem::CompanyCode:
+        return fields.companyCode;
+    case DialogItem::CompanyName:
+        return fields.companyName;
+    case DialogItem::PeriodStart:
+        return eightDigitDate(fields.periodStart);
+    case DialogItem::PeriodEnd:
+        return eightDigitDate(fields.periodEnd);
+    case DialogItem::TaxRate:
+        return fields.rememberedRate;
+    }
+    return {};
 }
 
 PreflightReport Fm3_Preflight(const ExportSource &source)
 {
     PreflightReport report;
-    PreflightSink sink(source.journal, report.problems);
+    PreflightSink sink(source, report.problems);
     switch (source.fields.selectedFormat) {
     case SuitouFormat:
         checkSuitouCsv(source, sink);

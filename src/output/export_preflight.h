@@ -53,8 +53,8 @@ struct PreflightReport {
 // The sink of the check: gathers the problems of the texts a format emits.
 class PreflightSink {
 public:
-    PreflightSink(const journal::JournalGrid &journal, std::vector<PreflightProblem> &problems)
-        : journal_(journal), problems_(problems)
+    PreflightSink(const ExportSource &source, std::vector<PreflightProblem> &problems)
+        : source_(source), problems_(problems)
     {}
     void beginRow(int row) { row_ = row; }
     void fixed(QStringView) {}
@@ -69,7 +69,10 @@ private:
     // The first fault of a text: NotCp932 first, then the CSV structure.
     std::optional<PreflightProblem> textFault(QStringView text, Quoting quoting);
 
-    const journal::JournalGrid &journal_;
+    // The box's own text for a message (the file may hold it padded).
+    QString dialogValue(DialogItem item) const;
+
+    const ExportSource &source_;
     std::vector<PreflightProblem> &problems_;
     common::Cp932Encoder encoder_;
     int row_ = 0;
