@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/app_state.h"
+#include "journal/settlement.h"
 #include "platform/services.h"
 
 #include <QString>
@@ -12,7 +13,6 @@
 // the headless command drives the same object.
 namespace mokpe::journal {
 
-inline const QString kSettlementLabelPrefix = QStringLiteral("精算金額：　　　");
 inline const QString kCaptionPrefix = QStringLiteral("編集：　");
 
 // The balance cell handed to the unsettled-amount dialog, as texts.
