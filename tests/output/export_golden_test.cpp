@@ -6,11 +6,12 @@
 #include "output/export_options.h"
 #include "output/export_settings.h"
 
+#include "import/card_history_reader.h"
+#include "journal/journal_editor.h"
 #include "maintenance/account_code_file.h"
 #include "maintenance/code_system_select.h"
 #include "settings/settings_file.h"
 #include "support/file_helpers.h"
-#include "support/journal_loading.h"
 #include "support/scripted_services.h"
 #include "support/text_compare.h"
 
@@ -30,8 +31,13 @@ QString caseRoot()
 std::vector<std::string> caseNames()
 {
     std::vector<std::string> names;
-    for (const QString &name : QDir(caseRoot()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
-        names.push_back(name.toStdString());
+    // Folders with a card history instead of a journal need the headless
+    // command's settling; tests/cli runs them.
+    const QDir root(caseRoot());
+    for (const QString &name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        if (QFile::exists(root.filePath(name + QStringLiteral("/journal.csv"))))
+            names.push_back(name.toStdString());
+    }
     return names;
 }
 
@@ -52,7 +58,9 @@ TEST_P(ExportGoldenTest, WritesTheExpectedBytesAndSettings)
     settings::Fm1_IniFileRead(state, services.messages);
     maintenance::KamokuFileRead(state, services.messages);
     maintenance::KamokuSelect(state);
-    test::loadJournalFile(state, dir + QStringLiteral("/journal.csv"));
+    ASSERT_TRUE(import::Fm1_CsvFileRead(state, dir + QStringLiteral("/journal.csv"), services.messages));
+    journal::JournalEditor editor(state, services.services());
+    editor.startUp();
     ExportFields fields;
     Fm3_IniFileRead(fields, state, services.clock.today(), services.messages);
     Fm3_SelectedKamoku(fields, state);

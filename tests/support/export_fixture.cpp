@@ -53,7 +53,7 @@ ExportFixture::ExportFixture(const QStringList &settingsLines, const QStringList
     state.journal.initialise(journal::kMinimumRowTotal);
 }
 
-void ExportFixture::setJournal(std::initializer_list<QString> rows)
+void ExportFixture::setJournal(const QStringList &rows)
 {
     int r = 0;
     for (const QString &row : rows) {

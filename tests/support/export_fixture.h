@@ -7,8 +7,6 @@
 
 #include <QStringList>
 
-#include <initializer_list>
-
 namespace mokpe::output::test_support {
 
 // The Ｗ code set's lines as the account code editor saves them.
@@ -29,7 +27,7 @@ struct ExportFixture {
     // at start-up; the code system follows line 0.
     explicit ExportFixture(const QStringList &settingsLines, const QStringList &accounts = wAccountLines());
     // Journal rows 1… from "date|debit|amount|credit|amount|summary" texts.
-    void setJournal(std::initializer_list<QString> rows);
+    void setJournal(const QStringList &rows);
     // The dialog's opening: Fm3_IniFileRead, Fm3_SelectedKamoku.
     void openDialog();
     QString iniPath() const { return program.file(QStringLiteral("inifile.ini")); }
