@@ -171,18 +171,24 @@ qsizetype Cp932Encoder::encodeAppend(QStringView text, QByteArray &out)
 
 qsizetype Cp932Encoder::firstUnencodable(QStringView text)
 {
-    // Every ASCII character has its CP932 byte: most cells need no conversion.
-    bool ascii = true;
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    if (ascii)
-        return -1;
+    if (answers_.empty())
+        answers_.assign(0x10000, 0);
     QByteArray discard;
-    return encodeAppend(text, discard);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        // Every ASCII character has its CP932 byte.
+        if (c < 0x80)
+            continue;
+        unsigned char &answer = answers_[c];
+        if (answer == 0) {
+            // A lone half of a surrogate pair is no character: CP932 holds none.
+            discard.clear();
+            answer = QChar::isSurrogate(c) || encodeAppend(QStringView(&text.data()[i], 1), discard) >= 0 ? 2 : 1;
+        }
+        if (answer == 2)
+            return i;
+    }
+    return -1;
 }
 
 Cp932Encoded encodeCp932(const QString &text)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <vector>
+
 namespace mokpe::common {
 
 // Result of decoding CP932 bytes. On failure `errorOffset` is the byte offset of
@@ -44,12 +46,16 @@ public:
     // position of the first character CP932 cannot hold, with the bytes of the
     // characters before it appended.
     qsizetype encodeAppend(QStringView text, QByteArray &out);
-    // The position of the first character CP932 cannot hold, or -1.
+    // The position of the first character CP932 cannot hold, or -1. Each
+    // character is asked of the converter once and its answer remembered, so
+    // checking many texts costs little more than reading them.
     qsizetype firstUnencodable(QStringView text);
 
 private:
     void *cd_;
     QByteArray scratch_;
+    // Per UTF-16 code unit: 0 not asked yet, 1 CP932 holds it, 2 it does not.
+    std::vector<unsigned char> answers_;
 };
 
 // "U+XXXX" with the character itself, for messages that name a character.

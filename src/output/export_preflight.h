@@ -59,6 +59,10 @@ public:
     void beginRow(int row) { row_ = row; }
     void fixed(QStringView) {}
     void cell(int column, QStringView text, Quoting quoting);
+    void fittedCell(int column, QStringView text, int width)
+    {
+        cell(column, text.left(width), Quoting::Quoted);
+    }
     void code(int column, const QString &code);
     void date(int column, const QString &field);
     void dialogText(DialogItem item, QStringView text, Quoting quoting);

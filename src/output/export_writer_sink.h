@@ -17,6 +17,16 @@ public:
     void fixed(QStringView text) { out_.append(text); }
     // A text taken from journal column `column` (perhaps cut or padded).
     void cell(int, QStringView text, Quoting quoting) { put(text, quoting); }
+    // A text from journal column `column` fitted to `width` characters (cut, or
+    // padded with full-width spaces) and quoted: Fm3_ZenPad without a copy.
+    void fittedCell(int, QStringView text, int width)
+    {
+        out_.append(QLatin1Char('"'));
+        out_.append(text.left(width));
+        for (qsizetype i = text.size(); i < width; ++i)
+            out_.append(QChar(0x3000));
+        out_.append(QLatin1Char('"'));
+    }
     // The code of the account named in journal column `column`.
     void code(int, const QString &code) { out_.append(code); }
     // The date field of journal column 1.

@@ -81,15 +81,15 @@ template <class Sink> void emitKaikeiCsv(const ExportSource &source, Sink &sink)
         sink.fixed(u",");
         sink.code(DebitAccountColumn, codes.code(row[DebitAccountColumn]));
         sink.fixed(u",");
-        sink.cell(DebitAccountColumn, Fm3_ZenPad(row[DebitAccountColumn], kNameWidth), Quoting::Quoted);
+        sink.fittedCell(DebitAccountColumn, row[DebitAccountColumn], kNameWidth);
         sink.fixed(u",,\"\",");
         sink.code(CreditAccountColumn, codes.code(row[CreditAccountColumn]));
         sink.fixed(u",");
-        sink.cell(CreditAccountColumn, Fm3_ZenPad(row[CreditAccountColumn], kNameWidth), Quoting::Quoted);
+        sink.fittedCell(CreditAccountColumn, row[CreditAccountColumn], kNameWidth);
         sink.fixed(u",,\"\",");
         sink.cell(CreditAmountColumn, row[CreditAmountColumn], Quoting::Bare);
         sink.fixed(u",");
-        sink.cell(SummaryColumn, Fm3_ZenPad(row[SummaryColumn], kSummaryWidth), Quoting::Quoted);
+        sink.fittedCell(SummaryColumn, row[SummaryColumn], kSummaryWidth);
         sink.fixed(u",");
         if (fields.taxBlank) {
             sink.fixed(u",,,,");

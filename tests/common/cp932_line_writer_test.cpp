@@ -67,6 +67,9 @@ TEST(Cp932Encoder, OneConverterServesManyTextsAfterARefusal)
     EXPECT_EQ(encoder.firstUnencodable(QStringLiteral("plain ascii")), -1);
     EXPECT_EQ(encoder.firstUnencodable(QStringLiteral("日本語①")), -1);
     EXPECT_EQ(encoder.firstUnencodable(QStringLiteral("日本語\u00e9")), 3);
+    // Asked again, the remembered answers give the same places.
+    EXPECT_EQ(encoder.firstUnencodable(QStringLiteral("\u00e9日本語")), 0);
+    EXPECT_EQ(encoder.firstUnencodable(QStringLiteral("ab😀")), 2);
     QByteArray out;
     EXPECT_EQ(encoder.encodeAppend(QStringLiteral("ア～"), out), -1);
     EXPECT_EQ(out, QByteArray("\x83\x41\x81\x60"));
