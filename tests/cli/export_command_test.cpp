@@ -5,7 +5,6 @@
 #include "common/cp932.h"
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
-#include "support/full_disk.h"
 #include "support/text_compare.h"
 
 #include <QDir>
@@ -123,11 +122,6 @@ TEST(ExportCommand, RefusalsWriteNothingAndExitTwo)
          QStringLiteral("2行目「借方科目」：未登録科目　科目コード設定に無い勘定科目です（科目コードは空欄に"
                         "なります）．"),
          true},
-        {"date that cannot be read",
-         {QStringLiteral("2008/02/30,旅費交通費,160,電子マネー,160,乗車")},
-         {"--format", "1"},
-         QStringLiteral("1行目「日付」：2008/02/30　日付として読めません．"),
-         true},
         {"company name outside CP932",
          {good},
          {"--format", "2", "--company-name", "Café"},
@@ -202,22 +196,18 @@ TEST(ExportCommand, UsageErrorsExitOne)
     const QString input =
         journalFile(program.folder, {QStringLiteral("2008/07/19,旅費交通費,160,電子マネー,160,乗車")});
     const QString out = program.file(QStringLiteral("out.csv"));
-    const QStringList base{QStringLiteral("-o"), out};
-    const QStringList cases[] = {
-        {QStringLiteral("-o"), out},
-        {QStringLiteral("--format"), QStringLiteral("1")},
-        base + QStringList{QStringLiteral("--format"), QStringLiteral("5")},
-        base + QStringList{QStringLiteral("--format"), QStringLiteral("1"), QStringLiteral("--year-end"),
-                           QStringLiteral("2027331")},
-        base + QStringList{QStringLiteral("--format"), QStringLiteral("1"), QStringLiteral("--period"),
-                           QStringLiteral("20260401")},
-        base + QStringList{QStringLiteral("--format"), QStringLiteral("2"), QStringLiteral("--tax-blank"),
-                           QStringLiteral("--tax-rate"), QStringLiteral("8")},
-        base + QStringList{QStringLiteral("--format"), QStringLiteral("1"), QStringLiteral("--today"),
-                           QStringLiteral("20260230")},
-        base + QStringList{QStringLiteral("--format"), QStringLiteral("1"), QStringLiteral("--unknown")},
+    const char *cases[] = {
+        "-o OUT",
+        "--format 1",
+        "-o OUT --format 5",
+        "-o OUT --format 1 --year-end 2027331",
+        "-o OUT --format 1 --period 20260401",
+        "-o OUT --format 2 --tax-blank --tax-rate 8",
+        "-o OUT --format 1 --today 20260230",
+        "-o OUT --format 1 --unknown",
     };
-    for (const QStringList &args : cases) {
+    for (const char *line : cases) {
+        const QStringList args = QString::fromLatin1(line).replace(QStringLiteral("OUT"), out).split(' ');
         const test::CliRun run = runExport(program, input, args);
         EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
         EXPECT_FALSE(QFile::exists(out)) << args.join(' ').toStdString();
@@ -241,27 +231,6 @@ TEST(ExportCommand, FuurinCodeSystemRefusesTheFieldsItDisables)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("--company-name"))) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));
-}
-
-TEST(ExportCommand, AFullDiskLeavesTheOldExportWhole)
-{
-    test::FullDiskFolder disk;
-    ProgramFolder program;
-    QStringList rows;
-    for (int i = 0; i < 300; ++i)
-        rows.append(QStringLiteral("2008/07/19,旅費交通費,160,電子マネー,160,乗車"));
-    const QString input = journalFile(program.folder, rows);
-    const QString out = disk.file(QStringLiteral("out.csv"));
-    writeBytes(out, kOldOut);
-    disk.makeFull();
-    const test::CliRun run = test::runProgram(
-        disk.commandFor(QStringLiteral(MOKPE_CLI_PATH),
-                        {QStringLiteral("export"), input, QStringLiteral("--dir"), program.path(),
-                         QStringLiteral("-o"), out, QStringLiteral("--format"), QStringLiteral("2")}));
-    disk.release();
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("に書き込めません．"))) << run.err.toStdString();
-    EXPECT_EQ(fileBytes(out), kOldOut);
 }
 
 } // namespace
