@@ -179,6 +179,19 @@ TEST(JournalCommand, StartUpMessagesThenTheImportRefusal)
                        "選択して下さい．\n"));
 }
 
+TEST(JournalCommand, UnreadableUserFileRefuses)
+{
+    ProgramFolder program;
+    writeBytes(program.file(QStringLiteral("person.csv")), "a\r\n\x81\x20\r\n");
+    const QString history = program.file(QStringLiteral("h.csv"));
+    writeBytes(history, cp932(kTransit));
+    const test::CliRun run = runJournal(program, history);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, QString());
+    EXPECT_TRUE(run.err.contains(QStringLiteral("の2行目に，読み込めない文字があります．")))
+        << run.err.toStdString();
+}
+
 TEST(JournalCommand, WrongArgumentsExitWithOneAndTheUsage)
 {
     const char *const cases[] = {

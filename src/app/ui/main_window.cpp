@@ -180,6 +180,7 @@ void MainWindow::load()
         app::RegEntrySet(*services_.launcher, app::programExecutablePath(state_));
     setWindowTitle(kProgramCaption);
     // The window is not shown yet: what the start-up reads, it shows afterwards.
+    // It goes on whatever the start-up met; each failure has been told.
     app::programStart(state_, services_);
     applyColours();
     label1_->setText(kProgramCaption + QStringLiteral("\nバージョン：") + kVersionText);
