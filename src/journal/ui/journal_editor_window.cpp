@@ -245,6 +245,9 @@ void JournalEditorWindow::openUnsettledAmountDialog()
         const SettingsRecord &s = state_.settings;
         dialog_ = new UnsettledAmountDialog(value, s.screenColour, s.buttonColour, *services_.messages, this);
         connect(dialog_, &UnsettledAmountDialog::confirmed, this, &JournalEditorWindow::settlePendingCell);
+        // A closed dialog is gone for the editor at once, although Qt deletes it
+        // a little later: the next balance cell opens a new one.
+        connect(dialog_, &QDialog::finished, this, [this] { dialog_.clear(); });
     } else {
         dialog_->retarget(value);
     }
