@@ -93,7 +93,9 @@ void JournalEditorWindow::buildControls()
     int gridWidth = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < kColumnCount; ++c)
         gridWidth += grid_->columnWidth(c);
+    // As wide as its columns: no empty strip beside the summaries.
     grid_->setMinimumWidth(gridWidth);
+    grid_->setMaximumWidth(gridWidth);
     grid_->setMinimumHeight(360);
 
     QHash<QString, QPushButton *> buttons;

@@ -133,9 +133,10 @@ struct JournalEditorWindowTest : ::testing::Test {
     }
     void typeInto(const char *name, const QString &text) const
     {
+        // Typed as the user would, whole: QTest has no keys for full-width digits.
         auto *box = dialogControl<QLineEdit>(name);
-        box->clear();
-        QTest::keyClicks(box, text);
+        box->selectAll();
+        box->insert(text);
     }
     bool editorGone()
     {
