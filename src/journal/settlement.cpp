@@ -1,0 +1,98 @@
+#include "journal/settlement.h"
+
+#include "common/vb_strings.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace mokpe::journal {
+
+namespace {
+
+bool isChargeRow(const JournalGrid &grid, int row, bool advancesAreCharges)
+{
+    const QString &debitAccount = grid.text(row, DebitAccountColumn);
+    if (advancesAreCharges)
+        return debitAccount.contains(QStringLiteral("仮払金"));
+    const QString &summary = grid.text(row, SummaryColumn);
+    return (summary.contains(QStringLiteral("ﾁｬｰｼﾞ")) || summary.contains(QStringLiteral("チャージ"))) &&
+           (debitAccount.contains(QStringLiteral("電子ﾏﾈ")) ||
+            debitAccount.contains(QStringLiteral("電子マネ")));
+}
+
+// An amount cell as the sums see it: a whole number that fits 32 bits, or
+// nothing at all.
+qint64 amountOf(const QString &cell)
+{
+    const std::optional<qint64> value = common::toWholeNumber(cell);
+    if (!value || *value < std::numeric_limits<qint32>::min() || *value > std::numeric_limits<qint32>::max())
+        return 0;
+    return *value;
+}
+
+} // namespace
+
+QString TotalMoneyCount(const JournalGrid &grid, int rowBound, const QString &formatChoice)
+{
+    // The 4-digit 楓林 format books charges as advances (仮払金).
+    const bool advancesAreCharges = common::toWholeNumber(formatChoice) == 4;
+    const int lastRow = std::min(rowBound + 1, grid.rowTotal() - 1);
+    qint64 charges = 0;
+    qint64 spending = 0;
+    for (int r = 1; r <= lastRow; ++r) {
+        if (isChargeRow(grid, r, advancesAreCharges))
+            charges += amountOf(grid.text(r, CreditAmountColumn));
+        else
+            spending += amountOf(grid.text(r, DebitAmountColumn));
+    }
+    return QString::number(charges - spending);
+}
+
+QString Fm2_ThousandsFormat(const QString &number)
+{
+    const qsizetype n = number.size();
+    QString reversed;
+    reversed.reserve(n + n / 3);
+    for (qsizetype k = 0; k < n; ++k) {
+        const qsizetype pos = n - 1 - k;
+        reversed.append(number.at(pos));
+        const bool groupEnds = k == 2 || k == 5 || k == 8 || k == 11 || k == 14;
+        if (groupEnds && pos > 0 && number.at(pos - 1) != QLatin1Char('-') &&
+            number.at(pos - 1) != QLatin1Char('+'))
+            reversed.append(QLatin1Char(','));
+    }
+    std::reverse(reversed.begin(), reversed.end());
+    return reversed;
+}
+
+QString settlementLabelFor(const JournalGrid &grid, const QString &formatChoice)
+{
+    return kSettlementLabelPrefix +
+           Fm2_ThousandsFormat(TotalMoneyCount(grid, grid.journalRowCount() - 1, formatChoice));
+}
+
+QList<CellPosition> balanceCells(const JournalGrid &grid)
+{
+    QList<CellPosition> cells;
+    const int lastRow = std::min(grid.journalRowCount(), grid.rowTotal() - 1);
+    for (int r = 1; r <= lastRow; ++r) {
+        for (const int c : {DebitAmountColumn, CreditAmountColumn}) {
+            if (grid.colour(r, c) == CellColour::Balance)
+                cells.append({r, c});
+        }
+    }
+    return cells;
+}
+
+std::optional<int> firstBalanceCellRow(const JournalGrid &grid)
+{
+    const int lastRow = std::min(grid.journalRowCount(), grid.rowTotal() - 1);
+    for (int r = 1; r <= lastRow; ++r) {
+        if (grid.colour(r, DebitAmountColumn) == CellColour::Balance ||
+            grid.colour(r, CreditAmountColumn) == CellColour::Balance)
+            return r;
+    }
+    return std::nullopt;
+}
+
+} // namespace mokpe::journal

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "common/journal_grid.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The settlement amount below the journal grid: money put onto the card minus
+// money spent, over the journal rows as they stand, and the number format it is
+// shown in. Also where the balance cells (amount cells still holding a card
+// balance) are found.
+namespace mokpe::journal {
+
+inline const QString kSettlementLabelPrefix = QStringLiteral("精算金額：　　　");
+// r + this: a journal row still holds a card balance instead of an amount.
+inline const QString kBalanceCellMessage =
+    QStringLiteral("行目：「　金額　」列が使用金額ではない可能性有ります．");
+
+// The settlement amount over grid rows 1 to rowBound + 1 (callers pass the
+// journal row count - 1), as decimal text with a leading "-" when negative.
+// A charge row adds its credit amount, every other row takes its debit amount
+// away. With format choice 4 a charge row is one whose debit account holds
+// "仮払金"; otherwise one whose summary holds "ﾁｬｰｼﾞ" or "チャージ" and whose debit
+// account holds "電子ﾏﾈ" or "電子マネ". Each amount is rounded half to even to
+// a 32-bit whole number first; a cell that is no such number adds nothing. The
+// sums are 64-bit, so no journal can make them overflow.
+QString TotalMoneyCount(const JournalGrid &grid, int rowBound, const QString &formatChoice);
+
+// Thousands separators for a number given as text: "1234567" -> "1,234,567",
+// "-123456" -> "-123,456"; a sign is never followed by a separator. Groups are
+// formed for up to 18 digits.
+QString Fm2_ThousandsFormat(const QString &number);
+
+// "精算金額：　　　" + the settlement amount over every journal row, with
+// separators: what the settlement label shows for a transit or Edy journal.
+QString settlementLabelFor(const JournalGrid &grid, const QString &formatChoice);
+
+// The amount cells of journal rows 1 to the journal row count that still hold a
+// card balance, in row order, column 3 before column 5. Colours are read in
+// place: the current cell does not move.
+QList<CellPosition> balanceCells(const JournalGrid &grid);
+// The first journal row with a balance cell, if any.
+std::optional<int> firstBalanceCellRow(const JournalGrid &grid);
+
+} // namespace mokpe::journal

@@ -1,0 +1,114 @@
+#include "journal/unsettled_amount.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace mokpe::journal {
+namespace {
+
+TEST(UnsettledAmountForm, OpensInDirectModeAndSwitchesLayouts)
+{
+    UnsettledAmountForm form(QStringLiteral("1500"));
+    EXPECT_EQ(form.mode(), UnsettledAmountForm::Mode::Direct);
+    EXPECT_EQ(form.frame1Caption(), QStringLiteral("２．使用金額を直接入力"));
+    EXPECT_EQ(form.label1Caption(), QStringLiteral("処理前の金額：　1500"));
+    EXPECT_FALSE(form.computedControlsVisible());
+    EXPECT_TRUE(form.text1.isEmpty() && form.text2.isEmpty() && form.label3.isEmpty());
+
+    form.chooseComputed();
+    EXPECT_EQ(form.frame1Caption(), QStringLiteral("２．前回の残金額を入力後計算"));
+    EXPECT_EQ(form.label1Caption(), QStringLiteral("前回の残金"));
+    EXPECT_TRUE(form.computedControlsVisible());
+    EXPECT_EQ(form.text1, QStringLiteral("1500"));
+
+    form.chooseDirect();
+    EXPECT_EQ(form.frame1Caption(), QStringLiteral("２．使用金額を直接入力"));
+    EXPECT_FALSE(form.computedControlsVisible());
+    EXPECT_TRUE(form.text1.isEmpty());
+}
+
+// What the user does in the dialog over a balance cell holding 1500, and what
+// the dialog answers.
+struct DialogCase {
+    const char *name;
+    bool computed;
+    std::optional<QString> text1; // typed over the pre-filled text
+    QString text2;
+    bool pressCompute;
+    QString computeMessage;
+    QString label3;
+    QString confirmMessage;
+    QString value;
+};
+
+void PrintTo(const DialogCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+const QString kEnter = QStringLiteral("金額を入力して下さい．");
+const QString kDigits = QStringLiteral("半角数字で整数のみ入力して下さい");
+
+class UnsettledAmountDialogTest : public ::testing::TestWithParam<DialogCase> {};
+
+TEST_P(UnsettledAmountDialogTest, ComputesAndConfirms)
+{
+    const DialogCase &c = GetParam();
+    UnsettledAmountForm form(QStringLiteral("1500"));
+    if (c.computed)
+        form.chooseComputed();
+    if (c.text1)
+        form.text1 = *c.text1;
+    form.text2 = c.text2;
+    if (c.pressCompute) {
+        EXPECT_EQ(form.compute(), c.computeMessage);
+    }
+    EXPECT_EQ(form.label3, c.label3);
+    QString value = QStringLiteral("untouched");
+    EXPECT_EQ(form.confirm(value), c.confirmMessage);
+    EXPECT_EQ(value, c.confirmMessage.isEmpty() ? c.value : QStringLiteral("untouched"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, UnsettledAmountDialogTest,
+    ::testing::Values(
+        DialogCase{"DirectAmount", false, "320", "", false, "", "", "", "320"},
+        DialogCase{"DirectZero", false, "0", "", false, "", "", "", "0"},
+        DialogCase{"DirectEmpty", false, "", "", false, "", "", kDigits, ""},
+        DialogCase{"DirectThousandsSeparator", false, "1,000", "", false, "", "", kDigits, ""},
+        DialogCase{"DirectFullWidthDigit", false, QStringLiteral("３２０"), "", false, "", "", kDigits, ""},
+        DialogCase{"DirectMinusRefused", false, "-50", "", false, "", "", kDigits, ""},
+        DialogCase{"DirectIgnoresAComputedResult", false, "x", "2000", false, "", "", kDigits, ""},
+        DialogCase{"ComputedFromPrefilledBalance", true, std::nullopt, "2000", true, "", "500", "", "500"},
+        DialogCase{"ComputedBelowTheBalanceIsNegative", true, std::nullopt, "1000", true, "", "-500", "",
+                   "-500"},
+        DialogCase{"ComputedBalanceRetyped", true, "1200", "1500", true, "", "300", "", "300"},
+        DialogCase{"ComputedBeforeCompute", true, std::nullopt, "2000", false, "", "", kDigits, ""},
+        DialogCase{"ComputedPreviousEmpty", true, std::nullopt, "", true, kEnter, "", kDigits, ""},
+        DialogCase{"ComputedBalanceEmpty", true, "", "2000", true, kEnter, "", kDigits, ""},
+        DialogCase{"ComputedSeparatorInPrevious", true, std::nullopt, "2,000", true, kDigits, "", kDigits,
+                   ""},
+        DialogCase{"ComputedLetterInBalance", true, "15a0", "2000", true, kDigits, "", kDigits, ""},
+        DialogCase{"ComputedFullWidthPrevious", true, std::nullopt, QStringLiteral("２０００"), true, kDigits,
+                   "", kDigits, ""},
+        DialogCase{"ComputedTooManyDigits", true, std::nullopt, "12345678901234567890", true, kDigits, "",
+                   kDigits, ""}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(UnsettledAmountForm, ConfirmChecksTheResultItself)
+{
+    UnsettledAmountForm form(QStringLiteral("1500"));
+    form.chooseComputed();
+    QString value;
+    for (const char *refused : {"-", "--", "5 0", "5.0"}) {
+        form.label3 = QString::fromLatin1(refused);
+        EXPECT_EQ(form.confirm(value), kDigits) << refused;
+    }
+    form.label3 = QStringLiteral("-0");
+    EXPECT_EQ(form.confirm(value), QString());
+    EXPECT_EQ(value, QStringLiteral("-0"));
+}
+
+} // namespace
+} // namespace mokpe::journal
