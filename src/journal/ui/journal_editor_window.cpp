@@ -235,8 +235,8 @@ void JournalEditorWindow::Fm2_CellEditorShow()
     grid_->showCellEditor(editor_.grid().text(current.row, current.column));
     if (!balanceCell)
         return;
+    // The editor has recomputed the settlement amount for the balance cell.
     openUnsettledAmountDialog();
-    editor_.Fm2_TotalShow();
     showSettlement();
 }
 
