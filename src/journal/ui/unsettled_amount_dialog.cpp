@@ -71,6 +71,8 @@ UnsettledAmountDialog::UnsettledAmountDialog(const QString &pendingValue, const 
     buildControls();
     ui::applyWindowColours(this, screenColour, buttonColour);
     showForm();
+    // The amount is typed at once, without a click into the box first.
+    text1_->setFocus();
 }
 
 void UnsettledAmountDialog::buildControls()
