@@ -4,15 +4,23 @@
 #include "app/ui/main_window.h"
 #include "app/ui/splash_window.h"
 #include "common/text_file.h"
+#include "journal/journal_table_model.h"
+#include "journal/ui/journal_editor_window.h"
+#include "journal/ui/journal_grid_view.h"
+#include "journal/ui/unsettled_amount_dialog.h"
 #include "maintenance/ui/account_code_editor.h"
 #include "maintenance/ui/colour_dialog.h"
 #include "maintenance/ui/user_editor.h"
+#include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/messages.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -25,6 +33,31 @@ class SilentMessages final : public mokpe::platform::MessageService {
 public:
     void inform(const QString &, const QString &) override {}
     bool ask(const QString &, const QString &) override { return false; }
+};
+
+// The open dialog always picks the sample history.
+class PresetFileDialogs final : public mokpe::platform::FileDialogService {
+public:
+    QString openFile(const QString &) override { return path; }
+    QString saveFile(const QString &, const QString &) override { return {}; }
+    QString path;
+};
+
+// A transit card history, newest first; the oldest journey's amount is open.
+const QStringList kTransitHistory = {
+    QStringLiteral("利用年月日,種別,事業者,駅,種別,事業者,駅,残額,備考"),
+    QStringLiteral("2008/07/25,入場,メトロ,池袋,出場,メトロ,東京,2162,"),
+    QStringLiteral("2008/07/24,入場,JR東,新宿,出場,JR東,池袋,2352,"),
+    QStringLiteral("2008/07/23,入場,JR東,横浜,出場,JR東,新宿,2502,"),
+    QStringLiteral("2008/07/22,入場,JR東,品川,出場,JR東,横浜,3052,"),
+    QStringLiteral("2008/07/22,入場,JR東,渋谷,出場,JR東,品川,3342,"),
+    QStringLiteral("2008/07/21,ﾊﾞｽ等,ﾊﾞｽ,東京都交通局,,,,3502,"),
+    QStringLiteral("2008/07/20,入場,メトロ,表参道,出場,メトロ,渋谷,3702,"),
+    QStringLiteral("2008/07/20,物販,ｺﾝﾋﾞﾆｴﾝｽｽﾄｱ,,,,,3872,物販"),
+    QStringLiteral("2008/07/19,現,金,,,,,4170,ﾁｬｰｼﾞ"),
+    QStringLiteral("2008/07/19,入場,メトロ,渋谷,出場,メトロ,表参道,1170,"),
+    QStringLiteral("2008/07/18,入場,JR東,新宿,出場,JR東,渋谷,1340,"),
+    QStringLiteral("2008/07/18,入場,JR東,東京,出場,JR東,新宿,1500,"),
 };
 
 void settle()
@@ -83,6 +116,10 @@ int main(int argc, char *argv[])
     mokpe::platform::Services services;
     services.messages = &messages;
     services.files = &files;
+    PresetFileDialogs dialogs;
+    dialogs.path = QDir(folder.path()).filePath(QStringLiteral("suica_20080725.csv"));
+    writeCp932Lines(dialogs.path, kTransitHistory);
+    services.dialogs = &dialogs;
 
     bool ok = true;
     mokpe::ui::SplashWindow splash;
@@ -105,5 +142,31 @@ int main(int argc, char *argv[])
     main.findChild<QPushButton *>(QStringLiteral("Command9"))->click();
     ok &= save(main.userEditor(), out, QStringLiteral("user_editor.png"));
     main.userEditor()->close();
+
+    // The journal editor on the transit history, as the import opens it.
+    main.findChild<QListWidget *>(QStringLiteral("List1"))->setCurrentRow(1);
+    main.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    mokpe::journal::JournalEditorWindow *editor = main.journalEditor();
+    if (!editor)
+        return 1;
+    ok &= save(editor, out, QStringLiteral("journal_editor.png"));
+
+    // Entering the oldest row's balance cell opens the unsettled-amount dialog.
+    auto *grid = editor->grid();
+    const int oldest = editor->editor().grid().journalRowCount();
+    grid->setCurrentIndex(editor->model()->index(mokpe::journal::JournalTableModel::modelRow(oldest),
+                                                 mokpe::journal::DebitAmountColumn));
+    mokpe::journal::UnsettledAmountDialog *dialog = editor->unsettledAmountDialog();
+    if (!dialog)
+        return 1;
+    dialog->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("160"));
+    ok &= save(dialog, out, QStringLiteral("unsettled_amount_direct.png"));
+    dialog->findChild<QRadioButton *>(QStringLiteral("Option2"))->click();
+    dialog->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("1660"));
+    dialog->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    ok &= save(dialog, out, QStringLiteral("unsettled_amount_computed.png"));
+    ok &= save(editor, out, QStringLiteral("journal_editor_balance_cell.png"));
+    dialog->close();
+    editor->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     return ok ? 0 : 1;
 }
