@@ -31,7 +31,7 @@ QString writeReportPdf(const QString &path, const SettlementReport &report)
         QPainter painter;
         if (!painter.begin(&writer)) {
             file.cancelWriting();
-            return common::writeFailureMessage(path, QStringLiteral("PDF"));
+            return common::writeFailureMessage(path, QStringLiteral("PDF を作成できません．"));
         }
         paintReport(painter, writer, report);
         painter.end();
