@@ -11,6 +11,7 @@ int runRead(const QStringList &args);
 int runSettings(const QStringList &args);
 int runAccounts(const QStringList &args);
 int runUsers(const QStringList &args);
+int runJournal(const QStringList &args);
 
 const char *usageText();
 // Prints the usage text on standard error and returns 1.

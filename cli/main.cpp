@@ -18,6 +18,9 @@ const char *const kUsageText =
     "  accounts [--dir DIR]             check and read kamoku_code.csv, print the code system\n"
     "  accounts --load w|kai [--dir DIR]  load a default account set and save it\n"
     "  users [--dir DIR]                read person.csv and print the user list\n"
+    "  journal FILE [--dir DIR] [--user N] [--settle AMOUNT | --previous-balance N] [-o OUT]\n"
+    "                                   open FILE in the journal editor, settle its balance cells,\n"
+    "                                   print the journal or save it to OUT\n"
     "  --help                           this text\n"
     "  --version                        the version\n"
     "\n"
@@ -83,6 +86,8 @@ int main(int argc, char *argv[])
         status = runAccounts(args);
     } else if (command == QLatin1String("users")) {
         status = runUsers(args);
+    } else if (command == QLatin1String("journal")) {
+        status = runJournal(args);
     } else {
         status = usageError();
     }

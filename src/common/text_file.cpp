@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -22,21 +21,58 @@ QString shownPath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-bool hasNonAscii(const QByteArray &bytes)
+bool isContinuation(unsigned char b)
 {
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return true;
-    }
-    return false;
+    return (b & 0xC0) == 0x80;
 }
 
-// Strict UTF-8 check: Qt's decoder replaces bad sequences, so look for errors.
-bool decodeUtf8Strict(const QByteArray &bytes, QString &text)
+// Checks UTF-8 strictly (no overlong forms, no surrogates, nothing past
+// U+10FFFF). Returns the offset of the first byte that is not part of a valid
+// sequence, or -1; `longSequence` tells whether any character took three bytes
+// or more.
+qsizetype firstInvalidUtf8(const QByteArray &bytes, qsizetype from, bool &longSequence)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    text = decoder.decode(bytes);
-    return !decoder.hasError();
+    longSequence = false;
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = from;
+    while (i < n) {
+        const unsigned char b = data[i];
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        int length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (b >= 0xC2 && b <= 0xDF) {
+            length = 2;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            length = 3;
+            if (b == 0xE0)
+                low = 0xA0;
+            else if (b == 0xED)
+                high = 0x9F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            length = 4;
+            if (b == 0xF0)
+                low = 0x90;
+            else if (b == 0xF4)
+                high = 0x8F;
+        } else {
+            return i;
+        }
+        if (i + length > n || data[i + 1] < low || data[i + 1] > high)
+            return i;
+        for (int k = 2; k < length; ++k) {
+            if (!isContinuation(data[i + k]))
+                return i;
+        }
+        if (length >= 3)
+            longSequence = true;
+        i += length;
+    }
+    return -1;
 }
 
 int lineNumberAt(const QByteArray &bytes, qsizetype offset)
@@ -48,6 +84,13 @@ int lineNumberAt(const QByteArray &bytes, qsizetype offset)
             ++line;
     }
     return line;
+}
+
+QString damagedLineMessage(const QString &path, const QByteArray &bytes, qsizetype offset)
+{
+    return QStringLiteral("ファイル「%1」の%2行目に，読み込めない文字があります．")
+        .arg(shownPath(path))
+        .arg(lineNumberAt(bytes, offset));
 }
 
 // The data must be on the disk before the new file replaces the old one. Some
@@ -92,30 +135,28 @@ TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding, c
     TextReadResult result;
     if (encoding == TextEncoding::Cp932OrUtf8) {
         static const QByteArray bom("\xEF\xBB\xBF");
-        QString text;
-        if (bytes.startsWith(bom)) {
-            if (!decodeUtf8Strict(bytes.mid(bom.size()), text)) {
-                result.error = QStringLiteral("ファイル「%1」に，読み込めない文字があります．")
-                                   .arg(shownPath(pathForMessages));
-                return result;
-            }
-            result.ok = true;
-            result.wasUtf8 = true;
-            result.lines = splitLines(text);
+        const bool hasBom = bytes.startsWith(bom);
+        const qsizetype start = hasBom ? bom.size() : 0;
+        bool longSequence = false;
+        const qsizetype invalid = firstInvalidUtf8(bytes, start, longSequence);
+        // A byte order mark promises UTF-8. Without one, only Japanese text
+        // tells UTF-8 from CP932: in UTF-8 every kana and kanji takes three
+        // bytes, while CP932 text that happens to be valid UTF-8 (half-width
+        // katakana pairs such as "ﾄｰ") only ever forms two-byte sequences.
+        if (hasBom && invalid >= 0) {
+            result.error = damagedLineMessage(pathForMessages, bytes, invalid);
             return result;
         }
-        if (hasNonAscii(bytes) && decodeUtf8Strict(bytes, text)) {
+        if (hasBom || (invalid < 0 && longSequence)) {
             result.ok = true;
             result.wasUtf8 = true;
-            result.lines = splitLines(text);
+            result.lines = splitLines(QString::fromUtf8(bytes.constData() + start, bytes.size() - start));
             return result;
         }
     }
     const Cp932Decoded decoded = decodeCp932(bytes);
     if (!decoded.ok) {
-        result.error = QStringLiteral("ファイル「%1」の%2行目に，読み込めない文字があります．")
-                           .arg(shownPath(pathForMessages))
-                           .arg(lineNumberAt(bytes, decoded.errorOffset));
+        result.error = damagedLineMessage(pathForMessages, bytes, decoded.errorOffset);
         return result;
     }
     result.ok = true;

@@ -10,8 +10,8 @@ namespace mokpe::common {
 // How the bytes of a text file are to be understood.
 enum class TextEncoding {
     Cp932,
-    // A UTF-8 byte order mark, or valid UTF-8 holding non-ASCII characters,
-    // means UTF-8 (newer card history exports); anything else is CP932.
+    // A UTF-8 byte order mark, or valid UTF-8 holding a character of three
+    // bytes or more (all Japanese text), means UTF-8; anything else is CP932.
     Cp932OrUtf8,
 };
 

@@ -42,6 +42,10 @@ public:
     // flag cleared, the current cell at row 1, column 1. The window then shows
     // the cell editor over that cell (Fm2_CellEditorShow).
     void startUp();
+    // The undo snapshot of the journal as it stands (rows in use only), with
+    // the journal row count as the snapshot row count: "元に戻す" right after
+    // start-up restores the journal as loaded.
+    void Fm2_UndoInit();
     // "編集：　" + the source file path.
     QString caption() const;
     // The account drop-down's entries: the unsettled e-money account name, then

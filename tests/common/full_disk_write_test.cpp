@@ -1,6 +1,7 @@
 // Every user file is written atomically: on a full disk the old file stays
 // whole and the failure is told, for each writer that goes through the helper.
 #include "common/text_file.h"
+#include "journal/journal_editor.h"
 #include "maintenance/account_code_save.h"
 #include "maintenance/default_account_sets.h"
 #include "maintenance/user_table.h"
@@ -77,6 +78,33 @@ TEST_F(FullDiskWriteTest, UserFileStaysWhole)
     disk.release();
     expectOneWriteFailure(QStringLiteral("person.csv"));
     EXPECT_EQ(fileBytes(disk.file(QStringLiteral("person.csv"))), kOldUsers);
+}
+
+TEST_F(FullDiskWriteTest, JournalFileStaysWholeAndTheEditorKeepsItsEdits)
+{
+    test::ScriptedServices scripted;
+    journal::JournalEditor editor(state, scripted.services());
+    state.history.cardKind = TransitCard;
+    state.history.lines = {QStringLiteral("利用年月日,種別,利用駅,利用会社,種別,利用駅,利用会社,残額,備考"),
+                           QStringLiteral("2008/07/20,入,ＪＲ東,新宿,出,ＪＲ東,渋谷,1000,"),
+                           QStringLiteral("2008/07/19,現,金,,,,,1200,ﾁｬｰｼﾞ"), QString()};
+    state.history.lastLineIndex = 2;
+    editor.startUp();
+    editor.grid().setModified(true);
+    const QString path = disk.file(QStringLiteral("journal.csv"));
+    const QByteArray old = "No.,日付\r\n1,2008/07/01\r\n";
+    writeBytes(path, old);
+    disk.makeFull();
+    EXPECT_FALSE(editor.saveJournalTo(path));
+    disk.release();
+    ASSERT_EQ(scripted.messages.shown.size(), 1u);
+    EXPECT_TRUE(scripted.messages.shown[0].text.startsWith(
+        QStringLiteral("ファイル「%1」に書き込めません．").arg(QDir::toNativeSeparators(path))))
+        << scripted.messages.shown[0].text.toStdString();
+    EXPECT_EQ(fileBytes(path), old);
+    EXPECT_TRUE(editor.grid().modified());
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("journal")),
+              QStringList{QStringLiteral("journal.csv")});
 }
 
 TEST_F(FullDiskWriteTest, StreamedWriteIsCancelledByTheCommit)

@@ -63,40 +63,70 @@ TEST_F(TextFileTest, Cp932IsReadByDefault)
     EXPECT_EQ(r.lines, (QStringList{QStringLiteral("利用年月日"), QStringLiteral("ｱ")}));
 }
 
-TEST_F(TextFileTest, Utf8IsRecognisedOnlyWhenAskedAndClear)
+// Which encoding a card history is read in, for files built to look like the
+// other one.
+struct EncodingCase {
+    const char *name;
+    QByteArray bytes;
+    QStringList lines;
+    bool utf8;
+};
+
+void PrintTo(const EncodingCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class EncodingChoiceTest : public ::testing::TestWithParam<EncodingCase> {};
+
+TEST_P(EncodingChoiceTest, ReadsJapaneseTextInTheRightEncoding)
+{
+    const EncodingCase &c = GetParam();
+    const TextReadResult r = decodeTextBytes(c.bytes, TextEncoding::Cp932OrUtf8, QStringLiteral("h.csv"));
+    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    EXPECT_EQ(r.wasUtf8, c.utf8);
+    EXPECT_EQ(r.lines, c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Histories, EncodingChoiceTest,
+    ::testing::Values(
+        // CP932 half-width katakana pairs that are valid two-byte UTF-8: "ﾄｰ"
+        // would be "İ", "ﾎｱﾎｲ" Greek.
+        EncodingCase{
+            "HalfWidthPairIsCp932", "2008/07/19,\xC4\xB0\r\n", {QStringLiteral("2008/07/19,ﾄｰ")}, false},
+        EncodingCase{"HalfWidthPairsLikeGreekAreCp932",
+                     "\xCE\xB1\xCE\xB2,\xC4\xB0\r\n",
+                     {QStringLiteral("ﾎｱﾎｲ,ﾄｰ")},
+                     false},
+        EncodingCase{"KanjiIsCp932",
+                     "\x97\x98\x97\x70\x94\x4E\x8C\x8E\x93\xFA\r\n\xB1\r\n",
+                     {QStringLiteral("利用年月日"), QStringLiteral("ｱ")},
+                     false},
+        // ASCII reads the same either way.
+        EncodingCase{"AsciiIsCp932", "Edy\\100\r\n", {QStringLiteral("Edy\\100")}, false},
+        EncodingCase{"Utf8WithoutByteOrderMark",
+                     QStringLiteral("利用年月日,ﾄｰ\r\nｱ\r\n").toUtf8(),
+                     {QStringLiteral("利用年月日,ﾄｰ"), QStringLiteral("ｱ")},
+                     true},
+        EncodingCase{"Utf8WithByteOrderMark",
+                     "\xEF\xBB\xBF" + QStringLiteral("利用年月日\r\nｱ\r\n").toUtf8(),
+                     {QStringLiteral("利用年月日"), QStringLiteral("ｱ")},
+                     true},
+        EncodingCase{"ByteOrderMarkBeforeAscii", "\xEF\xBB\xBFNo.\r\n", {QStringLiteral("No.")}, true},
+        // Kana or kanji anywhere make two-byte characters UTF-8 too.
+        EncodingCase{"Utf8TwoByteCharactersBesideKanji",
+                     QStringLiteral("α×,利用\r\n").toUtf8(),
+                     {QStringLiteral("α×,利用")},
+                     true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(TextFileTest, Utf8IsReadOnlyWhenAsked)
 {
     const QByteArray utf8 = QStringLiteral("利用年月日\r\nｱ\r\n").toUtf8();
-    const QStringList lines{QStringLiteral("利用年月日"), QStringLiteral("ｱ")};
-
-    TextReadResult r = read("\xEF\xBB\xBF" + utf8, TextEncoding::Cp932OrUtf8);
-    EXPECT_TRUE(r.ok && r.wasUtf8);
-    EXPECT_EQ(r.lines, lines);
-
-    r = read(utf8, TextEncoding::Cp932OrUtf8);
-    EXPECT_TRUE(r.ok && r.wasUtf8);
-    EXPECT_EQ(r.lines, lines);
-
-    // A byte order mark alone, before ASCII text.
-    r = read("\xEF\xBB\xBFNo.\r\n", TextEncoding::Cp932OrUtf8);
-    EXPECT_TRUE(r.ok && r.wasUtf8);
-    EXPECT_EQ(r.lines, QStringList{"No."});
-
-    // ASCII only is CP932 (the two agree on it).
-    r = read("Edy\\100\r\n", TextEncoding::Cp932OrUtf8);
-    EXPECT_TRUE(r.ok);
+    const TextReadResult r = read(utf8, TextEncoding::Cp932);
     EXPECT_FALSE(r.wasUtf8);
-    EXPECT_EQ(r.lines, QStringList{"Edy\\100"});
-
-    // CP932 text is not valid UTF-8.
-    r = read("\x97\x98\x97\x70\x94\x4E\x8C\x8E\x93\xFA\r\n", TextEncoding::Cp932OrUtf8);
-    EXPECT_TRUE(r.ok);
-    EXPECT_FALSE(r.wasUtf8);
-    EXPECT_EQ(r.lines, QStringList{QStringLiteral("利用年月日")});
-
-    // Without the choice, UTF-8 bytes are read as CP932 (or refused).
-    r = read(utf8, TextEncoding::Cp932);
-    EXPECT_FALSE(r.wasUtf8);
-    EXPECT_NE(r.lines, lines);
+    EXPECT_NE(r.lines, (QStringList{QStringLiteral("利用年月日"), QStringLiteral("ｱ")}));
 }
 
 TEST_F(TextFileTest, BadBytesAreReportedWithFileAndLine)
@@ -111,10 +141,17 @@ TEST_F(TextFileTest, BadBytesAreReportedWithFileAndLine)
     r = read("a\rb\r\x81", TextEncoding::Cp932OrUtf8);
     EXPECT_EQ(r.error, QStringLiteral("ファイル「%1」の3行目に，読み込めない文字があります．").arg(shown));
 
-    // A byte order mark promises UTF-8; bad UTF-8 after it is refused.
+    // A byte order mark promises UTF-8; bad UTF-8 after it is refused,
+    // naming its line.
     r = read("\xEF\xBB\xBF\xFF\r\n", TextEncoding::Cp932OrUtf8);
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.error, QStringLiteral("ファイル「%1」に，読み込めない文字があります．").arg(shown));
+    EXPECT_EQ(r.error, QStringLiteral("ファイル「%1」の1行目に，読み込めない文字があります．").arg(shown));
+    r = read("\xEF\xBB\xBF" + QStringLiteral("利用\r\nａ\nｂ\r").toUtf8() + "\xE5\x88\r\n",
+             TextEncoding::Cp932OrUtf8);
+    EXPECT_EQ(r.error, QStringLiteral("ファイル「%1」の4行目に，読み込めない文字があります．").arg(shown));
+    // An overlong form is no UTF-8 either.
+    r = read("\xEF\xBB\xBF" "a\r\n\xC0\xAF\r\n", TextEncoding::Cp932OrUtf8);
+    EXPECT_EQ(r.error, QStringLiteral("ファイル「%1」の2行目に，読み込めない文字があります．").arg(shown));
 }
 
 TEST_F(TextFileTest, InvalidUtf8IsReadAsCp932)

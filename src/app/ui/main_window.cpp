@@ -2,9 +2,8 @@
 
 #include "app/data_erase.h"
 #include "app/launcher_registration.h"
-#include "app/os_version.h"
 #include "app/program_path.h"
-#include "settings/settings_file.h"
+#include "app/program_start.h"
 #include "app/shortcut_create.h"
 #include "app/user_selection.h"
 #include "common/ui/window_colours.h"
@@ -16,6 +15,7 @@
 #include "maintenance/ui/colour_dialog.h"
 #include "maintenance/ui/user_editor.h"
 #include "maintenance/user_table.h"
+#include "settings/settings_file.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -179,14 +179,12 @@ void MainWindow::load()
     if (services_.launcher)
         app::RegEntrySet(*services_.launcher, app::programExecutablePath(state_));
     setWindowTitle(kProgramCaption);
-    settings::Fm1_IniFileRead(state_, *services_.messages);
+    // The window is not shown yet: what the start-up reads, it shows afterwards.
+    app::programStart(state_, services_);
     applyColours();
     label1_->setText(kProgramCaption + QStringLiteral("\nバージョン：") + kVersionText);
-    state_.history.cardKind = TransitCard;
-    state_.osMajorVersion = services_.system ? app::osMajorVersion(services_.system->osVersion()) : 0;
-    Fm1_UserListSet();
-    maintenance::Fm1_KamokuFileCheck(state_, *services_.messages);
-    KamokuSelect();
+    showUserList();
+    showCodeSystem();
 }
 
 void MainWindow::applyColours()
@@ -197,7 +195,12 @@ void MainWindow::applyColours()
 void MainWindow::Fm1_UserListSet()
 {
     QCoreApplication::processEvents();
-    state_.summaryPrefix.clear();
+    app::readUserList(state_, *services_.messages);
+    showUserList();
+}
+
+void MainWindow::showUserList()
+{
     {
         // Selecting the first entry is not a user's choice.
         const QSignalBlocker blocker(list1_);
@@ -205,7 +208,6 @@ void MainWindow::Fm1_UserListSet()
         list1_->setCurrentRow(0);
     }
     setWindowTitle(kProgramCaption);
-    maintenance::PersonFileRead(state_, *services_.messages);
     list1_->addItems(maintenance::listedUsers(state_.users));
 }
 
@@ -222,12 +224,18 @@ void MainWindow::onUserSelectionChanged()
 
 void MainWindow::KamokuSelect()
 {
+    maintenance::KamokuSelect(state_);
+    showCodeSystem();
+}
+
+void MainWindow::showCodeSystem()
+{
     for (QRadioButton *option : {option1_, option2_}) {
         option->setChecked(false);
         option->setEnabled(false);
         applyScreenColour(option, state_.settings.screenColour);
     }
-    const qint16 codeSystem = maintenance::KamokuSelect(state_);
+    const qint16 codeSystem = state_.codeSystemState;
     QRadioButton *inForce = codeSystem == 1 ? option1_ : codeSystem == 0 ? option2_ : nullptr;
     if (inForce) {
         inForce->setEnabled(true);

@@ -55,6 +55,10 @@ protected:
 
 private:
     void buildControls();
+    // "-- 選択なし --" and the users read, added to the list.
+    void showUserList();
+    // The code system in force in Option1 / Option2.
+    void showCodeSystem();
     void onUserSelectionChanged();
     void openAccountCodeEditor();
     void openUserEditor();

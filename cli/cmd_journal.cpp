@@ -1,0 +1,69 @@
+#include "cli/commands.h"
+#include "cli/journal_session.h"
+
+#include "journal/journal_file.h"
+#include "journal/settlement.h"
+
+#include <cstdio>
+
+namespace mokpe::cli {
+
+namespace {
+
+// Every journal-file line, the balance cells left and the settlement label,
+// written to standard output at once.
+void printJournal(journal::JournalEditor &editor)
+{
+    const journal::JournalGrid &grid = editor.grid();
+    QString text;
+    const int last = std::min(grid.journalRowCount(), grid.rowTotal() - 1);
+    for (int r = 0; r <= last; ++r) {
+        text += journal::journalFileLine(grid, r);
+        text += QLatin1Char('\n');
+    }
+    QStringList cells;
+    for (const journal::CellPosition &cell : journal::balanceCells(grid))
+        cells.append(QStringLiteral("%1:%2").arg(cell.row).arg(cell.column));
+    text += QStringLiteral("balance cells: ") + (cells.isEmpty() ? QStringLiteral("none") : cells.join(' ')) +
+            '\n';
+    text += QStringLiteral("settlement: ") + editor.settlementLabel() + '\n';
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+}
+
+} // namespace
+
+// The journal editor opened on FILE as the main window opens it; printed, or
+// saved with "保　存" to OUT.
+int runJournal(const QStringList &arguments)
+{
+    QStringList args = arguments;
+    std::optional<QString> output;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args.at(i) != QLatin1String("-o"))
+            continue;
+        if (output || i + 1 >= args.size())
+            return usageError();
+        output = args.at(i + 1);
+        args.remove(i, 2);
+        --i;
+    }
+    JournalOptions options;
+    if (!takeJournalOptions(args, options) || (output && output->isEmpty()))
+        return usageError();
+
+    JournalSession session(options);
+    if (const int status = session.open(); status != 0)
+        return status;
+    journal::JournalEditor &editor = session.editor();
+    if (!output) {
+        printJournal(editor);
+        return 0;
+    }
+    // "保　存" with the file already chosen: an existing file is replaced.
+    if (editor.Fm2_RowCountCheck() == -1 || editor.Fm2_BlankCheck() != 0)
+        return 2;
+    return editor.saveJournalTo(*output) ? 0 : 2;
+}
+
+} // namespace mokpe::cli

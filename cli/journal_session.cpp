@@ -1,0 +1,136 @@
+#include "cli/journal_session.h"
+
+#include "app/program_start.h"
+#include "app/user_selection.h"
+#include "cli/commands.h"
+#include "import/import_command.h"
+#include "journal/settlement.h"
+#include "journal/unsettled_amount.h"
+#include "maintenance/user_table.h"
+
+#include <cstdio>
+
+namespace mokpe::cli {
+
+namespace {
+
+// Removes "NAME VALUE" from `args`. False when NAME stands last without a
+// value or twice.
+bool takeValue(QStringList &args, const QString &name, std::optional<QString> &value)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args.at(i) != name)
+            continue;
+        if (value || i + 1 >= args.size())
+            return false;
+        value = args.at(i + 1);
+        args.remove(i, 2);
+        --i;
+    }
+    return true;
+}
+
+} // namespace
+
+bool takeJournalOptions(QStringList &args, JournalOptions &options)
+{
+    if (!takeDirOption(args, options.dir))
+        return false;
+    std::optional<QString> user;
+    if (!takeValue(args, QStringLiteral("--user"), user) ||
+        !takeValue(args, QStringLiteral("--settle"), options.settle) ||
+        !takeValue(args, QStringLiteral("--previous-balance"), options.previousBalance))
+        return false;
+    if (options.settle && options.previousBalance)
+        return false;
+    if (user) {
+        bool ok = false;
+        options.user = user->toInt(&ok);
+        if (!ok || *options.user < 0)
+            return false;
+    }
+    if (args.size() != 1 || args.first().isEmpty() || args.first().startsWith(QLatin1Char('-')))
+        return false;
+    options.file = args.takeFirst();
+    return true;
+}
+
+JournalSession::JournalSession(const JournalOptions &options)
+    : options_(options), dialogs_(options.file), editor_(state_, services())
+{
+    state_.programFolder = options.dir;
+}
+
+platform::Services JournalSession::services()
+{
+    platform::Services s;
+    s.messages = &messages_;
+    s.dialogs = &dialogs_;
+    s.files = &files_;
+    s.clock = &clock_;
+    return s;
+}
+
+int JournalSession::open()
+{
+    app::programStart(state_, services());
+    if (!chooseUser())
+        return 1;
+    bool opened = false;
+    import::importCommand(state_, services(), [&opened] { opened = true;
+});
+if (!opened)
+    return 2;
+editor_.startUp();
+if (!settleBalanceCells())
+    return 2;
+return 0;
+} // namespace mokpe::cli
+
+bool JournalSession::chooseUser()
+{
+    if (!options_.user)
+        return true;
+    const QStringList users = maintenance::listedUsers(state_.users);
+    const int n = *options_.user;
+    if (n > users.size()) {
+        std::fprintf(stderr, "mokpe journal: --user %d: the user list has %lld entries\n", n,
+                     static_cast<long long>(users.size()));
+        return false;
+    }
+    state_.summaryPrefix = n == 0 ? QString() : app::summaryPrefixFor(n, users.at(n - 1));
+    return true;
+}
+
+bool JournalSession::settleBalanceCells()
+{
+    if (!options_.settle && !options_.previousBalance)
+        return true;
+    for (const journal::CellPosition &cell : journal::balanceCells(editor_.grid())) {
+        // Entering the cell hands it to the dialog, which opens on its value.
+        editor_.setCurrentCell(cell.row, cell.column);
+        if (!editor_.Fm2_CellEditorShow())
+            continue;
+        journal::UnsettledAmountForm form(editor_.pendingCell().value);
+        if (options_.settle) {
+            form.text1 = *options_.settle;
+        } else {
+            form.chooseComputed();
+            form.text2 = *options_.previousBalance;
+            if (const QString message = form.compute(); !message.isEmpty()) {
+                messages_.inform(message);
+                return false;
+            }
+        }
+        QString value;
+        if (const QString message = form.confirm(value); !message.isEmpty()) {
+            messages_.inform(message);
+            return false;
+        }
+        editor_.settlePendingCell(value);
+    }
+    editor_.Fm2_TotalShow();
+    return true;
+}
+
+} // namespace mokpe::cli

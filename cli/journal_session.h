@@ -1,0 +1,82 @@
+#pragma once
+
+#include "common/app_state.h"
+#include "journal/journal_editor.h"
+#include "platform/clock.h"
+#include "platform/console_messages.h"
+#include "platform/file_dialogs.h"
+#include "platform/file_system.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <optional>
+
+// What `mokpe journal` and the commands built on it share: the options that
+// open a journal, and the journal opened as the windows would open it.
+namespace mokpe::cli {
+
+struct JournalOptions {
+    QString file;
+    QString dir;
+    // The main window's list position: 1 the first user; none: "-- 選択なし --".
+    std::optional<int> user;
+    // Every balance cell settled in direct mode with this amount.
+    std::optional<QString> settle;
+    // Every balance cell settled in computed mode with this previous balance.
+    std::optional<QString> previousBalance;
+};
+
+// Takes FILE, "--dir DIR", "--user N", "--settle AMOUNT" and
+// "--previous-balance N" out of `args`. Call it after taking the command's own
+// options: anything left over, a missing FILE, a missing value or both ways of
+// settling is a usage error (false).
+bool takeJournalOptions(QStringList &args, JournalOptions &options);
+
+// A file dialog that answers the file given on the command line; a save dialog
+// is cancelled.
+class PresetFileDialogs final : public platform::FileDialogService {
+public:
+    explicit PresetFileDialogs(QString path) : path_(std::move(path)) {}
+    QString openFile(const QString &) override { return path_; }
+    QString saveFile(const QString &, const QString &) override { return {}; }
+
+private:
+    QString path_;
+};
+
+// The journal of FILE opened as the windows open it, messages on standard error.
+class JournalSession {
+public:
+    explicit JournalSession(const JournalOptions &options);
+    JournalSession(const JournalSession &) = delete;
+    JournalSession &operator=(const JournalSession &) = delete;
+
+    // The main window's start-up in DIR, the user chosen, "会計CSVファイル読込み"
+    // on FILE, the journal editor's start-up, then every balance cell settled
+    // as the unsettled-amount dialog would, in row order and column 3 before
+    // 5, and "再計算". Returns 0 when the journal is open, 1 when the user is not
+    // in the list (told on standard error), 2 when the system refused (its
+    // message shown).
+    int open();
+
+    AppState &state() { return state_; }
+    journal::JournalEditor &editor() { return editor_; }
+    platform::ConsoleMessageService &messages() { return messages_; }
+    platform::Services services();
+
+private:
+    bool chooseUser();
+    bool settleBalanceCells();
+
+    JournalOptions options_;
+    AppState state_;
+    platform::ConsoleMessageService messages_{stderr, false};
+    PresetFileDialogs dialogs_;
+    platform::LocalFileSystem files_;
+    platform::SystemClock clock_;
+    journal::JournalEditor editor_;
+};
+
+} // namespace mokpe::cli

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "common/app_state.h"
+#include "platform/services.h"
+
+// The start-up of the program without its window, shared by the main window
+// and the headless command.
+namespace mokpe::app {
+
+// In the main window's order: the settings file read (or created on the first
+// start), the card kind reset, the OS version kept, the user list read with no
+// user chosen, the account code file checked and read, the code system chosen.
+// Every message goes through `services.messages`; a window then shows what this
+// left in `state`. The launcher entry is the window's own business.
+void programStart(AppState &state, const platform::Services &services);
+
+// The user list read afresh: no user chosen (the summary prefix emptied), then
+// "person.csv".
+void readUserList(AppState &state, platform::MessageService &messages);
+
+} // namespace mokpe::app

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "common/app_state.h"
+
+#include <QString>
+
+// Turns the lines of a card history (a transit card, an Edy card or a Money
+// report) into journal rows: row number, date, debit and credit accounts, one
+// amount on both sides, summary.
+namespace mokpe::journal {
+
+inline const QString kTravelAccount = QStringLiteral("旅費交通");
+inline const QString kEdyChargeSummary = QStringLiteral("Edyチャージ");
+
+// Fills rows 1 on of a freshly initialised grid from `history` (card kinds 0,
+// 1 and 3), writing `emoneyAccount` where the card itself is booked and
+// `summaryPrefix` in front of every summary. The construction never stops on a
+// malformed line: a value that cannot be taken from it leaves its cell empty,
+// so that the checks before saving name the row. Afterwards the journal row
+// count is the number of rows written, the grid has max(kMinimumRowTotal,
+// count + 1) rows and the current cell is row 1, column 1.
+//
+// Transit histories run from the newest transaction to the oldest and carry
+// balances only: each row's amount is the next older balance minus its own.
+// The oldest transaction (the last dated line) has no older balance: its row
+// keeps the card balance in balance cells for the user to settle, unless the
+// export names the amount itself (the layout with a "残額(円)" column).
+void Fm2_JournalBuild(JournalGrid &grid, const CardHistory &history, const QString &emoneyAccount,
+                      const QString &summaryPrefix);
+
+} // namespace mokpe::journal

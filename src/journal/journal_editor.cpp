@@ -1,0 +1,227 @@
+#include "journal/journal_editor.h"
+
+#include "common/text_file.h"
+#include "common/vb_strings.h"
+#include "journal/journal_build.h"
+#include "journal/journal_file.h"
+#include "journal/journal_messages.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace mokpe::journal {
+
+JournalEditor::JournalEditor(AppState &state, const platform::Services &services)
+    : state_(state), services_(services)
+{}
+
+void JournalEditor::startUp()
+{
+    JournalGrid &g = grid();
+    const CardHistory &history = state_.history;
+    g.clearSnapshot();
+    g.initialise(kMinimumRowTotal);
+    settlementLabel_.clear();
+    recalculateVisible_ = history.cardKind != MoneyReport;
+    if (history.cardKind == JournalFile) {
+        Fm2_JournalLoad(g, history, state_.summaryPrefix);
+    } else {
+        Fm2_JournalBuild(g, history, state_.settings.emoneyNameCopy, state_.summaryPrefix);
+        Fm2_TotalShow();
+    }
+    Fm2_UndoInit();
+    g.setModified(false);
+    g.setCurrent({1, 1});
+}
+
+void JournalEditor::Fm2_UndoInit()
+{
+    grid().takeSnapshot(grid().lastRowWithText(), grid().journalRowCount());
+}
+
+QString JournalEditor::caption() const
+{
+    return kCaptionPrefix + state_.history.sourcePath;
+}
+
+QStringList JournalEditor::accountList() const
+{
+    // Entry 0 is the unsettled e-money account by its settings name, in place
+    // of account line 0, which holds the same account with its codes.
+    QStringList entries{state_.settings.unsettledAccount.name};
+    const QStringList &lines = state_.accounts.lines;
+    for (int j = 1; j <= state_.accounts.lastIndex && j < lines.size(); ++j) {
+        const QString &line = lines.at(j);
+        // Past "3-digit code,4-digit code,": the account name.
+        entries.append(common::mid(line, common::instr(line, QStringLiteral(",")) + 6));
+    }
+    return entries;
+}
+
+void JournalEditor::Fm2_TotalShow()
+{
+    switch (state_.history.cardKind) {
+    case JournalFile:
+        // A loaded journal shows no settlement amount of its own.
+        return;
+    case MoneyReport:
+        settlementLabel_.clear();
+        return;
+    default:
+        settlementLabel_ = settlementLabelFor(grid(), state_.settings.formatChoice);
+    }
+}
+
+int JournalEditor::Fm2_BalanceCellCheck()
+{
+    const std::optional<int> row = firstBalanceCellRow(grid());
+    if (!row)
+        return 0;
+    services_.messages->inform(QString::number(*row) + kBalanceCellMessage);
+    return -1;
+}
+
+void JournalEditor::setCurrentCell(int row, int column)
+{
+    grid().setCurrent({row, column});
+}
+
+bool JournalEditor::Fm2_CellEditorShow()
+{
+    const CellPosition cell = grid().current();
+    if (cell.row < 0 || cell.row >= grid().rowTotal() || cell.column < 0 || cell.column >= kColumnCount)
+        return false;
+    if (grid().colour(cell.row, cell.column) != CellColour::Balance)
+        return false;
+    pending_ = {QString::number(cell.row), QString::number(cell.column), grid().text(cell.row, cell.column)};
+    Fm2_TotalShow();
+    return true;
+}
+
+void JournalEditor::settlePendingCell(const QString &value)
+{
+    bool rowOk = false;
+    bool columnOk = false;
+    const int row = pending_.row.toInt(&rowOk);
+    const int column = pending_.column.toInt(&columnOk);
+    if (!rowOk || !columnOk || row < 1 || row >= grid().rowTotal() || column < 0 || column >= kColumnCount)
+        return;
+    pending_.value = value;
+    grid().setText(row, column, value);
+    // The settled cell itself, wherever the current cell has moved since.
+    grid().setColour(row, column, CellColour::White);
+}
+
+int JournalEditor::Fm2_RowCountCheck()
+{
+    JournalGrid &g = grid();
+    const int lastRow = g.rowTotal() - 1;
+    int count = lastRow;
+    int blankRow = 0;
+    for (int r = 1; r <= lastRow; ++r) {
+        if (g.text(r, NumberColumn).isEmpty()) {
+            count = r - 1;
+            break;
+        }
+        if (g.text(r, CreditAmountColumn).isEmpty() || g.text(r, DebitAmountColumn).isEmpty() ||
+            g.text(r, DateColumn).isEmpty())
+            blankRow = r;
+    }
+    // The journal rows are the leading rows that carry a row number.
+    g.setJournalRowCount(count);
+    if (blankRow == 0)
+        return 0;
+    services_.messages->inform(QStringLiteral("No. ") + QString::number(blankRow) + kRowCountCheckMessage);
+    return -1;
+}
+
+int JournalEditor::Fm2_BlankCheck()
+{
+    const JournalGrid &g = grid();
+    const int last = std::min(g.journalRowCount(), g.rowTotal() - 1);
+    for (int r = 1; r <= last; ++r) {
+        if (g.text(r, CreditAmountColumn).isEmpty() || g.text(r, DebitAmountColumn).isEmpty() ||
+            g.text(r, DateColumn).isEmpty()) {
+            services_.messages->inform(QString::number(r) + kBlankCheckMessage);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+bool JournalEditor::saveCommand()
+{
+    if (Fm2_RowCountCheck() == -1)
+        return false;
+    if (Fm2_BlankCheck() != 0)
+        return false;
+    return Fm2_JournalSave();
+}
+
+bool JournalEditor::Fm2_JournalSave()
+{
+    // Refused before the dialog: there is nothing the user could choose there
+    // that would make the file readable.
+    const QString commaError = journalCommaCheck(grid());
+    if (!commaError.isEmpty()) {
+        services_.messages->inform(commaError);
+        return false;
+    }
+    // A cancelled dialog (an empty name) writes nothing and says nothing.
+    const QString path =
+        services_.dialogs->saveFile(platform::qtFilterFromPairs(kSaveFilterPairs), state_.history.sourceName);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo::exists(path) && !services_.messages->ask(kOverwriteQuestion, kOverwriteTitle))
+        return false;
+    return saveJournalTo(path);
+}
+
+bool JournalEditor::saveJournalTo(const QString &path)
+{
+    const QString commaError = journalCommaCheck(grid());
+    if (!commaError.isEmpty()) {
+        services_.messages->inform(commaError);
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        services_.messages->inform(common::writeFailureMessage(path, file.errorString()));
+        return false;
+    }
+    QString error = writeJournalFile(file, grid(), path);
+    if (!error.isEmpty()) {
+        file.cancelWriting();
+        services_.messages->inform(error);
+        return false;
+    }
+    error = common::commitAtomicWrite(file);
+    if (!error.isEmpty()) {
+        services_.messages->inform(error);
+        return false;
+    }
+    // Later saves and the export's file names start from the name saved under.
+    state_.history.sourceName = QFileInfo(path).fileName();
+    grid().setModified(false);
+    return true;
+}
+
+JournalEditor::CloseOutcome JournalEditor::closeCommand()
+{
+    if (grid().modified() && services_.messages->ask(kUnsavedQuestion, kUnsavedTitle)) {
+        // The editor stays open; once saved, the next "閉じる" closes it.
+        Fm2_JournalSave();
+        return CloseOutcome::StaysOpen;
+    }
+    Fm2_EditReset();
+    return CloseOutcome::Closed;
+}
+
+void JournalEditor::Fm2_EditReset()
+{
+    grid().clearSnapshot();
+    grid().setCurrent({0, 0});
+    grid().setJournalRowCount(0);
+}
+
+} // namespace mokpe::journal

@@ -1,0 +1,108 @@
+#include "journal/journal_file.h"
+
+#include "common/cp932.h"
+#include "common/text_file.h"
+#include "journal/journal_messages.h"
+
+#include <QIODevice>
+
+#include <algorithm>
+#include <vector>
+
+namespace mokpe::journal {
+
+namespace {
+
+const QLatin1Char kComma(',');
+
+int lastWrittenRow(const JournalGrid &grid)
+{
+    return std::min(std::max(grid.journalRowCount(), 0), grid.rowTotal() - 1);
+}
+
+} // namespace
+
+QString journalFileLine(const JournalGrid &grid, int row)
+{
+    const RowTexts &cells = grid.rowTexts(row);
+    qsizetype length = kColumnCount;
+    for (const QString &cell : cells)
+        length += cell.size();
+    QString line;
+    line.reserve(length);
+    for (int c = 0; c < kColumnCount; ++c) {
+        if (c > 0)
+            line.append(kComma);
+        line.append(cells[c]);
+    }
+    return line;
+}
+
+QString journalCommaCheck(const JournalGrid &grid)
+{
+    const int last = lastWrittenRow(grid);
+    for (int r = 0; r <= last; ++r) {
+        for (int c = NumberColumn; c < SummaryColumn; ++c) {
+            if (grid.text(r, c).contains(kComma))
+                return kCommaInFieldMessage.arg(r).arg(kHeadings[c]);
+        }
+    }
+    return {};
+}
+
+QString writeJournalFile(QIODevice &device, const JournalGrid &grid, const QString &pathForMessages)
+{
+    const int last = lastWrittenRow(grid);
+    QString text;
+    std::vector<qsizetype> lineStarts;
+    lineStarts.reserve(static_cast<size_t>(last + 1));
+    for (int r = 0; r <= last; ++r) {
+        lineStarts.push_back(text.size());
+        text.append(journalFileLine(grid, r));
+        text.append(QLatin1String("\r\n"));
+    }
+    const common::Cp932Encoded encoded = common::encodeCp932(text);
+    if (!encoded.ok) {
+        const auto next = std::upper_bound(lineStarts.begin(), lineStarts.end(), encoded.errorIndex);
+        const auto row = static_cast<int>(next - lineStarts.begin()) - 1;
+        const QStringView before = QStringView(text).sliced(
+            lineStarts[static_cast<size_t>(row)], encoded.errorIndex - lineStarts[static_cast<size_t>(row)]);
+        const auto column = std::min<qsizetype>(before.count(kComma), SummaryColumn);
+        return kUnsavableCharacterMessage.arg(row).arg(kHeadings[static_cast<size_t>(column)],
+                                                       common::describeCharacter(encoded.errorChar));
+    }
+    if (device.write(encoded.bytes) != encoded.bytes.size())
+        return common::writeFailureMessage(pathForMessages, device.errorString());
+    return {};
+}
+
+void Fm2_JournalLoad(JournalGrid &grid, const CardHistory &history, const QString &summaryPrefix)
+{
+    BulkChange bulk(grid);
+    const int last = std::min(history.lastLineIndex, static_cast<int>(history.lines.size()) - 1);
+    const int count = std::max(last, 0);
+    grid.setRowTotal(std::max(kMinimumRowTotal, count + 1));
+    for (int l = 0; l <= last; ++l) {
+        const QString &line = history.lines.at(l);
+        RowTexts cells;
+        qsizetype begin = 0;
+        int c = 0;
+        // Columns 0 to 5 end at a comma; a short line fills only what it has.
+        for (; c < SummaryColumn; ++c) {
+            const qsizetype comma = line.indexOf(kComma, begin);
+            if (comma < 0) {
+                cells[c] = line.mid(begin);
+                break;
+            }
+            cells[c] = line.mid(begin, comma - begin);
+            begin = comma + 1;
+        }
+        if (c == SummaryColumn)
+            cells[SummaryColumn] = summaryPrefix + line.mid(begin);
+        grid.setRowTexts(l, std::move(cells));
+    }
+    grid.setJournalRowCount(count);
+    grid.setCurrent({1, 1});
+}
+
+} // namespace mokpe::journal

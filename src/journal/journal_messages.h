@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The texts the journal editor shows, shared by the window, the headless
+// command and the tests.
+namespace mokpe::journal {
+
+// "No. " + r + this: the last journal row lacking its date or an amount.
+inline const QString kRowCountCheckMessage = QStringLiteral(" 行目 : 日付か金額欄に空欄行を検出しました．");
+// r + this: the first journal row lacking its date or an amount.
+inline const QString kBlankCheckMessage =
+    QStringLiteral("行目：「　日付　」か「　金額　」列に空欄が有ります．");
+inline const QString kSaveFilterPairs = QStringLiteral("CSVファイル (*.csv)|*.csv|");
+inline const QString kOverwriteTitle = QStringLiteral("ファイルの上書き");
+inline const QString kOverwriteQuestion = QStringLiteral("同じファイル名があります．上書きしますか？");
+inline const QString kUnsavedTitle = QStringLiteral("データの保存");
+inline const QString kUnsavedQuestion = QStringLiteral("データが変更されています．保存しますか？");
+// %1 row, %2 column heading: a comma there would move the fields after it.
+inline const QString kCommaInFieldMessage =
+    QStringLiteral("No. %1 行目 : 「%2」欄に「,」があるため保存できません．「,」を取り除いて下さい．");
+// %1 row, %2 column heading, %3 the character.
+inline const QString kUnsavableCharacterMessage = QStringLiteral(
+    "No. %1 行目 : 「%2」欄の文字%3は，Shift_JIS(CP932)で保存できないため，保存を中止しました．");
+
+} // namespace mokpe::journal

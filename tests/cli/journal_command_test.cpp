@@ -1,0 +1,262 @@
+// `mokpe journal`: one golden folder per card kind under tests/data/journal/
+// (the history, the arguments, the expected output and journal file bytes),
+// then the refusals.
+#include "common/cp932.h"
+#include "support/cli_runner.h"
+#include "support/file_helpers.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace mokpe::cli {
+namespace {
+
+using test::cp932;
+using test::fileBytes;
+using test::writeBytes;
+
+const QString kDataDir = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal");
+const QString kUsageStart = QStringLiteral("usage: mokpe COMMAND [OPTIONS]\n");
+
+// A program folder with the settings, the account table and two users.
+struct ProgramFolder {
+    test::TempFolder folder;
+    ProgramFolder()
+    {
+        const QDir program(kDataDir + QStringLiteral("/program"));
+        for (const QString &name : program.entryList(QDir::Files))
+            writeBytes(folder.file(name), fileBytes(program.filePath(name)));
+    }
+    QString path() const { return folder.path(); }
+    QString file(const QString &name) const { return folder.file(name); }
+};
+
+test::CliRun runJournal(const ProgramFolder &program, const QString &history, const QStringList &more = {})
+{
+    return test::runMokpe(
+        QStringList{QStringLiteral("journal"), history, QStringLiteral("--dir"), program.path()} + more);
+}
+
+QStringList caseFolders()
+{
+    QStringList cases = QDir(kDataDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    cases.removeAll(QStringLiteral("program"));
+    return cases;
+}
+
+TEST(JournalCommand, GoldenFolders)
+{
+    const QStringList cases = caseFolders();
+    ASSERT_GE(cases.size(), 4);
+    for (const QString &name : cases) {
+        SCOPED_TRACE(name.toStdString());
+        const QDir dir(kDataDir + QLatin1Char('/') + name);
+        const QString history = dir.filePath(QStringLiteral("history.csv"));
+        QStringList args =
+            QString::fromUtf8(fileBytes(dir.filePath(QStringLiteral("args.txt")))).split(QLatin1Char('\n'));
+        args.removeAll(QString());
+        const QByteArray expectedJournal = fileBytes(dir.filePath(QStringLiteral("expected_journal.csv")));
+        ProgramFolder program;
+
+        const test::CliRun printed = runJournal(program, history, args);
+        EXPECT_EQ(printed.exitCode, 0);
+        EXPECT_EQ(printed.err, QString());
+        EXPECT_EQ(printed.out,
+                  QString::fromUtf8(fileBytes(dir.filePath(QStringLiteral("expected_output.txt")))));
+
+        // Saved over an older file, which is replaced whole.
+        const QString out = program.file(QStringLiteral("saved.csv"));
+        writeBytes(out, QByteArray(100000, 'x'));
+        const test::CliRun saved =
+            runJournal(program, history, args + QStringList{QStringLiteral("-o"), out});
+        EXPECT_EQ(saved.exitCode, 0);
+        EXPECT_EQ(saved.out, QString());
+        EXPECT_EQ(saved.err, QString());
+        EXPECT_EQ(fileBytes(out), expectedJournal);
+
+        // Read back without a user, the journal file prints its own rows.
+        const test::CliRun reloaded = runJournal(program, out);
+        EXPECT_EQ(reloaded.exitCode, 0);
+        EXPECT_EQ(
+            reloaded.out.section(QStringLiteral("balance cells:"), 0, 0),
+            common::decodeCp932(expectedJournal).text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        EXPECT_TRUE(reloaded.out.endsWith(QStringLiteral("balance cells: none\nsettlement: \n")));
+    }
+}
+
+const QString kTransit = QStringLiteral("利用年月日,種別,利用駅,利用会社,種別,利用駅,利用会社,残額,備考\r\n"
+                                        "2008/07/21,入,ＪＲ東,新宿,出,ＪＲ東,渋谷,1000,\r\n"
+                                        "2008/07/20,入,ＪＲ東,新宿,出,ＪＲ東,渋谷,1200,\r\n"
+                                        "2008/07/19,入,ＪＲ東,新宿,出,ＪＲ東,渋谷,1500,\r\n");
+
+TEST(JournalCommand, SettlesEveryBalanceCellBothWays)
+{
+    ProgramFolder program;
+    const QString history = program.file(QStringLiteral("h.csv"));
+    writeBytes(history, cp932(kTransit));
+    const QString lastRow =
+        QStringLiteral("3,2008/07/19,旅費交通,%1,電子マネー,%1,ＪＲ東 新宿 出 ＪＲ東 渋谷　\n");
+
+    test::CliRun run = runJournal(program, history);
+    EXPECT_TRUE(run.out.endsWith(lastRow.arg(1500) + QStringLiteral("balance cells: 3:3 3:5\n"
+                                                                    "settlement: 精算金額：　　　-2,000\n")))
+        << run.out.toStdString();
+
+    run = runJournal(program, history, {QStringLiteral("--previous-balance"), QStringLiteral("1900")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.endsWith(lastRow.arg(400) + QStringLiteral("balance cells: none\n"
+                                                                   "settlement: 精算金額：　　　-900\n")))
+        << run.out.toStdString();
+
+    // A previous balance below the balance gives a negative amount, as the dialog allows.
+    run = runJournal(program, history, {QStringLiteral("--previous-balance"), QStringLiteral("1000")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.endsWith(lastRow.arg(-500) + QStringLiteral("balance cells: none\n"
+                                                                    "settlement: 精算金額：　　　0\n")))
+        << run.out.toStdString();
+}
+
+struct Refusal {
+    const char *name;
+    QString history;
+    QStringList args;
+    int exitCode;
+    QString err;
+};
+
+void PrintTo(const Refusal &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class JournalRefusalTest : public ::testing::TestWithParam<Refusal> {};
+
+// Every refusal tells the window's message and writes nothing.
+TEST_P(JournalRefusalTest, ToldAndNothingWritten)
+{
+    const Refusal &c = GetParam();
+    ProgramFolder program;
+    const QString history = program.file(QStringLiteral("h.csv"));
+    writeBytes(history, cp932(c.history));
+    const QString out = program.file(QStringLiteral("out.csv"));
+    writeBytes(out, "old\r\n");
+    const test::CliRun run = runJournal(program, history, c.args + QStringList{QStringLiteral("-o"), out});
+    EXPECT_EQ(run.exitCode, c.exitCode);
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.out, QString());
+    EXPECT_EQ(fileBytes(out), QByteArray("old\r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, JournalRefusalTest,
+    ::testing::Values(
+        Refusal{"AmountWithSeparator",
+                kTransit,
+                {QStringLiteral("--settle"), QStringLiteral("1,000")},
+                2,
+                QStringLiteral("半角数字で整数のみ入力して下さい\n")},
+        Refusal{"NegativeDirectAmount",
+                kTransit,
+                {QStringLiteral("--settle"), QStringLiteral("-5")},
+                2,
+                QStringLiteral("半角数字で整数のみ入力して下さい\n")},
+        Refusal{"EmptyPreviousBalance",
+                kTransit,
+                {QStringLiteral("--previous-balance"), QString()},
+                2,
+                QStringLiteral("金額を入力して下さい．\n")},
+        Refusal{"FullWidthPreviousBalance",
+                kTransit,
+                {QStringLiteral("--previous-balance"), QStringLiteral("２０００")},
+                2,
+                QStringLiteral("半角数字で整数のみ入力して下さい\n")},
+        Refusal{"UnknownFile",
+                QStringLiteral("a\r\nb\r\n"),
+                {},
+                2,
+                QStringLiteral(
+                    "このファイルは，Siuca／Edyまたは，\n読み込み可能なＣＳＶファイルではありません．\n")},
+        // A line without its balance leaves two amounts empty; the last such
+        // row is named.
+        Refusal{"BlankAmounts",
+                QStringLiteral("利用年月日,種別\r\n2008/07/21,入,ＪＲ東,新宿,出,ＪＲ東,渋谷,1000,\r\n"
+                               "2008/07/20,入,ＪＲ東\r\n2008/07/19,入,ＪＲ東,新宿,出,ＪＲ東,渋谷,1500,\r\n"),
+                {},
+                2,
+                QStringLiteral("No. 2 行目 : 日付か金額欄に空欄行を検出しました．\n")},
+        // An Edy amount of a million yen keeps its second separator.
+        Refusal{
+            "CommaInAnAmount",
+            QStringLiteral("Edy\r\n2008/07/19 12:00 ｼｮｯﾋﾟﾝｸﾞ  \\1,234,567\r\n"),
+            {},
+            2,
+            QStringLiteral(
+                "No. 1 行目 : 「借方金額」欄に「,」があるため保存できません．「,」を取り除いて下さい．\n")},
+        Refusal{"UserNotListed",
+                kTransit,
+                {QStringLiteral("--user"), QStringLiteral("3")},
+                1,
+                QStringLiteral("mokpe journal: --user 3: the user list has 2 entries\n")}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(JournalCommand, StartUpMessagesThenTheImportRefusal)
+{
+    test::TempFolder folder;
+    const QString history = folder.file(QStringLiteral("h.csv"));
+    writeBytes(history, cp932(kTransit));
+    const test::CliRun run =
+        test::runMokpe({QStringLiteral("journal"), history, QStringLiteral("--dir"), folder.path()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, QString());
+    EXPECT_EQ(
+        run.err,
+        QStringLiteral("ショートカットを作成する場合は，メンテナンスボタンより作成出来ます．\n"
+                       "使用者設定ファイル(person.csv)がありません．\n"
+                       "最初にメンテナンス画面から，「 使用者 」設定を行って下さい．\n"
+                       "科目種類の設定は，\n\n「メンテナンス」→「科目コード設定」→「初回読込み」欄より\n\n"
+                       "選択して下さい．\n"
+                       "科目種類の選択は，\n\n「メンテナンス」→「科目コード設定」→「初回読込み」欄より\n\n"
+                       "選択して下さい．\n"));
+}
+
+TEST(JournalCommand, FailedWriteIsTold)
+{
+    ProgramFolder program;
+    const QString history = program.file(QStringLiteral("h.csv"));
+    writeBytes(history, cp932(kTransit));
+    const QString out = program.file(QStringLiteral("no/such/out.csv"));
+    const test::CliRun run = runJournal(program, history, {QStringLiteral("-o"), out});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.startsWith(
+        QStringLiteral("ファイル「%1」に書き込めません．\n").arg(QDir::toNativeSeparators(out))))
+        << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST(JournalCommand, WrongArgumentsExitWithOneAndTheUsage)
+{
+    const QList<QStringList> cases = {
+        {},
+        {QStringLiteral("a.csv"), QStringLiteral("b.csv")},
+        {QStringLiteral("a.csv"), QStringLiteral("--settle"), QStringLiteral("1"),
+         QStringLiteral("--previous-balance"), QStringLiteral("2")},
+        {QStringLiteral("a.csv"), QStringLiteral("-o")},
+        {QStringLiteral("a.csv"), QStringLiteral("-o"), QStringLiteral("x"), QStringLiteral("-o"),
+         QStringLiteral("y")},
+        {QStringLiteral("a.csv"), QStringLiteral("--user"), QStringLiteral("x")},
+        {QStringLiteral("a.csv"), QStringLiteral("--user")},
+        {QStringLiteral("a.csv"), QStringLiteral("--settle")},
+        {QStringLiteral("a.csv"), QStringLiteral("--frobnicate")},
+    };
+    for (const QStringList &args : cases) {
+        const test::CliRun run = test::runMokpe(QStringList{QStringLiteral("journal")} + args);
+        EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith(kUsageStart)) << args.join(' ').toStdString();
+        EXPECT_EQ(run.out, QString());
+    }
+}
+
+} // namespace
+} // namespace mokpe::cli
