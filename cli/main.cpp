@@ -3,8 +3,11 @@
 #include "common/app_state.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace mokpe::cli {
 
@@ -21,6 +24,9 @@ const char *const kUsageText =
     "  journal FILE [--dir DIR] [--user N] [--settle AMOUNT | --previous-balance N] [-o OUT]\n"
     "                                   open FILE in the journal editor, settle its balance cells,\n"
     "                                   print the journal or save it to OUT\n"
+    "  report FILE [journal options] (-o OUT.pdf | --print [--printer NAME])\n"
+    "                                   the settlement report of that journal: into one PDF,\n"
+    "                                   or one print job per page to the default printer or NAME\n"
     "  --help                           this text\n"
     "  --version                        the version\n"
     "\n"
@@ -65,7 +71,16 @@ bool takeDirOption(QStringList &args, QString &dir)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The report measures and draws text, which takes a GUI application; it
+    // runs without a display on the offscreen platform. Every other command
+    // stays a console application.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     using namespace mokpe::cli;
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())
@@ -88,6 +103,8 @@ int main(int argc, char *argv[])
         status = runUsers(args);
     } else if (command == QLatin1String("journal")) {
         status = runJournal(args);
+    } else if (command == QLatin1String("report")) {
+        status = runReport(args);
     } else {
         status = usageError();
     }
