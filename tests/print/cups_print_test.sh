@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Real printing: `mokpe report --print --printer` sends the report of a 120-row
 # journal to a PDF queue of a CUPS scheduler of its own, and three jobs must
-# arrive as three PDFs, one page each, with the right texts.
+# arrive as three PDFs, one page each, with the right texts; then a queue that
+# refuses jobs must be told page by page.
 #
 # The scheduler has a private configuration folder and listens only on a socket
 # in it; the system's scheduler and printers are not touched. The PDF backend
@@ -188,4 +189,20 @@ for pdf in "$work"/out/*.pdf; do
   echo "job of page $p: $(wc -l <"$work/printed-$p.txt") words where page $p has them"
 done
 [ "$(echo "$seen" | grep -o . | sort | tr -d '\n')" = 123 ] || fail "pages seen: $seen"
-echo "PASS: 3 jobs, 3 one-page PDFs"
+echo "3 jobs, 3 one-page PDFs"
+
+# A queue that refuses jobs: every page is told, and the command exits 2.
+cupsreject -r "test" "$queue" || fail "cupsreject failed"
+if "$mokpe" report "$history" --dir "$work/program" --user 1 --settle 10 --print --printer "$queue" \
+  >"$work/out2" 2>"$work/err2"; then
+  fail "a refused print was reported as done: $(cat "$work/out2")"
+else
+  status=$?
+fi
+[ "$status" = 2 ] || fail "a refused print exited $status"
+grep -q "^精算書を印刷できませんでした．$" "$work/err2" || fail "no failure message: $(cat "$work/err2")"
+grep -q "^プリンタ：$queue$" "$work/err2" || fail "the message does not name the printer: $(cat "$work/err2")"
+for p in 1 2 3; do
+  grep -q "^$p / 3 ページ：印刷ジョブが受け付けられませんでした" "$work/err2" || fail "page $p not told: $(cat "$work/err2")"
+done
+echo "PASS: refused jobs are told page by page"
