@@ -48,9 +48,26 @@ double ReportFontMetrics::millimetresPerUnit(double pointSize)
     return pointSize * kMillimetresPerPoint / kMeasurePixels;
 }
 
+double ReportFontMetrics::advance(const QString &text) const
+{
+    // The report's faces set Japanese and Latin without kerning or ligatures:
+    // a text is as wide as its characters. A text with surrogates, which
+    // CP932 never gives, is shaped whole.
+    double sum = 0;
+    for (const QChar c : text) {
+        if (c.isSurrogate())
+            return metrics_.horizontalAdvance(text);
+        auto found = advances_.constFind(c.unicode());
+        if (found == advances_.constEnd())
+            found = advances_.insert(c.unicode(), metrics_.horizontalAdvance(c));
+        sum += *found;
+    }
+    return sum;
+}
+
 double ReportFontMetrics::width(const QString &text, double pointSize) const
 {
-    return metrics_.horizontalAdvance(text) * millimetresPerUnit(pointSize);
+    return advance(text) * millimetresPerUnit(pointSize);
 }
 
 double ReportFontMetrics::lineHeight(double pointSize) const

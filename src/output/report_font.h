@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 
 // The report's typeface: the face it asks for, mapped to an installed one, and
@@ -27,8 +28,13 @@ public:
 
 private:
     static double millimetresPerUnit(double pointSize);
+    // The advance of `text` at the measuring size.
+    double advance(const QString &text) const;
     QFont font_;
     QFontMetricsF metrics_;
+    // Advances by character: a long report measures the same few hundred
+    // characters hundreds of thousands of times.
+    mutable QHash<char16_t, double> advances_;
 };
 
 } // namespace mokpe::output
