@@ -46,15 +46,19 @@ int runAccounts(const QStringList &arguments)
     AppState state;
     state.programFolder = dir;
     platform::ConsoleMessageService messages;
-    settings::Fm1_IniFileRead(state, messages);
-    maintenance::Fm1_KamokuFileCheck(state, messages);
+    if (!settings::Fm1_IniFileRead(state, messages))
+        return 2;
+    const bool tableUsable = maintenance::Fm1_KamokuFileCheck(state, messages);
     maintenance::KamokuSelect(state);
 
     if (load) {
+        // Loading a set replaces a table that could not be used: that is its purpose.
         const maintenance::AccountEditorContents contents = maintenance::loadDefaultSet(state, *load);
-        if (!maintenance::Fm8_KamokuSave(state, contents, messages))
+        if (!maintenance::Fm8_KamokuSave(state, contents, messages) ||
+            !maintenance::KamokuFileRead(state, messages))
             return 2;
-        maintenance::KamokuFileRead(state, messages);
+    } else if (!tableUsable) {
+        return 2;
     }
     printTable(state);
     return 0;

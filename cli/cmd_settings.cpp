@@ -14,7 +14,8 @@ int runSettings(const QStringList &arguments)
     AppState state;
     state.programFolder = dir;
     platform::ConsoleMessageService messages;
-    settings::Fm1_IniFileRead(state, messages);
+    if (!settings::Fm1_IniFileRead(state, messages))
+        return 2;
     for (int i = 0; i < SettingsRecord::kLineCount; ++i)
         printLine(QStringLiteral("%1: %2").arg(i).arg(state.settings.lines[static_cast<size_t>(i)]));
     return 0;

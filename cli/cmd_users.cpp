@@ -17,8 +17,8 @@ int runUsers(const QStringList &arguments)
     AppState state;
     state.programFolder = dir;
     platform::ConsoleMessageService messages;
-    settings::Fm1_IniFileRead(state, messages);
-    maintenance::PersonFileRead(state, messages);
+    if (!settings::Fm1_IniFileRead(state, messages) || !maintenance::PersonFileRead(state, messages))
+        return 2;
     const QStringList users = maintenance::listedUsers(state.users);
     for (qsizetype i = 0; i < users.size(); ++i)
         printLine(QStringLiteral("%1: %2").arg(i + 1).arg(users.at(i)));

@@ -73,7 +73,10 @@ platform::Services JournalSession::services()
 
 int JournalSession::open()
 {
-    app::programStart(state_, services());
+    // A start-up the window would go on from is a failure here: a batch run
+    // must not book a journal on settings or users it could not read.
+    if (!app::programStart(state_, services()))
+        return 2;
     if (!chooseUser())
         return 1;
     bool opened = false;

@@ -57,8 +57,8 @@ public:
     // on FILE, the journal editor's start-up, then every balance cell settled
     // as the unsettled-amount dialog would, in row order and column 3 before
     // 5, and "再計算". Returns 0 when the journal is open, 1 when the user is not
-    // in the list (told on standard error), 2 when the system refused (its
-    // message shown).
+    // in the list (told on standard error), 2 when the system refused or a file
+    // of the program folder could not be read or written (its message shown).
     int open();
 
     AppState &state() { return state_; }

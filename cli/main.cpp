@@ -57,7 +57,8 @@ bool takeDirOption(QStringList &args, QString &dir)
     dir = QCoreApplication::applicationDirPath();
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--dir")) {
-            if (i + 1 >= args.size())
+            // An empty name would quietly mean the current folder.
+            if (i + 1 >= args.size() || args.at(i + 1).isEmpty())
                 return false;
             dir = args.at(i + 1);
             args.remove(i, 2);

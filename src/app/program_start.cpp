@@ -8,21 +8,22 @@
 
 namespace mokpe::app {
 
-void programStart(AppState &state, const platform::Services &services)
+bool programStart(AppState &state, const platform::Services &services)
 {
     platform::MessageService &messages = *services.messages;
-    settings::Fm1_IniFileRead(state, messages);
+    const bool settingsRead = settings::Fm1_IniFileRead(state, messages);
     state.history.cardKind = TransitCard;
     state.osMajorVersion = services.system ? osMajorVersion(services.system->osVersion()) : 0;
-    readUserList(state, messages);
-    maintenance::Fm1_KamokuFileCheck(state, messages);
+    const bool usersRead = readUserList(state, messages);
+    const bool accountsUsable = maintenance::Fm1_KamokuFileCheck(state, messages);
     maintenance::KamokuSelect(state);
+    return settingsRead && usersRead && accountsUsable;
 }
 
-void readUserList(AppState &state, platform::MessageService &messages)
+bool readUserList(AppState &state, platform::MessageService &messages)
 {
     state.summaryPrefix.clear();
-    maintenance::PersonFileRead(state, messages);
+    return maintenance::PersonFileRead(state, messages);
 }
 
 } // namespace mokpe::app

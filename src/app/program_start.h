@@ -11,11 +11,14 @@ namespace mokpe::app {
 // start), the card kind reset, the OS version kept, the user list read with no
 // user chosen, the account code file checked and read, the code system chosen.
 // Every message goes through `services.messages`; a window then shows what this
-// left in `state`. The launcher entry is the window's own business.
-void programStart(AppState &state, const platform::Services &services);
+// left in `state`. The launcher entry is the window's own business. Every step
+// runs whatever the one before it met; false when the settings file could not be
+// read or written, the user file could not be read or the account code file was
+// there but could not be used (each already told).
+bool programStart(AppState &state, const platform::Services &services);
 
 // The user list read afresh: no user chosen (the summary prefix emptied), then
-// "person.csv".
-void readUserList(AppState &state, platform::MessageService &messages);
+// "person.csv". False when the file was there but could not be read (told).
+bool readUserList(AppState &state, platform::MessageService &messages);
 
 } // namespace mokpe::app

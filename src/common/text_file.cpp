@@ -1,6 +1,7 @@
 #include "common/text_file.h"
 
 #include "common/cp932.h"
+#include "common/os_error_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -170,14 +171,14 @@ TextReadResult readTextFile(const QString &path, TextEncoding encoding)
     if (!file.open(QIODevice::ReadOnly)) {
         TextReadResult result;
         result.error =
-            QStringLiteral("ファイル「%1」を開けません．\r\n%2").arg(shownPath(path), file.errorString());
+            QStringLiteral("ファイル「%1」を開けません．\r\n%2").arg(shownPath(path), osReasonForUser(file.errorString()));
         return result;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         TextReadResult result;
         result.error =
-            QStringLiteral("ファイル「%1」を読み込めません．\r\n%2").arg(shownPath(path), file.errorString());
+            QStringLiteral("ファイル「%1」を読み込めません．\r\n%2").arg(shownPath(path), osReasonForUser(file.errorString()));
         return result;
     }
     return decodeTextBytes(bytes, encoding, path);
@@ -205,7 +206,7 @@ QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes, const QStr
 
 QString writeFailureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("ファイル「%1」に書き込めません．\r\n%2").arg(shownPath(path), reason);
+    return QStringLiteral("ファイル「%1」に書き込めません．\r\n%2").arg(shownPath(path), osReasonForUser(reason));
 }
 
 QString commitAtomicWrite(QSaveFile &file)

@@ -13,24 +13,32 @@ QString accountCodeFilePath(const AppState &state)
     return state.programFile(kAccountCodeFileName);
 }
 
-void KamokuFileRead(AppState &state, platform::MessageService &messages)
+QStringList accountLinesOf(QStringList fileLines)
+{
+    while (!fileLines.isEmpty() && fileLines.constLast().trimmed().isEmpty())
+        fileLines.removeLast();
+    return fileLines;
+}
+
+bool KamokuFileRead(AppState &state, platform::MessageService &messages)
 {
     const QString path = accountCodeFilePath(state);
     if (!QFileInfo::exists(path)) {
         state.accounts.lines = QStringList{QString()};
         state.accounts.lastIndex = 0;
         messages.inform(kAccountFileMissingMessage);
-        return;
+        return true;
     }
     const common::TextReadResult read = common::readTextFile(path);
     if (!read.ok) {
         messages.inform(read.error + QStringLiteral("\r\n") +
                         QStringLiteral("科目コード設定ファイル(kamoku_code.csv)を読み込めませんでした．"));
-        return;
+        return false;
     }
-    state.accounts.lines = read.lines;
-    state.accounts.lastIndex = static_cast<int>(read.lines.size()) - 1;
+    state.accounts.lines = accountLinesOf(read.lines);
+    state.accounts.lastIndex = static_cast<int>(state.accounts.lines.size()) - 1;
     KamokuKindCheck(state);
+    return true;
 }
 
 } // namespace mokpe::maintenance

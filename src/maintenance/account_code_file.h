@@ -13,13 +13,17 @@ inline const QString kAccountFileMissingMessage = QStringLiteral(
     "科目コード設定ファイル(kamoku_code.csv)がありません．\r\n"
     "最初にメンテナンス画面から，科目コード設定画面の，「初回読込み」欄の科目コード設定を行って下さい．");
 
-// The account code file lies beside the settings file; before the settings are
-// read that is the program folder.
+// The account code file in the program folder.
 QString accountCodeFilePath(const AppState &state);
+
+// The account lines of the file's lines: blank lines at the end of the file
+// (an editor's last line end, say) are not accounts.
+QStringList accountLinesOf(QStringList fileLines);
 
 // Reads the account code file into the account code table and detects the code
 // system from it. A missing file leaves one empty line in the table and the code
-// system as it was; a file that cannot be read is reported and the table kept.
-void KamokuFileRead(AppState &state, platform::MessageService &messages);
+// system as it was; a file that cannot be read is reported, the table kept and
+// the result false.
+bool KamokuFileRead(AppState &state, platform::MessageService &messages);
 
 } // namespace mokpe::maintenance

@@ -5,6 +5,8 @@
 #include "maintenance/account_code_check.h"
 #include "maintenance/account_code_file.h"
 
+#include <QFile>
+
 namespace mokpe::maintenance {
 
 bool Fm8_KamokuSave(AppState &state, const AccountEditorContents &contents,
@@ -20,20 +22,39 @@ bool Fm8_KamokuSave(AppState &state, const AccountEditorContents &contents,
     if (!Fm8_KamokuCheck(contents, messages))
         return false;
 
+    // The table and the settings belong together (the settings hold the fixed
+    // accounts): when the settings cannot follow, the old table goes back.
+    const QString tablePath = accountCodeFilePath(state);
+    QFile oldTable(tablePath);
+    const bool hadTable = oldTable.open(QIODevice::ReadOnly);
+    const QByteArray oldBytes = hadTable ? oldTable.readAll() : QByteArray();
+    oldTable.close();
+
     const QStringList lines = accountFileLines(contents);
-    const QString error = common::writeCp932Lines(accountCodeFilePath(state), lines);
+    const QString error = common::writeCp932Lines(tablePath, lines);
     if (!error.isEmpty()) {
         messages.inform(
             QStringLiteral("科目コード設定ファイル(kamoku_code.csv)を保存できませんでした．\r\n") + error);
         return false;
     }
 
+    const SettingsRecord oldSettings = state.settings;
     settings.emoneyNameCopy = contents.emoney.name;
     state.settings = settings;
+    if (!settings::Fm1_IniFileSave(state, state.programFile(settings::kSettingsFileName), messages)) {
+        state.settings = oldSettings;
+        const QString undone = hadTable ? common::writeFileAtomically(tablePath, oldBytes)
+                                        : (QFile::remove(tablePath) ? QString() : QStringLiteral("-"));
+        messages.inform(undone.isEmpty()
+                            ? QStringLiteral("設定ファイル(inifile.ini)を保存できなかったため，"
+                                             "科目コード設定ファイル(kamoku_code.csv)も元に戻しました．")
+                            : QStringLiteral("設定ファイル(inifile.ini)を保存できず，"
+                                             "科目コード設定ファイル(kamoku_code.csv)も元に戻せませんでした．"
+                                             "科目コード設定をもう一度保存して下さい．"));
+        return false;
+    }
     state.accounts.lines = lines;
     state.accounts.lastIndex = static_cast<int>(lines.size()) - 1;
-
-    settings::Fm1_IniFileSave(state, state.programFile(settings::kSettingsFileName), messages);
     settings::Fm1_IniFileRead(state, messages);
     return true;
 }

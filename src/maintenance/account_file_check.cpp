@@ -15,43 +15,59 @@ bool isWellFormedAccountLine(const QString &line)
     return line.count(QLatin1Char(',')) >= 2;
 }
 
-void Fm1_KamokuFileCheck(AppState &state, platform::MessageService &messages, const QDateTime &now)
+namespace {
+
+// What the user is told when the file is not used: why, where it went, and how
+// to make a new table.
+QString notUsedMessage(const QString &why, const QString &kept)
+{
+    QString text = why + QStringLiteral("\r\n");
+    if (kept.isEmpty())
+        text += QStringLiteral("科目コード設定ファイル(kamoku_code.csv)を使用せずに続けます．");
+    else
+        text += QStringLiteral("このファイルは「%1」という名前で残し，使用せずに続けます．")
+                    .arg(QFileInfo(kept).fileName());
+    return text + QStringLiteral("\r\n") + kAccountFileNotChosenMessage;
+}
+
+} // namespace
+
+bool Fm1_KamokuFileCheck(AppState &state, platform::MessageService &messages, const QDateTime &now)
 {
     const QString path = accountCodeFilePath(state);
     if (!QFileInfo::exists(path)) {
         messages.inform(kAccountFileNotChosenMessage);
-        return;
+        return true;
     }
 
     const common::TextReadResult read = common::readTextFile(path);
     if (!read.ok) {
-        // Unlike a malformed file, this one may hold a good table in another
-        // encoding: the user is told, and it is kept under another name so that
-        // the next save does not replace it.
-        // A folder in the file's place is left alone.
+        // The file may hold a good table in another encoding: it is kept under
+        // another name so that the next save does not replace it. A folder in
+        // the file's place is left alone.
         const QString kept = QFileInfo(path).isFile() ? setAsideFile(path, now) : QString();
-        QString text = read.error + QStringLiteral("\r\n");
-        if (kept.isEmpty())
-            text += QStringLiteral("科目コード設定ファイル(kamoku_code.csv)を使用せずに続けます．");
-        else
-            text += QStringLiteral("このファイルは「%1」という名前で残し，使用せずに続けます．")
-                        .arg(QFileInfo(kept).fileName());
-        messages.inform(text + QStringLiteral("\r\n") + kAccountFileNotChosenMessage);
-        return;
+        messages.inform(notUsedMessage(read.error, kept));
+        return false;
     }
 
-    if (std::all_of(read.lines.begin(), read.lines.end(), isWellFormedAccountLine)) {
-        KamokuFileRead(state, messages);
-        return;
-    }
+    const QStringList lines = accountLinesOf(read.lines);
+    const auto bad = std::find_if_not(lines.begin(), lines.end(), isWellFormedAccountLine);
+    if (bad == lines.end())
+        return KamokuFileRead(state, messages);
 
-    // A malformed table is set aside silently; the user builds a new one with
-    // "初回読込み". Only a failure to move it is worth a word.
-    if (setAsideFile(path, now).isEmpty()) {
-        messages.inform(
-            QStringLiteral("科目コード設定ファイル(kamoku_code.csv)に正しくない行があるため使用しません．\r\n"
-                           "ファイルの名前を変更できませんでした．"));
+    // A malformed table would give wrong codes on every export: it is set aside
+    // (never deleted) and the user builds a new one with "初回読込み".
+    const QString why =
+        QStringLiteral("科目コード設定ファイル(kamoku_code.csv)の%1行目が「コード,コード,科目名」の形ではありません．")
+            .arg(bad - lines.begin() + 1);
+    const QString kept = setAsideFile(path, now);
+    if (kept.isEmpty()) {
+        messages.inform(why + QStringLiteral("\r\nファイルの名前を変更できなかったため，使用せずに続けます．\r\n") +
+                        kAccountFileNotChosenMessage);
+    } else {
+        messages.inform(notUsedMessage(why, kept));
     }
+    return false;
 }
 
 } // namespace mokpe::maintenance

@@ -15,12 +15,13 @@ inline const QString kAccountFileNotChosenMessage =
 // Whether a line of the account code file has its three fields (two commas or more).
 bool isWellFormedAccountLine(const QString &line);
 
-// Loads the account code file when it is there and every line is well formed.
-// A missing file is reported and nothing is loaded. A file with a malformed line
-// (an empty one included) is renamed out of the way without a message and then
-// counts as missing. A file that cannot be read is also renamed out of the way,
-// but with a message that says why and under which name it was kept.
-void Fm1_KamokuFileCheck(AppState &state, platform::MessageService &messages,
+// Loads the account code file when it is there and every account line is well
+// formed (blank lines at the end of the file are not account lines). A missing
+// file is reported and nothing is loaded. A file with a malformed line (an empty
+// one inside included), or one that cannot be read, is renamed out of the way
+// and then counts as missing; the message says which line or why, and under
+// which name the file was kept. False when the file was there but not used.
+bool Fm1_KamokuFileCheck(AppState &state, platform::MessageService &messages,
                          const QDateTime &now = QDateTime::currentDateTime());
 
 } // namespace mokpe::maintenance

@@ -14,7 +14,7 @@ QString personFileReadPath(const AppState &state)
     return state.programFile(kPersonFileName);
 }
 
-void PersonFileRead(AppState &state, platform::MessageService &messages)
+bool PersonFileRead(AppState &state, platform::MessageService &messages)
 {
     UserTable &users = state.users;
     const QString path = personFileReadPath(state);
@@ -22,15 +22,16 @@ void PersonFileRead(AppState &state, platform::MessageService &messages)
         users.entries = QStringList(kMissingFileEntryCount, QString());
         users.lastIndex = std::clamp(users.lastIndex, -1, kMissingFileEntryCount - 1);
         messages.inform(kPersonFileMissingMessage);
-        return;
+        return true;
     }
     const common::TextReadResult read = common::readTextFile(path);
     if (!read.ok) {
         messages.inform(read.error);
-        return;
+        return false;
     }
     users.entries = read.lines;
     users.lastIndex = static_cast<int>(read.lines.size()) - 1;
+    return true;
 }
 
 bool savePersonFile(AppState &state, const QStringList &gridEntries, platform::MessageService &messages)

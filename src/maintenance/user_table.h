@@ -25,8 +25,9 @@ QString personFileReadPath(const AppState &state);
 // Reads "person.csv" into the user table. A missing file gives 12 empty
 // entries and its message; the last user index keeps its value, brought down
 // to 11 when it was higher, so that it never points past the entries. A file
-// that cannot be read is reported and leaves the table as it was.
-void PersonFileRead(AppState &state, platform::MessageService &messages);
+// that cannot be read is reported and leaves the table as it was; only then is
+// the result false.
+bool PersonFileRead(AppState &state, platform::MessageService &messages);
 
 // Writes one line per grid row (empty rows as empty lines) to the program
 // folder's "person.csv", atomically, and replaces the user entries with them.

@@ -41,8 +41,9 @@ QStringList settingsFileLines(const SettingsRecord &settings)
     return lines;
 }
 
-void Fm1_IniFileRead(AppState &state, platform::MessageService &messages)
+bool Fm1_IniFileRead(AppState &state, platform::MessageService &messages)
 {
+    bool ok = true;
     SettingsRecord &s = state.settings;
     const QString path = state.programFile(kSettingsFileName);
     s.filePath = path;
@@ -61,18 +62,19 @@ void Fm1_IniFileRead(AppState &state, platform::MessageService &messages)
             s.screenColour = s.lines[5];
             s.buttonColour = s.lines[6];
             refreshAccounts(s);
-            Fm1_IniFileSave(state, path, messages);
+            ok = Fm1_IniFileSave(state, path, messages);
         } else {
             // An unreadable file is not overwritten: the user's values may still be in it.
             messages.inform(
                 read.error + QStringLiteral("\r\n") +
                 QStringLiteral("設定ファイル(inifile.ini)を読み込めないため，標準の設定で続けます．"));
             setDefaultValues(s);
+            ok = false;
         }
     } else {
         setDefaultValues(s);
         messages.inform(kFirstStartMessage);
-        Fm1_IniFileInit(state, messages);
+        ok = Fm1_IniFileInit(state, messages);
     }
 
     // In memory only: the file gets them at its next save.
@@ -81,6 +83,7 @@ void Fm1_IniFileRead(AppState &state, platform::MessageService &messages)
     if (s.lines[8].isEmpty())
         s.lines[8] = QStringLiteral("0");
     refreshAccounts(s);
+    return ok;
 }
 
 bool Fm1_IniFileSave(AppState &state, const QString &path, platform::MessageService &messages)
@@ -103,7 +106,7 @@ bool Fm1_IniFileSave(AppState &state, const QString &path, platform::MessageServ
     return true;
 }
 
-void Fm1_IniFileInit(AppState &state, platform::MessageService &messages)
+bool Fm1_IniFileInit(AppState &state, platform::MessageService &messages)
 {
     SettingsRecord &s = state.settings;
     s.lines[0] = QStringLiteral("0");
@@ -118,6 +121,7 @@ void Fm1_IniFileInit(AppState &state, platform::MessageService &messages)
     if (!error.isEmpty())
         messages.inform(QStringLiteral("設定ファイル(inifile.ini)を作成できませんでした．\r\n") + error);
     state.codeSystemState = -1;
+    return error.isEmpty();
 }
 
 } // namespace mokpe::settings

@@ -13,14 +13,16 @@ inline const QString kFirstStartMessage =
 
 // Reads the settings file into the record, creating it with defaults when it is
 // missing (with the first-start message), and rewrites it in normalised form.
-void Fm1_IniFileRead(AppState &state, platform::MessageService &messages);
+// False when the file could not be read or written (the user has been told).
+bool Fm1_IniFileRead(AppState &state, platform::MessageService &messages);
 
 // Writes lines 0 to 14 from the record to `path`. A failed write leaves the old
 // file whole and is reported; returns whether the file was written.
 bool Fm1_IniFileSave(AppState &state, const QString &path, platform::MessageService &messages);
 
-// Writes a default file and marks the code system as not chosen.
-void Fm1_IniFileInit(AppState &state, platform::MessageService &messages);
+// Writes a default file and marks the code system as not chosen. False when
+// the file could not be written (the user has been told).
+bool Fm1_IniFileInit(AppState &state, platform::MessageService &messages);
 
 // The settings lines as the file would hold them (lines 0 to 14), for writers
 // that keep the other lines as they stand.

@@ -83,17 +83,32 @@ TEST(AccountsCommand, AMalformedTableIsSetAsideAtStart)
     test::TempFolder folder;
     writeBytes(folder.file(QStringLiteral("inifile.ini")),
                "3\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n&H8000000F\r\n1\r\n0\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-    writeBytes(folder.file(QStringLiteral("kamoku_code.csv")), "1,2,a\r\n\r\n");
+    writeBytes(folder.file(QStringLiteral("kamoku_code.csv")), "1,2,a\r\n\r\n3,4,b\r\n");
     const test::CliRun run =
         test::runMokpe({QStringLiteral("accounts"), QStringLiteral("--dir"), folder.path()});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
-    // Format choice 3 fixes the 楓林 code system even with no table.
-    EXPECT_EQ(run.out, QStringLiteral("code system: 0\n"));
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.out.isEmpty());
     const QStringList aside =
         QDir(folder.path()).entryList({QStringLiteral("kamoku_code.csv.bad-*")}, QDir::Files);
     ASSERT_EQ(aside.size(), 1);
-    EXPECT_EQ(fileBytes(folder.file(aside.at(0))), "1,2,a\r\n\r\n");
+    EXPECT_EQ(fileBytes(folder.file(aside.at(0))), "1,2,a\r\n\r\n3,4,b\r\n");
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("科目コード設定ファイル(kamoku_code.csv)の2行目が"
+                                                  "「コード,コード,科目名」の形ではありません．\n"
+                                                  "このファイルは「%1」という名前で残し，使用せずに続けます．\n")
+                                       .arg(aside.at(0))))
+        << run.err.toStdString();
+}
+
+TEST(AccountsCommand, WhenTheSettingsCannotBeSavedTheTableStaysAsItWas)
+{
+    test::TempFolder folder;
+    writeBytes(folder.file(QStringLiteral("kamoku_code.csv")), "1,2,a\r\n");
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("inifile.ini")));
+    const test::CliRun run = test::runMokpe({QStringLiteral("accounts"), QStringLiteral("--load"),
+                                             QStringLiteral("w"), QStringLiteral("--dir"), folder.path()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(fileBytes(folder.file(QStringLiteral("kamoku_code.csv"))), "1,2,a\r\n");
 }
 
 TEST(AccountsCommand, ASaveThatFailsIsRefused)

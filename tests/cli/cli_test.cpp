@@ -1,6 +1,8 @@
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -60,6 +62,8 @@ TEST(Cli, WrongArgumentsExitWithOneAndTheUsage)
         {QStringLiteral("frobnicate")},
         {QStringLiteral("--help"), QStringLiteral("extra")},
         {QStringLiteral("settings"), QStringLiteral("--dir")},
+        {QStringLiteral("settings"), QStringLiteral("--dir"), QString()},
+        {QStringLiteral("users"), QStringLiteral("--dir"), QString()},
         {QStringLiteral("settings"), QStringLiteral("extra")},
     };
     for (const QStringList &args : cases) {
@@ -103,6 +107,27 @@ TEST(Cli, SettingsCreatesTheFileOnFirstStart)
     EXPECT_EQ(again.exitCode, 0);
     EXPECT_EQ(again.err, QString());
     EXPECT_EQ(again.out, run.out);
+}
+
+TEST(Cli, EveryReadOrWriteFailureExitsWithTwo)
+{
+    test::TempFolder folder;
+    const QString vanished = folder.file(QStringLiteral("gone"));
+    test::CliRun run = test::runMokpe({QStringLiteral("settings"), QStringLiteral("--dir"), vanished});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("設定ファイル(inifile.ini)を作成できませんでした．"))) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+
+    writeBytes(folder.file(QStringLiteral("inifile.ini")), "0\r\n\x81\x20\r\n");
+    run = test::runMokpe({QStringLiteral("settings"), QStringLiteral("--dir"), folder.path()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("読み込めないため，標準の設定で続けます．"))) << run.err.toStdString();
+
+    QFile::remove(folder.file(QStringLiteral("inifile.ini")));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("person.csv")));
+    run = test::runMokpe({QStringLiteral("users"), QStringLiteral("--dir"), folder.path()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.out.isEmpty());
 }
 
 } // namespace

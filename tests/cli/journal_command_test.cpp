@@ -49,7 +49,7 @@ QStringList caseFolders()
 TEST(JournalCommand, GoldenFolders)
 {
     const QStringList cases = caseFolders();
-    ASSERT_GE(cases.size(), 4);
+    ASSERT_GE(cases.size(), 7);
     for (const QString &name : cases) {
         SCOPED_TRACE(name.toStdString());
         const QDir dir(kDataDir + QLatin1Char('/') + name);
@@ -91,33 +91,6 @@ const QString kTransit = QStringLiteral("利用年月日,種別,利用駅,利用
                                         "2008/07/20,入,ＪＲ東,新宿,出,ＪＲ東,渋谷,1200,\r\n"
                                         "2008/07/19,入,ＪＲ東,新宿,出,ＪＲ東,渋谷,1500,\r\n");
 
-TEST(JournalCommand, SettlesEveryBalanceCellBothWays)
-{
-    ProgramFolder program;
-    const QString history = program.file(QStringLiteral("h.csv"));
-    writeBytes(history, cp932(kTransit));
-    const QString lastRow =
-        QStringLiteral("3,2008/07/19,旅費交通,%1,電子マネー,%1,ＪＲ東 新宿 出 ＪＲ東 渋谷　\n");
-
-    test::CliRun run = runJournal(program, history);
-    EXPECT_TRUE(run.out.endsWith(lastRow.arg(1500) + QStringLiteral("balance cells: 3:3 3:5\n"
-                                                                    "settlement: 精算金額：　　　-2,000\n")))
-        << run.out.toStdString();
-
-    run = runJournal(program, history, {QStringLiteral("--previous-balance"), QStringLiteral("1900")});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.out.endsWith(lastRow.arg(400) + QStringLiteral("balance cells: none\n"
-                                                                   "settlement: 精算金額：　　　-900\n")))
-        << run.out.toStdString();
-
-    // A previous balance below the balance gives a negative amount, as the dialog allows.
-    run = runJournal(program, history, {QStringLiteral("--previous-balance"), QStringLiteral("1000")});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.out.endsWith(lastRow.arg(-500) + QStringLiteral("balance cells: none\n"
-                                                                    "settlement: 精算金額：　　　0\n")))
-        << run.out.toStdString();
-}
-
 struct Refusal {
     const char *name;
     QString history;
@@ -155,21 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"AmountWithSeparator",
                 kTransit,
                 {QStringLiteral("--settle"), QStringLiteral("1,000")},
-                2,
-                QStringLiteral("半角数字で整数のみ入力して下さい\n")},
-        Refusal{"NegativeDirectAmount",
-                kTransit,
-                {QStringLiteral("--settle"), QStringLiteral("-5")},
-                2,
-                QStringLiteral("半角数字で整数のみ入力して下さい\n")},
-        Refusal{"EmptyPreviousBalance",
-                kTransit,
-                {QStringLiteral("--previous-balance"), QString()},
-                2,
-                QStringLiteral("金額を入力して下さい．\n")},
-        Refusal{"FullWidthPreviousBalance",
-                kTransit,
-                {QStringLiteral("--previous-balance"), QStringLiteral("２０００")},
                 2,
                 QStringLiteral("半角数字で整数のみ入力して下さい\n")},
         Refusal{"UnknownFile",
@@ -221,36 +179,34 @@ TEST(JournalCommand, StartUpMessagesThenTheImportRefusal)
                        "選択して下さい．\n"));
 }
 
-TEST(JournalCommand, FailedWriteIsTold)
+TEST(JournalCommand, UnreadableUserFileRefuses)
 {
     ProgramFolder program;
+    writeBytes(program.file(QStringLiteral("person.csv")), "a\r\n\x81\x20\r\n");
     const QString history = program.file(QStringLiteral("h.csv"));
     writeBytes(history, cp932(kTransit));
-    const QString out = program.file(QStringLiteral("no/such/out.csv"));
-    const test::CliRun run = runJournal(program, history, {QStringLiteral("-o"), out});
+    const test::CliRun run = runJournal(program, history);
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.startsWith(
-        QStringLiteral("ファイル「%1」に書き込めません．\n").arg(QDir::toNativeSeparators(out))))
+    EXPECT_EQ(run.out, QString());
+    EXPECT_TRUE(run.err.contains(QStringLiteral("の2行目に，読み込めない文字があります．")))
         << run.err.toStdString();
-    EXPECT_FALSE(QFile::exists(out));
 }
 
 TEST(JournalCommand, WrongArgumentsExitWithOneAndTheUsage)
 {
-    const QList<QStringList> cases = {
-        {},
-        {QStringLiteral("a.csv"), QStringLiteral("b.csv")},
-        {QStringLiteral("a.csv"), QStringLiteral("--settle"), QStringLiteral("1"),
-         QStringLiteral("--previous-balance"), QStringLiteral("2")},
-        {QStringLiteral("a.csv"), QStringLiteral("-o")},
-        {QStringLiteral("a.csv"), QStringLiteral("-o"), QStringLiteral("x"), QStringLiteral("-o"),
-         QStringLiteral("y")},
-        {QStringLiteral("a.csv"), QStringLiteral("--user"), QStringLiteral("x")},
-        {QStringLiteral("a.csv"), QStringLiteral("--user")},
-        {QStringLiteral("a.csv"), QStringLiteral("--settle")},
-        {QStringLiteral("a.csv"), QStringLiteral("--frobnicate")},
+    const char *const cases[] = {
+        "",
+        "a.csv b.csv",
+        "a.csv --settle 1 --previous-balance 2",
+        "a.csv -o",
+        "a.csv -o x -o y",
+        "a.csv --user x",
+        "a.csv --user",
+        "a.csv --settle",
+        "a.csv --frobnicate",
     };
-    for (const QStringList &args : cases) {
+    for (const char *line : cases) {
+        const QStringList args = QString::fromLatin1(line).split(' ', Qt::SkipEmptyParts);
         const test::CliRun run = test::runMokpe(QStringList{QStringLiteral("journal")} + args);
         EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith(kUsageStart)) << args.join(' ').toStdString();

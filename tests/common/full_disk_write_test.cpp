@@ -47,6 +47,10 @@ struct FullDiskWriteTest : ::testing::Test {
         const QString path = QDir::toNativeSeparators(disk.file(fileName));
         EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("ファイル「%1」に書き込めません．").arg(path)))
             << messages.shown[0].text.toStdString();
+        // The reason in the user's words: a full disk, or the file-size limit that stands in for one.
+        EXPECT_TRUE(messages.shown[0].text.contains(disk.onTmpfs() ? QStringLiteral("ディスクの空き容量がありません．")
+                                                                   : QStringLiteral("ファイルが大きすぎます．")))
+            << messages.shown[0].text.toStdString();
     }
 };
 

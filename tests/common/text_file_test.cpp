@@ -150,7 +150,9 @@ TEST_F(TextFileTest, BadBytesAreReportedWithFileAndLine)
              TextEncoding::Cp932OrUtf8);
     EXPECT_EQ(r.error, QStringLiteral("ファイル「%1」の4行目に，読み込めない文字があります．").arg(shown));
     // An overlong form is no UTF-8 either.
-    r = read("\xEF\xBB\xBF" "a\r\n\xC0\xAF\r\n", TextEncoding::Cp932OrUtf8);
+    r = read("\xEF\xBB\xBF"
+             "a\r\n\xC0\xAF\r\n",
+             TextEncoding::Cp932OrUtf8);
     EXPECT_EQ(r.error, QStringLiteral("ファイル「%1」の2行目に，読み込めない文字があります．").arg(shown));
 }
 

@@ -145,5 +145,33 @@ TEST_F(AccountCodeSaveTest, AFailedWriteIsReportedAndNothingChanges)
     EXPECT_TRUE(state.accounts.lines.isEmpty());
 }
 
+TEST_F(AccountCodeSaveTest, WhenTheSettingsCannotFollowTheOldTableGoesBack)
+{
+    const struct {
+        QByteArray oldTable; // empty: there was none
+    } cases[] = {{"1,2,old\r\n"}, {QByteArray()}};
+    for (const auto &c : cases) {
+        if (c.oldTable.isEmpty())
+            QFile::remove(csvPath());
+        else
+            writeBytes(csvPath(), c.oldTable);
+        // A folder in the settings file's place cannot be replaced, whoever runs the test.
+        QFile::remove(iniPath());
+        ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("inifile.ini")));
+        const SettingsRecord settingsBefore = state.settings;
+        messages.shown.clear();
+
+        EXPECT_FALSE(Fm8_KamokuSave(state, defaultSetContents(DefaultAccountSet::WCodes), messages));
+        ASSERT_EQ(messages.shown.size(), 2u);
+        EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("設定ファイル(inifile.ini)を保存できませんでした．")));
+        EXPECT_EQ(messages.shown[1].text, QStringLiteral("設定ファイル(inifile.ini)を保存できなかったため，"
+                                                         "科目コード設定ファイル(kamoku_code.csv)も元に戻しました．"));
+        EXPECT_EQ(fileBytes(csvPath()), c.oldTable.isEmpty() ? QByteArray("<missing>") : c.oldTable);
+        EXPECT_EQ(state.settings.unsettledAccount, settingsBefore.unsettledAccount);
+        EXPECT_TRUE(state.accounts.lines.isEmpty());
+        QDir(folder.file(QStringLiteral("inifile.ini"))).removeRecursively();
+    }
+}
+
 } // namespace
 } // namespace mokpe::maintenance

@@ -64,43 +64,63 @@ TEST_F(AccountFileCheckTest, AFileWithoutAFinalLineEndIsWellFormed)
     EXPECT_EQ(state.codeSystemState, 0);
 }
 
-TEST_F(AccountFileCheckTest, AMalformedFileIsSetAsideSilentlyAndCountsAsMissing)
+TEST_F(AccountFileCheckTest, AMalformedFileIsSetAsideWithItsNameAndCountsAsMissing)
 {
-    const QByteArray cases[] = {
-        "1,2,a\r\n\r\n3,4,b\r\n", // an empty line
-        "1,2,a\r\n3,4\r\n",       // one comma
-        "1,2,a\r\n3,4,b\r\n\r\n", // an empty last line
-        "1;2;a\r\n",              // no comma at all
+    const struct {
+        QByteArray bytes;
+        int badLine;
+    } cases[] = {
+        {"1,2,a\r\n\r\n3,4,b\r\n", 2}, // an empty line inside
+        {"1,2,a\r\n3,4\r\n", 2},        // one comma
+        {"1;2;a\r\n", 1},               // no comma at all
     };
-    for (const QByteArray &bytes : cases) {
+    for (const auto &c : cases) {
         test::TempFolder caseFolder;
         AppState caseState;
         caseState.programFolder = caseFolder.path();
         caseState.codeSystemState = -1;
         test::ScriptedMessages caseMessages;
         const QString path = caseFolder.file(QStringLiteral("kamoku_code.csv"));
-        writeBytes(path, bytes);
-        Fm1_KamokuFileCheck(caseState, caseMessages, now);
-        EXPECT_TRUE(caseMessages.shown.empty()) << bytes.toStdString();
-        EXPECT_FALSE(QFileInfo::exists(path)) << bytes.toStdString();
-        EXPECT_EQ(fileBytes(caseFolder.file(QStringLiteral("kamoku_code.csv.bad-20260102-030405"))), bytes);
+        writeBytes(path, c.bytes);
+        EXPECT_FALSE(Fm1_KamokuFileCheck(caseState, caseMessages, now));
+        ASSERT_EQ(caseMessages.shown.size(), 1u) << c.bytes.toStdString();
+        EXPECT_EQ(caseMessages.shown[0].text,
+                  QStringLiteral("科目コード設定ファイル(kamoku_code.csv)の%1行目が「コード,コード,科目名」の形ではありません．"
+                                 "\r\nこのファイルは「kamoku_code.csv.bad-20260102-030405」という名前で残し，"
+                                 "使用せずに続けます．\r\n")
+                          .arg(c.badLine) +
+                      kNotChosen);
+        EXPECT_FALSE(QFileInfo::exists(path)) << c.bytes.toStdString();
+        EXPECT_EQ(fileBytes(caseFolder.file(QStringLiteral("kamoku_code.csv.bad-20260102-030405"))), c.bytes);
         EXPECT_TRUE(caseState.accounts.lines.isEmpty());
         EXPECT_EQ(caseState.codeSystemState, -1);
 
         // From then on it counts as missing.
-        Fm1_KamokuFileCheck(caseState, caseMessages, now);
+        caseMessages.shown.clear();
+        EXPECT_TRUE(Fm1_KamokuFileCheck(caseState, caseMessages, now));
         EXPECT_EQ(caseMessages.texts(), QStringList{kNotChosen});
     }
+}
+
+TEST_F(AccountFileCheckTest, BlankLinesAtTheEndAreNotAccountLines)
+{
+    writeBytes(csvPath(), "1,2,a\r\n3,4,b\r\n\r\n  \r\n\r\n");
+    EXPECT_TRUE(Fm1_KamokuFileCheck(state, messages, now));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(state.accounts.lines, (QStringList{QStringLiteral("1,2,a"), QStringLiteral("3,4,b")}));
+    EXPECT_EQ(state.accounts.lastIndex, 1);
+    EXPECT_TRUE(QFileInfo::exists(csvPath()));
 }
 
 TEST_F(AccountFileCheckTest, ASetAsideNameInUseGetsASuffix)
 {
     writeBytes(asidePath(), "earlier");
-    writeBytes(csvPath(), "\r\n");
+    writeBytes(csvPath(), "1;2\r\n");
     Fm1_KamokuFileCheck(state, messages, now);
-    EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(fileBytes(asidePath()), "earlier");
-    EXPECT_EQ(fileBytes(asidePath() + QStringLiteral("-2")), "\r\n");
+    EXPECT_EQ(fileBytes(asidePath() + QStringLiteral("-2")), "1;2\r\n");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("「kamoku_code.csv.bad-20260102-030405-2」")));
 }
 
 TEST_F(AccountFileCheckTest, AnUnreadableFileIsReportedAndKeptUnderAnotherName)

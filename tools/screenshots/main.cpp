@@ -4,20 +4,27 @@
 #include "app/ui/main_window.h"
 #include "app/ui/splash_window.h"
 #include "common/text_file.h"
-#include "journal/settlement.h"
+#include "journal/journal_table_model.h"
+#include "journal/ui/journal_editor_window.h"
+#include "journal/ui/journal_grid_view.h"
+#include "journal/ui/unsettled_amount_dialog.h"
 #include "maintenance/ui/account_code_editor.h"
 #include "maintenance/ui/colour_dialog.h"
 #include "maintenance/ui/user_editor.h"
 #include "output/settlement_report.h"
 #include "output/ui/settlement_print_preview.h"
+#include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/messages.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -44,37 +51,30 @@ public:
     }
 };
 
-// A transit card's month as the journal editor shows it after "再計算".
-void fillSampleJournal(mokpe::journal::JournalGrid &grid)
-{
-    const QString prefix = QStringLiteral("No.1: 山田　太郎，");
-    const struct {
-        const char *date;
-        const char *account;
-        const char *amount;
-        const char *summary;
-    } rows[] = {
-        {"2008/10/30", "旅費交通費", "160", "ＪＲ東 新宿 出 ＪＲ東 渋谷"},
-        {"2008/10/29", "旅費交通費", "190", "ﾒﾄﾛ 池袋 出 ﾒﾄﾛ 後楽園"},
-        {"2008/10/28", "電子マネー", "3000", "現金　ﾁｬｰｼﾞ"},
-        {"2008/10/27", "福利厚生費", "420", "物販　ｺﾝﾋﾞﾆ"},
-        {"2008/10/24", "旅費交通費", "210", "ﾊﾞｽ 東京都交通局"},
-        {"2008/10/22", "旅費交通費", "1280", "ＪＲ東 東京 出 ＪＲ東 横浜"},
-        {"2008/10/20", "現金", "5000", "電子マネー精算"},
-        {"2008/10/17", "交際費", "2650", "物販　喫茶"},
-        {"2008/10/15", "旅費交通費", "160", "ＪＲ東 渋谷 出 ＪＲ東 新宿"},
-        {"2008/10/10", "旅費交通費", "230", "ﾒﾄﾛ 大手町 出 ﾒﾄﾛ 表参道"},
-    };
-    int r = 0;
-    for (const auto &row : rows) {
-        ++r;
-        const QString amount = QString::fromUtf8(row.amount);
-        grid.setRowTexts(r, {QString::number(r), QString::fromUtf8(row.date), QString::fromUtf8(row.account),
-                             amount, QStringLiteral("電子マネー"), amount,
-                             prefix + QString::fromUtf8(row.summary)});
-    }
-    grid.setJournalRowCount(r);
-}
+// The open dialog always picks the sample history.
+class PresetFileDialogs final : public mokpe::platform::FileDialogService {
+public:
+    QString openFile(const QString &) override { return path; }
+    QString saveFile(const QString &, const QString &) override { return {}; }
+    QString path;
+};
+
+// A transit card history, newest first; the oldest journey's amount is open.
+const QStringList kTransitHistory = {
+    QStringLiteral("利用年月日,種別,事業者,駅,種別,事業者,駅,残額,備考"),
+    QStringLiteral("2008/07/25,入場,メトロ,池袋,出場,メトロ,東京,2162,"),
+    QStringLiteral("2008/07/24,入場,JR東,新宿,出場,JR東,池袋,2352,"),
+    QStringLiteral("2008/07/23,入場,JR東,横浜,出場,JR東,新宿,2502,"),
+    QStringLiteral("2008/07/22,入場,JR東,品川,出場,JR東,横浜,3052,"),
+    QStringLiteral("2008/07/22,入場,JR東,渋谷,出場,JR東,品川,3342,"),
+    QStringLiteral("2008/07/21,ﾊﾞｽ等,ﾊﾞｽ,東京都交通局,,,,3502,"),
+    QStringLiteral("2008/07/20,入場,メトロ,表参道,出場,メトロ,渋谷,3702,"),
+    QStringLiteral("2008/07/20,物販,ｺﾝﾋﾞﾆｴﾝｽｽﾄｱ,,,,,3872,物販"),
+    QStringLiteral("2008/07/19,現,金,,,,,4170,ﾁｬｰｼﾞ"),
+    QStringLiteral("2008/07/19,入場,メトロ,渋谷,出場,メトロ,表参道,1170,"),
+    QStringLiteral("2008/07/18,入場,JR東,新宿,出場,JR東,渋谷,1340,"),
+    QStringLiteral("2008/07/18,入場,JR東,東京,出場,JR東,新宿,1500,"),
+};
 
 void settle()
 {
@@ -132,6 +132,10 @@ int main(int argc, char *argv[])
     mokpe::platform::Services services;
     services.messages = &messages;
     services.files = &files;
+    PresetFileDialogs dialogs;
+    dialogs.path = QDir(folder.path()).filePath(QStringLiteral("suica_20080725.csv"));
+    writeCp932Lines(dialogs.path, kTransitHistory);
+    services.dialogs = &dialogs;
 
     bool ok = true;
     mokpe::ui::SplashWindow splash;
@@ -155,14 +159,41 @@ int main(int argc, char *argv[])
     ok &= save(main.userEditor(), out, QStringLiteral("user_editor.png"));
     main.userEditor()->close();
 
-    fillSampleJournal(state.journal);
-    const mokpe::output::SettlementReport report(
-        state.journal, mokpe::TransitCard, QStringLiteral("SFCardViewer_20081030.csv"),
-        mokpe::journal::settlementLabelFor(state.journal, QStringLiteral("0")),
-        mokpe::output::ReportFontMetrics());
+    // The journal editor on the transit history, as the import opens it.
+    main.findChild<QListWidget *>(QStringLiteral("List1"))->setCurrentRow(1);
+    main.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    mokpe::journal::JournalEditorWindow *editor = main.journalEditor();
+    if (!editor)
+        return 1;
+    ok &= save(editor, out, QStringLiteral("journal_editor.png"));
+
+    // Entering the oldest row's balance cell opens the unsettled-amount dialog.
+    auto *grid = editor->grid();
+    const int oldest = editor->editor().grid().journalRowCount();
+    grid->setCurrentIndex(editor->model()->index(mokpe::journal::JournalTableModel::modelRow(oldest),
+                                                 mokpe::journal::DebitAmountColumn));
+    mokpe::journal::UnsettledAmountDialog *dialog = editor->unsettledAmountDialog();
+    if (!dialog)
+        return 1;
+    dialog->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("160"));
+    ok &= save(dialog, out, QStringLiteral("unsettled_amount_direct.png"));
+    dialog->findChild<QRadioButton *>(QStringLiteral("Option2"))->click();
+    dialog->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("1660"));
+    dialog->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    ok &= save(dialog, out, QStringLiteral("unsettled_amount_computed.png"));
+    ok &= save(editor, out, QStringLiteral("journal_editor_balance_cell.png"));
+    // "確　定" settles the oldest row; "再計算" shows the settlement.
+    dialog->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    if (dialog->isVisible())
+        dialog->close();
+    editor->editor().Fm2_TotalShow();
+
+    // "精算印刷" on that journal: the preview of its report.
+    const mokpe::output::SettlementReport report(editor->editor().grid(), state.history.cardKind,
+                                                 state.history.sourceName, editor->editor().settlementLabel(),
+                                                 mokpe::output::ReportFontMetrics());
     NoPrinters printers;
-    mokpe::output::ui::SettlementPrintPreview preview(report, QStringLiteral("SFCardViewer_20081030.csv"),
-                                                      messages, printers);
+    mokpe::output::ui::SettlementPrintPreview preview(report, state.history.sourceName, messages, printers);
     preview.dialog().resize(960, 820);
     preview.dialog().show();
     settle();
@@ -170,5 +201,6 @@ int main(int argc, char *argv[])
         fitWidth->trigger();
     ok &= save(&preview.dialog(), out, QStringLiteral("report_preview.png"));
     preview.dialog().close();
+    editor->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     return ok ? 0 : 1;
 }

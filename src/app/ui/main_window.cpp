@@ -9,6 +9,7 @@
 #include "common/ui/window_colours.h"
 #include "import/import_command.h"
 #include "import/reader_launch.h"
+#include "journal/ui/journal_editor_window.h"
 #include "maintenance/account_file_check.h"
 #include "maintenance/code_system_select.h"
 #include "maintenance/ui/account_code_editor.h"
@@ -48,6 +49,7 @@ MainWindow::MainWindow(AppState &state, const platform::Services &services, QWid
     : QWidget(parent), state_(state), services_(services)
 {
     setObjectName(QStringLiteral("Form1"));
+    journalEditorOpener_ = [this] { openJournalEditor(); };
     buildControls();
 }
 
@@ -56,6 +58,7 @@ MainWindow::~MainWindow()
     delete accountCodeEditor_.data();
     delete userEditor_.data();
     delete colourDialog_.data();
+    delete journalEditor_.data();
 }
 
 maintenance::AccountCodeEditor *MainWindow::accountCodeEditor() const
@@ -71,6 +74,11 @@ maintenance::UserEditor *MainWindow::userEditor() const
 maintenance::ColourDialog *MainWindow::colourDialog() const
 {
     return colourDialog_.data();
+}
+
+journal::JournalEditorWindow *MainWindow::journalEditor() const
+{
+    return journalEditor_.data();
 }
 
 void MainWindow::buildControls()
@@ -180,6 +188,7 @@ void MainWindow::load()
         app::RegEntrySet(*services_.launcher, app::programExecutablePath(state_));
     setWindowTitle(kProgramCaption);
     // The window is not shown yet: what the start-up reads, it shows afterwards.
+    // It goes on whatever the start-up met; each failure has been told.
     app::programStart(state_, services_);
     applyColours();
     label1_->setText(kProgramCaption + QStringLiteral("\nバージョン：") + kVersionText);
@@ -304,6 +313,16 @@ void MainWindow::openColourDialog()
     }
     colourDialog_->show();
     colourDialog_->raise();
+}
+
+void MainWindow::openJournalEditor()
+{
+    // An editor closed by "閉じる" may still wait for its deferred deletion.
+    delete journalEditor_.data();
+    journalEditor_ = new journal::JournalEditorWindow(state_, services_);
+    journalEditor_->setHideMain([this] { hide(); });
+    journalEditor_->setReturnToMain([this] { returnFromChild(); });
+    journalEditor_->startUp();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

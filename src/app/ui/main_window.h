@@ -14,6 +14,10 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 
+namespace mokpe::journal {
+class JournalEditorWindow;
+}
+
 namespace mokpe::maintenance {
 class AccountCodeEditor;
 class UserEditor;
@@ -32,7 +36,7 @@ public:
 
     // The start-up sequence; run once before the window is first shown.
     void load();
-    // What a successful import opens (the journal editor).
+    // What a successful import opens: the journal editor unless set otherwise.
     void setJournalEditorOpener(std::function<void()> opener) { journalEditorOpener_ = std::move(opener); }
 
     void Fm1_UserListSet();
@@ -45,6 +49,8 @@ public:
     maintenance::AccountCodeEditor *accountCodeEditor() const;
     maintenance::UserEditor *userEditor() const;
     maintenance::ColourDialog *colourDialog() const;
+    // The journal editor while it is open (null after "閉じる").
+    journal::JournalEditorWindow *journalEditor() const;
 
 Q_SIGNALS:
     // "終　了": the program ends.
@@ -63,6 +69,7 @@ private:
     void openAccountCodeEditor();
     void openUserEditor();
     void openColourDialog();
+    void openJournalEditor();
     void returnFromChild();
     void showMaintenance();
     void closeMaintenance();
@@ -83,6 +90,7 @@ private:
     QPointer<maintenance::AccountCodeEditor> accountCodeEditor_;
     QPointer<maintenance::UserEditor> userEditor_;
     QPointer<maintenance::ColourDialog> colourDialog_;
+    QPointer<journal::JournalEditorWindow> journalEditor_;
 };
 
 } // namespace mokpe::ui

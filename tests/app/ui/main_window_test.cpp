@@ -177,18 +177,24 @@ TEST_F(MainWindowTest, FormatChoiceFixesTheCodeSystemAtStartUp)
     }
 }
 
-TEST_F(MainWindowTest, MalformedAccountTableIsSetAsideSilently)
+TEST_F(MainWindowTest, TrailingBlankLinesKeepTheTableAndAMalformedOneIsSetAsideWithItsName)
 {
     writeBytes(file("inifile.ini"), settingsWithFormat("0"));
     writeBytes(file("person.csv"), "A\r\n");
-    const QByteArray malformed = kWTable + "\r\n"; // an empty line holds no comma
-    writeBytes(file("kamoku_code.csv"), malformed + "\r\n");
+    writeBytes(file("kamoku_code.csv"), kWTable + "\r\n\r\n");
     load();
     EXPECT_TRUE(fakes.messages.shown.empty());
+    EXPECT_TRUE(QFileInfo::exists(file("kamoku_code.csv")));
+
+    const QByteArray malformed = "1,2,a\r\n\r\n" + kWTable; // an empty line inside holds no comma
+    writeBytes(file("kamoku_code.csv"), malformed);
+    load();
     EXPECT_FALSE(QFileInfo::exists(file("kamoku_code.csv")));
     const QStringList aside = QDir(folder.path()).entryList({QStringLiteral("kamoku_code.csv.bad-*")});
     ASSERT_EQ(aside.size(), 1);
-    EXPECT_EQ(fileBytes(folder.file(aside.first())), malformed + "\r\n");
+    EXPECT_EQ(fileBytes(folder.file(aside.first())), malformed);
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_TRUE(fakes.messages.shown[0].text.contains(aside.first()));
 }
 
 TEST_F(MainWindowTest, MaintenanceFrameAndItsReturnButtonReloadTheUsers)

@@ -1,0 +1,43 @@
+#include "common/os_error_text.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace mokpe::common {
+
+namespace {
+
+struct KnownReason {
+    int code;
+    const char16_t *text;
+};
+
+constexpr KnownReason kKnownReasons[] = {
+    {ENOSPC, u"ディスクの空き容量がありません．"},
+    {EDQUOT, u"ディスクの使用量の上限に達しました．"},
+    {EFBIG, u"ファイルが大きすぎます．"},
+    {EACCES, u"アクセスが許可されていません．"},
+    {EPERM, u"この操作は許可されていません．"},
+    {EROFS, u"読み取り専用の場所には書き込めません．"},
+    {ENOENT, u"ファイルまたはフォルダーがありません．"},
+    {ENOTDIR, u"フォルダーではありません．"},
+    {EISDIR, u"同じ名前のフォルダーがあります．"},
+    {ENAMETOOLONG, u"ファイル名が長すぎます．"},
+    {EIO, u"ディスクの読み書きに失敗しました．"},
+    {EBUSY, u"ファイルが使用中です．"},
+};
+
+} // namespace
+
+QString osReasonForUser(const QString &systemReason)
+{
+    // Qt reports system errors with the C library's text for the error number;
+    // the same text identifies the number again.
+    for (const KnownReason &known : kKnownReasons) {
+        if (systemReason == QString::fromLocal8Bit(std::strerror(known.code)))
+            return QString::fromUtf16(known.text);
+    }
+    return systemReason;
+}
+
+} // namespace mokpe::common

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "common/app_state.h"
+#include "journal/journal_editor.h"
+#include "platform/services.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace mokpe::journal {
+
+class JournalGridView;
+class JournalTableModel;
+class UnsettledAmountDialog;
+
+// The journal editor window ("編集：　" + the imported file's path). Every
+// command is a JournalEditor function; the window binds the controls to it and
+// shows the journal through JournalTableModel, never holding a cell itself.
+// While it is open the main window is hidden; "閉じる" brings that back and
+// destroys this window. The close box is refused.
+class JournalEditorWindow final : public QWidget {
+    Q_OBJECT
+public:
+    JournalEditorWindow(AppState &state, const platform::Services &services, QWidget *parent = nullptr);
+    ~JournalEditorWindow() override;
+
+    // Hides the main window; run first by the start-up.
+    void setHideMain(std::function<void()> f) { hideMain_ = std::move(f); }
+    // Shows the main window again; run when "閉じる" closes the editor.
+    void setReturnToMain(std::function<void()> f) { returnToMain_ = std::move(f); }
+
+    // The window's start-up on the card history just read: the main window
+    // hidden, the colours, the journal built or loaded, the drop-down's list,
+    // the window shown with the cell editor over row 1, column 1 (a balance
+    // cell there opens the unsettled-amount dialog at once).
+    void startUp();
+
+    JournalEditor &editor() { return editor_; }
+    JournalGridView *grid() const { return grid_; }
+    JournalTableModel *model() const { return model_; }
+    // The unsettled-amount dialog while it is open, else null.
+    UnsettledAmountDialog *unsettledAmountDialog() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void applyColours();
+    // The grid reported a new current cell (by mouse, keyboard or program).
+    void onCurrentGridCellChanged(int row, int column);
+    void enterCell(int row, int column);
+    // The cell editor over the current cell; a balance cell opens the dialog.
+    void Fm2_CellEditorShow();
+    void openUnsettledAmountDialog();
+    void settlePendingCell(const QString &amount);
+    void showSettlement();
+    void recalculate();
+    void save();
+    void closeWithButton();
+
+    AppState &state_;
+    platform::Services services_;
+    JournalEditor editor_;
+    std::function<void()> hideMain_;
+    std::function<void()> returnToMain_;
+    // Set by "閉じる" once the editor has agreed to close; every other close
+    // request (the close box) is refused.
+    bool closing_ = false;
+    // The start-up places the current cell itself and then enters it.
+    bool placingCurrentCell_ = false;
+
+    JournalTableModel *model_ = nullptr;
+    JournalGridView *grid_ = nullptr;
+    QLineEdit *text1_ = nullptr;
+    QLabel *label3_ = nullptr;
+    QPushButton *recalculateButton_ = nullptr;
+    QPointer<UnsettledAmountDialog> dialog_;
+};
+
+} // namespace mokpe::journal
