@@ -9,7 +9,6 @@
 #include "support/report_journals.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -18,26 +17,6 @@ namespace {
 
 // Positions read back from the PDF are within this of the layout's.
 constexpr double kToleranceMm = 0.3;
-
-QString withoutSpaces(QString text)
-{
-    text.remove(QRegularExpression(QStringLiteral("\\s")));
-    return text;
-}
-
-// The word that starts at the text's place and begins its text.
-bool foundInPdf(const ReportText &text, const test::PdfPageWords &page, QString &nearest)
-{
-    const QString expected = withoutSpaces(text.text);
-    for (const test::PdfWord &word : page.words) {
-        if (std::abs(word.xMin - text.x) > kToleranceMm || std::abs(word.yMin - text.y) > kToleranceMm)
-            continue;
-        nearest = word.text;
-        if (!word.text.isEmpty() && expected.startsWith(withoutSpaces(word.text)))
-            return true;
-    }
-    return false;
-}
 
 void expectPagesMatchLayout(const std::vector<test::PdfPageWords> &pages, const SettlementReport &report)
 {
@@ -49,7 +28,7 @@ void expectPagesMatchLayout(const std::vector<test::PdfPageWords> &pages, const 
         EXPECT_NEAR(page.heightMm, 297, 0.1);
         for (const ReportText &text : report.page(index).texts) {
             QString nearest;
-            EXPECT_TRUE(foundInPdf(text, page, nearest))
+            EXPECT_TRUE(test::wordBeginsTextAt(page, text.x, text.y, text.text, kToleranceMm, &nearest))
                 << text.text.toStdString() << " at " << text.x << ", " << text.y << " (found there: \""
                 << nearest.toStdString() << "\")";
         }
@@ -71,11 +50,11 @@ TEST(ReportPdf, EveryTextStandsWithinAThirdOfAMillimetreOfItsPlace)
     // character map), not as boxes.
     ASSERT_EQ(pages.size(), 3u);
     // Poppler may split a bold word in two: compare without spaces.
-    const QString first = withoutSpaces(test::pageText(pages[0]));
+    const QString first = test::withoutSpaces(test::pageText(pages[0]));
     for (const char16_t *expected : {u"交通系電子マネー", u"交通履歴_20260106.csv", u"相手科目",
                                      u"旅費交通費", u"山田，入渋谷出新宿", u"Page:1/3"})
         EXPECT_TRUE(first.contains(QString::fromUtf16(expected))) << first.toStdString();
-    const QString last = withoutSpaces(test::pageText(pages[2]));
+    const QString last = test::withoutSpaces(test::pageText(pages[2]));
     EXPECT_TRUE(last.contains(QStringLiteral("精算金額：")) && last.contains(QStringLiteral("-12,345")))
         << last.toStdString();
 }

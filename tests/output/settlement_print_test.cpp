@@ -1,10 +1,8 @@
 #include "output/settlement_print.h"
 
 #include "common/app_state.h"
-#include "output/settlement_report.h"
 
 #include "support/fake_printers.h"
-#include "support/pdf_words.h"
 #include "support/report_journals.h"
 #include "support/scripted_services.h"
 
@@ -148,47 +146,6 @@ INSTANTIATE_TEST_SUITE_P(
                                  QStringLiteral("A"),
                                  QString(),
                                  {QStringLiteral("プリンタ「C」が見つかりません．")}}));
-
-TEST(PrintReport, EachPageIsItsOwnJobWithItsPageOnIt)
-{
-    const journal::JournalGrid grid = test::sampleJournal(120);
-    const SettlementReport report(grid, TransitCard, QStringLiteral("a.csv"),
-                                  QStringLiteral("精算金額：　　　5"), ReportFontMetrics());
-    test::FakePrinterService printers;
-    printers.names = {QStringLiteral("Office_Laser")};
-    test::ScriptedMessages messages;
-    EXPECT_TRUE(
-        printReport(report, QStringLiteral("a.csv"), QStringLiteral("Office_Laser"), printers, messages));
-    EXPECT_TRUE(messages.shown.empty());
-    ASSERT_EQ(printers.jobs.size(), 3u);
-    for (int page = 1; page <= 3; ++page) {
-        const test::FakePrinterService::Job &job = printers.jobs[static_cast<size_t>(page - 1)];
-        EXPECT_EQ(job.printer, QStringLiteral("Office_Laser"));
-        EXPECT_EQ(job.name, QStringLiteral("a.csv (%1/3)").arg(page));
-        const auto words = test::readPdfWords(job.pdf);
-        ASSERT_EQ(words.size(), 1u);
-        EXPECT_TRUE(test::pageText(words[0]).contains(QStringLiteral("Page: %1 / 3").arg(page)));
-    }
-}
-
-TEST(PrintReport, FailedPagesAreToldAndTheOthersStillPrint)
-{
-    const journal::JournalGrid grid = test::sampleJournal(120);
-    const SettlementReport report(grid, TransitCard, QStringLiteral("a.csv"), QString(), ReportFontMetrics());
-    test::FakePrinterService printers;
-    printers.names = {QStringLiteral("Office_Laser")};
-    printers.failingPages = {1, 3};
-    test::ScriptedMessages messages;
-    EXPECT_FALSE(
-        printReport(report, QStringLiteral("a.csv"), QStringLiteral("Office_Laser"), printers, messages));
-    ASSERT_EQ(printers.jobs.size(), 1u);
-    EXPECT_TRUE(test::pageText(test::readPdfWords(printers.jobs[0].pdf).at(0))
-                    .contains(QStringLiteral("Page: 2 / 3")));
-    EXPECT_EQ(messages.texts(),
-              QStringList{QStringLiteral("精算書を印刷できませんでした．\r\nプリンタ：Office_Laser\r\n"
-                                         "1 / 3 ページ：用紙がありません\r\n"
-                                         "3 / 3 ページ：用紙がありません")});
-}
 
 } // namespace
 } // namespace mokpe::output

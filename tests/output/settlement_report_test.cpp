@@ -336,41 +336,38 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"TenDigits", 3, QStringLiteral("1234567890"), QStringLiteral("1,234,567,890"), 77 + 8.5,
                    11}));
 
-TEST(SettlementReport, UncoveredNumberMovedInsideWhereTheShorterEntryWouldLeaveTheColumn)
+TEST(SettlementReport, NumbersAtTheEdgesOfTheirColumn)
 {
-    // Eight characters would end as seven do, starting left of the table.
-    RowTexts texts = spendingRow(QStringLiteral("1"));
-    texts[0] = QStringLiteral("12345678");
-    const journal::JournalGrid grid = test::journalOf({texts});
-    const auto placed = textIn(reportOf(grid).page(0), 2, 0, 35);
-    ASSERT_TRUE(placed);
-    EXPECT_NEAR(placed->x, 20 + kColumnPadding, kExact);
-    EXPECT_EQ(placed->pointSize, 9);
-}
-
-TEST(SettlementReport, TableLengthsKeepTheirOffsetEvenOutsideTheColumn)
-{
-    // Nine characters in the number column: 7 + 11.5 lies left of the table,
-    // as the offset table has it.
-    RowTexts texts = spendingRow(QStringLiteral("1"));
-    texts[0] = QStringLiteral("123456789");
-    const journal::JournalGrid grid = test::journalOf({texts});
-    const auto placed = textIn(reportOf(grid).page(0), 2, 0, 35);
-    ASSERT_TRUE(placed);
-    EXPECT_NEAR(placed->x, 18.5, kExact);
-}
-
-TEST(SettlementReport, NumberWiderThanItsColumnIsSetSmallerInsideIt)
-{
-    const QString digits = QStringLiteral("123456789012345678");
-    const journal::JournalGrid grid = test::journalOf({spendingRow(digits)});
-    const auto placed = textIn(reportOf(grid).page(0), 2, 82, 109);
-    ASSERT_TRUE(placed);
-    EXPECT_EQ(placed->text, QStringLiteral("123,456,789,012,345,678"));
-    const double width = ReportFontMetrics().width(placed->text, placed->pointSize);
-    EXPECT_LT(placed->pointSize, 9);
-    EXPECT_NEAR(placed->x, 82 + kColumnPadding, kExact);
-    EXPECT_NEAR(placed->x + width, 109 - kColumnPadding, 1e-6);
+    struct Case {
+        int column;
+        QString cell;
+        double x;
+        bool smaller;
+    };
+    const Case cases[] = {
+        // Eight characters would end as seven do, starting left of the table:
+        // moved inside.
+        {0, QStringLiteral("12345678"), 20 + kColumnPadding, false},
+        // Nine characters keep the table's offset, even left of the table.
+        {0, QStringLiteral("123456789"), 7 + 11.5, false},
+        // Wider than the column: set smaller, filling it.
+        {3, QStringLiteral("123456789012345678"), 82 + kColumnPadding, true},
+    };
+    const ReportFontMetrics metrics;
+    for (const Case &c : cases) {
+        RowTexts texts = spendingRow(QStringLiteral("1"));
+        texts[static_cast<size_t>(c.column)] = c.cell;
+        const journal::JournalGrid grid = test::journalOf({texts});
+        const double left = c.column == 0 ? 0 : 82;
+        const auto placed = textIn(reportOf(grid).page(0), 2, left, left == 0 ? 35 : 109);
+        ASSERT_TRUE(placed) << c.cell.toStdString();
+        EXPECT_NEAR(placed->x, c.x, kExact) << c.cell.toStdString();
+        EXPECT_EQ(placed->pointSize < 9, c.smaller) << c.cell.toStdString();
+        if (c.smaller) {
+            const double end = placed->x + metrics.width(placed->text, placed->pointSize);
+            EXPECT_NEAR(end, 109 - kColumnPadding, 1e-6);
+        }
+    }
 }
 
 // --- summaries wider than their column -------------------------------------

@@ -3,9 +3,12 @@
 #include "support/cli_runner.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+
+#include <cmath>
 
 namespace mokpe::test {
 
@@ -65,6 +68,26 @@ QString pageText(const PdfPageWords &page)
     for (const PdfWord &word : page.words)
         words.append(word.text);
     return words.join(QLatin1Char(' '));
+}
+
+QString withoutSpaces(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+bool wordBeginsTextAt(const PdfPageWords &page, double x, double y, const QString &text, double toleranceMm,
+                      QString *found)
+{
+    const QString expected = withoutSpaces(text);
+    for (const PdfWord &word : page.words) {
+        if (std::abs(word.xMin - x) > toleranceMm || std::abs(word.yMin - y) > toleranceMm)
+            continue;
+        if (found)
+            *found = word.text;
+        if (!word.text.isEmpty() && expected.startsWith(withoutSpaces(word.text)))
+            return true;
+    }
+    return false;
 }
 
 } // namespace mokpe::test

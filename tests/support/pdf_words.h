@@ -28,5 +28,12 @@ std::vector<PdfPageWords> readPdfWords(const QString &pdfPath);
 std::vector<PdfPageWords> readPdfWords(const QByteArray &pdf);
 // Every word of a page, joined by single spaces.
 QString pageText(const PdfPageWords &page);
+// The text without any white space (poppler splits words at wide gaps and at
+// ideographic spaces, and may split a bold word in two).
+QString withoutSpaces(QString text);
+// Whether a word of the page lies within `toleranceMm` of (x, y) (its top-left
+// corner) and begins `text`. `found` gets the text of a word at that place.
+bool wordBeginsTextAt(const PdfPageWords &page, double x, double y, const QString &text, double toleranceMm,
+                      QString *found = nullptr);
 
 } // namespace mokpe::test
