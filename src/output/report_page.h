@@ -5,12 +5,8 @@
 #include <vector>
 
 // One page of a printed report as data: what is written where, in millimetres
-// from the paper's top-left corner, before any device draws it.
+// from the top-left corner of an A4 portrait sheet, before any device draws it.
 namespace mokpe::output {
-
-// A4 portrait.
-inline constexpr double kPageWidthMm = 210.0;
-inline constexpr double kPageHeightMm = 297.0;
 
 // A text whose first character's top-left corner is at (x, y).
 struct ReportText {

@@ -20,8 +20,6 @@ inline constexpr int kReportRowsPerPage = 50;
 inline constexpr double kReportRowHeight = 5.0;
 inline constexpr double kReportTableTop = 14.0;
 inline constexpr double kReportTextDrop = 1.5;
-inline constexpr double kReportTableLeft = 20.0;
-inline constexpr double kReportTableRight = 191.0;
 inline constexpr double kReportSummaryPoints = 7.0;
 // A summary too wide for its column is set smaller, down to this size, then cut.
 inline constexpr double kReportSmallestSummaryPoints = 5.0;
@@ -47,7 +45,6 @@ public:
     int pageCount() const;
     // Page `index` (from 0).
     ReportPage page(int index) const;
-    int journalRowCount() const { return rowCount_; }
 
 private:
     void addHeader(ReportPage &page, int pageNumber, int pages) const;
