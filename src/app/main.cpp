@@ -6,6 +6,7 @@
 #include "platform/processes.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_messages.h"
+#include "platform/qt/qt_printer_service.h"
 #include "platform/settings_launcher_entry.h"
 
 #include <QApplication>
@@ -33,8 +34,9 @@ int main(int argc, char *argv[])
     mokpe::platform::DesktopShortcut shortcuts;
     mokpe::platform::OsSystemInfo system;
     mokpe::platform::SystemClock clock;
-    const mokpe::platform::Services services{&messages, &dialogs,   &processes, &files,
-                                             &launcher, &shortcuts, &system,    &clock};
+    mokpe::platform::QtPrinterService printers;
+    const mokpe::platform::Services services{&messages,  &dialogs, &processes, &files,   &launcher,
+                                             &shortcuts, &system,  &clock,     &printers};
 
     mokpe::ui::Application gui(state, services);
     gui.start();

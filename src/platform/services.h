@@ -5,6 +5,7 @@
 #include "platform/file_system.h"
 #include "platform/launcher_entry.h"
 #include "platform/messages.h"
+#include "platform/printer_service.h"
 #include "platform/processes.h"
 #include "platform/shortcut.h"
 #include "platform/system_info.h"
@@ -22,6 +23,7 @@ struct Services {
     ShortcutService *shortcuts = nullptr;
     SystemInfo *system = nullptr;
     Clock *clock = nullptr;
+    PrinterService *printers = nullptr;
 };
 
 } // namespace mokpe::platform

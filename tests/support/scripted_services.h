@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/services.h"
+#include "support/fake_printers.h"
 
 #include <QMap>
 #include <QSet>
@@ -100,9 +101,10 @@ struct ScriptedServices {
     FakeSystemInfo system;
     // 6 January 2026 unless a test sets another day.
     platform::FixedClock clock{QDate(2026, 1, 6)};
+    FakePrinterService printers;
     platform::Services services()
     {
-        return {&messages, &dialogs, &processes, &files, &launcher, &shortcuts, &system, &clock};
+        return {&messages, &dialogs, &processes, &files, &launcher, &shortcuts, &system, &clock, &printers};
     }
 };
 

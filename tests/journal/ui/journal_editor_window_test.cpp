@@ -217,7 +217,7 @@ TEST_F(JournalEditorWindowTest, ControlsCarryTheirCaptionsColoursAndStates)
         {"Command1", "閉じる", true},       {"Command2", "変　更", false},
         {"Command3", "文字⇒大", false},     {"Command4", "文字⇒小", false},
         {"Command5", "再計算", true},       {"Command6", "保　存", true},
-        {"Command7", "ＣＳＶ出力", true},   {"Command8", "精算印刷", false},
+        {"Command7", "ＣＳＶ出力", true},   {"Command8", "精算印刷", true},
         {"Command9", "元に戻す", false},    {"Command10", "１行挿入", false},
         {"Command11", "１行削除", false},   {"Command12", "最終行追加", false},
         {"Command13", "最終行削除", false}, {"Command14", "金額ゼロ行削除", false},
