@@ -27,6 +27,11 @@ void printJournal(journal::JournalEditor &editor)
     text += QStringLiteral("balance cells: ") + (cells.isEmpty() ? QStringLiteral("none") : cells.join(' ')) +
             '\n';
     text += QStringLiteral("settlement: ") + editor.settlementLabel() + '\n';
+    // The comparison with the previous reads of the card.
+    const journal::ReadMatch &match = editor.previousRead().match;
+    text += QStringLiteral("matched: %1\n").arg(match.matched);
+    if (match.gap)
+        text += QStringLiteral("gap: %1 %2\n").arg(match.gap->from, match.gap->to);
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
 }

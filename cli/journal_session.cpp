@@ -23,6 +23,7 @@ bool takeJournalOptions(QStringList &args, JournalOptions &options)
         return false;
     if (options.settle && options.previousBalance)
         return false;
+    options.match = args.removeAll(QStringLiteral("--no-match")) == 0;
     if (user) {
         bool ok = false;
         options.user = user->toInt(&ok);
@@ -39,6 +40,7 @@ JournalSession::JournalSession(const JournalOptions &options)
     : options_(options), dialogs_(options.file), editor_(state_, services())
 {
     state_.programFolder = options.dir;
+    state_.matchPreviousRead = options.match;
 }
 
 platform::Services JournalSession::services()

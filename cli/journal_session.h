@@ -26,10 +26,12 @@ struct JournalOptions {
     std::optional<QString> settle;
     // Every balance cell settled in computed mode with this previous balance.
     std::optional<QString> previousBalance;
+    // "--no-match": the history is not compared with the previous reads.
+    bool match = true;
 };
 
-// Takes FILE, "--dir DIR", "--user N", "--settle AMOUNT" and
-// "--previous-balance N" out of `args`. Call it after taking the command's own
+// Takes FILE, "--dir DIR", "--user N", "--settle AMOUNT",
+// "--previous-balance N" and "--no-match" out of `args`. Call it after taking the command's own
 // options: anything left over, a missing FILE, a missing value or both ways of
 // settling is a usage error (false).
 bool takeJournalOptions(QStringList &args, JournalOptions &options);

@@ -37,7 +37,11 @@ const char *const kUsageText =
     "  --version                        the version\n"
     "\n"
     "DIR is the program folder (default: the folder of this program).\n"
-    "Messages go to standard error. Exit status: 0 done, 1 usage, 2 refused.\n";
+    "Messages go to standard error. Exit status: 0 done, 1 usage, 2 refused.\n"
+    "\n"
+    "A transit history is compared with the previous reads of its card (kept in DIR): the\n"
+    "transactions booked then are left out; journal prints \"matched: K\" and, when the reads do\n"
+    "not meet, \"gap: FROM TO\". --no-match (journal, export, report) books every transaction.\n";
 
 } // namespace
 

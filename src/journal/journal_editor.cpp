@@ -23,10 +23,13 @@ void JournalEditor::startUp()
     g.initialise(kMinimumRowTotal);
     settlementLabel_.clear();
     recalculateVisible_ = history.cardKind != MoneyReport;
+    previousRead_ = {};
     if (history.cardKind == JournalFile) {
         Fm2_JournalLoad(g, history, state_.summaryPrefix);
     } else {
-        Fm2_JournalBuild(g, history, state_.settings.emoneyNameCopy, state_.summaryPrefix);
+        previousRead_ = consultPreviousRead(state_, *services_.messages);
+        Fm2_JournalBuild(g, history, state_.settings.emoneyNameCopy, state_.summaryPrefix,
+                         previousRead_.bookedLines());
         Fm2_TotalShow();
     }
     Fm2_UndoInit();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/app_state.h"
+#include "journal/previous_read.h"
 #include "journal/settlement.h"
 #include "platform/services.h"
 
@@ -37,8 +38,9 @@ public:
     const JournalGrid &grid() const { return state_.journal; }
 
     // --- start-up ------------------------------------------------------------
-    // Grid initialised, then the journal built (card kinds 0, 1, 3) or loaded
-    // (kind 2), the settlement label set, the undo snapshot taken, the modified
+    // Grid initialised, then the journal built (card kinds 0, 1, 3; a transit
+    // history without what earlier reads booked) or loaded (kind 2), the
+    // settlement label set, the undo snapshot taken, the modified
     // flag cleared, the current cell at row 1, column 1. The window then shows
     // the cell editor over that cell (Fm2_CellEditorShow).
     void startUp();
@@ -46,6 +48,8 @@ public:
     // the journal row count as the snapshot row count: "元に戻す" right after
     // start-up restores the journal as loaded.
     void Fm2_UndoInit();
+    // What the start-up's comparison with the previous reads found.
+    const PreviousRead &previousRead() const { return previousRead_; }
     // "編集：　" + the source file path.
     QString caption() const;
     // The account drop-down's entries: the unsettled e-money account name, then
@@ -124,6 +128,7 @@ private:
     QString settlementLabel_;
     bool recalculateVisible_ = true;
     PendingCell pending_;
+    PreviousRead previousRead_;
     DragRange drag_;
     int fontSize_ = 9;
 };

@@ -122,6 +122,11 @@ void JournalEditorWindow::buildControls()
     settlementFont.setBold(true);
     label3_->setFont(settlementFont);
 
+    label5_ = new QLabel(this);
+    label5_->setObjectName(QStringLiteral("Label5"));
+    label5_->setWordWrap(true);
+    label5_->hide();
+
     // Two controls that the window carries without any part in what it does.
     auto *text2 = new QLineEdit(this);
     text2->setObjectName(QStringLiteral("Text2"));
@@ -160,6 +165,7 @@ void JournalEditorWindow::buildControls()
     left->addLayout(cellRow);
     left->addLayout(legend);
     left->addLayout(settlement);
+    left->addWidget(label5_);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
@@ -192,6 +198,9 @@ void JournalEditorWindow::startUp()
     grid_->accountDropDown()->clearEditText();
     editor_.startUp();
     showSettlement();
+    const QString notice = previousReadNotice(editor_.previousRead());
+    label5_->setText(notice);
+    label5_->setVisible(!notice.isEmpty());
     recalculateButton_->setVisible(editor_.recalculateVisible());
     text1_->clear();
     setWindowTitle(editor_.caption());
@@ -250,6 +259,9 @@ void JournalEditorWindow::openUnsettledAmountDialog()
         // A closed dialog is gone for the editor at once, although Qt deletes it
         // a little later: the next balance cell opens a new one.
         connect(dialog_, &QDialog::finished, this, [this] { dialog_.clear(); });
+        // After a gap between the reads, the previous balance is the one stored.
+        if (const QString offer = previousBalanceOffer(editor_.previousRead()); !offer.isEmpty())
+            dialog_->offerPreviousBalance(offer);
     } else {
         dialog_->retarget(value);
     }

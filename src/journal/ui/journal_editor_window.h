@@ -86,6 +86,8 @@ private:
     QLineEdit *text1_ = nullptr;
     QLabel *label3_ = nullptr;
     QPushButton *recalculateButton_ = nullptr;
+    // What the comparison with the previous reads of the card found.
+    QLabel *label5_ = nullptr;
     QPointer<UnsettledAmountDialog> dialog_;
 };
 
