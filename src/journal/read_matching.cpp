@@ -79,6 +79,8 @@ std::vector<size_t> borders(const std::vector<int> &pattern)
 struct SearchEnd {
     size_t endsWith = 0;
     bool found = false;
+    // Where in the text the first whole occurrence begins.
+    size_t firstFound = 0;
 };
 
 SearchEnd searchFor(const std::vector<int> &pattern, const std::vector<int> &text)
@@ -88,15 +90,18 @@ SearchEnd searchFor(const std::vector<int> &pattern, const std::vector<int> &tex
         return end;
     const std::vector<size_t> border = borders(pattern);
     size_t q = 0;
-    for (const int c : text) {
+    for (size_t j = 0; j < text.size(); ++j) {
+        const int c = text[j];
         if (q == pattern.size())
             q = border[q - 1];
         while (q > 0 && pattern[q] != c)
             q = border[q - 1];
         if (pattern[q] == c)
             ++q;
-        if (q == pattern.size())
+        if (q == pattern.size() && !end.found) {
             end.found = true;
+            end.firstFound = j + 1 - q;
+        }
     }
     end.endsWith = q;
     return end;
@@ -153,8 +158,11 @@ ReadMatch matchReads(const std::vector<ReadLine> &fresh, const std::vector<ReadL
     }
     // The stored lines read as a pattern through the new ones: where the new
     // history ends, the search stands at the longest run of stored newest lines
-    // that the new history ends with.
-    match.matched = static_cast<int>(searchFor(ids.stored, ids.fresh).endsWith);
+    // that the new history ends with. The store keeps only the newest lines: a
+    // history longer than the store holds all of it, and what lies below it
+    // was cut from the store, booked before.
+    const SearchEnd meeting = searchFor(ids.stored, ids.fresh);
+    match.matched = static_cast<int>(meeting.found ? fresh.size() - meeting.firstFound : meeting.endsWith);
     if (match.matched == 0 && isLaterDay(fresh.back().date, stored.front().date).value_or(false))
         match.gap = ReadGap{stored.front().date, fresh.back().date};
     return match;

@@ -35,8 +35,10 @@ struct ReadMatch {
 
 // Both lists newest first. The meeting point is the longest run of `fresh`'s
 // oldest lines that equals the same number of `stored`'s newest lines, in
-// order; without one, a gap is told when the oldest new date lies after the
-// newest stored date. Time linear in the two lengths.
+// order; where `fresh` holds every stored line, all its lines from the newest
+// stored one down (the store keeps only the newest lines of a card). Without a
+// meeting point a gap is told when the oldest new date lies after the newest
+// stored date. Time linear in the two lengths.
 ReadMatch matchReads(const std::vector<ReadLine> &fresh, const std::vector<ReadLine> &stored);
 
 // What the store holds after the new read: the new lines over the stored ones

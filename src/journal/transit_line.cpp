@@ -48,11 +48,16 @@ TransitLineParts transitLineParts(const QString &line, const TransitLayout &layo
     const Commas commas = commasOf(line);
     parts.date = commas.isEmpty() ? line : line.left(commas[0]);
 
-    QStringList description;
-    for (int n = 1; n <= kDescriptionFieldCount; ++n)
-        description.append(field(line, commas, n).value_or(QStringView()).toString());
-    parts.descriptionFields = description.join(QLatin1Char(','));
     parts.hasDescription = commas.size() > kDescriptionFieldCount;
+    if (parts.hasDescription) {
+        parts.descriptionFields = line.mid(commas[0] + 1, commas[kDescriptionFieldCount] - commas[0] - 1);
+    } else {
+        // A short line: the fields it has, then empty ones.
+        QStringList description;
+        for (int n = 1; n <= kDescriptionFieldCount; ++n)
+            description.append(field(line, commas, n).value_or(QStringView()).toString());
+        parts.descriptionFields = description.join(QLatin1Char(','));
+    }
 
     if (const std::optional<QStringView> balance = field(line, commas, layout.balanceField))
         parts.balance = common::rtrim(balance->toString());

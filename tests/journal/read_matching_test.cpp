@@ -79,6 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"OverlapOfOne", txs(39, 20), txs(20, 1), {1, false, {}}, txs(39, 1)},
         MatchCase{"OverlapOfNineteen", txs(21, 2), txs(20, 1), {19, false, {}}, txs(21, 1)},
         MatchCase{"NewHistoryLongerThanTheStore", txs(30, 8), txs(10, 8), {3, false, {}}, txs(30, 8)},
+        // The store was cut to its newest lines: the history meets it where
+        // the whole store stands, and what is older was booked before it.
+        MatchCase{"StoreInsideTheNewHistory", txs(30, 1), txs(20, 11), {20, false, {}}, txs(30, 1)},
         MatchCase{"ReadTwice", txs(20, 1), txs(20, 1), {20, true, {}}, std::nullopt},
         MatchCase{"OlderReadInsideTheStore", txs(15, 6), txs(20, 1), {10, true, {}}, std::nullopt},
         // A day not read between the two: the oldest amount stays open.
