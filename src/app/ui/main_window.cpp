@@ -158,8 +158,9 @@ void MainWindow::buildControls()
 
     auto *commands = new QVBoxLayout;
     commands->addWidget(command1);
-    commands->addWidget(command10);
+    // Under the import it decides about.
     commands->addWidget(check1_);
+    commands->addWidget(command10);
     commands->addWidget(codeFrame_);
     commands->addStretch();
     commands->addWidget(command6);
