@@ -201,6 +201,12 @@ void JournalEditorWindow::startUp()
     const QString notice = previousReadNotice(editor_.previousRead());
     label5_->setText(notice);
     label5_->setVisible(!notice.isEmpty());
+    // Transactions that may be missing are a warning, in the balance cells' red.
+    QPalette noticeColours = label5_->palette();
+    noticeColours.setColor(QPalette::WindowText, editor_.previousRead().match.gap
+                                                     ? QColor(255, 0, 0)
+                                                     : palette().color(QPalette::WindowText));
+    label5_->setPalette(noticeColours);
     recalculateButton_->setVisible(editor_.recalculateVisible());
     text1_->clear();
     setWindowTitle(editor_.caption());

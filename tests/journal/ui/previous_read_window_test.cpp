@@ -131,6 +131,7 @@ TEST_F(PreviousReadWindowTest, ChoiceIsOnOnceAStoreExistsAndTheUserHasTheLastWor
     import(history(23, 4));
     EXPECT_EQ(rows(), 1);
     EXPECT_EQ(notice()->text(), QStringLiteral("前回の読込みと照合：読込み済みの19行を除きました．"));
+    EXPECT_NE(notice()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(state.journal.text(1, DebitAmountColumn), QStringLiteral("100"));
     EXPECT_EQ(state.journal.colour(1, DebitAmountColumn), CellColour::White);
 }
@@ -146,6 +147,7 @@ TEST_F(PreviousReadWindowTest, GapNoticeAndTheStoredBalanceOffered)
               QStringLiteral("前回の読込みと照合：読込み済みの0行を除きました．\n"
                              "前回の読込み（2024/05/10）と今回の読込み（2024/05/13）が重なりません．"
                              "2024/05/10から2024/05/13までの間の取引が欠けている可能性があります．"));
+    EXPECT_EQ(notice()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(state.journal.colour(8, DebitAmountColumn), CellColour::Balance);
 
     // The dialog opens in computed mode on the stored newest balance, for
