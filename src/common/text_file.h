@@ -19,17 +19,27 @@ struct TextReadResult {
     bool ok = false;
     QStringList lines;
     bool wasUtf8 = false;
-    // A message for the user when !ok: which file and, for bad bytes, which line.
+    // A message for the user when !ok: which file and, for bad bytes, a NUL
+    // byte or a damaged UTF-8 character, which line; UTF-16 is named.
     QString error;
 };
+
+// The files of the program folder (settings, account table, users) hold a few
+// hundred lines at most; anything far beyond is not one of them, and is not
+// read into memory.
+inline constexpr qint64 kMaxProgramFileBytes = 16 * 1024 * 1024;
 
 // Splits at CR LF, lone LF or lone CR. A line end at the very end ends the last
 // line and begins no empty one: "a\r\nb\r\n" is two lines, "" is none.
 QStringList splitLines(const QString &text);
 
+// Refuses UTF-16 and NUL bytes, then decodes line by line: the whole decoded
+// text is never held beside the lines.
 TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding,
                                const QString &pathForMessages);
-TextReadResult readTextFile(const QString &path, TextEncoding encoding = TextEncoding::Cp932);
+// Reads an ordinary file of at most `maxBytes` (see readRegularFile) and decodes it.
+TextReadResult readTextFile(const QString &path, TextEncoding encoding = TextEncoding::Cp932,
+                            qint64 maxBytes = kMaxProgramFileBytes);
 
 // Encodes every line as CP932, each ended by CR LF. On failure returns the
 // message that names the character and its place; `bytes` is then untouched.
