@@ -4,8 +4,10 @@
 #include "common/os_error_text.h"
 #include "common/regular_file.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -323,8 +325,32 @@ QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes, const QStr
 
 QString writeFailureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("ファイル「%1」に書き込めません．\r\n%2")
-        .arg(shownPath(path), osReasonForUser(reason));
+    // QSaveFile says so in English when a folder stands where the file goes.
+    const QString shown = QFileInfo(path).isDir()
+                              ? osReasonForUser(QString::fromLocal8Bit(std::strerror(EISDIR)))
+                              : osReasonForUser(reason);
+    return QStringLiteral("ファイル「%1」に書き込めません．\r\n%2").arg(shownPath(path), shown);
+}
+
+QString writeFailureReason(QIODevice &device)
+{
+    // What QIODevice says when nobody gave it a reason.
+    static const QString noReason = QBuffer().errorString();
+    const QString said = device.errorString();
+    if (!said.isEmpty() && said != noReason)
+        return said;
+#ifdef Q_OS_UNIX
+    // A write the file system cut short (the disk filled up in the middle of a
+    // block, the file reached its size limit) comes back from Qt as a short
+    // count without a reason. The file is being given up anyway: one more byte
+    // meets the same condition and tells it.
+    if (auto *file = qobject_cast<QFileDevice *>(&device); file && file->handle() >= 0) {
+        const char byte = 0;
+        if (::write(file->handle(), &byte, 1) < 0)
+            return QString::fromLocal8Bit(std::strerror(errno));
+    }
+#endif
+    return QStringLiteral("書き込みが途中で止まりました．");
 }
 
 QString commitAtomicWrite(QSaveFile &file)
@@ -334,7 +360,7 @@ QString commitAtomicWrite(QSaveFile &file)
     QString reason;
     const bool written = file.error() == QFileDevice::NoError && file.flush();
     if (!written)
-        reason = file.errorString();
+        reason = writeFailureReason(file);
     if (written && syncedToDisk(file, reason) && file.commit())
         return {};
     if (reason.isEmpty())
@@ -349,7 +375,7 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly))
         return writeFailureMessage(path, file.errorString());
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        const QString reason = writeFailureReason(file);
         file.cancelWriting();
         return writeFailureMessage(path, reason);
     }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QIODevice;
 class QSaveFile;
 
 namespace mokpe::common {
@@ -57,7 +58,12 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes);
 // flushes, syncs and commits, or cancels and leaves the old file whole. Empty
 // text on success, else the message naming the file and the reason.
 QString commitAtomicWrite(QSaveFile &file);
-// "ファイル「…」に書き込めません．" with the reason on its second line.
+// Why a write into `device` failed, in the system's words (for
+// writeFailureMessage): also where the file system cut a write short and Qt
+// gave no reason.
+QString writeFailureReason(QIODevice &device);
+// "ファイル「…」に書き込めません．" with the reason on its second line, in
+// Japanese for the common causes.
 QString writeFailureMessage(const QString &path, const QString &reason);
 
 } // namespace mokpe::common

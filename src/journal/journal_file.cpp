@@ -72,7 +72,7 @@ QString writeJournalFile(QIODevice &device, const JournalGrid &grid, const QStri
                                                        common::describeCharacter(encoded.errorChar));
     }
     if (device.write(encoded.bytes) != encoded.bytes.size())
-        return common::writeFailureMessage(pathForMessages, device.errorString());
+        return common::writeFailureMessage(pathForMessages, common::writeFailureReason(device));
     return {};
 }
 

@@ -57,11 +57,17 @@ void FullDiskFolder::makeFull()
         }
         return;
     }
+    limitFileSize(kFileSizeLimit);
+}
+
+void FullDiskFolder::limitFileSize(unsigned long long bytes)
+{
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
-    oldLimit_ = limit.rlim_cur;
-    limit.rlim_cur = kFileSizeLimit;
+    if (!limited_)
+        oldLimit_ = limit.rlim_cur;
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
         std::abort();
     limited_ = true;
