@@ -96,4 +96,14 @@ QStringList FullDiskFolder::commandFor(const QString &program, const QStringList
            arguments;
 }
 
+QStringList FullDiskFolder::commandLimitedTo(unsigned long long bytes, const QString &program,
+                                             const QStringList &arguments)
+{
+    // An ignored signal stays ignored across exec: the program sees EFBIG.
+    return QStringList{QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+                       QStringLiteral("trap '' XFSZ; exec prlimit --fsize=%1 \"$0\" \"$@\"").arg(bytes),
+                       program} +
+           arguments;
+}
+
 } // namespace mokpe::test

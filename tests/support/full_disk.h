@@ -31,6 +31,10 @@ public:
     // Arguments that run `program` with the same limit where no tmpfs is used:
     // a shell that sets `ulimit -f` and ignores SIGXFSZ, then execs the program.
     QStringList commandFor(const QString &program, const QStringList &arguments) const;
+    // Arguments that run `program` with a write failing half-way: no file it
+    // writes may grow past `bytes` (prlimit, SIGXFSZ ignored).
+    static QStringList commandLimitedTo(unsigned long long bytes, const QString &program,
+                                        const QStringList &arguments);
 
 private:
     QString path_;
