@@ -14,6 +14,9 @@ mokpe="$build/bin/mokpe"
 limit=${MOKPE_ODD_INPUT_TIMEOUT:-600}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
+# The report's offscreen platform wants a runtime folder of its own.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
 
 # A program folder where the import may run: settings, the Ｗ account table, a user.
 mkdir "$work/program"

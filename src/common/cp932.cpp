@@ -47,23 +47,6 @@ unsigned char windowsOnlyCharacter(char16_t c)
     }
 }
 
-class Iconv {
-public:
-    Iconv(const char *to, const char *from) : cd_(iconv_open(to, from)) {}
-    ~Iconv()
-    {
-        if (valid())
-            iconv_close(cd_);
-    }
-    Iconv(const Iconv &) = delete;
-    Iconv &operator=(const Iconv &) = delete;
-    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-    iconv_t get() const { return cd_; }
-
-private:
-    iconv_t cd_;
-};
-
 bool isLeadByte(unsigned char b)
 {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
