@@ -137,14 +137,17 @@ QString utf16Message(const QString &path, TextEncoding encoding)
                                   : QStringLiteral("Shift_JIS(CP932)"));
 }
 
-// UTF-16 says so with a byte order mark, or, without one, by the zero high
-// bytes of its ASCII characters (digits, commas, line ends): NUL bytes all on
-// even or all on odd offsets, at least one in four characters. A stray NUL in
-// CP932 text is not UTF-16.
-bool looksLikeUtf16(const QByteArray &bytes)
+bool hasUtf16ByteOrderMark(const QByteArray &bytes)
 {
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
-        return true;
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+// Without a byte order mark, UTF-16 shows itself by the zero high bytes of its
+// ASCII characters (digits, commas, line ends): NUL bytes all on even or all
+// on odd offsets, at least one in four characters. A stray NUL in CP932 text
+// is not UTF-16.
+bool nulsLookLikeUtf16(const QByteArray &bytes)
+{
     if (bytes.size() % 2 != 0)
         return false;
     qsizetype zeros[2] = {0, 0};
@@ -231,12 +234,10 @@ TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding, c
     TextReadResult result;
     // Neither a history nor a table of the program ever holds a NUL byte; UTF-16
     // text holds many, and its byte order mark would pass for CP932.
-    if (looksLikeUtf16(bytes)) {
-        result.error = utf16Message(pathForMessages, encoding);
-        return result;
-    }
-    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0) {
-        result.error = nulMessage(pathForMessages, bytes, nul);
+    if (const qsizetype nul = bytes.indexOf('\0'); hasUtf16ByteOrderMark(bytes) || nul >= 0) {
+        result.error = hasUtf16ByteOrderMark(bytes) || nulsLookLikeUtf16(bytes)
+                           ? utf16Message(pathForMessages, encoding)
+                           : nulMessage(pathForMessages, bytes, nul);
         return result;
     }
 
