@@ -225,7 +225,8 @@ TEST(DecodeTextBytes, LongLinesAndCrOnlyLineEndsAreRead)
     // A line of a million bytes, CP932 kana and ASCII mixed, between CR-only line ends.
     QByteArray longLine;
     for (int i = 0; i < 250000; ++i)
-        longLine += "\x82\xA0" "a,";
+        longLine += "\x82\xA0"
+                    "a,";
     const TextReadResult r = decodeTextBytes("\x97\x98\x97\x70\r" + longLine + "\rEdy",
                                              TextEncoding::Cp932OrUtf8, QStringLiteral("h.csv"));
     ASSERT_TRUE(r.ok) << r.error.toStdString();
