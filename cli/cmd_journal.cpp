@@ -55,12 +55,14 @@ int runJournal(const QStringList &arguments)
     journal::JournalEditor &editor = session.editor();
     if (!output) {
         printJournal(editor);
+        session.keepRead();
         return 0;
     }
     // "保　存" with the file already chosen: an existing file is replaced.
-    if (editor.Fm2_RowCountCheck() == -1 || editor.Fm2_BlankCheck() != 0)
+    if (editor.Fm2_RowCountCheck() == -1 || editor.Fm2_BlankCheck() != 0 || !editor.saveJournalTo(*output))
         return 2;
-    return editor.saveJournalTo(*output) ? 0 : 2;
+    session.keepRead();
+    return 0;
 }
 
 } // namespace mokpe::cli

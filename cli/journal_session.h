@@ -63,6 +63,11 @@ public:
     // of the program folder could not be read or written (its message shown).
     int open();
 
+    // The command has done its work: the transit read goes into the read
+    // store, as the window keeps it once the journal is open. A command that
+    // failed keeps nothing, so that it can be run again.
+    void keepRead() { editor_.keepPreviousRead(); }
+
     AppState &state() { return state_; }
     journal::JournalEditor &editor() { return editor_; }
     platform::ConsoleMessageService &messages() { return messages_; }

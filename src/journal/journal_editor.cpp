@@ -27,7 +27,7 @@ void JournalEditor::startUp()
     if (history.cardKind == JournalFile) {
         Fm2_JournalLoad(g, history, state_.summaryPrefix);
     } else {
-        previousRead_ = consultPreviousRead(state_, *services_.messages);
+        previousRead_ = comparePreviousRead(state_, *services_.messages);
         Fm2_JournalBuild(g, history, state_.settings.emoneyNameCopy, state_.summaryPrefix,
                          previousRead_.bookedLines());
         Fm2_TotalShow();
@@ -40,6 +40,11 @@ void JournalEditor::startUp()
 void JournalEditor::Fm2_UndoInit()
 {
     grid().takeSnapshot(grid().lastRowWithText(), grid().journalRowCount());
+}
+
+void JournalEditor::keepPreviousRead()
+{
+    journal::keepPreviousRead(previousRead_, *services_.messages);
 }
 
 QString JournalEditor::caption() const

@@ -50,6 +50,8 @@ public:
     void Fm2_UndoInit();
     // What the start-up's comparison with the previous reads found.
     const PreviousRead &previousRead() const { return previousRead_; }
+    // The read of a transit history kept in the read store (once).
+    void keepPreviousRead();
     // "編集：　" + the source file path.
     QString caption() const;
     // The account drop-down's entries: the unsettled e-money account name, then

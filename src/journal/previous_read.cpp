@@ -21,44 +21,55 @@ QString damagedStoreMessage(const QString &path, const QString &problem, const Q
 
 } // namespace
 
-PreviousRead consultPreviousRead(const AppState &state, platform::MessageService &messages,
-                                 const QDateTime &now)
+PreviousRead comparePreviousRead(const AppState &state, platform::MessageService &messages)
 {
     PreviousRead read;
     if (state.history.cardKind != TransitCard || state.programFolder.isEmpty())
         return read;
-    const QString cardId = cardIdOf(state.history);
-    const QString path = state.programFile(readStoreFileName(cardId));
+    read.cardId = cardIdOf(state.history);
+    read.storePath = state.programFile(readStoreFileName(read.cardId));
     const std::vector<ReadLine> fresh = readLinesOf(state.history);
 
-    ReadStoreLoad store = loadReadStore(path, cardId);
+    ReadStoreLoad store = loadReadStore(read.storePath, read.cardId);
     if (store.status == ReadStoreLoad::Status::Damaged) {
-        // Kept under another name, never deleted: the user may want to look at it.
-        const QString kept = maintenance::setAsideFile(path, now);
-        messages.inform(damagedStoreMessage(path, store.problem, kept));
+        read.storeProblem = store.problem;
         store.lines.clear();
     }
     const ReadMatch match = matchReads(fresh, store.lines);
+    read.storeAfter = storeAfterRead(fresh, store.lines, match);
 
-    if (state.matchPreviousRead) {
-        if (store.status == ReadStoreLoad::Status::Damaged) {
-            read.comparison = PreviousRead::Comparison::Damaged;
-        } else if (store.lines.empty()) {
-            read.comparison = PreviousRead::Comparison::NoStore;
-        } else {
-            read.comparison = PreviousRead::Comparison::Compared;
-            read.match = match;
-            read.storedNewestBalance = store.lines.front().balance;
-        }
+    if (!state.matchPreviousRead)
+        return read;
+    if (store.status == ReadStoreLoad::Status::Damaged) {
+        read.comparison = PreviousRead::Comparison::Damaged;
+    } else if (store.lines.empty()) {
+        read.comparison = PreviousRead::Comparison::NoStore;
+    } else {
+        read.comparison = PreviousRead::Comparison::Compared;
+        read.match = match;
+        read.storedNewestBalance = store.lines.front().balance;
+        if (match.whollyInside)
+            messages.inform(kAllBookedMessage);
     }
-
-    if (const std::optional<std::vector<ReadLine>> lines = storeAfterRead(fresh, store.lines, match)) {
-        if (const QString error = saveReadStore(path, cardId, *lines); !error.isEmpty())
-            messages.inform(QStringLiteral("前回の読込み記録を保存できません．\r\n") + error);
-    }
-    if (read.comparison == PreviousRead::Comparison::Compared && read.match.whollyInside)
-        messages.inform(kAllBookedMessage);
     return read;
+}
+
+void keepPreviousRead(PreviousRead &read, platform::MessageService &messages, const QDateTime &now)
+{
+    if (!read.storeProblem.isEmpty()) {
+        // Kept under another name, never deleted: the user may want to look at
+        // it. Anything but a file in its place is left alone.
+        const QString kept =
+            QFileInfo(read.storePath).isFile() ? maintenance::setAsideFile(read.storePath, now) : QString();
+        messages.inform(damagedStoreMessage(read.storePath, read.storeProblem, kept));
+        read.storeProblem.clear();
+    }
+    if (read.storeAfter) {
+        if (const QString error = saveReadStore(read.storePath, read.cardId, *read.storeAfter);
+            !error.isEmpty())
+            messages.inform(QStringLiteral("前回の読込み記録を保存できません．\r\n") + error);
+        read.storeAfter.reset();
+    }
 }
 
 QString previousReadNotice(const PreviousRead &read)

@@ -9,8 +9,10 @@
 
 // The comparison of a transit history with the previous reads of its card, run
 // by the journal editor's start-up before the journal is built: which of the
-// oldest transactions were booked before, whether some may be missing, and the
-// read store brought up to date.
+// oldest transactions were booked before and whether some may be missing. The
+// read is kept in the store afterwards (keepPreviousRead): by the window as
+// soon as the journal is open, by the headless command once it has done its
+// work, so that a command that failed leaves every file as it was.
 namespace mokpe::journal {
 
 inline const QString kAllBookedMessage = QStringLiteral(
@@ -22,7 +24,7 @@ struct PreviousRead {
         Off,
         // Asked for, but no earlier read of this card is stored.
         NoStore,
-        // Asked for, but the store could not be used (told to the user).
+        // Asked for, but the store could not be used.
         Damaged,
         Compared,
     };
@@ -32,19 +34,30 @@ struct PreviousRead {
     // The balance after the newest stored transaction.
     QString storedNewestBalance;
 
+    // What keepPreviousRead does: the store's file, why it could not be used,
+    // and what it holds after this read (nullopt: it stays as it is).
+    QString storePath;
+    QString cardId;
+    QString storeProblem;
+    std::optional<std::vector<ReadLine>> storeAfter;
+
     // How many of the oldest transactions the construction leaves out.
     int bookedLines() const { return comparison == Comparison::Compared ? match.matched : 0; }
 };
 
 // For a transit history read into a program folder: loads the store of its
-// card, compares when `state.matchPreviousRead` is on, and writes the store
-// after the read whether or not it compared, so that the next read meets this
-// one. A damaged store is told, set aside and started afresh; a store that
-// cannot be written is told; neither stops the journal. A history wholly
-// inside the store is told with kAllBookedMessage. Other card kinds, and an
-// AppState without a program folder, leave everything as it is (Off).
-PreviousRead consultPreviousRead(const AppState &state, platform::MessageService &messages,
-                                 const QDateTime &now = QDateTime::currentDateTime());
+// card and, when `state.matchPreviousRead` is on, compares; what the store
+// holds after the read is worked out either way, so that the next read meets
+// this one. A history wholly inside the store is told (kAllBookedMessage).
+// Writes nothing. Other card kinds, and an AppState without a program folder,
+// give Off and nothing to keep.
+PreviousRead comparePreviousRead(const AppState &state, platform::MessageService &messages);
+
+// Keeps the read in the store: a damaged store is told and set aside (never
+// deleted), then the new store is written; a failed write is told. Neither
+// stops anything. Runs once: `read` has nothing more to keep afterwards.
+void keepPreviousRead(PreviousRead &read, platform::MessageService &messages,
+                      const QDateTime &now = QDateTime::currentDateTime());
 
 // The editor's notice of the comparison: how many lines were recognised as
 // booked, and a gap with its two dates; empty when the comparison was off.

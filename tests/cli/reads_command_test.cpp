@@ -81,5 +81,28 @@ TEST(ReadsCommand, GoldenFolders)
     }
 }
 
+// A command that failed keeps nothing of its read: run again, it books the
+// same journal; once it has done its work, the read is kept.
+TEST(ReadsCommand, OnlyACommandThatDidItsWorkKeepsTheRead)
+{
+    test::TempFolder program;
+    copyFiles(kProgramDir, program.path());
+    const QString history = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/transit_unsettled/history.csv");
+    const auto run = [&](const QStringList &more) {
+        return test::runMokpe(QStringList{QStringLiteral("journal"), history, QStringLiteral("--dir"),
+                                          program.path(), QStringLiteral("--settle"), QStringLiteral("300")} +
+                              more);
+    };
+    const test::CliRun failed =
+        run({QStringLiteral("-o"), program.file(QStringLiteral("no such folder/j.csv"))});
+    EXPECT_EQ(failed.exitCode, 2);
+    EXPECT_TRUE(storeFiles(program.path(), false).isEmpty());
+
+    const test::CliRun saved = run({QStringLiteral("-o"), program.file(QStringLiteral("j.csv"))});
+    EXPECT_EQ(saved.exitCode, 0);
+    EXPECT_EQ(storeFiles(program.path(), false).keys(), QStringList{QStringLiteral("card_reads.csv")});
+    EXPECT_TRUE(run({}).out.endsWith(QStringLiteral("matched: 3\n")));
+}
+
 } // namespace
 } // namespace mokpe::cli

@@ -197,6 +197,7 @@ void JournalEditorWindow::startUp()
     applyColours();
     grid_->accountDropDown()->clearEditText();
     editor_.startUp();
+    editor_.keepPreviousRead();
     showSettlement();
     const QString notice = previousReadNotice(editor_.previousRead());
     label5_->setText(notice);
