@@ -13,7 +13,7 @@ QString damagedStoreMessage(const QString &path, const QString &problem, const Q
 {
     QString text =
         QStringLiteral("前回の読込み記録「%1」を使用できません．\r\n").arg(QDir::toNativeSeparators(path)) +
-        problem + QStringLiteral("\r\n前回の読込みと照合せずに読み込みます．");
+        problem + QStringLiteral("\r\n照合には使わず，今回の読込みから記録し直します．");
     if (!keptAs.isEmpty())
         text += QStringLiteral("\r\n元の記録は「%1」として残しました．").arg(QFileInfo(keptAs).fileName());
     return text;

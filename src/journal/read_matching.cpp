@@ -174,10 +174,11 @@ std::optional<std::vector<ReadLine>> storeAfterRead(const std::vector<ReadLine> 
 {
     if (match.whollyInside || fresh.empty())
         return std::nullopt;
-    std::vector<ReadLine> lines = fresh;
+    const size_t room = static_cast<size_t>(kReadStoreLimit);
+    std::vector<ReadLine> lines(fresh.begin(),
+                                fresh.begin() + static_cast<qsizetype>(std::min(fresh.size(), room)));
     if (match.matched > 0 || match.gap) {
         const size_t continued = static_cast<size_t>(match.matched);
-        const size_t room = static_cast<size_t>(kReadStoreLimit);
         for (size_t i = continued; i < stored.size() && lines.size() < room; ++i)
             lines.push_back(stored[i]);
         return lines;
