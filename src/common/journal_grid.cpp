@@ -90,6 +90,45 @@ void JournalGrid::removeRow(int row)
         listener_->rowsRemoved();
 }
 
+void JournalGrid::removeRows(std::span<const int> rows)
+{
+    if (rows.empty())
+        return;
+    const int first = rows.front();
+    if (rows.back() - first + 1 == static_cast<int>(rows.size())) {
+        if (notifying())
+            listener_->rowsAboutToBeRemoved(first, rows.back());
+        rows_.erase(rows_.begin() + first, rows_.begin() + rows.back() + 1);
+        if (notifying())
+            listener_->rowsRemoved();
+        return;
+    }
+    BulkChange bulk(*this);
+    size_t kept = index(first);
+    size_t next = 0;
+    for (size_t r = index(first); r < rows_.size(); ++r) {
+        if (next < rows.size() && index(rows[next]) == r) {
+            ++next;
+            continue;
+        }
+        rows_[kept++] = std::move(rows_[r]);
+    }
+    rows_.resize(kept);
+}
+
+void JournalGrid::fillColumn(int firstRow, int lastRow, int column, const QString &text, CellColour colour)
+{
+    if (lastRow < firstRow)
+        return;
+    for (int r = firstRow; r <= lastRow; ++r) {
+        Row &row = rows_[index(r)];
+        row.text[column] = text;
+        row.colour[column] = colour;
+    }
+    if (notifying())
+        listener_->cellsChanged(firstRow, lastRow, column, column);
+}
+
 void JournalGrid::renumber()
 {
     const int last = std::min(journalRowCount_, rowTotal() - 1);
@@ -109,12 +148,21 @@ void JournalGrid::renumber()
         listener_->cellsChanged(firstChanged, lastChanged, NumberColumn, NumberColumn);
 }
 
-void JournalGrid::takeSnapshot(int lastRow, int rowCount)
+void JournalGrid::takeSnapshot(int lastRow, int rowCount, std::span<const int> skippedRows)
 {
     const int last = std::min(lastRow, rowTotal() - 1);
-    snapshot_.resize(index(std::max(last + 1, 0)));
-    for (int r = 0; r <= last; ++r)
-        snapshot_[index(r)] = rows_[index(r)].text;
+    const auto skippedEnd = std::upper_bound(skippedRows.begin(), skippedRows.end(), last);
+    const auto skipped = static_cast<int>(skippedEnd - skippedRows.begin());
+    snapshot_.resize(index(std::max(last + 1 - skipped, 0)));
+    size_t kept = 0;
+    auto next = skippedRows.begin();
+    for (int r = 0; r <= last; ++r) {
+        if (next != skippedEnd && *next == r) {
+            ++next;
+            continue;
+        }
+        snapshot_[kept++] = rows_[index(r)].text;
+    }
     snapshotRowCount_ = rowCount;
 }
 
