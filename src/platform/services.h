@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
+#include "platform/input_modes.h"
 #include "platform/launcher_entry.h"
 #include "platform/messages.h"
 #include "platform/processes.h"
@@ -22,6 +23,7 @@ struct Services {
     ShortcutService *shortcuts = nullptr;
     SystemInfo *system = nullptr;
     Clock *clock = nullptr;
+    InputModeService *inputModes = nullptr;
 };
 
 } // namespace mokpe::platform
