@@ -39,17 +39,9 @@ int runJournal(const QStringList &arguments)
 {
     QStringList args = arguments;
     std::optional<QString> output;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args.at(i) != QLatin1String("-o"))
-            continue;
-        if (output || i + 1 >= args.size())
-            return usageError();
-        output = args.at(i + 1);
-        args.remove(i, 2);
-        --i;
-    }
     JournalOptions options;
-    if (!takeJournalOptions(args, options) || (output && output->isEmpty()))
+    if (!takeOptionValue(args, QStringLiteral("-o"), output) || !takeJournalOptions(args, options) ||
+        (output && output->isEmpty()))
         return usageError();
 
     JournalSession session(options);

@@ -12,35 +12,15 @@
 
 namespace mokpe::cli {
 
-namespace {
-
-// Removes "NAME VALUE" from `args`. False when NAME stands last without a
-// value or twice.
-bool takeValue(QStringList &args, const QString &name, std::optional<QString> &value)
-{
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args.at(i) != name)
-            continue;
-        if (value || i + 1 >= args.size())
-            return false;
-        value = args.at(i + 1);
-        args.remove(i, 2);
-        --i;
-    }
-    return true;
-}
-
-} // namespace
-
 bool takeJournalOptions(QStringList &args, JournalOptions &options)
 {
     // First, so that no value of theirs is taken for another option.
     if (!takeJournalEdits(args, options.edits) || !takeDirOption(args, options.dir))
         return false;
     std::optional<QString> user;
-    if (!takeValue(args, QStringLiteral("--user"), user) ||
-        !takeValue(args, QStringLiteral("--settle"), options.settle) ||
-        !takeValue(args, QStringLiteral("--previous-balance"), options.previousBalance))
+    if (!takeOptionValue(args, QStringLiteral("--user"), user) ||
+        !takeOptionValue(args, QStringLiteral("--settle"), options.settle) ||
+        !takeOptionValue(args, QStringLiteral("--previous-balance"), options.previousBalance))
         return false;
     if (options.settle && options.previousBalance)
         return false;

@@ -21,6 +21,12 @@ const char *const kUsageText =
     "  journal FILE [--dir DIR] [--user N] [--settle AMOUNT | --previous-balance N] [EDIT...] [-o OUT]\n"
     "                                   open FILE in the journal editor, settle its balance cells,\n"
     "                                   edit it, print the journal or save it to OUT\n"
+    "  export FILE --format 1|2|3|4 -o OUT [journal options] [--company-code C] [--company-name S]\n"
+    "         [--year-end YYYYMMDD] [--period YYYYMMDD,YYYYMMDD] [--tax-rate R | --tax-blank]\n"
+    "         [--today YYYYMMDD] [--yes]\n"
+    "                                   open FILE as journal does, hand it to the export dialog and\n"
+    "                                   write format 1 出納帳, 2 会計, 3 楓林 3-digit, 4 楓林 4-digit to "
+    "OUT\n"
     "  --help                           this text\n"
     "  --version                        the version\n"
     "\n"
@@ -50,6 +56,20 @@ void printLine(const QString &text)
 {
     const QByteArray bytes = text.toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+}
+
+bool takeOptionValue(QStringList &args, const QString &name, std::optional<QString> &value)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args.at(i) != name)
+            continue;
+        if (value || i + 1 >= args.size())
+            return false;
+        value = args.at(i + 1);
+        args.remove(i, 2);
+        --i;
+    }
+    return true;
 }
 
 bool takeDirOption(QStringList &args, QString &dir)
@@ -95,6 +115,8 @@ int main(int argc, char *argv[])
         status = runUsers(args);
     } else if (command == QLatin1String("journal")) {
         status = runJournal(args);
+    } else if (command == QLatin1String("export")) {
+        status = runExport(args);
     } else {
         status = usageError();
     }

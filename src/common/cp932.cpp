@@ -1,5 +1,6 @@
 #include "common/cp932.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -114,48 +115,94 @@ Cp932Decoded decodeCp932(const QByteArray &bytes)
     return result;
 }
 
-Cp932Encoded encodeCp932(const QString &text)
+Cp932Encoder::Cp932Encoder() : cd_(iconv_open("CP932", "UTF-16LE"))
+{}
+
+Cp932Encoder::~Cp932Encoder()
 {
-    Cp932Encoded result;
-    Iconv cd("CP932", "UTF-16LE");
-    if (!cd.valid()) {
-        result.ok = false;
-        result.errorIndex = 0;
-        return result;
-    }
-    QByteArray out;
+    if (valid())
+        iconv_close(static_cast<iconv_t>(cd_));
+}
+
+bool Cp932Encoder::valid() const
+{
+    return cd_ != reinterpret_cast<void *>(-1);
+}
+
+qsizetype Cp932Encoder::encodeAppend(QStringView text, QByteArray &out)
+{
+    if (!valid())
+        return 0;
+    const auto cd = static_cast<iconv_t>(cd_);
+    // Back to the initial state, whatever a refused text left behind.
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     const char *start = reinterpret_cast<const char *>(text.utf16());
     const char *in = start;
     size_t inLeft = static_cast<size_t>(text.size()) * 2;
-    QByteArray buffer(static_cast<qsizetype>(inLeft + 16), Qt::Uninitialized);
+    // Two bytes at most per character.
+    const qsizetype room = std::max<qsizetype>(static_cast<qsizetype>(inLeft) + 16, 256);
+    if (scratch_.size() < room)
+        scratch_.resize(room);
     while (inLeft > 0) {
-        char *outPtr = buffer.data();
-        size_t outLeft = static_cast<size_t>(buffer.size());
+        char *outPtr = scratch_.data();
+        size_t outLeft = static_cast<size_t>(scratch_.size());
         char *inPtr = const_cast<char *>(in);
-        const size_t rc = iconv(cd.get(), &inPtr, &inLeft, &outPtr, &outLeft);
+        const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
         const int err = errno;
-        out.append(buffer.constData(), buffer.size() - static_cast<qsizetype>(outLeft));
+        out.append(scratch_.constData(), scratch_.size() - static_cast<qsizetype>(outLeft));
         in = inPtr;
         if (rc != static_cast<size_t>(-1))
             break;
         if (err == E2BIG)
             continue;
         const qsizetype index = (in - start) / 2;
-        const QChar c = text.at(index);
         if (err == EILSEQ) {
-            if (const unsigned char byte = windowsOnlyCharacter(c.unicode())) {
+            if (const unsigned char byte = windowsOnlyCharacter(text.at(index).unicode())) {
                 out.append(static_cast<char>(byte));
                 in += 2;
                 inLeft -= 2;
                 continue;
             }
         }
-        result.ok = false;
-        result.errorIndex = index;
-        result.errorChar = c;
-        return result;
+        return index;
     }
-    result.bytes = out;
+    return -1;
+}
+
+qsizetype Cp932Encoder::firstUnencodable(QStringView text)
+{
+    if (answers_.empty())
+        answers_.assign(0x10000, 0);
+    QByteArray discard;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        // Every ASCII character has its CP932 byte.
+        if (c < 0x80)
+            continue;
+        unsigned char &answer = answers_[c];
+        if (answer == 0) {
+            // A lone half of a surrogate pair is no character: CP932 holds none.
+            discard.clear();
+            answer = QChar::isSurrogate(c) || encodeAppend(QStringView(&text.data()[i], 1), discard) >= 0 ? 2 : 1;
+        }
+        if (answer == 2)
+            return i;
+    }
+    return -1;
+}
+
+Cp932Encoded encodeCp932(const QString &text)
+{
+    Cp932Encoded result;
+    Cp932Encoder encoder;
+    const qsizetype bad = encoder.encodeAppend(text, result.bytes);
+    if (bad >= 0) {
+        result.bytes.clear();
+        result.ok = false;
+        result.errorIndex = bad;
+        if (bad < text.size())
+            result.errorChar = text.at(bad);
+    }
     return result;
 }
 

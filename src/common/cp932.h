@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
+
+#include <vector>
 
 namespace mokpe::common {
 
@@ -29,6 +32,31 @@ struct Cp932Encoded {
 // characters and encode back to the codes Windows chooses.
 Cp932Decoded decodeCp932(const QByteArray &bytes);
 Cp932Encoded encodeCp932(const QString &text);
+
+// One CP932 converter kept open for a whole file, so that a long file is
+// converted piece by piece through one iconv handle instead of one per line.
+class Cp932Encoder {
+public:
+    Cp932Encoder();
+    ~Cp932Encoder();
+    Cp932Encoder(const Cp932Encoder &) = delete;
+    Cp932Encoder &operator=(const Cp932Encoder &) = delete;
+    bool valid() const;
+    // Appends the CP932 bytes of `text` to `out` and returns -1; or returns the
+    // position of the first character CP932 cannot hold, with the bytes of the
+    // characters before it appended.
+    qsizetype encodeAppend(QStringView text, QByteArray &out);
+    // The position of the first character CP932 cannot hold, or -1. Each
+    // character is asked of the converter once and its answer remembered, so
+    // checking many texts costs little more than reading them.
+    qsizetype firstUnencodable(QStringView text);
+
+private:
+    void *cd_;
+    QByteArray scratch_;
+    // Per UTF-16 code unit: 0 not asked yet, 1 CP932 holds it, 2 it does not.
+    std::vector<unsigned char> answers_;
+};
 
 // "U+XXXX" with the character itself, for messages that name a character.
 QString describeCharacter(QChar c);

@@ -16,6 +16,8 @@
 #include "maintenance/ui/colour_dialog.h"
 #include "maintenance/ui/user_editor.h"
 #include "maintenance/user_table.h"
+#include "output/export_hand_over.h"
+#include "output/ui/export_dialog.h"
 #include "settings/settings_file.h"
 
 #include <QCloseEvent>
@@ -59,6 +61,7 @@ MainWindow::~MainWindow()
     delete userEditor_.data();
     delete colourDialog_.data();
     delete journalEditor_.data();
+    delete exportDialog_.data();
 }
 
 maintenance::AccountCodeEditor *MainWindow::accountCodeEditor() const
@@ -79,6 +82,11 @@ maintenance::ColourDialog *MainWindow::colourDialog() const
 journal::JournalEditorWindow *MainWindow::journalEditor() const
 {
     return journalEditor_.data();
+}
+
+output::ExportDialog *MainWindow::exportDialog() const
+{
+    return exportDialog_.data();
 }
 
 void MainWindow::buildControls()
@@ -322,7 +330,26 @@ void MainWindow::openJournalEditor()
     journalEditor_ = new journal::JournalEditorWindow(state_, services_);
     journalEditor_->setHideMain([this] { hide(); });
     journalEditor_->setReturnToMain([this] { returnFromChild(); });
+    journalEditor_->setExportOpener([this] { openExportDialog(); });
     journalEditor_->startUp();
+}
+
+void MainWindow::openExportDialog()
+{
+    if (!journalEditor_ || !output::handOverChecks(journalEditor_->editor()))
+        return;
+    if (!exportDialog_) {
+        exportDialog_ = new output::ExportDialog(state_, services_);
+        exportDialog_->setHideEditor([this] {
+            if (journalEditor_)
+                journalEditor_->hide();
+        });
+        exportDialog_->setShowEditor([this] {
+            if (journalEditor_)
+                journalEditor_->show();
+        });
+    }
+    exportDialog_->handOver();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -18,6 +18,10 @@ namespace mokpe::journal {
 class JournalEditorWindow;
 }
 
+namespace mokpe::output {
+class ExportDialog;
+}
+
 namespace mokpe::maintenance {
 class AccountCodeEditor;
 class UserEditor;
@@ -51,6 +55,8 @@ public:
     maintenance::ColourDialog *colourDialog() const;
     // The journal editor while it is open (null after "閉じる").
     journal::JournalEditorWindow *journalEditor() const;
+    // The export dialog once "ＣＳＶ出力" has opened it; it lives until the program ends.
+    output::ExportDialog *exportDialog() const;
 
 Q_SIGNALS:
     // "終　了": the program ends.
@@ -70,6 +76,8 @@ private:
     void openUserEditor();
     void openColourDialog();
     void openJournalEditor();
+    // "ＣＳＶ出力" of the journal editor: the journal checks, then the hand-over.
+    void openExportDialog();
     void returnFromChild();
     void showMaintenance();
     void closeMaintenance();
@@ -91,6 +99,7 @@ private:
     QPointer<maintenance::UserEditor> userEditor_;
     QPointer<maintenance::ColourDialog> colourDialog_;
     QPointer<journal::JournalEditorWindow> journalEditor_;
+    QPointer<output::ExportDialog> exportDialog_;
 };
 
 } // namespace mokpe::ui

@@ -495,4 +495,13 @@ void JournalEditorWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
+void JournalEditorWindow::bindOuterCommand(const char *buttonName, std::function<void()> command)
+{
+    auto *button = findChild<QPushButton *>(QLatin1String(buttonName));
+    disconnect(button, &QPushButton::clicked, this, nullptr);
+    button->setEnabled(static_cast<bool>(command));
+    if (command)
+        connect(button, &QPushButton::clicked, this, std::move(command));
+}
+
 } // namespace mokpe::journal

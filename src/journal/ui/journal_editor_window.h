@@ -35,6 +35,10 @@ public:
     void setHideMain(std::function<void()> f) { hideMain_ = std::move(f); }
     // Shows the main window again; run when "閉じる" closes the editor.
     void setReturnToMain(std::function<void()> f) { returnToMain_ = std::move(f); }
+    // "ＣＳＶ出力" and "精算印刷" open what lies a layer above the journal (the
+    // export dialog, the report); each button is enabled once it has a command.
+    void setExportOpener(std::function<void()> f) { bindOuterCommand("Command7", std::move(f)); }
+    void setReportPrinter(std::function<void()> f) { bindOuterCommand("Command8", std::move(f)); }
 
     // The window's start-up on the card history just read: the main window
     // hidden, the colours, the journal built or loaded, the drop-down's list,
@@ -53,6 +57,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void bindOuterCommand(const char *buttonName, std::function<void()> command);
     void buildControls();
     void connectEditing(const std::function<QPushButton *(const char *)> &button);
     void applyColours();

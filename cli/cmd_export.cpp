@@ -1,0 +1,192 @@
+#include "cli/commands.h"
+#include "cli/journal_session.h"
+
+#include "output/csv_export.h"
+#include "output/export_hand_over.h"
+#include "output/export_options.h"
+#include "output/export_settings.h"
+#include "platform/clock.h"
+
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace mokpe::cli {
+
+namespace {
+
+// The dialog's fields as the options give them; unset ones keep what the
+// dialog's opening put there.
+struct DialogOptions {
+    int format = output::NoFormat;
+    QString out;
+    std::optional<QString> companyCode;
+    std::optional<QString> companyName;
+    std::optional<QString> yearEnd;
+    std::optional<QString> period;
+    std::optional<QString> taxRate;
+    bool taxBlank = false;
+    std::optional<QString> today;
+    bool yes = false;
+};
+
+bool takeFlag(QStringList &args, const QString &name)
+{
+    return args.removeAll(name) > 0;
+}
+
+bool isEightDigitDate(const QString &s)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\d{8}$"));
+    return pattern.match(s).hasMatch();
+}
+
+bool takeDialogOptions(QStringList &args, DialogOptions &options)
+{
+    std::optional<QString> format;
+    std::optional<QString> out;
+    if (!takeOptionValue(args, QStringLiteral("--format"), format) ||
+        !takeOptionValue(args, QStringLiteral("-o"), out) ||
+        !takeOptionValue(args, QStringLiteral("--company-code"), options.companyCode) ||
+        !takeOptionValue(args, QStringLiteral("--company-name"), options.companyName) ||
+        !takeOptionValue(args, QStringLiteral("--year-end"), options.yearEnd) ||
+        !takeOptionValue(args, QStringLiteral("--period"), options.period) ||
+        !takeOptionValue(args, QStringLiteral("--tax-rate"), options.taxRate) ||
+        !takeOptionValue(args, QStringLiteral("--today"), options.today)) {
+        return false;
+    }
+    options.taxBlank = takeFlag(args, QStringLiteral("--tax-blank"));
+    options.yes = takeFlag(args, QStringLiteral("--yes"));
+    if (!format || !out || out->isEmpty() || (options.taxBlank && options.taxRate))
+        return false;
+    bool ok = false;
+    options.format = format->toInt(&ok);
+    if (!ok || options.format < 1 || options.format > output::kFormatCount)
+        return false;
+    options.out = *out;
+    if (options.yearEnd && !isEightDigitDate(*options.yearEnd))
+        return false;
+    if (options.period) {
+        const QStringList days = options.period->split(QLatin1Char(','));
+        if (days.size() != 2 || !isEightDigitDate(days[0]) || !isEightDigitDate(days[1]))
+            return false;
+    }
+    if (options.today && !QDate::fromString(*options.today, QStringLiteral("yyyyMMdd")).isValid())
+        return false;
+    return true;
+}
+
+output::DateBoxes dateBoxes(const QString &yyyymmdd)
+{
+    return {yyyymmdd.mid(0, 4), yyyymmdd.mid(4, 2), yyyymmdd.mid(6, 2)};
+}
+
+// The dialog's messages on standard error. The overwrite question is answered
+// Yes (OUT is replaced); the question after the check is printed and answered
+// by --yes.
+class ExportMessages final : public platform::MessageService {
+public:
+    ExportMessages(platform::MessageService &out, bool yes) : out_(out), yes_(yes) {}
+    void inform(const QString &text, const QString &title = platform::kDefaultTitle) override
+    {
+        out_.inform(text, title);
+    }
+    bool ask(const QString &text, const QString &title = platform::kDefaultTitle) override
+    {
+        if (text == output::kOverwriteQuestion && title == output::kOverwriteTitle)
+            return true;
+        out_.inform(text, title);
+        return yes_;
+    }
+
+private:
+    platform::MessageService &out_;
+    bool yes_;
+};
+
+// The save dialog answers OUT.
+class ChosenFile final : public platform::FileDialogService {
+public:
+    explicit ChosenFile(QString path) : path_(std::move(path)) {}
+    QString openFile(const QString &) override { return {}; }
+    QString saveFile(const QString &, const QString &) override { return path_; }
+
+private:
+    QString path_;
+};
+
+} // namespace
+
+// The journal of FILE opened as `mokpe journal` opens it, handed over to the
+// export dialog, the dialog's fields set from the options, then "実　行" with OUT
+// as the chosen file.
+int runExport(const QStringList &arguments)
+{
+    QStringList args = arguments;
+    DialogOptions dialog;
+    JournalOptions journalOptions;
+    if (!takeDialogOptions(args, dialog) || !takeJournalOptions(args, journalOptions))
+        return usageError();
+
+    JournalSession session(journalOptions);
+    if (const int status = session.open(); status != 0)
+        return status;
+    if (!output::handOverChecks(session.editor()))
+        return 2;
+
+    AppState &state = session.state();
+    platform::FixedClock clock(dialog.today ? QDate::fromString(*dialog.today, QStringLiteral("yyyyMMdd"))
+                                            : QDate::currentDate());
+    ExportMessages messages(session.messages(), dialog.yes);
+    ChosenFile chosen(dialog.out);
+    platform::Services services = session.services();
+    services.messages = &messages;
+    services.dialogs = &chosen;
+    services.clock = &clock;
+
+    // The dialog's opening in DIR, then the hand-over's set-up.
+    output::ExportFields fields;
+    output::Fm3_IniFileRead(fields, state, clock.today(), messages);
+    output::Fm3_SelectedKamoku(fields, state);
+
+    // The fields the 楓林 code system disables cannot be typed into.
+    if (!output::companyFieldsEnabled(state.codeSystemState)) {
+        for (const auto &[given, name] : {std::pair{dialog.companyName.has_value(), "--company-name"},
+                                          std::pair{dialog.yearEnd.has_value(), "--year-end"},
+                                          std::pair{dialog.period.has_value(), "--period"}}) {
+            if (given) {
+                std::fprintf(stderr, "mokpe export: %s: the field is disabled under the 楓林 code system\n",
+                             name);
+                return 1;
+            }
+        }
+    }
+    if (dialog.companyCode)
+        fields.companyCode = *dialog.companyCode;
+    if (dialog.companyName)
+        fields.companyName = *dialog.companyName;
+    if (dialog.yearEnd)
+        fields.yearEnd = dateBoxes(*dialog.yearEnd);
+    if (dialog.period) {
+        const QStringList days = dialog.period->split(QLatin1Char(','));
+        fields.periodStart = dateBoxes(days[0]);
+        fields.periodEnd = dateBoxes(days[1]);
+    }
+    if (dialog.taxBlank) {
+        output::chooseTaxBlank(fields);
+    } else if (dialog.taxRate) {
+        output::chooseTaxRate(fields);
+        fields.rateBox = *dialog.taxRate;
+    }
+    // An option the code system does not offer takes no click: refused, never
+    // replaced by the format the settings remember.
+    if (!output::selectFormat(fields, state, dialog.format)) {
+        messages.inform(output::kNoFormatMessage);
+        return 2;
+    }
+
+    const output::ExportResult result = output::runExportCommand(fields, state, services);
+    return result.outcome == output::ExportOutcome::Written && result.settingsSaved ? 0 : 2;
+}
+
+} // namespace mokpe::cli

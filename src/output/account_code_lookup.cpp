@@ -1,0 +1,49 @@
+#include "output/account_code_lookup.h"
+
+#include "output/export_fields.h"
+
+namespace mokpe::output {
+
+CodeDigits codeDigitsOf(int format)
+{
+    switch (format) {
+    case SuitouFormat:
+    case FuurinFormat4:
+        return CodeDigits::Four;
+    case KaikeiFormat:
+    case FuurinFormat3:
+        return CodeDigits::Three;
+    default:
+        return CodeDigits::None;
+    }
+}
+
+QString Fm3_KamokuCodeGet(const AccountCodeTable &accounts, const QString &name, CodeDigits digits)
+{
+    if (name.isEmpty() || digits == CodeDigits::None)
+        return {};
+    const qsizetype last = std::min<qsizetype>(accounts.lastIndex, accounts.lines.size() - 1);
+    for (qsizetype i = 0; i <= last; ++i) {
+        const QString &line = accounts.lines.at(i);
+        if (!line.contains(name))
+            continue;
+        // A line without its two commas holds no code (the start-up check keeps
+        // such lines out of the table).
+        const qsizetype first = line.indexOf(QLatin1Char(','));
+        const qsizetype second = first < 0 ? -1 : line.indexOf(QLatin1Char(','), first + 1);
+        if (second < 0)
+            return {};
+        return digits == CodeDigits::Three ? line.first(first) : line.sliced(first + 1, second - first - 1);
+    }
+    return {};
+}
+
+const QString &AccountCodeCache::code(const QString &name)
+{
+    auto it = codes_.find(name);
+    if (it == codes_.end())
+        it = codes_.insert(name, Fm3_KamokuCodeGet(accounts_, name, digits_));
+    return it.value();
+}
+
+} // namespace mokpe::output

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "common/app_state.h"
+
+#include <QHash>
+#include <QString>
+
+// Account name to account code for the export: the first line of the account
+// code table that contains the name anywhere (codes included) gives the code.
+namespace mokpe::output {
+
+// Which of a line's two codes a format writes.
+enum class CodeDigits {
+    None,  // no format selected: every code is empty
+    Three, // the text before the first comma (会計, 楓林 ３桁)
+    Four,  // the text between the first and second comma (出納帳, 楓林 ４桁)
+};
+
+CodeDigits codeDigitsOf(int format);
+
+// Empty for an empty name, for a name no line contains, or with no format.
+QString Fm3_KamokuCodeGet(const AccountCodeTable &accounts, const QString &name, CodeDigits digits);
+
+// The same lookup, remembering each name's code: a journal names few accounts
+// many times.
+class AccountCodeCache {
+public:
+    AccountCodeCache(const AccountCodeTable &accounts, CodeDigits digits)
+        : accounts_(accounts), digits_(digits)
+    {}
+    const QString &code(const QString &name);
+
+private:
+    const AccountCodeTable &accounts_;
+    CodeDigits digits_;
+    QHash<QString, QString> codes_;
+};
+
+} // namespace mokpe::output

@@ -1,0 +1,118 @@
+#include "output/csv_export.h"
+
+#include "common/text_file.h"
+#include "output/export_options.h"
+#include "output/export_preflight.h"
+#include "output/export_settings.h"
+#include "output/export_texts.h"
+#include "output/kai_csv_writer.h"
+#include "output/kaikei_csv_writer.h"
+#include "output/suitou_csv_writer.h"
+#include "platform/file_dialogs.h"
+#include "settings/settings_file.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace mokpe::output {
+
+namespace {
+
+QString writeFormat(QIODevice &out, const AppState &state, const ExportFields &fields)
+{
+    switch (fields.selectedFormat) {
+    case SuitouFormat:
+        return Fm3_SuitouCsvWrite(out, state.journal, state.accounts, fields);
+    case KaikeiFormat:
+        return Fm3_KaikeiCsvWrite(out, state.journal, state.accounts, fields);
+    case FuurinFormat3:
+    case FuurinFormat4:
+        return Fm3_KaiCsvWrite(out, state.journal, state.accounts, fields);
+    default:
+        return QStringLiteral("CSVファイル出力形式が選択されていません．");
+    }
+}
+
+} // namespace
+
+ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const QString &path,
+                              platform::MessageService &messages)
+{
+    const PreflightReport report = Fm3_Preflight(ExportSource{state.journal, state.accounts, fields});
+    if (report.refused()) {
+        messages.inform(preflightRefusalMessage(report));
+        return ExportOutcome::Refused;
+    }
+    if (!report.empty() && !messages.ask(preflightQuestion(report), kPreflightQuestionTitle))
+        return ExportOutcome::Declined;
+
+    // The rate is the same on every row: one message for the whole file.
+    if (fields.selectedFormat == KaikeiFormat && !fields.taxBlank && state.journal.journalRowCount() > 0 &&
+        !Fm3_ZenNumber(fields.rememberedRate)) {
+        messages.inform(kRateDigitsMessage);
+    }
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        messages.inform(common::writeFailureMessage(path, file.errorString()));
+        return ExportOutcome::Failed;
+    }
+    const QString error = writeFormat(file, state, fields);
+    if (!error.isEmpty()) {
+        file.cancelWriting();
+        messages.inform(common::writeFailureMessage(path, error));
+        return ExportOutcome::Failed;
+    }
+    const QString commitError = common::commitAtomicWrite(file);
+    if (!commitError.isEmpty()) {
+        messages.inform(commitError);
+        return ExportOutcome::Failed;
+    }
+    return ExportOutcome::Written;
+}
+
+ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const platform::Services &services)
+{
+    platform::MessageService &messages = *services.messages;
+    ExportResult result;
+    const QString stamp = dateStamp(services.clock->today());
+    const QString filter = platform::qtFilterFromPairs(kExportFilterPairs);
+
+    const PaddedCompanyCode padded = padCompanyCode(fields.companyCode);
+    if (padded.tooLong)
+        messages.inform(kCompanyCodeMessage);
+    fields.companyCode = padded.code;
+
+    fields.exportFileName =
+        defaultExportFileName(fields.selectedFormat, stamp, state.history.sourceName, fields.companyCode);
+    const QString path = services.dialogs->saveFile(filter, fields.exportFileName);
+    if (path.isEmpty()) {
+        messages.inform(kNoFileChosenMessage);
+        result.outcome = ExportOutcome::Cancelled;
+        return result;
+    }
+    result.path = path;
+    if (QFileInfo::exists(path) && !messages.ask(kOverwriteQuestion, kOverwriteTitle)) {
+        result.outcome = ExportOutcome::NotOverwritten;
+        return result;
+    }
+    fields.exportFileName = QFileInfo(path).fileName();
+    fields.rememberedRate = fields.rateBox;
+    result.outcome = writeExportFile(fields, state, path, messages);
+    return result;
+}
+
+ExportResult runExportCommand(ExportFields &fields, AppState &state, const platform::Services &services)
+{
+    if (!Fm3_FormatCheck(fields, state)) {
+        services.messages->inform(kNoFormatMessage);
+        return {};
+    }
+    ExportResult result = Fm3_CsvExport(fields, state, services);
+    const QString settingsPath =
+        fields.settingsPath.isEmpty() ? state.programFile(settings::kSettingsFileName) : fields.settingsPath;
+    result.settingsSaved = Fm3_IniFileSave(fields, state, settingsPath, *services.messages);
+    return result;
+}
+
+} // namespace mokpe::output

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "common/app_state.h"
+#include "output/export_fields.h"
+#include "platform/services.h"
+
+#include <QString>
+
+// "実　行" of the export dialog without its window: the format check, the file
+// choice, the check of every text before anything is written, the writer of
+// the selected format into a file that replaces the old one only when whole,
+// and the settings saved. Everything the user is told or asked goes through
+// the services; the window and the headless command call the same functions.
+namespace mokpe::output {
+
+inline const QString kNoFormatMessage = QStringLiteral("CSVファイル出力形式を選択して下さい．");
+inline const QString kCompanyCodeMessage = QStringLiteral("商号は，半角数字４桁で入力して下さい．");
+inline const QString kNoFileChosenMessage = QStringLiteral("ファイルを選択して下さい．");
+inline const QString kOverwriteQuestion = QStringLiteral("同じファイル名があります．上書きしますか？");
+inline const QString kOverwriteTitle = QStringLiteral("ファイルの上書き");
+inline const QString kRateDigitsMessage = QStringLiteral("半角数字で整数のみ入力して下さい");
+// The save dialog's filter, as description|pattern pairs.
+inline const QString kExportFilterPairs = QStringLiteral("CSVファイル (*.csv)|*.csv|");
+
+enum class ExportOutcome {
+    NoFormat,       // no format option selected: nothing written, settings not saved
+    Cancelled,      // the save dialog gave no file
+    NotOverwritten, // the user kept the existing file
+    Refused,        // the check found texts that cannot be written
+    Declined,       // the user did not want the listed texts written as they stand
+    Failed,         // the file could not be written; an old file is whole
+    Written,
+};
+
+struct ExportResult {
+    ExportOutcome outcome = ExportOutcome::NoFormat;
+    // The chosen file, when there was one.
+    QString path;
+    // Whether the settings file was written after the run.
+    bool settingsSaved = false;
+};
+
+// The file choice and the writing (the export proper, after the format check).
+// The company code box is padded; the export file name follows the choice.
+// Uses services.messages, services.dialogs and services.clock.
+ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const platform::Services &services);
+
+// The check and the writing into `path`, without any dialog: what the file
+// choice leads to. The path is replaced only by a whole new file.
+ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const QString &path,
+                              platform::MessageService &messages);
+
+// "実　行": Fm3_FormatCheck, Fm3_CsvExport, then Fm3_IniFileSave (after every
+// run that passed the format check, also a cancelled one).
+ExportResult runExportCommand(ExportFields &fields, AppState &state, const platform::Services &services);
+
+} // namespace mokpe::output

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "journal/journal_editor.h"
+
+// What the journal editor's "ＣＳＶ出力" checks before it hands over to the
+// export dialog.
+namespace mokpe::output {
+
+// The row count, the balance cells and the blank cells, in this order; each
+// check tells its own message. True when all three pass: the editor may hide
+// and the dialog show (ExportDialog::handOver). Else the editor stays as it is.
+bool handOverChecks(journal::JournalEditor &editor);
+
+} // namespace mokpe::output

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "common/app_state.h"
+#include "common/journal_grid.h"
+#include "output/export_fields.h"
+
+#include <QString>
+
+class QIODevice;
+
+// The 楓林 CSV format: one line of 16 fields per journal row, no heading, with
+// the 3-digit (format 3) or 4-digit (format 4) account codes.
+namespace mokpe::output {
+
+struct ExportSource;
+class PreflightSink;
+
+// Writes the journal to `out` as CP932 with CR LF. Empty text when every byte
+// reached the device, else the reason. The device is neither opened nor closed.
+QString Fm3_KaiCsvWrite(QIODevice &out, const journal::JournalGrid &journal, const AccountCodeTable &accounts,
+                        const ExportFields &fields);
+
+// The same texts through the preflight's sink.
+void checkKaiCsv(const ExportSource &source, PreflightSink &sink);
+
+} // namespace mokpe::output

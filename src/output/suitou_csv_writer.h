@@ -1,0 +1,26 @@
+#pragma once
+
+#include "common/app_state.h"
+#include "common/journal_grid.h"
+#include "output/export_fields.h"
+
+#include <QString>
+
+class QIODevice;
+
+// The 出納帳 format: two comment lines, an empty line, the heading line of 30
+// names, then one line of 30 fields per journal row, with 4-digit account codes.
+namespace mokpe::output {
+
+struct ExportSource;
+class PreflightSink;
+
+// Writes the journal to `out` as CP932 with CR LF. Empty text when every byte
+// reached the device, else the reason. The device is neither opened nor closed.
+QString Fm3_SuitouCsvWrite(QIODevice &out, const journal::JournalGrid &journal,
+                           const AccountCodeTable &accounts, const ExportFields &fields);
+
+// The same texts through the preflight's sink.
+void checkSuitouCsv(const ExportSource &source, PreflightSink &sink);
+
+} // namespace mokpe::output

@@ -1,0 +1,79 @@
+#include "common/cp932_line_writer.h"
+
+#include "common/cp932.h"
+
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+namespace mokpe::common {
+namespace {
+
+TEST(Cp932LineWriter, LongTextCrossesChunksUnchanged)
+{
+    // Lines of mixed widths, long enough to be converted in several pieces.
+    QStringList lines;
+    for (int i = 0; i < 20000; ++i)
+        lines.append(
+            QStringLiteral("%1,旅費交通費,ﾁｬｰｼﾞ,～,\\,%2").arg(i).arg(QString(i % 7, QChar(0x3000))));
+    QByteArray expected;
+    for (const QString &line : lines)
+        expected += encodeCp932(line).bytes + "\r\n";
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    Cp932LineWriter writer(buffer);
+    for (const QString &line : lines) {
+        writer.append(line);
+        writer.endLine();
+    }
+    EXPECT_EQ(writer.finish(), QString());
+    EXPECT_EQ(buffer.data(), expected);
+}
+
+TEST(Cp932LineWriter, ACharacterCp932CannotHoldStopsTheWritingAndIsPlaced)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    Cp932LineWriter writer(buffer);
+    for (int i = 0; i < 5000; ++i) {
+        writer.append(i == 4321 ? QStringLiteral("ab😀") : QStringLiteral("line %1").arg(i));
+        writer.endLine();
+    }
+    writer.append(QStringLiteral("after"));
+    const QString error = writer.finish();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("4322行目3文字目の文字")));
+    EXPECT_TRUE(error.endsWith(QStringLiteral("は，Shift_JIS(CP932)で書き出せません．")));
+    EXPECT_TRUE(writer.failed());
+    // Nothing of the piece with the bad character, nor after it, reached the device.
+    EXPECT_FALSE(buffer.data().contains("line 4320"));
+    EXPECT_FALSE(buffer.data().contains("after"));
+}
+
+TEST(Cp932LineWriter, AFailingDeviceIsReported)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadOnly);
+    Cp932LineWriter writer(buffer);
+    writer.append(QStringLiteral("x"));
+    writer.endLine();
+    EXPECT_FALSE(writer.finish().isEmpty());
+}
+
+TEST(Cp932Encoder, OneConverterServesManyTextsAfterARefusal)
+{
+    Cp932Encoder encoder;
+    ASSERT_TRUE(encoder.valid());
+    EXPECT_EQ(encoder.firstUnencodable(QStringLiteral("plain ascii")), -1);
+    EXPECT_EQ(encoder.firstUnencodable(QStringLiteral("日本語①")), -1);
+    EXPECT_EQ(encoder.firstUnencodable(QStringLiteral("日本語\u00e9")), 3);
+    // Asked again, the remembered answers give the same places.
+    EXPECT_EQ(encoder.firstUnencodable(QStringLiteral("\u00e9日本語")), 0);
+    EXPECT_EQ(encoder.firstUnencodable(QStringLiteral("ab😀")), 2);
+    QByteArray out;
+    EXPECT_EQ(encoder.encodeAppend(QStringLiteral("ア～"), out), -1);
+    EXPECT_EQ(out, QByteArray("\x83\x41\x81\x60"));
+}
+
+} // namespace
+} // namespace mokpe::common
