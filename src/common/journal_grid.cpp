@@ -4,6 +4,21 @@
 
 namespace mokpe::journal {
 
+namespace {
+
+// Equal texts, told cheaply for the usual cases: the same shared text, or
+// two empty ones.
+bool sameText(const QString &a, const QString &b)
+{
+    if (a.isSharedWith(b))
+        return true;
+    if (a.size() != b.size())
+        return false;
+    return a.isEmpty() || a == b;
+}
+
+} // namespace
+
 JournalGrid::JournalGrid()
 {
     initialise(kMinimumRowTotal);
@@ -129,6 +144,13 @@ void JournalGrid::fillColumn(int firstRow, int lastRow, int column, const QStrin
         listener_->cellsChanged(firstRow, lastRow, column, column);
 }
 
+const QString &JournalGrid::numberText(int row)
+{
+    while (static_cast<int>(numberTexts_.size()) <= row)
+        numberTexts_.push_back(QString::number(numberTexts_.size()));
+    return numberTexts_[index(row)];
+}
+
 void JournalGrid::renumber()
 {
     const int last = std::min(journalRowCount_, rowTotal() - 1);
@@ -136,8 +158,9 @@ void JournalGrid::renumber()
     int lastChanged = -1;
     for (int r = 1; r <= last; ++r) {
         QString &cell = rows_[index(r)].text[NumberColumn];
-        const QString number = QString::number(r);
-        if (cell != number) {
+        // Shared texts: a renumbered journal of any length allocates nothing.
+        const QString &number = numberText(r);
+        if (!sameText(cell, number)) {
             cell = number;
             if (firstChanged < 0)
                 firstChanged = r;
@@ -161,7 +184,13 @@ void JournalGrid::takeSnapshot(int lastRow, int rowCount, std::span<const int> s
             ++next;
             continue;
         }
-        snapshot_[kept++] = rows_[index(r)].text;
+        // A row unchanged since the last snapshot costs a comparison only.
+        RowTexts &saved = snapshot_[kept++];
+        const RowTexts &texts = rows_[index(r)].text;
+        for (int c = 0; c < kColumnCount; ++c) {
+            if (!saved[c].isSharedWith(texts[c]))
+                saved[c] = texts[c];
+        }
     }
     snapshotRowCount_ = rowCount;
 }
@@ -178,12 +207,36 @@ int JournalGrid::lastRowWithText() const
 
 void JournalGrid::restoreSnapshot(int total)
 {
-    BulkChange bulk(*this);
-    rows_.clear();
-    rows_.resize(index(std::max({total, snapshotRows(), 1})));
-    for (size_t r = 0; r < snapshot_.size(); ++r)
-        rows_[r].text = snapshot_[r];
+    // Rows come and go at the end only; the rest is restored in place, so that
+    // an undo after a one-cell change touches one cell and a view keeps its place.
+    setRowTotal(std::max({total, snapshotRows(), 1}));
+    int firstChanged = -1;
+    int lastChanged = -1;
+    const RowTexts empty;
+    for (int r = 0; r < rowTotal(); ++r) {
+        Row &row = rows_[index(r)];
+        const RowTexts &saved = r < snapshotRows() ? snapshot_[index(r)] : empty;
+        bool changed = false;
+        for (int c = 0; c < kColumnCount; ++c) {
+            QString &cell = row.text[c];
+            if (!sameText(cell, saved[c])) {
+                cell = saved[c];
+                changed = true;
+            }
+            if (row.colour[c] != CellColour::White) {
+                row.colour[c] = CellColour::White;
+                changed = true;
+            }
+        }
+        if (changed) {
+            if (firstChanged < 0)
+                firstChanged = r;
+            lastChanged = r;
+        }
+    }
     journalRowCount_ = snapshotRowCount_;
+    if (firstChanged >= 0 && notifying())
+        listener_->cellsChanged(firstChanged, lastChanged, 0, kColumnCount - 1);
 }
 
 void JournalGrid::clearSnapshot()

@@ -119,7 +119,8 @@ public:
     int lastRowWithText() const;
     // Empties the grid, sets the row total to `total` (at least what the
     // snapshot needs), copies the snapshot in and sets the journal row count to
-    // the snapshot row count. Every cell is white afterwards.
+    // the snapshot row count. Every cell is white afterwards. Announced as the
+    // rows added or removed at the end and one change of the rows that differ.
     void restoreSnapshot(int total);
     int snapshotRowCount() const { return snapshotRowCount_; }
     int snapshotRows() const { return static_cast<int>(snapshot_.size()); }
@@ -142,11 +143,14 @@ private:
     static size_t index(int row) { return static_cast<size_t>(row); }
     bool notifying() const { return listener_ && bulkDepth_ == 0; }
     void cellChanged(int row, int column);
+    // The decimal text of `row`, one shared copy per number.
+    const QString &numberText(int row);
 
     std::vector<Row> rows_;
     int journalRowCount_ = 0;
     CellPosition current_{1, 1};
     bool modified_ = false;
+    std::vector<QString> numberTexts_;
     std::vector<RowTexts> snapshot_;
     int snapshotRowCount_ = 0;
     JournalGridListener *listener_ = nullptr;

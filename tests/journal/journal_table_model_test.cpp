@@ -98,6 +98,36 @@ TEST_F(JournalTableModelTest, RowsRemovedAndFilledTogether)
     EXPECT_EQ(grid.text(5, CreditAccountColumn), QString());
 }
 
+// Undo restores in place: the rows that differ change, the rows beyond the
+// snapshot's row total go, and the view keeps its place (no reset).
+TEST_F(JournalTableModelTest, RestoreAnnouncesOnlyWhatDiffers)
+{
+    for (int r = 1; r <= 5; ++r)
+        grid.setText(r, SummaryColumn, QString::number(r));
+    grid.setJournalRowCount(5);
+    grid.takeSnapshot(grid.lastRowWithText(), 5);
+    grid.setText(4, SummaryColumn, QStringLiteral("changed"));
+    grid.setColour(2, DateColumn, CellColour::Edited);
+    grid.setRowTotal(kMinimumRowTotal + 3);
+
+    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    grid.restoreSnapshot(kMinimumRowTotal);
+    EXPECT_EQ(reset.size(), 0);
+    ASSERT_EQ(removed.size(), 1);
+    EXPECT_EQ(removed[0][1].toInt(), kMinimumRowTotal - 1);
+    ASSERT_EQ(changed.size(), 1);
+    EXPECT_EQ(changed[0][0].toModelIndex(), model.index(1, NumberColumn));
+    EXPECT_EQ(changed[0][1].toModelIndex(), model.index(3, SummaryColumn));
+    EXPECT_EQ(grid.text(4, SummaryColumn), QStringLiteral("4"));
+    EXPECT_EQ(grid.colour(2, DateColumn), CellColour::White);
+
+    // Nothing differs: nothing is announced.
+    grid.restoreSnapshot(kMinimumRowTotal);
+    EXPECT_EQ(changed.size(), 1);
+}
+
 TEST(JournalGridSnapshot, LeavesOutTheRowsItIsTold)
 {
     JournalGrid grid;
