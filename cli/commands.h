@@ -15,6 +15,8 @@ int runAccounts(const QStringList &args);
 int runUsers(const QStringList &args);
 int runJournal(const QStringList &args);
 int runExport(const QStringList &args);
+// Needs a QGuiApplication: it measures and draws text.
+int runReport(const QStringList &args);
 
 const char *usageText();
 // Prints the usage text on standard error and returns 1.

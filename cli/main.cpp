@@ -3,8 +3,11 @@
 #include "common/app_state.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace mokpe::cli {
 
@@ -27,6 +30,9 @@ const char *const kUsageText =
     "                                   open FILE as journal does, hand it to the export dialog and\n"
     "                                   write format 1 出納帳, 2 会計, 3 楓林 3-digit, 4 楓林 4-digit to "
     "OUT\n"
+    "  report FILE [journal options] (-o OUT.pdf | --print [--printer NAME])\n"
+    "                                   the settlement report of that journal: into one PDF,\n"
+    "                                   or one print job per page to the default printer or NAME\n"
     "  --help                           this text\n"
     "  --version                        the version\n"
     "\n"
@@ -92,7 +98,16 @@ bool takeDirOption(QStringList &args, QString &dir)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The report measures and draws text, which takes a GUI application; it
+    // runs without a display on the offscreen platform. Every other command
+    // stays a console application.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     using namespace mokpe::cli;
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())
@@ -117,6 +132,8 @@ int main(int argc, char *argv[])
         status = runJournal(args);
     } else if (command == QLatin1String("export")) {
         status = runExport(args);
+    } else if (command == QLatin1String("report")) {
+        status = runReport(args);
     } else {
         status = usageError();
     }

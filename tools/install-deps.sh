@@ -7,6 +7,7 @@ packages=(
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   xvfb xauth imagemagick
+  libcups2-dev cups printer-driver-cups-pdf poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,7 @@
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_input_modes.h"
 #include "platform/qt/qt_messages.h"
+#include "platform/qt/qt_printer_service.h"
 #include "platform/settings_launcher_entry.h"
 
 #include <QApplication>
@@ -34,9 +35,10 @@ int main(int argc, char *argv[])
     mokpe::platform::DesktopShortcut shortcuts;
     mokpe::platform::OsSystemInfo system;
     mokpe::platform::SystemClock clock;
+    mokpe::platform::QtPrinterService printers;
     mokpe::platform::QtInputModes inputModes;
-    const mokpe::platform::Services services{&messages,  &dialogs, &processes, &files,     &launcher,
-                                             &shortcuts, &system,  &clock,     &inputModes};
+    const mokpe::platform::Services services{&messages,  &dialogs, &processes, &files,    &launcher,
+                                             &shortcuts, &system,  &clock,     &printers, &inputModes};
 
     mokpe::ui::Application gui(state, services);
     gui.start();

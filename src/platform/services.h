@@ -6,6 +6,7 @@
 #include "platform/input_modes.h"
 #include "platform/launcher_entry.h"
 #include "platform/messages.h"
+#include "platform/printer_service.h"
 #include "platform/processes.h"
 #include "platform/shortcut.h"
 #include "platform/system_info.h"
@@ -23,6 +24,7 @@ struct Services {
     ShortcutService *shortcuts = nullptr;
     SystemInfo *system = nullptr;
     Clock *clock = nullptr;
+    PrinterService *printers = nullptr;
     InputModeService *inputModes = nullptr;
 };
 

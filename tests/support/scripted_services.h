@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/services.h"
+#include "support/fake_printers.h"
 
 #include <QMap>
 #include <QSet>
@@ -113,9 +114,11 @@ struct ScriptedServices {
     RecordingInputModes inputModes;
     // 6 January 2026 unless a test sets another day.
     platform::FixedClock clock{QDate(2026, 1, 6)};
+    FakePrinterService printers;
     platform::Services services()
     {
-        return {&messages, &dialogs, &processes, &files, &launcher, &shortcuts, &system, &clock, &inputModes};
+        return {&messages,  &dialogs, &processes, &files,    &launcher,
+                &shortcuts, &system,  &clock,     &printers, &inputModes};
     }
 };
 

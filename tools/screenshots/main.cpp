@@ -11,14 +11,18 @@
 #include "maintenance/ui/account_code_editor.h"
 #include "maintenance/ui/colour_dialog.h"
 #include "maintenance/ui/user_editor.h"
+#include "output/settlement_report.h"
+#include "output/ui/settlement_print_preview.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/messages.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -33,6 +37,18 @@ class SilentMessages final : public mokpe::platform::MessageService {
 public:
     void inform(const QString &, const QString &) override {}
     bool ask(const QString &, const QString &) override { return false; }
+};
+
+// The preview is only looked at: nothing is printed.
+class NoPrinters final : public mokpe::platform::PrinterService {
+public:
+    QStringList printerNames() override { return {}; }
+    QString defaultPrinter() override { return {}; }
+    std::vector<mokpe::platform::PrintFailure> printPagesAsJobs(const QString &, const QString &, int,
+                                                                const mokpe::platform::PageDrawer &) override
+    {
+        return {};
+    }
 };
 
 // The open dialog always picks the sample history.
@@ -166,7 +182,25 @@ int main(int argc, char *argv[])
     dialog->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
     ok &= save(dialog, out, QStringLiteral("unsettled_amount_computed.png"));
     ok &= save(editor, out, QStringLiteral("journal_editor_balance_cell.png"));
-    dialog->close();
+    // "確　定" settles the oldest row; "再計算" shows the settlement.
+    dialog->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    if (dialog->isVisible())
+        dialog->close();
+    editor->editor().Fm2_TotalShow();
+
+    // "精算印刷" on that journal: the preview of its report.
+    const mokpe::output::SettlementReport report(editor->editor().grid(), state.history.cardKind,
+                                                 state.history.sourceName, editor->editor().settlementLabel(),
+                                                 mokpe::output::ReportFontMetrics());
+    NoPrinters printers;
+    mokpe::output::ui::SettlementPrintPreview preview(report, state.history.sourceName, messages, printers);
+    preview.dialog().resize(960, 820);
+    preview.dialog().show();
+    settle();
+    if (QAction *fitWidth = preview.dialog().findChild<QAction *>(QStringLiteral("fitWidthAction")))
+        fitWidth->trigger();
+    ok &= save(&preview.dialog(), out, QStringLiteral("report_preview.png"));
+    preview.dialog().close();
     editor->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     return ok ? 0 : 1;
 }

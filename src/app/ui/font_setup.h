@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QString>
+#include "platform/font_substitutions.h"
 
+// The face mapping lives in the core so that the headless report uses it too;
+// the windows keep reaching it under their own namespace.
 namespace mokpe::ui {
 
-// The windows are drawn in the Windows Japanese faces ("ＭＳ Ｐゴシック",
-// "ＭＳ　明朝"); where those are not installed they are mapped to the IPA faces,
-// which fontconfig would otherwise pass over for a Latin fallback.
-void installFontSubstitutions();
-
-inline const QString kUiFace = QStringLiteral("ＭＳ Ｐゴシック");
-inline const QString kReportFace = QStringLiteral("ＭＳ　明朝");
+using platform::installFontSubstitutions;
+using platform::kReportFace;
+using platform::kUiFace;
 
 } // namespace mokpe::ui

@@ -18,6 +18,7 @@
 #include "maintenance/user_table.h"
 #include "output/export_hand_over.h"
 #include "output/ui/export_dialog.h"
+#include "output/ui/settlement_print_preview.h"
 #include "settings/settings_file.h"
 
 #include <QCloseEvent>
@@ -331,6 +332,11 @@ void MainWindow::openJournalEditor()
     journalEditor_->setHideMain([this] { hide(); });
     journalEditor_->setReturnToMain([this] { returnFromChild(); });
     journalEditor_->setExportOpener([this] { openExportDialog(); });
+    journalEditor_->setReportPrinter([this] {
+        if (journalEditor_)
+            output::ui::runSettlementPrint(journalEditor_, state_, journalEditor_->editor().settlementLabel(),
+                                           *services_.messages, *services_.printers);
+    });
     journalEditor_->startUp();
 }
 

@@ -93,5 +93,26 @@ TEST_F(EditorCommandsTest, ExportOpensOnlyAfterTheJournalChecksAndGivesTheEditor
     EXPECT_TRUE(dialog->isVisible());
 }
 
+TEST_F(EditorCommandsTest, SettlementPrintIsRefusedWithoutAUsablePrinter)
+{
+    ASSERT_NE(editor(), nullptr);
+    if (auto *dialog = editor()->findChild<QWidget *>(QStringLiteral("Form4")))
+        dialog->close();
+    QPushButton *printButton = editorButton("Command8");
+    ASSERT_TRUE(printButton->isEnabled());
+    const struct {
+        QStringList printers;
+    } cases[] = {{{}}, {{QStringLiteral("office"), QStringLiteral("Microsoft Print to PDF")}}};
+    for (const auto &c : cases) {
+        fakes.printers.names = c.printers;
+        fakes.messages.shown.clear();
+        printButton->click();
+        EXPECT_EQ(fakes.messages.texts(),
+                  QStringList{QStringLiteral("使用可能なプリンタが存在しません．\r\n"
+                                             "印刷機能はプリンタを準備した後に可能となります．")});
+        EXPECT_TRUE(fakes.printers.jobs.empty());
+    }
+}
+
 } // namespace
 } // namespace mokpe::ui

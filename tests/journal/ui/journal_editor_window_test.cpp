@@ -257,7 +257,7 @@ TEST_F(JournalEditorWindowTest, ControlsCarryTheirCaptionsColoursAndStates)
         {"Command1", "閉じる", true},      {"Command2", "変　更", true},
         {"Command3", "文字⇒大", true},     {"Command4", "文字⇒小", true},
         {"Command5", "再計算", true},      {"Command6", "保　存", true},
-        {"Command7", "ＣＳＶ出力", true},  {"Command8", "精算印刷", false},
+        {"Command7", "ＣＳＶ出力", true},  {"Command8", "精算印刷", true},
         {"Command9", "元に戻す", true},    {"Command10", "１行挿入", true},
         {"Command11", "１行削除", true},   {"Command12", "最終行追加", true},
         {"Command13", "最終行削除", true}, {"Command14", "金額ゼロ行削除", true},

@@ -1,10 +1,10 @@
-#include "app/ui/font_setup.h"
+#include "platform/font_substitutions.h"
 
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
 
-namespace mokpe::ui {
+namespace mokpe::platform {
 
 void installFontSubstitutions()
 {
@@ -28,4 +28,4 @@ void installFontSubstitutions()
     }
 }
 
-} // namespace mokpe::ui
+} // namespace mokpe::platform

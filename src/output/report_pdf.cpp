@@ -1,0 +1,42 @@
+#include "output/report_pdf.h"
+
+#include "common/app_state.h"
+#include "common/text_file.h"
+#include "output/report_painter.h"
+#include "output/settlement_report.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace mokpe::output {
+
+namespace {
+constexpr int kPdfResolution = 1200;
+}
+
+QString writeReportPdf(const QString &path, const SettlementReport &report)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return common::writeFailureMessage(path, file.errorString());
+
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kPdfResolution);
+        writer.setCreator(kProgramCaption);
+        writer.setTitle(QFileInfo(path).completeBaseName());
+        setUpReportPage(writer);
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return common::writeFailureMessage(path, QStringLiteral("PDF を作成できません．"));
+        }
+        paintReport(painter, writer, report);
+        painter.end();
+    }
+    return common::commitAtomicWrite(file);
+}
+
+} // namespace mokpe::output

@@ -1,0 +1,79 @@
+#include "output/settlement_print.h"
+
+#include "output/report_painter.h"
+#include "output/settlement_report.h"
+
+#include <QPainter>
+
+namespace mokpe::output {
+
+bool Fm2_PrinterCheck(const QStringList &printerNames)
+{
+    const QString last = printerNames.isEmpty() ? QString() : printerNames.last();
+    if (last.isEmpty())
+        return false;
+    if (last == QLatin1String("Microsoft XPS Document Writer"))
+        return false;
+    return !last.contains(QLatin1String("icrosoft"));
+}
+
+bool lastRowCheck(const journal::JournalGrid &grid, platform::MessageService &messages)
+{
+    const int last = grid.journalRowCount();
+    if (last < 0 || last >= grid.rowTotal())
+        return true;
+    if (grid.text(last, journal::DebitAmountColumn).isEmpty() &&
+        grid.text(last, journal::CreditAmountColumn).isEmpty()) {
+        messages.inform(kLastRowAmountMessage);
+        return false;
+    }
+    return true;
+}
+
+bool printStartCheck(const journal::JournalGrid &grid, platform::PrinterService &printers,
+                     platform::MessageService &messages)
+{
+    if (!lastRowCheck(grid, messages))
+        return false;
+    if (!Fm2_PrinterCheck(printers.printerNames())) {
+        messages.inform(kNoPrinterMessage);
+        return false;
+    }
+    return true;
+}
+
+QString choosePrinter(const QString &requested, platform::PrinterService &printers,
+                      platform::MessageService &messages)
+{
+    const QStringList names = printers.printerNames();
+    if (!requested.isEmpty()) {
+        if (names.contains(requested))
+            return requested;
+        messages.inform(kUnknownPrinterMessage.arg(requested));
+        return {};
+    }
+    const QString fallback = printers.defaultPrinter();
+    if (!fallback.isEmpty())
+        return fallback;
+    // A system with printers but no default one: the printer the check approved.
+    return names.isEmpty() ? QString() : names.last();
+}
+
+bool printReport(const SettlementReport &report, const QString &jobName, const QString &printer,
+                 platform::PrinterService &printers, platform::MessageService &messages)
+{
+    const int pages = report.pageCount();
+    const std::vector<platform::PrintFailure> failures =
+        printers.printPagesAsJobs(printer, jobName, pages, [&report](QPainter &painter, int index) {
+            paintReportPage(painter, report.page(index));
+        });
+    if (failures.empty())
+        return true;
+    QStringList lines;
+    for (const platform::PrintFailure &failure : failures)
+        lines.append(kPrintFailedPageLine.arg(failure.page).arg(pages).arg(failure.reason));
+    messages.inform(kPrintFailedMessage.arg(printer, lines.join(QStringLiteral("\r\n"))));
+    return false;
+}
+
+} // namespace mokpe::output

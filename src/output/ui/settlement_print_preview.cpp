@@ -1,0 +1,100 @@
+#include "output/ui/settlement_print_preview.h"
+
+#include "output/report_painter.h"
+#include "output/settlement_print.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+
+namespace mokpe::output::ui {
+
+namespace {
+
+const QString kPreviewTitle = QStringLiteral("精算印刷");
+
+// The dialog's own actions carry no names; they are found by their texts.
+QAction *previewAction(QPrintPreviewDialog &dialog, const char *text)
+{
+    const QString wanted = QCoreApplication::translate("QPrintPreviewDialog", text);
+    for (QAction *action : dialog.findChildren<QAction *>()) {
+        if (action->text() == wanted)
+            return action;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool runSettlementPrint(QWidget *parent, const AppState &state, const QString &settlementLabel,
+                        platform::MessageService &messages, platform::PrinterService &printers)
+{
+    if (!printStartCheck(state.journal, printers, messages))
+        return false;
+    const SettlementReport report(state.journal, state.history.cardKind, state.history.sourceName,
+                                  settlementLabel, ReportFontMetrics());
+    const QString jobName = state.history.sourceName.isEmpty() ? kPreviewTitle : state.history.sourceName;
+    SettlementPrintPreview preview(report, jobName, messages, printers, parent);
+    preview.exec();
+    return true;
+}
+
+SettlementPrintPreview::SettlementPrintPreview(const SettlementReport &report, QString jobName,
+                                               platform::MessageService &messages,
+                                               platform::PrinterService &printers, QWidget *parent)
+    : report_(report), jobName_(std::move(jobName)), messages_(messages), printers_(printers),
+      previewPrinter_(QPrinter::HighResolution)
+{
+    // The preview never reaches a printer: a PDF device keeps the print
+    // service out of it and gives the same A4 page.
+    previewPrinter_.setOutputFormat(QPrinter::PdfFormat);
+    previewPrinter_.setFullPage(true);
+    setUpReportPage(previewPrinter_);
+    previewPrinter_.setDocName(jobName_);
+
+    dialog_ = std::make_unique<QPrintPreviewDialog>(&previewPrinter_, parent);
+    dialog_->setObjectName(kDialogName);
+    dialog_->setWindowTitle(kPreviewTitle);
+    connect(dialog_.get(), &QPrintPreviewDialog::paintRequested, this, &SettlementPrintPreview::paintPreview);
+
+    for (const char *fixed : {"Portrait", "Landscape", "Page setup"}) {
+        if (QAction *action = previewAction(*dialog_, fixed))
+            action->setVisible(false);
+    }
+    printAction_ = previewAction(*dialog_, "Print");
+    if (printAction_) {
+        printAction_->setObjectName(kPrintActionName);
+        // Qt's own print would ask for a printer and send one job of all pages.
+        disconnect(printAction_, nullptr, dialog_.get(), nullptr);
+        connect(printAction_, &QAction::triggered, this, [this] {
+            if (printToDefaultPrinter())
+                dialog_->accept();
+        });
+    }
+}
+
+SettlementPrintPreview::~SettlementPrintPreview() = default;
+
+int SettlementPrintPreview::exec()
+{
+    return dialog_->exec();
+}
+
+void SettlementPrintPreview::paintPreview(QPrinter *printer)
+{
+    QPainter painter(printer);
+    paintReport(painter, *printer, report_);
+}
+
+bool SettlementPrintPreview::printToDefaultPrinter()
+{
+    const QString printer = choosePrinter(QString(), printers_, messages_);
+    if (printer.isEmpty()) {
+        messages_.inform(kNoPrinterMessage);
+        return false;
+    }
+    return printReport(report_, jobName_, printer, printers_, messages_);
+}
+
+} // namespace mokpe::output::ui

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "common/app_state.h"
+#include "output/settlement_report.h"
+#include "platform/messages.h"
+#include "platform/printer_service.h"
+
+#include <QObject>
+#include <QPrinter>
+
+#include <memory>
+
+class QAction;
+class QPrintPreviewDialog;
+class QWidget;
+
+namespace mokpe::output::ui {
+
+// "精算印刷" of the journal editor (`Command8`): the last-row check and
+// Fm2_PrinterCheck with their messages, then the report in a print preview
+// (modal). Its print button sends the report to the default printer, each page
+// its own print job; a failed page is told and the preview stays open. True
+// when the preview was shown, false when a check refused.
+bool runSettlementPrint(QWidget *parent, const AppState &state, const QString &settlementLabel,
+                        platform::MessageService &messages, platform::PrinterService &printers);
+
+// The preview of one report: A4 portrait only (its orientation and page set-up
+// buttons are hidden), printed through the printer service instead of Qt's
+// print dialog, which would send all pages as one job.
+class SettlementPrintPreview final : public QObject {
+    Q_OBJECT
+public:
+    // The preview dialog's objectName and that of its print button.
+    static inline const QString kDialogName = QStringLiteral("SettlementPrintPreview");
+    static inline const QString kPrintActionName = QStringLiteral("settlementPrintAction");
+
+    SettlementPrintPreview(const SettlementReport &report, QString jobName,
+                           platform::MessageService &messages, platform::PrinterService &printers,
+                           QWidget *parent = nullptr);
+    ~SettlementPrintPreview() override;
+
+    QPrintPreviewDialog &dialog() { return *dialog_; }
+    QAction *printAction() const { return printAction_; }
+    // Shows the preview until it is closed or the report has been printed.
+    int exec();
+    // What the print button does; true when every page went to the printer.
+    bool printToDefaultPrinter();
+
+private:
+    void paintPreview(QPrinter *printer);
+
+    const SettlementReport &report_;
+    QString jobName_;
+    platform::MessageService &messages_;
+    platform::PrinterService &printers_;
+    // The preview draws on this printer (never printed to), so it lives longer
+    // than the dialog.
+    QPrinter previewPrinter_;
+    std::unique_ptr<QPrintPreviewDialog> dialog_;
+    QAction *printAction_ = nullptr;
+};
+
+} // namespace mokpe::output::ui

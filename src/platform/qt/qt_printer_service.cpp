@@ -1,0 +1,83 @@
+#include "platform/qt/qt_printer_service.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#ifdef MOKPE_HAVE_CUPS
+#include <cups/cups.h>
+#endif
+
+namespace mokpe::platform {
+
+namespace {
+
+const QString kPrinterUnusable = QStringLiteral("プリンタ「%1」を使用できません．");
+const QString kJobNotStarted = QStringLiteral("印刷ジョブを開始できません．");
+const QString kJobNotFinished = QStringLiteral("印刷ジョブを完了できません．");
+const QString kJobRefused = QStringLiteral("印刷ジョブが受け付けられませんでした（%1）．");
+
+// Whether the print service accepted the job Qt submitted last on this thread;
+// `reason` gets its answer when not.
+bool submissionAccepted(QString &reason)
+{
+#ifdef MOKPE_HAVE_CUPS
+    if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
+        return true;
+    reason = kJobRefused.arg(QString::fromUtf8(cupsLastErrorString()));
+    return false;
+#else
+    Q_UNUSED(reason);
+    return true;
+#endif
+}
+
+} // namespace
+
+QStringList QtPrinterService::printerNames()
+{
+    return QPrinterInfo::availablePrinterNames();
+}
+
+QString QtPrinterService::defaultPrinter()
+{
+    return QPrinterInfo::defaultPrinterName();
+}
+
+std::vector<PrintFailure> QtPrinterService::printPagesAsJobs(const QString &printer, const QString &jobName,
+                                                             int pageCount, const PageDrawer &draw)
+{
+    const QString target = printer.isEmpty() ? defaultPrinter() : printer;
+    std::vector<PrintFailure> failures;
+    for (int index = 0; index < pageCount; ++index) {
+        const int page = index + 1;
+        QPrinter device(QPrinter::HighResolution);
+        device.setPrinterName(target);
+        if (target.isEmpty() || !device.isValid() || device.printerName() != target) {
+            failures.push_back({page, kPrinterUnusable.arg(target)});
+            continue;
+        }
+        device.setFullPage(true);
+        device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        device.setDocName(QStringLiteral("%1 (%2/%3)").arg(jobName).arg(page).arg(pageCount));
+        device.setCreator(QStringLiteral("モコペ！"));
+        QPainter painter;
+        if (!painter.begin(&device)) {
+            failures.push_back({page, kJobNotStarted});
+            continue;
+        }
+        draw(painter, index);
+        if (!painter.end() || device.printerState() == QPrinter::Error) {
+            failures.push_back({page, kJobNotFinished});
+            continue;
+        }
+        QString reason;
+        if (!submissionAccepted(reason))
+            failures.push_back({page, reason});
+    }
+    return failures;
+}
+
+} // namespace mokpe::platform

@@ -1,0 +1,128 @@
+#include "output/ui/settlement_print_preview.h"
+
+#include "output/settlement_print.h"
+
+#include "support/pdf_words.h"
+#include "support/report_journals.h"
+#include "support/scripted_services.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace mokpe::output::ui {
+namespace {
+
+const QString kLabel = QStringLiteral("精算金額：　　　-1,500");
+
+struct SettlementPrintTest : ::testing::Test {
+    AppState state;
+    test::ScriptedServices services;
+    // What the test saw of the preview while it was open.
+    int previewPages = -1;
+    bool landscapeVisible = true;
+
+    SettlementPrintTest()
+    {
+        state.journal = test::sampleJournal(120);
+        state.history.cardKind = TransitCard;
+        state.history.sourceName = QStringLiteral("履歴.csv");
+        services.printers.names = {QStringLiteral("Office_Laser"), QStringLiteral("Counter")};
+        services.printers.defaultName = QStringLiteral("Office_Laser");
+    }
+
+    // Runs "精算印刷"; `whileOpen` acts on the preview once it is shown.
+    bool run(const std::function<void(QPrintPreviewDialog &)> &whileOpen)
+    {
+        QTimer::singleShot(0, [this, whileOpen] {
+            auto *dialog = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+            if (!dialog) {
+                ADD_FAILURE() << "no preview";
+                return;
+            }
+            EXPECT_EQ(dialog->objectName(), SettlementPrintPreview::kDialogName);
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("精算印刷"));
+            previewPages = dialog->findChild<QPrintPreviewWidget *>()->pageCount();
+            for (QAction *action : dialog->findChildren<QAction *>()) {
+                if (action->text() == QStringLiteral("Landscape"))
+                    landscapeVisible = action->isVisible();
+            }
+            whileOpen(*dialog);
+            // A test that left it open closes it.
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        return runSettlementPrint(nullptr, state, kLabel, services.messages, services.printers);
+    }
+
+    static QAction *printButton(QPrintPreviewDialog &dialog)
+    {
+        return dialog.findChild<QAction *>(SettlementPrintPreview::kPrintActionName);
+    }
+};
+
+TEST_F(SettlementPrintTest, PreviewPrintsEachPageAsItsOwnJobToTheDefaultPrinter)
+{
+    bool closedByPrinting = false;
+    EXPECT_TRUE(run([&](QPrintPreviewDialog &dialog) {
+        QAction *print = printButton(dialog);
+        ASSERT_TRUE(print);
+        print->trigger();
+        closedByPrinting = !dialog.isVisible();
+    }));
+    EXPECT_EQ(previewPages, 3);
+    EXPECT_FALSE(landscapeVisible);
+    EXPECT_TRUE(closedByPrinting);
+    EXPECT_TRUE(services.messages.shown.empty()) << services.messages.texts().join('|').toStdString();
+    ASSERT_EQ(services.printers.jobs.size(), 3u);
+    for (int page = 1; page <= 3; ++page) {
+        const auto &job = services.printers.jobs[static_cast<size_t>(page - 1)];
+        EXPECT_EQ(job.printer, QStringLiteral("Office_Laser"));
+        EXPECT_EQ(job.name, QStringLiteral("履歴.csv (%1/3)").arg(page));
+        const auto words = test::readPdfWords(job.pdf);
+        ASSERT_EQ(words.size(), 1u);
+        EXPECT_TRUE(test::pageText(words[0]).contains(QStringLiteral("Page: %1 / 3").arg(page)));
+    }
+}
+
+TEST_F(SettlementPrintTest, FailedPageIsToldAndThePreviewStaysOpen)
+{
+    services.printers.failingPages = {2};
+    bool stayedOpen = false;
+    EXPECT_TRUE(run([&](QPrintPreviewDialog &dialog) {
+        printButton(dialog)->trigger();
+        stayedOpen = dialog.isVisible();
+    }));
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(services.printers.jobs.size(), 2u);
+    EXPECT_EQ(services.messages.texts(),
+              QStringList{QStringLiteral("精算書を印刷できませんでした．\r\nプリンタ：Office_Laser\r\n"
+                                         "2 / 3 ページ：用紙がありません")});
+}
+
+TEST_F(SettlementPrintTest, ClosingThePreviewPrintsNothing)
+{
+    EXPECT_TRUE(run([](QPrintPreviewDialog &dialog) { dialog.reject(); }));
+    EXPECT_EQ(previewPages, 3);
+    EXPECT_TRUE(services.printers.jobs.empty());
+    EXPECT_TRUE(services.messages.shown.empty());
+}
+
+TEST_F(SettlementPrintTest, RefusalComesBeforeAnyPreview)
+{
+    // Other printers are installed, but the last one listed is a document writer.
+    services.printers.names.append(QStringLiteral("Microsoft Print to PDF"));
+    EXPECT_FALSE(runSettlementPrint(nullptr, state, kLabel, services.messages, services.printers));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(services.messages.texts(), QStringList{kNoPrinterMessage});
+    EXPECT_TRUE(services.printers.jobs.empty());
+}
+
+} // namespace
+} // namespace mokpe::output::ui
