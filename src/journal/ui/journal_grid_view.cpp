@@ -20,6 +20,8 @@ JournalGridView::JournalGridView(QWidget *parent) : QTableView(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // Tab leaves the grid; only the editor's keys move the current cell.
+    setTabKeyNavigation(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     // Column 0 shows the row numbers; the grid has no second number column.
     verticalHeader()->hide();
@@ -45,6 +47,9 @@ JournalGridView::JournalGridView(QWidget *parent) : QTableView(parent)
     // assigns nothing, only picking an entry does.
     dropDown_->setEditable(true);
     dropDown_->setInsertPolicy(QComboBox::NoInsert);
+    // Neither a completion nor Enter picks what was typed.
+    dropDown_->setCompleter(nullptr);
+    dropDown_->lineEdit()->installEventFilter(this);
     dropDown_->setMaxVisibleItems(20);
     dropDown_->hide();
 
@@ -172,9 +177,11 @@ std::optional<NavigationKey> navigationKeyOf(int key)
 
 bool JournalGridView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != cellEditor_ || event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress || (watched != cellEditor_ && watched != dropDown_->lineEdit()))
         return QTableView::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
+    if (watched != cellEditor_)
+        return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         Q_EMIT cellEditorEnter();
         return true;
@@ -196,8 +203,6 @@ void JournalGridView::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Home:
     case Qt::Key_End:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
         // These would take the grid's own way, past the journal's last row.
         event->accept();
         return;

@@ -808,6 +808,14 @@ TEST_F(JournalEditorWindowTest, DragAssignsTheAccountToItsRows)
     dragCells(3, CreditAccountColumn, 1);
     pickAccount(QStringLiteral("運賃"));
     EXPECT_EQ(columnTexts(CreditAccountColumn, 3), before);
+
+    // A name typed into the drop-down and Enter: nothing either.
+    dragCells(1, CreditAccountColumn, 3);
+    combo->lineEdit()->selectAll();
+    combo->lineEdit()->insert(QStringLiteral("運賃"));
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(columnTexts(CreditAccountColumn, 3), before);
+    EXPECT_TRUE(combo->isVisible());
 }
 
 TEST_F(JournalEditorWindowTest, MouseUpSetsTheInputModeAndKeepsValuesFromTyping)
