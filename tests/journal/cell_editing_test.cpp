@@ -177,19 +177,6 @@ TEST_F(CellEditingTest, DragsReachTheLastRowAndNoFurther)
     EXPECT_FALSE(grid.modified());
 }
 
-TEST_F(CellEditingTest, WithoutADragTheCurrentCellTakesTheAccount)
-{
-    editor.setCurrentCell(2, CreditAccountColumn);
-    EXPECT_EQ(editor.KamokuPaste(QStringLiteral("現金")), QStringLiteral("現金"));
-    EXPECT_EQ(grid.text(2, CreditAccountColumn), QStringLiteral("現金"));
-    EXPECT_EQ(grid.text(3, CreditAccountColumn), QStringLiteral("電子マネー"));
-    EXPECT_TRUE(grid.modified());
-    // A drag elsewhere than an account column assigns nothing.
-    drag(2, 3, SummaryColumn);
-    editor.KamokuPaste(QStringLiteral("現金"));
-    EXPECT_EQ(grid.text(2, SummaryColumn), QStringLiteral("b"));
-}
-
 TEST_F(CellEditingTest, TextSizeStaysWithinSevenAndTwentyFourPoints)
 {
     const auto widths = [this] { return editor.columnWidthsTwips(); };
@@ -214,15 +201,6 @@ TEST_F(CellEditingTest, TextSizeStaysWithinSevenAndTwentyFourPoints)
     EXPECT_TRUE(editor.enlargeFontCommand());
     EXPECT_EQ(editor.fontSize(), 9);
     EXPECT_EQ(widths(), kColumnWidthsTwips);
-}
-
-TEST_F(CellEditingTest, SettledBalanceCellCountsAsAChange)
-{
-    grid.setColour(2, DebitAmountColumn, CellColour::Balance);
-    editor.setCurrentCell(2, DebitAmountColumn);
-    ASSERT_TRUE(editor.Fm2_CellEditorShow());
-    editor.settlePendingCell(QStringLiteral("60"));
-    EXPECT_TRUE(grid.modified());
 }
 
 } // namespace

@@ -38,13 +38,6 @@ TEST(CellNavigation, KeysStayWithinTheJournal)
     EXPECT_EQ(cellAfterKey({1, 1}, NavigationKey::PageDown, 0), (CellPosition{1, 1}));
 }
 
-TEST(CellNavigation, EnterMovesDownToTheLastJournalRow)
-{
-    EXPECT_EQ(rowAfterEnter(4, kRows), 5);
-    EXPECT_EQ(rowAfterEnter(5, kRows), 5);
-    EXPECT_EQ(rowAfterEnter(8, kRows), 8);
-}
-
 TEST(CellNavigation, DragEndsOnTheRowUnderThePointer)
 {
     // Start row 2, its cell's top at 40, cells 20 high.
