@@ -118,6 +118,8 @@ void JournalEditor::settlePendingCell(const QString &value)
     grid().setText(row, column, value);
     // The settled cell itself, wherever the current cell has moved since.
     grid().setColour(row, column, CellColour::White);
+    // An amount the user entered: "閉じる" must not let it go unasked.
+    grid().setModified(true);
 }
 
 int JournalEditor::Fm2_RowCountCheck()
