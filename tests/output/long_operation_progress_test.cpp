@@ -150,6 +150,7 @@ struct ProgressTest : ::testing::Test {
         QStringList rows;
         for (int r = 0; r < kLines; ++r)
             rows.append(QStringLiteral("2026/01/06|旅費交通費|160|電子マネー|160|乗車"));
+        f.state.journal.setRowTotal(kLines + 1);
         f.setJournal(rows);
         f.openDialog();
         printing.printers.names = {QStringLiteral("Office")};
