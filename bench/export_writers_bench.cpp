@@ -62,7 +62,7 @@ Journal &journalOf(int format)
 }
 
 using Writer = QString (*)(QIODevice &, const journal::JournalGrid &, const AccountCodeTable &,
-                           const output::ExportFields &);
+                           const output::ExportFields &, common::Progress &);
 
 Writer writerOf(int format)
 {
@@ -96,7 +96,8 @@ void BM_Write(benchmark::State &state)
     if (!sink.open(QIODevice::WriteOnly))
         std::abort();
     for (auto _ : state) {
-        if (!writerOf(format)(sink, j.state.journal, j.state.accounts, j.fields).isEmpty())
+        if (!writerOf(format)(sink, j.state.journal, j.state.accounts, j.fields, common::noProgress())
+                 .isEmpty())
             std::abort();
     }
     state.SetItemsProcessed(state.iterations() * kRows);
@@ -109,7 +110,7 @@ void BM_EncodeTheSameTextOnly(benchmark::State &state)
     Journal &j = journalOf(format);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    writerOf(format)(buffer, j.state.journal, j.state.accounts, j.fields);
+    writerOf(format)(buffer, j.state.journal, j.state.accounts, j.fields, common::noProgress());
     const QString text = common::decodeCp932(buffer.data()).text;
     common::Cp932Encoder encoder;
     QByteArray out;

@@ -229,7 +229,8 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding, const QString &pathForMessages)
+TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding, const QString &pathForMessages,
+                               Progress &progress)
 {
     TextReadResult result;
     // Neither a history nor a table of the program ever holds a NUL byte; UTF-16
@@ -265,10 +266,16 @@ TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding, c
     // Decoded a line at a time, so that the file's text is never held whole
     // beside its lines.
     QStringList lines;
-    lines.reserve(lineCount(bytes, start));
+    const qsizetype count = lineCount(bytes, start);
+    lines.reserve(count);
+    ProgressSteps steps(progress, count);
     Cp932Decoder decoder;
     qsizetype badOffset = -1;
     forEachLine(bytes, start, [&](qsizetype offset, qsizetype length) {
+        if (steps.stopAt(lines.size())) {
+            result.cancelled = true;
+            return false;
+        }
         const char *data = bytes.constData() + offset;
         if (result.wasUtf8) {
             lines.append(QString::fromUtf8(data, length));
@@ -287,12 +294,17 @@ TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding, c
         result.error = damagedLineMessage(pathForMessages, bytes, badOffset);
         return result;
     }
+    if (result.cancelled) {
+        result.wasUtf8 = false;
+        return result;
+    }
+    steps.finish();
     result.ok = true;
     result.lines = std::move(lines);
     return result;
 }
 
-TextReadResult readTextFile(const QString &path, TextEncoding encoding, qint64 maxBytes)
+TextReadResult readTextFile(const QString &path, TextEncoding encoding, qint64 maxBytes, Progress &progress)
 {
     RegularFileRead read = readRegularFile(path, maxBytes);
     if (!read.ok) {
@@ -300,7 +312,7 @@ TextReadResult readTextFile(const QString &path, TextEncoding encoding, qint64 m
         result.error = read.error;
         return result;
     }
-    return decodeTextBytes(read.bytes, encoding, path);
+    return decodeTextBytes(read.bytes, encoding, path, progress);
 }
 
 QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes, const QString &pathForMessages)

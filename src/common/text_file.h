@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/progress.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +25,8 @@ struct TextReadResult {
     // A message for the user when !ok: which file and, for bad bytes, a NUL
     // byte or a damaged UTF-8 character, which line; UTF-16 is named.
     QString error;
+    // The user stopped the reading (!ok, no error to tell).
+    bool cancelled = false;
 };
 
 // The files of the program folder (settings, account table, users) hold a few
@@ -35,12 +39,13 @@ inline constexpr qint64 kMaxProgramFileBytes = 16 * 1024 * 1024;
 QStringList splitLines(const QString &text);
 
 // Refuses UTF-16 and NUL bytes, then decodes line by line: the whole decoded
-// text is never held beside the lines.
-TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding,
-                               const QString &pathForMessages);
+// text is never held beside the lines. The lines decoded are told to
+// `progress`, which may stop the decoding (cancelled, no lines).
+TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding, const QString &pathForMessages,
+                               Progress &progress = noProgress());
 // Reads an ordinary file of at most `maxBytes` (see readRegularFile) and decodes it.
 TextReadResult readTextFile(const QString &path, TextEncoding encoding = TextEncoding::Cp932,
-                            qint64 maxBytes = kMaxProgramFileBytes);
+                            qint64 maxBytes = kMaxProgramFileBytes, Progress &progress = noProgress());
 
 // Encodes every line as CP932, each ended by CR LF. On failure returns the
 // message that names the character and its place; `bytes` is then untouched.

@@ -40,10 +40,13 @@ std::optional<int> recognizeCardKind(const QStringList &lines, int lastLineIndex
     return std::nullopt;
 }
 
-CsvReadOutcome readCardHistory(AppState &state, const QString &path, platform::MessageService &messages)
+CsvReadOutcome readCardHistory(AppState &state, const QString &path, platform::MessageService &messages,
+                               common::Progress &progress)
 {
     common::TextReadResult read =
-        common::readTextFile(path, common::TextEncoding::Cp932OrUtf8, kMaxCardHistoryBytes);
+        common::readTextFile(path, common::TextEncoding::Cp932OrUtf8, kMaxCardHistoryBytes, progress);
+    if (read.cancelled)
+        return CsvReadOutcome::Cancelled;
     if (!read.ok) {
         messages.inform(read.error);
         return CsvReadOutcome::Unreadable;

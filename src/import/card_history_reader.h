@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/app_state.h"
+#include "common/progress.h"
 #include "platform/messages.h"
 
 #include <QString>
@@ -33,10 +34,14 @@ enum class CsvReadOutcome {
     // No keyword in lines 0 to 3; the lines replaced the card history, the card
     // kind is as it was.
     Unrecognised,
+    // The user stopped the reading; the card history is as it was.
+    Cancelled,
 };
 
-// Fm1_CsvFileRead with the reason of a refusal, for callers that need it.
-CsvReadOutcome readCardHistory(AppState &state, const QString &path, platform::MessageService &messages);
+// Fm1_CsvFileRead with the reason of a refusal, for callers that need it. The
+// lines decoded are told to `progress`, which may stop the reading.
+CsvReadOutcome readCardHistory(AppState &state, const QString &path, platform::MessageService &messages,
+                               common::Progress &progress = common::noProgress());
 
 // Reads every line of the file (CP932, or UTF-8 when the file is clearly UTF-8)
 // into the card history, plus one final empty element, and sets the card kind.

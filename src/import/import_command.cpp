@@ -10,7 +10,7 @@
 namespace mokpe::import {
 
 void importCommand(AppState &state, const platform::Services &services,
-                   const std::function<void()> &showJournalEditor)
+                   const std::function<void()> &showJournalEditor, common::Progress &progress)
 {
     platform::MessageService &messages = *services.messages;
     if (!services.files->exists(state.programFile(maintenance::kAccountCodeFileName)) ||
@@ -23,10 +23,11 @@ void importCommand(AppState &state, const platform::Services &services,
         messages.inform(kNoFileChosenMessage);
         return;
     }
-    const CsvReadOutcome outcome = readCardHistory(state, path, messages);
-    // A file that could not be read leaves the whole card history as it was,
-    // its path and name included; any other file replaced it.
-    if (outcome != CsvReadOutcome::Unreadable) {
+    const CsvReadOutcome outcome = readCardHistory(state, path, messages, progress);
+    // A file that could not be read, or whose reading was stopped, leaves the
+    // whole card history as it was, its path and name included; any other
+    // file replaced it.
+    if (outcome != CsvReadOutcome::Unreadable && outcome != CsvReadOutcome::Cancelled) {
         state.history.sourcePath = path;
         state.history.sourceName = QFileInfo(path).fileName();
     }

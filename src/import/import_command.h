@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/app_state.h"
+#include "common/progress.h"
 #include "platform/services.h"
 
 #include <functional>
@@ -9,9 +10,12 @@ namespace mokpe::import {
 
 // "会計CSVファイル読込み": checks that an account code table and a code system
 // are there, asks for a file, remembers its path and name and reads it. After
-// a successful read `showJournalEditor` is called (when set).
+// a successful read `showJournalEditor` is called (when set). The reading is
+// told to `progress`; a reading the user stopped changes nothing and opens
+// nothing.
 // Uses services.messages, services.dialogs and services.files.
 void importCommand(AppState &state, const platform::Services &services,
-                   const std::function<void()> &showJournalEditor);
+                   const std::function<void()> &showJournalEditor,
+                   common::Progress &progress = common::noProgress());
 
 } // namespace mokpe::import

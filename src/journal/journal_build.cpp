@@ -31,7 +31,8 @@ public:
         : grid_(grid), history_(history), emoney_(emoneyAccount), prefix_(prefix), booked_(bookedLines)
     {}
 
-    void run();
+    // False when `progress` was asked to stop.
+    bool run(common::Progress &progress);
 
 private:
     void transitLine(int row, const QString &line, bool oldest);
@@ -56,7 +57,7 @@ private:
     std::optional<qint64> previousBalance_ = 0;
 };
 
-void Builder::run()
+bool Builder::run(common::Progress &progress)
 {
     const int last = std::min(history_.lastLineIndex, static_cast<int>(history_.lines.size()) - 1);
     const int kind = history_.cardKind;
@@ -80,7 +81,10 @@ void Builder::run()
     grid_.setRowTotal(std::max(grid_.rowTotal(), last + 3));
     int row = 1;
     int datedSeen = 0;
+    common::ProgressSteps steps(progress, last + 1);
     for (int k = 0; k <= last; ++k) {
+        if (steps.stopAt(k))
+            return false;
         const QString &line = history_.lines.at(k);
         bool wroteRow = false;
         if (isDatedLine(line)) {
@@ -111,6 +115,8 @@ void Builder::run()
     grid_.setRowTotal(std::max(kMinimumRowTotal, count + 1));
     grid_.setJournalRowCount(count);
     grid_.setCurrent({1, 1});
+    steps.finish();
+    return true;
 }
 
 void Builder::transitLine(int row, const QString &line, bool oldest)
@@ -235,11 +241,11 @@ bool Builder::undatedLine(int row, const QString &line)
 
 } // namespace
 
-void Fm2_JournalBuild(JournalGrid &grid, const CardHistory &history, const QString &emoneyAccount,
-                      const QString &summaryPrefix, int bookedLines)
+bool Fm2_JournalBuild(JournalGrid &grid, const CardHistory &history, const QString &emoneyAccount,
+                      const QString &summaryPrefix, int bookedLines, common::Progress &progress)
 {
     BulkChange bulk(grid);
-    Builder(grid, history, emoneyAccount, summaryPrefix, bookedLines).run();
+    return Builder(grid, history, emoneyAccount, summaryPrefix, bookedLines).run(progress);
 }
 
 } // namespace mokpe::journal

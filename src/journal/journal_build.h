@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/app_state.h"
+#include "common/progress.h"
 
 #include <QString>
 
@@ -30,7 +31,11 @@ inline const QString kEdyChargeSummary = QStringLiteral("Edyチャージ");
 // earlier read of the card: they build no row, and the newest of them gives
 // the oldest new row its amount, so that no row is left to settle. All of them
 // booked: no row at all.
-void Fm2_JournalBuild(JournalGrid &grid, const CardHistory &history, const QString &emoneyAccount,
-                      const QString &summaryPrefix, int bookedLines = 0);
+//
+// The lines converted are told to `progress`; false when the user stopped the
+// construction (the grid is then half filled and to be reset).
+bool Fm2_JournalBuild(JournalGrid &grid, const CardHistory &history, const QString &emoneyAccount,
+                      const QString &summaryPrefix, int bookedLines = 0,
+                      common::Progress &progress = common::noProgress());
 
 } // namespace mokpe::journal

@@ -15,7 +15,7 @@ JournalEditor::JournalEditor(AppState &state, const platform::Services &services
     : state_(state), services_(services)
 {}
 
-void JournalEditor::startUp()
+bool JournalEditor::startUp(common::Progress &progress)
 {
     JournalGrid &g = grid();
     const CardHistory &history = state_.history;
@@ -24,17 +24,30 @@ void JournalEditor::startUp()
     settlementLabel_.clear();
     recalculateVisible_ = history.cardKind != MoneyReport;
     previousRead_ = {};
+    bool whole = true;
     if (history.cardKind == JournalFile) {
-        Fm2_JournalLoad(g, history, state_.summaryPrefix);
+        whole = Fm2_JournalLoad(g, history, state_.summaryPrefix, progress);
     } else {
         previousRead_ = comparePreviousRead(state_, *services_.messages);
-        Fm2_JournalBuild(g, history, state_.settings.emoneyNameCopy, state_.summaryPrefix,
-                         previousRead_.bookedLines());
-        Fm2_TotalShow();
+        whole = Fm2_JournalBuild(g, history, state_.settings.emoneyNameCopy, state_.summaryPrefix,
+                                 previousRead_.bookedLines(), progress);
+        if (whole)
+            Fm2_TotalShow();
+    }
+    if (!whole) {
+        // Half a journal is no journal: nothing of it stays, and the read it
+        // came from is not kept as booked.
+        previousRead_ = {};
+        settlementLabel_.clear();
+        g.initialise(kMinimumRowTotal);
+        Fm2_EditReset();
+        g.setModified(false);
+        return false;
     }
     Fm2_UndoInit();
     g.setModified(false);
     g.setCurrent({1, 1});
+    return true;
 }
 
 void JournalEditor::Fm2_UndoInit()

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "common/app_state.h"
-#include "journal/previous_read.h"
+#include "common/progress.h"
 #include "journal/cell_navigation.h"
+#include "journal/previous_read.h"
 #include "journal/settlement.h"
 #include "platform/services.h"
 
@@ -51,7 +52,10 @@ public:
     // settlement label set, the undo snapshot taken, the modified
     // flag cleared, the current cell at row 1, column 1. The window then shows
     // the cell editor over that cell (Fm2_CellEditorShow).
-    void startUp();
+    // The construction or loading is told to `progress`. False when the user
+    // stopped it: the journal is then reset as "閉じる" leaves it, and no read
+    // of the card is kept.
+    bool startUp(common::Progress &progress = common::noProgress());
     // The undo snapshot of the journal as it stands (rows in use only), with
     // the journal row count as the snapshot row count: "元に戻す" right after
     // start-up restores the journal as loaded.

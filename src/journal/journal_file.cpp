@@ -80,13 +80,17 @@ QString writeJournalFile(QIODevice &device, const JournalGrid &grid, const QStri
     return {};
 }
 
-void Fm2_JournalLoad(JournalGrid &grid, const CardHistory &history, const QString &summaryPrefix)
+bool Fm2_JournalLoad(JournalGrid &grid, const CardHistory &history, const QString &summaryPrefix,
+                     common::Progress &progress)
 {
     BulkChange bulk(grid);
     const int last = std::min(history.lastLineIndex, static_cast<int>(history.lines.size()) - 1);
     const int count = std::max(last, 0);
     grid.setRowTotal(std::max(kMinimumRowTotal, count + 1));
+    common::ProgressSteps steps(progress, last + 1);
     for (int l = 0; l <= last; ++l) {
+        if (steps.stopAt(l))
+            return false;
         const QString &line = history.lines.at(l);
         RowTexts cells;
         qsizetype begin = 0;
@@ -107,6 +111,8 @@ void Fm2_JournalLoad(JournalGrid &grid, const CardHistory &history, const QStrin
     }
     grid.setJournalRowCount(count);
     grid.setCurrent({1, 1});
+    steps.finish();
+    return true;
 }
 
 } // namespace mokpe::journal

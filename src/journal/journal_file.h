@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/app_state.h"
+#include "common/progress.h"
 
 #include <QString>
 
@@ -28,7 +29,9 @@ QString writeJournalFile(QIODevice &device, const JournalGrid &grid, const QStri
 // line from row 0 (the file's headings): columns 0 to 5 are the fields before
 // the sixth comma, column 6 is `summaryPrefix` and the whole rest of the line.
 // Every cell white; the journal row count is the last line index; the current
-// cell row 1, column 1.
-void Fm2_JournalLoad(JournalGrid &grid, const CardHistory &history, const QString &summaryPrefix);
+// cell row 1, column 1. The lines loaded are told to `progress`; false when the
+// user stopped the loading (the grid is then half filled and to be reset).
+bool Fm2_JournalLoad(JournalGrid &grid, const CardHistory &history, const QString &summaryPrefix,
+                     common::Progress &progress = common::noProgress());
 
 } // namespace mokpe::journal

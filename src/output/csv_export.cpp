@@ -14,20 +14,23 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace mokpe::output {
 
 namespace {
 
-QString writeFormat(QIODevice &out, const AppState &state, const ExportFields &fields)
+QString writeFormat(QIODevice &out, const AppState &state, const ExportFields &fields,
+                    common::Progress &progress)
 {
     switch (fields.selectedFormat) {
     case SuitouFormat:
-        return Fm3_SuitouCsvWrite(out, state.journal, state.accounts, fields);
+        return Fm3_SuitouCsvWrite(out, state.journal, state.accounts, fields, progress);
     case KaikeiFormat:
-        return Fm3_KaikeiCsvWrite(out, state.journal, state.accounts, fields);
+        return Fm3_KaikeiCsvWrite(out, state.journal, state.accounts, fields, progress);
     case FuurinFormat3:
     case FuurinFormat4:
-        return Fm3_KaiCsvWrite(out, state.journal, state.accounts, fields);
+        return Fm3_KaiCsvWrite(out, state.journal, state.accounts, fields, progress);
     default:
         return QStringLiteral("CSVファイル出力形式が選択されていません．");
     }
@@ -36,9 +39,17 @@ QString writeFormat(QIODevice &out, const AppState &state, const ExportFields &f
 } // namespace
 
 ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const QString &path,
-                              platform::MessageService &messages)
+                              platform::MessageService &messages, common::Progress &progress)
 {
-    const PreflightReport report = Fm3_Preflight(ExportSource{state.journal, state.accounts, fields});
+    const qint64 rows = std::max(0, state.journal.journalRowCount());
+    progress.setRange(2 * rows);
+    common::ProgressShare checking(progress, 0);
+    const PreflightReport report =
+        Fm3_Preflight(ExportSource{state.journal, state.accounts, fields}, checking);
+    if (progress.wasCanceled()) {
+        messages.inform(kExportStoppedMessage);
+        return ExportOutcome::Stopped;
+    }
     if (report.refused()) {
         messages.inform(preflightRefusalMessage(report));
         return ExportOutcome::Refused;
@@ -57,7 +68,13 @@ ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const
         messages.inform(common::writeFailureMessage(path, file.errorString()));
         return ExportOutcome::Failed;
     }
-    const QString error = writeFormat(file, state, fields);
+    common::ProgressShare writing(progress, rows);
+    const QString error = writeFormat(file, state, fields, writing);
+    if (progress.wasCanceled()) {
+        file.cancelWriting();
+        messages.inform(kExportStoppedMessage);
+        return ExportOutcome::Stopped;
+    }
     if (!error.isEmpty()) {
         file.cancelWriting();
         messages.inform(common::writeFailureMessage(path, error));
@@ -68,10 +85,12 @@ ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const
         messages.inform(commitError);
         return ExportOutcome::Failed;
     }
+    progress.setValue(2 * rows);
     return ExportOutcome::Written;
 }
 
-ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const platform::Services &services)
+ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const platform::Services &services,
+                           common::Progress &progress)
 {
     platform::MessageService &messages = *services.messages;
     ExportResult result;
@@ -98,17 +117,18 @@ ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const platform
     }
     fields.exportFileName = QFileInfo(path).fileName();
     fields.rememberedRate = fields.rateBox;
-    result.outcome = writeExportFile(fields, state, path, messages);
+    result.outcome = writeExportFile(fields, state, path, messages, progress);
     return result;
 }
 
-ExportResult runExportCommand(ExportFields &fields, AppState &state, const platform::Services &services)
+ExportResult runExportCommand(ExportFields &fields, AppState &state, const platform::Services &services,
+                              common::Progress &progress)
 {
     if (!Fm3_FormatCheck(fields, state)) {
         services.messages->inform(kNoFormatMessage);
         return {};
     }
-    ExportResult result = Fm3_CsvExport(fields, state, services);
+    ExportResult result = Fm3_CsvExport(fields, state, services, progress);
     const QString settingsPath =
         fields.settingsPath.isEmpty() ? state.programFile(settings::kSettingsFileName) : fields.settingsPath;
     result.settingsSaved = Fm3_IniFileSave(fields, state, settingsPath, *services.messages);

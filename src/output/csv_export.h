@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/app_state.h"
+#include "common/progress.h"
 #include "output/export_fields.h"
 #include "platform/services.h"
 
@@ -19,6 +20,8 @@ inline const QString kNoFileChosenMessage = QStringLiteral("ファイルを選�
 inline const QString kOverwriteQuestion = QStringLiteral("同じファイル名があります．上書きしますか？");
 inline const QString kOverwriteTitle = QStringLiteral("ファイルの上書き");
 inline const QString kRateDigitsMessage = QStringLiteral("半角数字で整数のみ入力して下さい");
+inline const QString kExportStoppedMessage =
+    QStringLiteral("ＣＳＶ出力を中止しました．\r\nファイルは書き込まれていません．");
 // The save dialog's filter, as description|pattern pairs.
 inline const QString kExportFilterPairs = QStringLiteral("CSVファイル (*.csv)|*.csv|");
 
@@ -29,6 +32,7 @@ enum class ExportOutcome {
     Refused,        // the check found texts that cannot be written
     Declined,       // the user did not want the listed texts written as they stand
     Failed,         // the file could not be written; an old file is whole
+    Stopped,        // the user stopped the check or the writing; an old file is whole
     Written,
 };
 
@@ -43,15 +47,21 @@ struct ExportResult {
 // The file choice and the writing (the export proper, after the format check).
 // The company code box is padded; the export file name follows the choice.
 // Uses services.messages, services.dialogs and services.clock.
-ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const platform::Services &services);
+ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const platform::Services &services,
+                           common::Progress &progress = common::noProgress());
 
 // The check and the writing into `path`, without any dialog: what the file
-// choice leads to. The path is replaced only by a whole new file.
+// choice leads to. The path is replaced only by a whole new file. The check
+// and the writing are told to `progress` as one range of twice the journal
+// rows; when the user stops either, nothing is written and
+// kExportStoppedMessage is told.
 ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const QString &path,
-                              platform::MessageService &messages);
+                              platform::MessageService &messages,
+                              common::Progress &progress = common::noProgress());
 
 // "実　行": Fm3_FormatCheck, Fm3_CsvExport, then Fm3_IniFileSave (after every
 // run that passed the format check, also a cancelled one).
-ExportResult runExportCommand(ExportFields &fields, AppState &state, const platform::Services &services);
+ExportResult runExportCommand(ExportFields &fields, AppState &state, const platform::Services &services,
+                              common::Progress &progress = common::noProgress());
 
 } // namespace mokpe::output

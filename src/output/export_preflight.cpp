@@ -180,10 +180,10 @@ QString PreflightSink::dialogValue(DialogItem item) const
     return {};
 }
 
-PreflightReport Fm3_Preflight(const ExportSource &source)
+PreflightReport Fm3_Preflight(const ExportSource &source, common::Progress &progress)
 {
     PreflightReport report;
-    PreflightSink sink(source, report.problems);
+    PreflightSink sink(source, report.problems, progress);
     switch (source.fields.selectedFormat) {
     case SuitouFormat:
         checkSuitouCsv(source, sink);

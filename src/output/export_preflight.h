@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/cp932.h"
+#include "common/progress.h"
 #include "output/export_source.h"
 
 #include <QString>
@@ -53,10 +54,13 @@ struct PreflightReport {
 // The sink of the check: gathers the problems of the texts a format emits.
 class PreflightSink {
 public:
-    PreflightSink(const ExportSource &source, std::vector<PreflightProblem> &problems)
-        : source_(source), problems_(problems)
+    PreflightSink(const ExportSource &source, std::vector<PreflightProblem> &problems,
+                  common::Progress &progress = common::noProgress())
+        : source_(source), problems_(problems), steps_(progress, source.journal.journalRowCount())
     {}
     void beginRow(int row) { row_ = row; }
+    // Before journal row `row`: true when the user stopped the export.
+    bool stopAt(int row) { return steps_.stopAt(row - 1); }
     void fixed(QStringView) {}
     void cell(int column, QStringView text, Quoting quoting);
     void fittedCell(int column, QStringView text, int width)
@@ -79,11 +83,13 @@ private:
     const ExportSource &source_;
     std::vector<PreflightProblem> &problems_;
     common::Cp932Encoder encoder_;
+    common::ProgressSteps steps_;
     int row_ = 0;
 };
 
-// Runs the check for the selected format.
-PreflightReport Fm3_Preflight(const ExportSource &source);
+// Runs the check for the selected format, telling the rows checked to
+// `progress` (which may stop it: the report is then incomplete).
+PreflightReport Fm3_Preflight(const ExportSource &source, common::Progress &progress = common::noProgress());
 
 // The message listing the problems: a refusal when any problem refuses, else
 // the question whether to write the file as it stands.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/cp932_line_writer.h"
+#include "common/progress.h"
 #include "output/export_source.h"
 
 // The sink through which a format writes its texts into the file. A format
@@ -10,9 +11,14 @@ namespace mokpe::output {
 
 class WriterSink {
 public:
-    explicit WriterSink(common::Cp932LineWriter &out) : out_(out) {}
+    WriterSink(common::Cp932LineWriter &out, const ExportSource &source, common::Progress &progress)
+        : out_(out), steps_(progress, source.journal.journalRowCount())
+    {}
 
     void beginRow(int) {}
+    // Before journal row `row`: true when the user stopped the export (the
+    // file is then given up, whatever has been written).
+    bool stopAt(int row) { return steps_.stopAt(row - 1); }
     // The program's own text: separators, quotes, fixed values.
     void fixed(QStringView text) { out_.append(text); }
     // A text taken from journal column `column` (perhaps cut or padded).
@@ -46,6 +52,7 @@ private:
         }
     }
     common::Cp932LineWriter &out_;
+    common::ProgressSteps steps_;
 };
 
 } // namespace mokpe::output

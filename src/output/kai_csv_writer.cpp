@@ -18,6 +18,8 @@ template <class Sink> void emitKaiCsv(const ExportSource &source, Sink &sink)
     DateFields dates(DateStyle::Fuurin);
     const int count = source.journal.journalRowCount();
     for (int i = 1; i <= count; ++i) {
+        if (sink.stopAt(i))
+            return;
         const RowTexts &row = source.journal.rowTexts(i);
         sink.beginRow(i);
         sink.fixed(u"0,0,0,");
@@ -43,11 +45,12 @@ template <class Sink> void emitKaiCsv(const ExportSource &source, Sink &sink)
 } // namespace
 
 QString Fm3_KaiCsvWrite(QIODevice &out, const journal::JournalGrid &journal, const AccountCodeTable &accounts,
-                        const ExportFields &fields)
+                        const ExportFields &fields, common::Progress &progress)
 {
     common::Cp932LineWriter writer(out);
-    WriterSink sink(writer);
-    emitKaiCsv(ExportSource{journal, accounts, fields}, sink);
+    const ExportSource source{journal, accounts, fields};
+    WriterSink sink(writer, source, progress);
+    emitKaiCsv(source, sink);
     return writer.finish();
 }
 

@@ -70,6 +70,8 @@ template <class Sink> void emitKaikeiCsv(const ExportSource &source, Sink &sink)
                               QStringLiteral("％　　　");
     QString number;
     for (int i = 1; i <= count; ++i) {
+        if (sink.stopAt(i))
+            return;
         const RowTexts &row = source.journal.rowTexts(i);
         sink.beginRow(i);
         number.setNum(i);
@@ -119,11 +121,13 @@ template <class Sink> void emitKaikeiCsv(const ExportSource &source, Sink &sink)
 } // namespace
 
 QString Fm3_KaikeiCsvWrite(QIODevice &out, const journal::JournalGrid &journal,
-                           const AccountCodeTable &accounts, const ExportFields &fields)
+                           const AccountCodeTable &accounts, const ExportFields &fields,
+                           common::Progress &progress)
 {
     common::Cp932LineWriter writer(out);
-    WriterSink sink(writer);
-    emitKaikeiCsv(ExportSource{journal, accounts, fields}, sink);
+    const ExportSource source{journal, accounts, fields};
+    WriterSink sink(writer, source, progress);
+    emitKaikeiCsv(source, sink);
     return writer.finish();
 }
 

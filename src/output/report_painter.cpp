@@ -74,14 +74,19 @@ void paintReportPage(QPainter &painter, const ReportPage &page)
     painter.restore();
 }
 
-void paintReport(QPainter &painter, QPagedPaintDevice &device, const SettlementReport &report)
+void paintReport(QPainter &painter, QPagedPaintDevice &device, const SettlementReport &report,
+                 common::Progress &progress)
 {
     const int pages = report.pageCount();
+    // A page is a few hundred texts and outlines: each one is worth telling.
+    common::ProgressSteps steps(progress, pages, 1);
     for (int index = 0; index < pages; ++index) {
         if (index > 0)
             device.newPage();
         paintReportPage(painter, report.page(index));
+        steps.stopAt(index + 1);
     }
+    steps.finish();
 }
 
 } // namespace mokpe::output

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/progress.h"
 #include "output/report_page.h"
 
 class QPainter;
@@ -21,7 +22,9 @@ void setUpReportPage(QPagedPaintDevice &device);
 // baseline lies the face's ascent below it.
 void paintReportPage(QPainter &painter, const ReportPage &page);
 
-// Every page of the report on one device, a new device page for each.
-void paintReport(QPainter &painter, QPagedPaintDevice &device, const SettlementReport &report);
+// Every page of the report on one device, a new device page for each; each
+// page painted is told to `progress`.
+void paintReport(QPainter &painter, QPagedPaintDevice &device, const SettlementReport &report,
+                 common::Progress &progress = common::noProgress());
 
 } // namespace mokpe::output

@@ -60,18 +60,24 @@ QString choosePrinter(const QString &requested, platform::PrinterService &printe
 }
 
 bool printReport(const SettlementReport &report, const QString &jobName, const QString &printer,
-                 platform::PrinterService &printers, platform::MessageService &messages)
+                 platform::PrinterService &printers, platform::MessageService &messages,
+                 common::Progress &progress)
 {
     const int pages = report.pageCount();
-    const std::vector<platform::PrintFailure> failures =
-        printers.printPagesAsJobs(printer, jobName, pages, [&report](QPainter &painter, int index) {
-            paintReportPage(painter, report.page(index));
-        });
-    if (failures.empty())
+    const platform::PrintRun run = printers.printPagesAsJobs(
+        printer, jobName, pages,
+        [&report](QPainter &painter, int index) { paintReportPage(painter, report.page(index)); }, progress);
+    if (run.failures.empty() && !run.stopped)
         return true;
     QStringList lines;
-    for (const platform::PrintFailure &failure : failures)
+    for (const platform::PrintFailure &failure : run.failures)
         lines.append(kPrintFailedPageLine.arg(failure.page).arg(pages).arg(failure.reason));
+    if (run.stopped) {
+        const int printed = run.pagesDone - static_cast<int>(run.failures.size());
+        lines.prepend(kPrintStoppedMessage.arg(pages).arg(printed));
+        messages.inform(lines.join(QStringLiteral("\r\n")));
+        return false;
+    }
     messages.inform(kPrintFailedMessage.arg(printer, lines.join(QStringLiteral("\r\n"))));
     return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/journal_grid.h"
+#include "common/progress.h"
 #include "platform/messages.h"
 #include "platform/printer_service.h"
 
@@ -24,6 +25,9 @@ inline const QString kPrintFailedMessage =
     QStringLiteral("精算書を印刷できませんでした．\r\nプリンタ：%1\r\n%2");
 // %1: page, %2: pages, %3: the reason the system gave.
 inline const QString kPrintFailedPageLine = QStringLiteral("%1 / %2 ページ：%3");
+// %1: pages of the report, %2: pages printed before the user stopped the print.
+inline const QString kPrintStoppedMessage =
+    QStringLiteral("印刷を中止しました．\r\n%1 ページのうち %2 ページを印刷しました．");
 
 // Printing is possible unless the last printer the system lists is missing,
 // is the XPS document writer or is any other of the platform's document
@@ -46,9 +50,11 @@ QString choosePrinter(const QString &requested, platform::PrinterService &printe
                       platform::MessageService &messages);
 
 // Every page of the report to `printer`, each page its own print job. Pages
-// that fail do not stop the others; they are told in one message. True when
-// every page reached the printer.
+// that fail do not stop the others; they are told in one message. The pages
+// are told to `progress`; when the user stops the print after a page, how many
+// pages were printed is told. True when every page reached the printer.
 bool printReport(const SettlementReport &report, const QString &jobName, const QString &printer,
-                 platform::PrinterService &printers, platform::MessageService &messages);
+                 platform::PrinterService &printers, platform::MessageService &messages,
+                 common::Progress &progress = common::noProgress());
 
 } // namespace mokpe::output

@@ -54,6 +54,8 @@ template <class Sink> void emitSuitouCsv(const ExportSource &source, Sink &sink)
     DateFields dates(DateStyle::Western);
     const int count = source.journal.journalRowCount();
     for (int i = 1; i <= count; ++i) {
+        if (sink.stopAt(i))
+            return;
         const RowTexts &row = source.journal.rowTexts(i);
         sink.beginRow(i);
         sink.fixed(u"1000,0,");
@@ -84,11 +86,13 @@ template <class Sink> void emitSuitouCsv(const ExportSource &source, Sink &sink)
 } // namespace
 
 QString Fm3_SuitouCsvWrite(QIODevice &out, const journal::JournalGrid &journal,
-                           const AccountCodeTable &accounts, const ExportFields &fields)
+                           const AccountCodeTable &accounts, const ExportFields &fields,
+                           common::Progress &progress)
 {
     common::Cp932LineWriter writer(out);
-    WriterSink sink(writer);
-    emitSuitouCsv(ExportSource{journal, accounts, fields}, sink);
+    const ExportSource source{journal, accounts, fields};
+    WriterSink sink(writer, source, progress);
+    emitSuitouCsv(source, sink);
     return writer.finish();
 }
 

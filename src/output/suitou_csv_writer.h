@@ -2,6 +2,7 @@
 
 #include "common/app_state.h"
 #include "common/journal_grid.h"
+#include "common/progress.h"
 #include "output/export_fields.h"
 
 #include <QString>
@@ -17,8 +18,11 @@ class PreflightSink;
 
 // Writes the journal to `out` as CP932 with CR LF. Empty text when every byte
 // reached the device, else the reason. The device is neither opened nor closed.
+// The rows written are told to `progress`; when it stops the writing, what
+// reached the device is incomplete and to be given up.
 QString Fm3_SuitouCsvWrite(QIODevice &out, const journal::JournalGrid &journal,
-                           const AccountCodeTable &accounts, const ExportFields &fields);
+                           const AccountCodeTable &accounts, const ExportFields &fields,
+                           common::Progress &progress = common::noProgress());
 
 // The same texts through the preflight's sink.
 void checkSuitouCsv(const ExportSource &source, PreflightSink &sink);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/progress.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +23,16 @@ struct PrintFailure {
     friend bool operator==(const PrintFailure &, const PrintFailure &) = default;
 };
 
+// What became of the pages of one print.
+struct PrintRun {
+    // The pages that did not reach the printer.
+    std::vector<PrintFailure> failures;
+    // The pages dealt with, printed or failed: all of them unless the user
+    // stopped the print.
+    int pagesDone = 0;
+    bool stopped = false;
+};
+
 // The installed printers and print jobs.
 class PrinterService {
 public:
@@ -32,9 +44,10 @@ public:
     // Sends `pageCount` pages to `printer` (empty: the default printer), each
     // page its own print job named `jobName` + " (p/P)". A page that fails does
     // not stop the others; the failures come back, none when every job was
-    // handed to the system.
-    virtual std::vector<PrintFailure> printPagesAsJobs(const QString &printer, const QString &jobName,
-                                                       int pageCount, const PageDrawer &draw) = 0;
+    // handed to the system. Each page done is told to `progress`; when the
+    // user stops the print, the page under way is finished and no other begins.
+    virtual PrintRun printPagesAsJobs(const QString &printer, const QString &jobName, int pageCount,
+                                      const PageDrawer &draw, common::Progress &progress) = 0;
 };
 
 } // namespace mokpe::platform

@@ -53,13 +53,14 @@ void PrintTo(const WriterCase &c, std::ostream *os)
     *os << c.name;
 }
 
-Writer exportWriter(int format, QString (*write)(QIODevice &, const journal::JournalGrid &,
-                                                 const AccountCodeTable &, const ExportFields &))
+Writer exportWriter(int format,
+                    QString (*write)(QIODevice &, const journal::JournalGrid &, const AccountCodeTable &,
+                                     const ExportFields &, common::Progress &))
 {
     return [format, write](QIODevice &out, const Source &source) {
         ExportFields fields = source.fields;
         fields.selectedFormat = format;
-        return write(out, source.journal, source.accounts, fields);
+        return write(out, source.journal, source.accounts, fields, common::noProgress());
     };
 }
 

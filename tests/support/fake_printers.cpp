@@ -7,14 +7,24 @@
 
 namespace mokpe::test {
 
-std::vector<platform::PrintFailure> FakePrinterService::printPagesAsJobs(const QString &printer,
-                                                                         const QString &jobName,
-                                                                         int pageCount,
-                                                                         const platform::PageDrawer &draw)
+platform::PrintRun FakePrinterService::printPagesAsJobs(const QString &printer, const QString &jobName,
+                                                        int pageCount, const platform::PageDrawer &draw,
+                                                        common::Progress &progress)
 {
     const QString target = printer.isEmpty() ? defaultName : printer;
-    std::vector<platform::PrintFailure> failures;
+    platform::PrintRun run;
+    std::vector<platform::PrintFailure> &failures = run.failures;
+    progress.setRange(pageCount);
+    progress.setValue(0);
     for (int index = 0; index < pageCount; ++index) {
+        if (index > 0) {
+            progress.setValue(index);
+            if (progress.wasCanceled()) {
+                run.stopped = true;
+                break;
+            }
+        }
+        run.pagesDone = index + 1;
         const int page = index + 1;
         if (failingPages.contains(page)) {
             failures.push_back({page, kRefusal});
@@ -33,7 +43,9 @@ std::vector<platform::PrintFailure> FakePrinterService::printPagesAsJobs(const Q
         }
         jobs.push_back({target, QStringLiteral("%1 (%2/%3)").arg(jobName).arg(page).arg(pageCount), bytes});
     }
-    return failures;
+    if (!run.stopped)
+        progress.setValue(pageCount);
+    return run;
 }
 
 } // namespace mokpe::test

@@ -13,9 +13,9 @@ class FakePrinterService final : public platform::PrinterService {
 public:
     QStringList printerNames() override { return names; }
     QString defaultPrinter() override { return defaultName; }
-    std::vector<platform::PrintFailure> printPagesAsJobs(const QString &printer, const QString &jobName,
-                                                         int pageCount,
-                                                         const platform::PageDrawer &draw) override;
+    platform::PrintRun printPagesAsJobs(const QString &printer, const QString &jobName, int pageCount,
+                                        const platform::PageDrawer &draw,
+                                        common::Progress &progress) override;
 
     struct Job {
         QString printer;

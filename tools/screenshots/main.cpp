@@ -44,8 +44,9 @@ class NoPrinters final : public mokpe::platform::PrinterService {
 public:
     QStringList printerNames() override { return {}; }
     QString defaultPrinter() override { return {}; }
-    std::vector<mokpe::platform::PrintFailure> printPagesAsJobs(const QString &, const QString &, int,
-                                                                const mokpe::platform::PageDrawer &) override
+    mokpe::platform::PrintRun printPagesAsJobs(const QString &, const QString &, int,
+                                               const mokpe::platform::PageDrawer &,
+                                               mokpe::common::Progress &) override
     {
         return {};
     }

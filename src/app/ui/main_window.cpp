@@ -6,6 +6,7 @@
 #include "app/program_start.h"
 #include "app/shortcut_create.h"
 #include "app/user_selection.h"
+#include "common/ui/progress_dialog.h"
 #include "common/ui/window_colours.h"
 #include "import/import_command.h"
 #include "import/reader_launch.h"
@@ -32,6 +33,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace mokpe::ui {
@@ -51,7 +53,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 } // namespace
 
 MainWindow::MainWindow(AppState &state, const platform::Services &services, QWidget *parent)
-    : QWidget(parent), state_(state), services_(services)
+    : QWidget(parent), state_(state), services_(services), progressShowDelayMs_(kProgressShowDelayMs)
 {
     setObjectName(QStringLiteral("Form1"));
     journalEditorOpener_ = [this] { openJournalEditor(); };
@@ -180,8 +182,7 @@ void MainWindow::buildControls()
     resize(560, 400);
 
     connect(list1_, &QListWidget::itemSelectionChanged, this, &MainWindow::onUserSelectionChanged);
-    connect(command1, &QPushButton::clicked, this,
-            [this] { import::importCommand(state_, services_, journalEditorOpener_); });
+    connect(command1, &QPushButton::clicked, this, &MainWindow::importAndOpen);
     connect(command10, &QPushButton::clicked, this, [this] { import::readerLaunchCommand(services_); });
     connect(check1_, &QCheckBox::toggled, this, [this](bool on) { state_.matchPreviousRead = on; });
     connect(check1_, &QCheckBox::clicked, this, [this] { matchChosenByUser_ = true; });
@@ -342,6 +343,13 @@ void MainWindow::openColourDialog()
     colourDialog_->raise();
 }
 
+void MainWindow::importAndOpen()
+{
+    ProgressDialog progress(this, kReadingLabel, ProgressDialog::Cancel::Allowed, progressShowDelayMs_);
+    const QScopedValueRollback<ProgressDialog *> during(importProgress_, &progress);
+    import::importCommand(state_, services_, journalEditorOpener_, progress);
+}
+
 void MainWindow::openJournalEditor()
 {
     // An editor closed by "閉じる" may still wait for its deferred deletion.
@@ -353,9 +361,14 @@ void MainWindow::openJournalEditor()
     journalEditor_->setReportPrinter([this] {
         if (journalEditor_)
             output::ui::runSettlementPrint(journalEditor_, state_, journalEditor_->editor().settlementLabel(),
-                                           *services_.messages, *services_.printers);
+                                           *services_.messages, *services_.printers, progressShowDelayMs_);
     });
-    journalEditor_->startUp();
+    if (importProgress_) {
+        importProgress_->setLabel(kBuildingLabel);
+        journalEditor_->startUp(*importProgress_);
+    } else {
+        journalEditor_->startUp();
+    }
 }
 
 void MainWindow::openExportDialog()
@@ -364,6 +377,7 @@ void MainWindow::openExportDialog()
         return;
     if (!exportDialog_) {
         exportDialog_ = new output::ExportDialog(state_, services_);
+        exportDialog_->setProgressShowDelay(progressShowDelayMs_);
         exportDialog_->setHideEditor([this] {
             if (journalEditor_)
                 journalEditor_->hide();

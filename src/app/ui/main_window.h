@@ -31,6 +31,8 @@ class ColourDialog;
 
 namespace mokpe::ui {
 
+class ProgressDialog;
+
 // The main window: loads settings, users and accounts, shows the code system in
 // force, lets the user choose whose card history is booked, and opens the rest.
 class MainWindow final : public QWidget {
@@ -43,6 +45,9 @@ public:
     void load();
     // What a successful import opens: the journal editor unless set otherwise.
     void setJournalEditorOpener(std::function<void()> opener) { journalEditorOpener_ = std::move(opener); }
+    // How long an operation runs before its progress dialog appears, here and
+    // in the windows opened from here.
+    void setProgressShowDelay(int ms) { progressShowDelayMs_ = ms; }
 
     void Fm1_UserListSet();
     void KamokuSelect();
@@ -76,6 +81,9 @@ private:
     void openAccountCodeEditor();
     void openUserEditor();
     void openColourDialog();
+    // "会計CSVファイル読込み": the import, then the journal editor, under one
+    // progress dialog.
+    void importAndOpen();
     void openJournalEditor();
     // "ＣＳＶ出力" of the journal editor: the journal checks, then the hand-over.
     void openExportDialog();
@@ -89,6 +97,9 @@ private:
     AppState &state_;
     platform::Services services_;
     std::function<void()> journalEditorOpener_;
+    int progressShowDelayMs_;
+    // The import's dialog while it runs: the editor's start-up goes on in it.
+    ProgressDialog *importProgress_ = nullptr;
 
     QLabel *label1_ = nullptr;
     QLabel *label3_ = nullptr;

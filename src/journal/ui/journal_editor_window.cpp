@@ -235,13 +235,20 @@ void JournalEditorWindow::applyColours()
     grid_->setHeadingColour(screen);
 }
 
-void JournalEditorWindow::startUp()
+bool JournalEditorWindow::startUp(common::Progress &progress)
 {
-    if (hideMain_)
-        hideMain_();
     applyColours();
     grid_->accountDropDown()->clearEditText();
-    editor_.startUp();
+    // The main window stays up under the progress until there is a journal to show.
+    if (!editor_.startUp(progress)) {
+        closing_ = true;
+        if (returnToMain_)
+            returnToMain_();
+        close();
+        return false;
+    }
+    if (hideMain_)
+        hideMain_();
     editor_.keepPreviousRead();
     showSettlement();
     const QString notice = previousReadNotice(editor_.previousRead());
@@ -273,6 +280,7 @@ void JournalEditorWindow::startUp()
         grid_->setCurrentGridCell(current.row, current.column);
     }
     enterCell(current.row, current.column);
+    return true;
 }
 
 void JournalEditorWindow::onCurrentGridCellChanged(int row, int column)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/app_state.h"
+#include "common/progress.h"
 #include "journal/journal_editor.h"
 #include "platform/services.h"
 
@@ -31,7 +32,7 @@ public:
     JournalEditorWindow(AppState &state, const platform::Services &services, QWidget *parent = nullptr);
     ~JournalEditorWindow() override;
 
-    // Hides the main window; run first by the start-up.
+    // Hides the main window; run by the start-up once the journal is there.
     void setHideMain(std::function<void()> f) { hideMain_ = std::move(f); }
     // Shows the main window again; run when "閉じる" closes the editor.
     void setReturnToMain(std::function<void()> f) { returnToMain_ = std::move(f); }
@@ -40,11 +41,13 @@ public:
     void setExportOpener(std::function<void()> f) { bindOuterCommand("Command7", std::move(f)); }
     void setReportPrinter(std::function<void()> f) { bindOuterCommand("Command8", std::move(f)); }
 
-    // The window's start-up on the card history just read: the main window
-    // hidden, the colours, the journal built or loaded, the drop-down's list,
+    // The window's start-up on the card history just read: the colours, the
+    // journal built or loaded, the main window hidden, the drop-down's list,
     // the window shown with the cell editor over row 1, column 1 (a balance
     // cell there opens the unsettled-amount dialog at once).
-    void startUp();
+    // The construction is told to `progress`; when the user stops it, the
+    // main window stays, this window closes and false comes back.
+    bool startUp(common::Progress &progress = common::noProgress());
 
     JournalEditor &editor() { return editor_; }
     JournalGridView *grid() const { return grid_; }

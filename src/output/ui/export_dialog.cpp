@@ -1,6 +1,7 @@
 #include "output/ui/export_dialog.h"
 
 #include "common/twips.h"
+#include "common/ui/progress_dialog.h"
 #include "common/ui/window_colours.h"
 #include "output/csv_export.h"
 #include "output/export_options.h"
@@ -52,7 +53,8 @@ const QString kYearHint = QStringLiteral("(西暦4桁，半角)");
 } // namespace
 
 ExportDialog::ExportDialog(AppState &state, const platform::Services &services, QWidget *parent)
-    : QWidget(parent, Qt::Window), state_(state), services_(services)
+    : QWidget(parent, Qt::Window), state_(state), services_(services),
+      progressShowDelayMs_(ui::kProgressShowDelayMs)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("ＣＳＶ出力"));
@@ -274,7 +276,9 @@ void ExportDialog::clickTaxRate()
 void ExportDialog::run()
 {
     readControls();
-    runExportCommand(fields_, state_, services_);
+    ui::ProgressDialog progress(this, ui::kExportingLabel, ui::ProgressDialog::Cancel::Allowed,
+                                progressShowDelayMs_);
+    runExportCommand(fields_, state_, services_, progress);
     showFields();
 }
 

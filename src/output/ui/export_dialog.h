@@ -46,6 +46,8 @@ public:
     // Hides the journal editor (hand-over) and shows it again ("閉じる").
     void setHideEditor(std::function<void()> f) { hideEditor_ = std::move(f); }
     void setShowEditor(std::function<void()> f) { showEditor_ = std::move(f); }
+    // How long the writing runs before its progress dialog appears.
+    void setProgressShowDelay(int ms) { progressShowDelayMs_ = ms; }
 
     // The hand-over from the journal editor's "ＣＳＶ出力", once its journal
     // checks have passed: hide the editor, show this dialog (the first showing
@@ -78,6 +80,7 @@ private:
     ExportFields fields_;
     std::function<void()> hideEditor_;
     std::function<void()> showEditor_;
+    int progressShowDelayMs_;
 
     // Option1, Option2, Option5, Option6: format values 1 to 4.
     std::array<QRadioButton *, kFormatCount> formatOptions_{};

@@ -28,23 +28,25 @@ QAction *previewAction(QPrintPreviewDialog &dialog, const char *text)
 } // namespace
 
 bool runSettlementPrint(QWidget *parent, const AppState &state, const QString &settlementLabel,
-                        platform::MessageService &messages, platform::PrinterService &printers)
+                        platform::MessageService &messages, platform::PrinterService &printers,
+                        int progressShowDelayMs)
 {
     if (!printStartCheck(state.journal, printers, messages))
         return false;
     const SettlementReport report(state.journal, state.history.cardKind, state.history.sourceName,
                                   settlementLabel, ReportFontMetrics());
     const QString jobName = state.history.sourceName.isEmpty() ? kPreviewTitle : state.history.sourceName;
-    SettlementPrintPreview preview(report, jobName, messages, printers, parent);
+    SettlementPrintPreview preview(report, jobName, messages, printers, parent, progressShowDelayMs);
     preview.exec();
     return true;
 }
 
 SettlementPrintPreview::SettlementPrintPreview(const SettlementReport &report, QString jobName,
                                                platform::MessageService &messages,
-                                               platform::PrinterService &printers, QWidget *parent)
+                                               platform::PrinterService &printers, QWidget *parent,
+                                               int progressShowDelayMs)
     : report_(report), jobName_(std::move(jobName)), messages_(messages), printers_(printers),
-      previewPrinter_(QPrinter::HighResolution)
+      progressShowDelayMs_(progressShowDelayMs), previewPrinter_(QPrinter::HighResolution)
 {
     // The preview never reaches a printer: a PDF device keeps the print
     // service out of it and gives the same A4 page.
@@ -83,8 +85,11 @@ int SettlementPrintPreview::exec()
 
 void SettlementPrintPreview::paintPreview(QPrinter *printer)
 {
+    // A preview cut short would show a report that is not the one printed.
+    mokpe::ui::ProgressDialog progress(dialog_->parentWidget(), mokpe::ui::kPreviewLabel,
+                                       mokpe::ui::ProgressDialog::Cancel::NotAllowed, progressShowDelayMs_);
     QPainter painter(printer);
-    paintReport(painter, *printer, report_);
+    paintReport(painter, *printer, report_, progress);
 }
 
 bool SettlementPrintPreview::printToDefaultPrinter()
@@ -94,7 +99,9 @@ bool SettlementPrintPreview::printToDefaultPrinter()
         messages_.inform(kNoPrinterMessage);
         return false;
     }
-    return printReport(report_, jobName_, printer, printers_, messages_);
+    mokpe::ui::ProgressDialog progress(dialog_.get(), mokpe::ui::kPrintingLabel,
+                                       mokpe::ui::ProgressDialog::Cancel::Allowed, progressShowDelayMs_);
+    return printReport(report_, jobName_, printer, printers_, messages_, progress);
 }
 
 } // namespace mokpe::output::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/app_state.h"
+#include "common/ui/progress_dialog.h"
 #include "output/settlement_report.h"
 #include "platform/messages.h"
 #include "platform/printer_service.h"
@@ -16,13 +17,18 @@ class QWidget;
 
 namespace mokpe::output::ui {
 
+using mokpe::ui::kProgressShowDelayMs;
+
 // "精算印刷" of the journal editor (`Command8`): the last-row check and
 // Fm2_PrinterCheck with their messages, then the report in a print preview
 // (modal). Its print button sends the report to the default printer, each page
 // its own print job; a failed page is told and the preview stays open. True
 // when the preview was shown, false when a check refused.
+// Painting the preview and printing show a progress dialog when they outlast
+// `progressShowDelayMs`; the print can be stopped after any page.
 bool runSettlementPrint(QWidget *parent, const AppState &state, const QString &settlementLabel,
-                        platform::MessageService &messages, platform::PrinterService &printers);
+                        platform::MessageService &messages, platform::PrinterService &printers,
+                        int progressShowDelayMs = kProgressShowDelayMs);
 
 // The preview of one report: A4 portrait only (its orientation and page set-up
 // buttons are hidden), printed through the printer service instead of Qt's
@@ -36,7 +42,7 @@ public:
 
     SettlementPrintPreview(const SettlementReport &report, QString jobName,
                            platform::MessageService &messages, platform::PrinterService &printers,
-                           QWidget *parent = nullptr);
+                           QWidget *parent = nullptr, int progressShowDelayMs = kProgressShowDelayMs);
     ~SettlementPrintPreview() override;
 
     QPrintPreviewDialog &dialog() { return *dialog_; }
@@ -53,6 +59,7 @@ private:
     QString jobName_;
     platform::MessageService &messages_;
     platform::PrinterService &printers_;
+    int progressShowDelayMs_;
     // The preview draws on this printer (never printed to), so it lives longer
     // than the dialog.
     QPrinter previewPrinter_;

@@ -45,12 +45,24 @@ QString QtPrinterService::defaultPrinter()
     return QPrinterInfo::defaultPrinterName();
 }
 
-std::vector<PrintFailure> QtPrinterService::printPagesAsJobs(const QString &printer, const QString &jobName,
-                                                             int pageCount, const PageDrawer &draw)
+PrintRun QtPrinterService::printPagesAsJobs(const QString &printer, const QString &jobName, int pageCount,
+                                            const PageDrawer &draw, common::Progress &progress)
 {
     const QString target = printer.isEmpty() ? defaultPrinter() : printer;
-    std::vector<PrintFailure> failures;
+    PrintRun run;
+    std::vector<PrintFailure> &failures = run.failures;
+    progress.setRange(pageCount);
+    progress.setValue(0);
     for (int index = 0; index < pageCount; ++index) {
+        // Each page is a job of its own: stopping between two leaves no job half sent.
+        if (index > 0) {
+            progress.setValue(index);
+            if (progress.wasCanceled()) {
+                run.stopped = true;
+                break;
+            }
+        }
+        run.pagesDone = index + 1;
         const int page = index + 1;
         QPrinter device(QPrinter::HighResolution);
         device.setPrinterName(target);
@@ -77,7 +89,9 @@ std::vector<PrintFailure> QtPrinterService::printPagesAsJobs(const QString &prin
         if (!submissionAccepted(reason))
             failures.push_back({page, reason});
     }
-    return failures;
+    if (!run.stopped)
+        progress.setValue(pageCount);
+    return run;
 }
 
 } // namespace mokpe::platform

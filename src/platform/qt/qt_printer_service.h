@@ -11,8 +11,8 @@ class QtPrinterService final : public PrinterService {
 public:
     QStringList printerNames() override;
     QString defaultPrinter() override;
-    std::vector<PrintFailure> printPagesAsJobs(const QString &printer, const QString &jobName, int pageCount,
-                                               const PageDrawer &draw) override;
+    PrintRun printPagesAsJobs(const QString &printer, const QString &jobName, int pageCount,
+                              const PageDrawer &draw, common::Progress &progress) override;
 };
 
 } // namespace mokpe::platform

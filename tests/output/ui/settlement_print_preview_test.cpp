@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -122,6 +124,39 @@ TEST_F(SettlementPrintTest, RefusalComesBeforeAnyPreview)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(services.messages.texts(), QStringList{kNoPrinterMessage});
     EXPECT_TRUE(services.printers.jobs.empty());
+}
+
+TEST_F(SettlementPrintTest, APrintStoppedAfterItsFirstPageSaysHowManyPagesWerePrinted)
+{
+    const SettlementReport report(state.journal, state.history.cardKind, state.history.sourceName, kLabel,
+                                  ReportFontMetrics());
+    SettlementPrintPreview preview(report, state.history.sourceName, services.messages, services.printers,
+                                   nullptr, 0);
+    // The user stops the print as soon as its dialog is up, while the first page goes out.
+    QStringList labels;
+    bool cancelButton = false;
+    QTimer watcher;
+    watcher.setInterval(0);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *dialog = qobject_cast<QProgressDialog *>(w);
+            if (!dialog || !dialog->isVisible() ||
+                dialog->objectName() != mokpe::ui::ProgressDialog::kObjectName)
+                continue;
+            labels.append(dialog->labelText());
+            cancelButton = dialog->findChild<QPushButton *>() != nullptr;
+            dialog->cancel();
+        }
+    });
+    watcher.start();
+    EXPECT_FALSE(preview.printToDefaultPrinter());
+    watcher.stop();
+
+    EXPECT_EQ(labels, QStringList{mokpe::ui::kPrintingLabel});
+    EXPECT_TRUE(cancelButton);
+    ASSERT_EQ(services.printers.jobs.size(), 1u);
+    EXPECT_EQ(services.printers.jobs[0].name, QStringLiteral("履歴.csv (1/3)"));
+    EXPECT_EQ(services.messages.texts(), QStringList{kPrintStoppedMessage.arg(3).arg(1)});
 }
 
 } // namespace
