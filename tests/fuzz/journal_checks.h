@@ -26,9 +26,10 @@ void checkSettlementLabel(Findings &findings, const QString &label);
 void settleBalanceCells(Findings &findings, journal::JournalEditor &editor);
 
 // "保　存" without the dialog: when the comma check lets the journal be saved
-// and CP932 holds every text, the file is written, is recognised as a journal
-// file (when row 0 holds the grid's headings) and loads back into the same rows and texts (each text as CP932
-// holds it: "～" written as 0x8160 comes back as U+FF5E whichever tilde it was).
+// and CP932 holds every text, the file is written and loads back into the same
+// rows and texts (each text as CP932 holds it: "～" written as 0x8160 comes
+// back as U+FF5E whichever tilde it was). Under the grid's own headings the
+// file is read as CP932 and recognised as a journal file.
 void checkSaveAndReload(Findings &findings, const journal::JournalGrid &grid);
 
 } // namespace mokpe::fuzz
