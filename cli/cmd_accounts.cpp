@@ -1,12 +1,12 @@
 #include "cli/commands.h"
 
-#include "settings/settings_file.h"
 #include "maintenance/account_code_file.h"
 #include "maintenance/account_code_save.h"
 #include "maintenance/account_file_check.h"
 #include "maintenance/code_system_select.h"
 #include "maintenance/default_account_sets.h"
 #include "platform/console_messages.h"
+#include "settings/settings_file.h"
 
 #include <optional>
 

@@ -186,7 +186,10 @@ int runExport(const QStringList &arguments)
     }
 
     const output::ExportResult result = output::runExportCommand(fields, state, services);
-    return result.outcome == output::ExportOutcome::Written && result.settingsSaved ? 0 : 2;
+    if (result.outcome != output::ExportOutcome::Written || !result.settingsSaved)
+        return 2;
+    session.keepRead();
+    return 0;
 }
 
 } // namespace mokpe::cli

@@ -27,6 +27,11 @@ void printJournal(journal::JournalEditor &editor)
     text += QStringLiteral("balance cells: ") + (cells.isEmpty() ? QStringLiteral("none") : cells.join(' ')) +
             '\n';
     text += QStringLiteral("settlement: ") + editor.settlementLabel() + '\n';
+    // The comparison with the previous reads of the card.
+    const journal::ReadMatch &match = editor.previousRead().match;
+    text += QStringLiteral("matched: %1\n").arg(match.matched);
+    if (match.gap)
+        text += QStringLiteral("gap: %1 %2\n").arg(match.gap->from, match.gap->to);
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
 }
@@ -50,12 +55,14 @@ int runJournal(const QStringList &arguments)
     journal::JournalEditor &editor = session.editor();
     if (!output) {
         printJournal(editor);
+        session.keepRead();
         return 0;
     }
     // "保　存" with the file already chosen: an existing file is replaced.
-    if (editor.Fm2_RowCountCheck() == -1 || editor.Fm2_BlankCheck() != 0)
+    if (editor.Fm2_RowCountCheck() == -1 || editor.Fm2_BlankCheck() != 0 || !editor.saveJournalTo(*output))
         return 2;
-    return editor.saveJournalTo(*output) ? 0 : 2;
+    session.keepRead();
+    return 0;
 }
 
 } // namespace mokpe::cli

@@ -70,6 +70,7 @@ int runReport(const QStringList &arguments)
             return 2;
         }
         printLine(QStringLiteral("pages: %1").arg(report.pageCount()));
+        session.keepRead();
         return 0;
     }
     const QString printer = output::choosePrinter(printerName.value_or(QString()), printers, messages);
@@ -78,6 +79,7 @@ int runReport(const QStringList &arguments)
     if (!output::printReport(report, state.history.sourceName, printer, printers, messages))
         return 2;
     printLine(QStringLiteral("printed: %1 pages to %2").arg(report.pageCount()).arg(printer));
+    session.keepRead();
     return 0;
 }
 

@@ -1,7 +1,7 @@
 #include "cli/commands.h"
 
-#include "settings/settings_file.h"
 #include "platform/console_messages.h"
+#include "settings/settings_file.h"
 
 namespace mokpe::cli {
 

@@ -1,8 +1,8 @@
 #include "cli/commands.h"
 
-#include "settings/settings_file.h"
 #include "maintenance/user_table.h"
 #include "platform/console_messages.h"
+#include "settings/settings_file.h"
 
 namespace mokpe::cli {
 

@@ -14,7 +14,8 @@ namespace mokpe::cli {
 
 bool takeJournalOptions(QStringList &args, JournalOptions &options)
 {
-    if (!takeDirOption(args, options.dir))
+    // First, so that no value of theirs is taken for another option.
+    if (!takeJournalEdits(args, options.edits) || !takeDirOption(args, options.dir))
         return false;
     std::optional<QString> user;
     if (!takeOptionValue(args, QStringLiteral("--user"), user) ||
@@ -23,6 +24,7 @@ bool takeJournalOptions(QStringList &args, JournalOptions &options)
         return false;
     if (options.settle && options.previousBalance)
         return false;
+    options.match = args.removeAll(QStringLiteral("--no-match")) == 0;
     if (user) {
         bool ok = false;
         options.user = user->toInt(&ok);
@@ -39,6 +41,7 @@ JournalSession::JournalSession(const JournalOptions &options)
     : options_(options), dialogs_(options.file), editor_(state_, services())
 {
     state_.programFolder = options.dir;
+    state_.matchPreviousRead = options.match;
 }
 
 platform::Services JournalSession::services()
@@ -65,7 +68,7 @@ int JournalSession::open()
 if (!opened)
     return 2;
 editor_.startUp();
-if (!settleBalanceCells())
+if (!settleBalanceCells() || !runEdits())
     return 2;
 return 0;
 } // namespace mokpe::cli
@@ -114,6 +117,18 @@ bool JournalSession::settleBalanceCells()
     }
     editor_.Fm2_TotalShow();
     return true;
+}
+
+bool JournalSession::runEdits()
+{
+    if (options_.edits.empty())
+        return true;
+    messages_.setAnswer(true);
+    const bool done = runJournalEdits(editor_, options_.edits);
+    messages_.setAnswer(false);
+    // What is printed or saved then shows the settlement of the edited rows.
+    editor_.Fm2_TotalShow();
+    return done;
 }
 
 } // namespace mokpe::cli

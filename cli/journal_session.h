@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/journal_edits.h"
 #include "common/app_state.h"
 #include "journal/journal_editor.h"
 #include "platform/clock.h"
@@ -26,10 +27,15 @@ struct JournalOptions {
     std::optional<QString> settle;
     // Every balance cell settled in computed mode with this previous balance.
     std::optional<QString> previousBalance;
+    // "--no-match": the history is not compared with the previous reads.
+    bool match = true;
+    // Run after the settling, in this order.
+    std::vector<JournalEdit> edits;
 };
 
-// Takes FILE, "--dir DIR", "--user N", "--settle AMOUNT" and
-// "--previous-balance N" out of `args`. Call it after taking the command's own
+// Takes FILE, "--dir DIR", "--user N", "--settle AMOUNT",
+// "--previous-balance N", "--no-match" and the editing options
+// (takeJournalEdits) out of `args`. Call it after taking the command's own
 // options: anything left over, a missing FILE, a missing value or both ways of
 // settling is a usage error (false).
 bool takeJournalOptions(QStringList &args, JournalOptions &options);
@@ -56,10 +62,16 @@ public:
     // The main window's start-up in DIR, the user chosen, "会計CSVファイル読込み"
     // on FILE, the journal editor's start-up, then every balance cell settled
     // as the unsettled-amount dialog would, in row order and column 3 before
-    // 5, and "再計算". Returns 0 when the journal is open, 1 when the user is not
+    // 5, and "再計算"; then the editing options in their order, questions
+    // answered Yes, and "再計算" again. Returns 0 when the journal is open, 1 when the user is not
     // in the list (told on standard error), 2 when the system refused or a file
     // of the program folder could not be read or written (its message shown).
     int open();
+
+    // The command has done its work: the transit read goes into the read
+    // store, as the window keeps it once the journal is open. A command that
+    // failed keeps nothing, so that it can be run again.
+    void keepRead() { editor_.keepPreviousRead(); }
 
     AppState &state() { return state_; }
     journal::JournalEditor &editor() { return editor_; }
@@ -69,6 +81,7 @@ public:
 private:
     bool chooseUser();
     bool settleBalanceCells();
+    bool runEdits();
 
     JournalOptions options_;
     AppState state_;

@@ -21,9 +21,10 @@ const char *const kUsageText =
     "  accounts [--dir DIR]             check and read kamoku_code.csv, print the code system\n"
     "  accounts --load w|kai [--dir DIR]  load a default account set and save it\n"
     "  users [--dir DIR]                read person.csv and print the user list\n"
-    "  journal FILE [--dir DIR] [--user N] [--settle AMOUNT | --previous-balance N] [-o OUT]\n"
+    "  journal FILE [--dir DIR] [--user N] [--settle AMOUNT | --previous-balance N]\n"
+    "         [--no-match] [EDIT...] [-o OUT]\n"
     "                                   open FILE in the journal editor, settle its balance cells,\n"
-    "                                   print the journal or save it to OUT\n"
+    "                                   edit it, print the journal or save it to OUT\n"
     "  export FILE --format 1|2|3|4 -o OUT [journal options] [--company-code C] [--company-name S]\n"
     "         [--year-end YYYYMMDD] [--period YYYYMMDD,YYYYMMDD] [--tax-rate R | --tax-blank]\n"
     "         [--today YYYYMMDD] [--yes]\n"
@@ -36,8 +37,18 @@ const char *const kUsageText =
     "  --help                           this text\n"
     "  --version                        the version\n"
     "\n"
+    "EDIT, run in the order given (rows count from 1; a bulk deletion's question is answered yes):\n"
+    "  --assign FIRST[-LAST]:COLUMN=ACCOUNT  account of the drop-down into column 2 or 4 of the rows\n"
+    "  --set ROW:COLUMN=TEXT            the cell editor's Enter with TEXT on column 1 to 6 of ROW\n"
+    "  --insert ROW | --append | --delete ROW | --delete-last | --delete-zero | --delete-goods | --undo\n"
+    "                                   the editor's row buttons and undo\n"
+    "\n"
     "DIR is the program folder (default: the folder of this program).\n"
-    "Messages go to standard error. Exit status: 0 done, 1 usage, 2 refused.\n";
+    "Messages go to standard error. Exit status: 0 done, 1 usage, 2 refused.\n"
+    "\n"
+    "A transit history is compared with the previous reads of its card (kept in DIR): the\n"
+    "transactions booked then are left out; journal prints \"matched: K\" and, when the reads do\n"
+    "not meet, \"gap: FROM TO\". --no-match (journal, export, report) books every transaction.\n";
 
 } // namespace
 

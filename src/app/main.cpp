@@ -5,6 +5,7 @@
 #include "platform/os_system_info.h"
 #include "platform/processes.h"
 #include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_input_modes.h"
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_printer_service.h"
 #include "platform/settings_launcher_entry.h"
@@ -35,8 +36,9 @@ int main(int argc, char *argv[])
     mokpe::platform::OsSystemInfo system;
     mokpe::platform::SystemClock clock;
     mokpe::platform::QtPrinterService printers;
-    const mokpe::platform::Services services{&messages,  &dialogs, &processes, &files,   &launcher,
-                                             &shortcuts, &system,  &clock,     &printers};
+    mokpe::platform::QtInputModes inputModes;
+    const mokpe::platform::Services services{&messages,  &dialogs, &processes, &files,    &launcher,
+                                             &shortcuts, &system,  &clock,     &printers, &inputModes};
 
     mokpe::ui::Application gui(state, services);
     gui.start();

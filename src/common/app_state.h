@@ -75,6 +75,9 @@ struct AppState {
     // The journal of the journal editor: cells, row count, undo snapshot. The
     // export and the report read it while the editor is open.
     journal::JournalGrid journal;
+    // "前回の読込みと照合する": a transit history is compared with the previous
+    // reads of its card, and what was booked then is left out of the journal.
+    bool matchPreviousRead = false;
 
     QString programFile(const QString &fileName) const;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 
 namespace mokpe::common {
@@ -46,23 +47,6 @@ unsigned char windowsOnlyCharacter(char16_t c)
     }
 }
 
-class Iconv {
-public:
-    Iconv(const char *to, const char *from) : cd_(iconv_open(to, from)) {}
-    ~Iconv()
-    {
-        if (valid())
-            iconv_close(cd_);
-    }
-    Iconv(const Iconv &) = delete;
-    Iconv &operator=(const Iconv &) = delete;
-    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-    iconv_t get() const { return cd_; }
-
-private:
-    iconv_t cd_;
-};
-
 bool isLeadByte(unsigned char b)
 {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
@@ -70,48 +54,79 @@ bool isLeadByte(unsigned char b)
 
 } // namespace
 
-Cp932Decoded decodeCp932(const QByteArray &bytes)
+Cp932Decoder::Cp932Decoder() : cd_(iconv_open("UTF-16LE", "CP932"))
+{}
+
+Cp932Decoder::~Cp932Decoder()
 {
-    Cp932Decoded result;
-    Iconv cd("UTF-16LE", "CP932");
-    if (!cd.valid()) {
-        result.ok = false;
-        result.errorOffset = 0;
-        return result;
+    if (valid())
+        iconv_close(static_cast<iconv_t>(cd_));
+}
+
+bool Cp932Decoder::valid() const
+{
+    return cd_ != reinterpret_cast<void *>(-1);
+}
+
+QString Cp932Decoder::decode(const char *data, qsizetype size, qsizetype &errorOffset)
+{
+    errorOffset = -1;
+    // ASCII needs no converter: the common case of digits, dates and commas.
+    qsizetype ascii = 0;
+    while (ascii < size && static_cast<unsigned char>(data[ascii]) < 0x80)
+        ++ascii;
+    if (ascii == size)
+        return QString::fromLatin1(data, size);
+    if (!valid()) {
+        errorOffset = 0;
+        return {};
     }
-    QString out;
-    out.reserve(bytes.size());
-    const char *in = bytes.constData();
-    size_t inLeft = static_cast<size_t>(bytes.size());
-    QByteArray buffer(static_cast<qsizetype>(inLeft * 2 + 16), Qt::Uninitialized);
+    const auto cd = static_cast<iconv_t>(cd_);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    // Never more characters than bytes: two bytes of UTF-16 per input byte.
+    const qsizetype room = size * 2 + 16;
+    if (scratch_.size() < room)
+        scratch_.resize(room);
+    const char *in = data;
+    size_t inLeft = static_cast<size_t>(size);
+    char *outPtr = scratch_.data();
+    size_t outLeft = static_cast<size_t>(scratch_.size());
     while (inLeft > 0) {
-        char *outPtr = buffer.data();
-        size_t outLeft = static_cast<size_t>(buffer.size());
         char *inPtr = const_cast<char *>(in);
-        const size_t rc = iconv(cd.get(), &inPtr, &inLeft, &outPtr, &outLeft);
+        const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
         const int err = errno;
-        const qsizetype produced = buffer.size() - static_cast<qsizetype>(outLeft);
-        out.append(reinterpret_cast<const QChar *>(buffer.constData()), produced / 2);
         in = inPtr;
         if (rc != static_cast<size_t>(-1))
             break;
-        if (err == E2BIG)
-            continue;
         const auto byte = static_cast<unsigned char>(*in);
         // A lead byte is never a character of its own, even where its trail is bad.
         if (err == EILSEQ && !isLeadByte(byte)) {
             if (const char16_t c = windowsOnlySingleByte(byte)) {
-                out.append(QChar(c));
+                std::memcpy(outPtr, &c, sizeof c);
+                outPtr += sizeof c;
+                outLeft -= sizeof c;
                 ++in;
                 --inLeft;
                 continue;
             }
         }
-        result.ok = false;
-        result.errorOffset = in - bytes.constData();
+        errorOffset = in - data;
         break;
     }
-    result.text = out;
+    const qsizetype produced = (scratch_.size() - static_cast<qsizetype>(outLeft)) / 2;
+    return QString(reinterpret_cast<const QChar *>(scratch_.constData()), produced);
+}
+
+Cp932Decoded decodeCp932(const QByteArray &bytes)
+{
+    Cp932Decoded result;
+    Cp932Decoder decoder;
+    qsizetype errorOffset = -1;
+    result.text = decoder.decode(bytes.constData(), bytes.size(), errorOffset);
+    if (errorOffset >= 0) {
+        result.ok = false;
+        result.errorOffset = errorOffset;
+    }
     return result;
 }
 
@@ -183,7 +198,8 @@ qsizetype Cp932Encoder::firstUnencodable(QStringView text)
         if (answer == 0) {
             // A lone half of a surrogate pair is no character: CP932 holds none.
             discard.clear();
-            answer = QChar::isSurrogate(c) || encodeAppend(QStringView(&text.data()[i], 1), discard) >= 0 ? 2 : 1;
+            answer =
+                QChar::isSurrogate(c) || encodeAppend(QStringView(&text.data()[i], 1), discard) >= 0 ? 2 : 1;
         }
         if (answer == 2)
             return i;

@@ -33,6 +33,25 @@ struct Cp932Encoded {
 Cp932Decoded decodeCp932(const QByteArray &bytes);
 Cp932Encoded encodeCp932(const QString &text);
 
+// One CP932 converter kept open for a whole file, so that a file decoded line
+// by line costs one iconv handle, and each line's text is allocated once, at
+// its exact length.
+class Cp932Decoder {
+public:
+    Cp932Decoder();
+    ~Cp932Decoder();
+    Cp932Decoder(const Cp932Decoder &) = delete;
+    Cp932Decoder &operator=(const Cp932Decoder &) = delete;
+    bool valid() const;
+    // The text of `size` bytes at `data`, or, when a byte is not CP932, its
+    // offset in `errorOffset` (from `data`) and the text before it.
+    QString decode(const char *data, qsizetype size, qsizetype &errorOffset);
+
+private:
+    void *cd_;
+    QByteArray scratch_;
+};
+
 // One CP932 converter kept open for a whole file, so that a long file is
 // converted piece by piece through one iconv handle instead of one per line.
 class Cp932Encoder {

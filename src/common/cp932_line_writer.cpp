@@ -1,5 +1,7 @@
 #include "common/cp932_line_writer.h"
 
+#include "common/text_file.h"
+
 #include <QIODevice>
 
 namespace mokpe::common {
@@ -57,9 +59,7 @@ void Cp932LineWriter::flush()
     linesDone_ += pending_.count(QLatin1Char('\n'));
     pending_.clear();
     if (device_.write(bytes_) != bytes_.size()) {
-        error_ = device_.errorString();
-        if (error_.isEmpty())
-            error_ = QStringLiteral("書き込みに失敗しました．");
+        error_ = writeFailureReason(device_);
     }
 }
 

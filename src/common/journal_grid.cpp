@@ -4,6 +4,21 @@
 
 namespace mokpe::journal {
 
+namespace {
+
+// Equal texts, told cheaply for the usual cases: the same shared text, or
+// two empty ones.
+bool sameText(const QString &a, const QString &b)
+{
+    if (a.isSharedWith(b))
+        return true;
+    if (a.size() != b.size())
+        return false;
+    return a.isEmpty() || a == b;
+}
+
+} // namespace
+
 JournalGrid::JournalGrid()
 {
     initialise(kMinimumRowTotal);
@@ -90,6 +105,52 @@ void JournalGrid::removeRow(int row)
         listener_->rowsRemoved();
 }
 
+void JournalGrid::removeRows(std::span<const int> rows)
+{
+    if (rows.empty())
+        return;
+    const int first = rows.front();
+    if (rows.back() - first + 1 == static_cast<int>(rows.size())) {
+        if (notifying())
+            listener_->rowsAboutToBeRemoved(first, rows.back());
+        rows_.erase(rows_.begin() + first, rows_.begin() + rows.back() + 1);
+        if (notifying())
+            listener_->rowsRemoved();
+        return;
+    }
+    BulkChange bulk(*this);
+    size_t kept = index(first);
+    size_t next = 0;
+    for (size_t r = index(first); r < rows_.size(); ++r) {
+        if (next < rows.size() && index(rows[next]) == r) {
+            ++next;
+            continue;
+        }
+        rows_[kept++] = std::move(rows_[r]);
+    }
+    rows_.resize(kept);
+}
+
+void JournalGrid::fillColumn(int firstRow, int lastRow, int column, const QString &text, CellColour colour)
+{
+    if (lastRow < firstRow)
+        return;
+    for (int r = firstRow; r <= lastRow; ++r) {
+        Row &row = rows_[index(r)];
+        row.text[column] = text;
+        row.colour[column] = colour;
+    }
+    if (notifying())
+        listener_->cellsChanged(firstRow, lastRow, column, column);
+}
+
+const QString &JournalGrid::numberText(int row)
+{
+    while (static_cast<int>(numberTexts_.size()) <= row)
+        numberTexts_.push_back(QString::number(numberTexts_.size()));
+    return numberTexts_[index(row)];
+}
+
 void JournalGrid::renumber()
 {
     const int last = std::min(journalRowCount_, rowTotal() - 1);
@@ -97,8 +158,9 @@ void JournalGrid::renumber()
     int lastChanged = -1;
     for (int r = 1; r <= last; ++r) {
         QString &cell = rows_[index(r)].text[NumberColumn];
-        const QString number = QString::number(r);
-        if (cell != number) {
+        // Shared texts: a renumbered journal of any length allocates nothing.
+        const QString &number = numberText(r);
+        if (!sameText(cell, number)) {
             cell = number;
             if (firstChanged < 0)
                 firstChanged = r;
@@ -109,12 +171,27 @@ void JournalGrid::renumber()
         listener_->cellsChanged(firstChanged, lastChanged, NumberColumn, NumberColumn);
 }
 
-void JournalGrid::takeSnapshot(int lastRow, int rowCount)
+void JournalGrid::takeSnapshot(int lastRow, int rowCount, std::span<const int> skippedRows)
 {
     const int last = std::min(lastRow, rowTotal() - 1);
-    snapshot_.resize(index(std::max(last + 1, 0)));
-    for (int r = 0; r <= last; ++r)
-        snapshot_[index(r)] = rows_[index(r)].text;
+    const auto skippedEnd = std::upper_bound(skippedRows.begin(), skippedRows.end(), last);
+    const auto skipped = static_cast<int>(skippedEnd - skippedRows.begin());
+    snapshot_.resize(index(std::max(last + 1 - skipped, 0)));
+    size_t kept = 0;
+    auto next = skippedRows.begin();
+    for (int r = 0; r <= last; ++r) {
+        if (next != skippedEnd && *next == r) {
+            ++next;
+            continue;
+        }
+        // A row unchanged since the last snapshot costs a comparison only.
+        RowTexts &saved = snapshot_[kept++];
+        const RowTexts &texts = rows_[index(r)].text;
+        for (int c = 0; c < kColumnCount; ++c) {
+            if (!saved[c].isSharedWith(texts[c]))
+                saved[c] = texts[c];
+        }
+    }
     snapshotRowCount_ = rowCount;
 }
 
@@ -130,12 +207,36 @@ int JournalGrid::lastRowWithText() const
 
 void JournalGrid::restoreSnapshot(int total)
 {
-    BulkChange bulk(*this);
-    rows_.clear();
-    rows_.resize(index(std::max({total, snapshotRows(), 1})));
-    for (size_t r = 0; r < snapshot_.size(); ++r)
-        rows_[r].text = snapshot_[r];
+    // Rows come and go at the end only; the rest is restored in place, so that
+    // an undo after a one-cell change touches one cell and a view keeps its place.
+    setRowTotal(std::max({total, snapshotRows(), 1}));
+    int firstChanged = -1;
+    int lastChanged = -1;
+    const RowTexts empty;
+    for (int r = 0; r < rowTotal(); ++r) {
+        Row &row = rows_[index(r)];
+        const RowTexts &saved = r < snapshotRows() ? snapshot_[index(r)] : empty;
+        bool changed = false;
+        for (int c = 0; c < kColumnCount; ++c) {
+            QString &cell = row.text[c];
+            if (!sameText(cell, saved[c])) {
+                cell = saved[c];
+                changed = true;
+            }
+            if (row.colour[c] != CellColour::White) {
+                row.colour[c] = CellColour::White;
+                changed = true;
+            }
+        }
+        if (changed) {
+            if (firstChanged < 0)
+                firstChanged = r;
+            lastChanged = r;
+        }
+    }
     journalRowCount_ = snapshotRowCount_;
+    if (firstChanged >= 0 && notifying())
+        listener_->cellsChanged(firstChanged, lastChanged, 0, kColumnCount - 1);
 }
 
 void JournalGrid::clearSnapshot()

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <span>
 #include <vector>
 
 // The journal grid: a table of text cells, row 0 the headings and rows 1 to the
@@ -25,8 +26,9 @@ enum JournalColumn : int {
 };
 
 inline const std::array<QString, kColumnCount> kHeadings = {
-    QStringLiteral("No."),      QStringLiteral("日付"),     QStringLiteral("借方科目"), QStringLiteral("借方金額"),
-    QStringLiteral("貸方科目"), QStringLiteral("貸方金額"), QStringLiteral("摘要"),
+    QStringLiteral("No."),      QStringLiteral("日付"),     QStringLiteral("借方科目"),
+    QStringLiteral("借方金額"), QStringLiteral("貸方科目"), QStringLiteral("貸方金額"),
+    QStringLiteral("摘要"),
 };
 inline constexpr std::array<int, kColumnCount> kColumnWidthsTwips = {750, 1500, 1700, 1100, 1700, 1100, 5400};
 
@@ -88,6 +90,13 @@ public:
     void insertRow(int row);
     // Removes `row`; the rows below move up.
     void removeRow(int row);
+    // Removes every row of `rows` (ascending, no repeats); the rows below each
+    // move up. One contiguous run is announced as a removal, several as one
+    // reset: the rows are moved once, not once per run.
+    void removeRows(std::span<const int> rows);
+    // Rows `firstRow` to `lastRow` of `column` take `text` and `colour`,
+    // announced as one change.
+    void fillColumn(int firstRow, int lastRow, int column, const QString &text, CellColour colour);
 
     // --- journal state -------------------------------------------------------
     // Rows 1 to this count are the journal rows.
@@ -102,14 +111,16 @@ public:
 
     // --- undo ----------------------------------------------------------------
     // Copies the texts of rows 0 to `lastRow` (clamped to the grid) and records
-    // `rowCount` as the snapshot row count. Colours are not kept.
-    void takeSnapshot(int lastRow, int rowCount);
+    // `rowCount` as the snapshot row count. Colours are not kept. Rows listed in
+    // `skippedRows` (ascending) are left out, as if removed first.
+    void takeSnapshot(int lastRow, int rowCount, std::span<const int> skippedRows = {});
     // The last row that holds any text (0 when only the headings do): what an
     // undo must be able to restore.
     int lastRowWithText() const;
     // Empties the grid, sets the row total to `total` (at least what the
     // snapshot needs), copies the snapshot in and sets the journal row count to
-    // the snapshot row count. Every cell is white afterwards.
+    // the snapshot row count. Every cell is white afterwards. Announced as the
+    // rows added or removed at the end and one change of the rows that differ.
     void restoreSnapshot(int total);
     int snapshotRowCount() const { return snapshotRowCount_; }
     int snapshotRows() const { return static_cast<int>(snapshot_.size()); }
@@ -132,11 +143,14 @@ private:
     static size_t index(int row) { return static_cast<size_t>(row); }
     bool notifying() const { return listener_ && bulkDepth_ == 0; }
     void cellChanged(int row, int column);
+    // The decimal text of `row`, one shared copy per number.
+    const QString &numberText(int row);
 
     std::vector<Row> rows_;
     int journalRowCount_ = 0;
     CellPosition current_{1, 1};
     bool modified_ = false;
+    std::vector<QString> numberTexts_;
     std::vector<RowTexts> snapshot_;
     int snapshotRowCount_ = 0;
     JournalGridListener *listener_ = nullptr;

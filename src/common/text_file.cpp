@@ -2,10 +2,14 @@
 
 #include "common/cp932.h"
 #include "common/os_error_text.h"
+#include "common/regular_file.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -27,53 +31,75 @@ bool isContinuation(unsigned char b)
     return (b & 0xC0) == 0x80;
 }
 
-// Checks UTF-8 strictly (no overlong forms, no surrogates, nothing past
-// U+10FFFF). Returns the offset of the first byte that is not part of a valid
-// sequence, or -1; `longSequence` tells whether any character took three bytes
-// or more.
-qsizetype firstInvalidUtf8(const QByteArray &bytes, qsizetype from, bool &longSequence)
+// What a strict UTF-8 reading (no overlong forms, no surrogates, nothing past
+// U+10FFFF) finds in the bytes: the first byte that is not part of a valid
+// sequence, how many such bytes there are, and how many characters took three
+// bytes or more (every kana and kanji does).
+struct Utf8Survey {
+    qsizetype firstInvalid = -1;
+    qsizetype invalidBytes = 0;
+    qsizetype longSequences = 0;
+};
+
+// The length of the valid sequence starting at `i`, or 0.
+int validUtf8Length(const unsigned char *data, qsizetype i, qsizetype n)
 {
-    longSequence = false;
+    const unsigned char b = data[i];
+    if (b < 0x80)
+        return 1;
+    int length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (b >= 0xC2 && b <= 0xDF) {
+        length = 2;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        length = 3;
+        if (b == 0xE0)
+            low = 0xA0;
+        else if (b == 0xED)
+            high = 0x9F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        length = 4;
+        if (b == 0xF0)
+            low = 0x90;
+        else if (b == 0xF4)
+            high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + length > n || data[i + 1] < low || data[i + 1] > high)
+        return 0;
+    for (int k = 2; k < length; ++k) {
+        if (!isContinuation(data[i + k]))
+            return 0;
+    }
+    return length;
+}
+
+Utf8Survey surveyUtf8(const QByteArray &bytes, qsizetype from)
+{
+    Utf8Survey survey;
     const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
     const qsizetype n = bytes.size();
     qsizetype i = from;
     while (i < n) {
-        const unsigned char b = data[i];
-        if (b < 0x80) {
+        if (data[i] < 0x80) {
             ++i;
             continue;
         }
-        int length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (b >= 0xC2 && b <= 0xDF) {
-            length = 2;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            length = 3;
-            if (b == 0xE0)
-                low = 0xA0;
-            else if (b == 0xED)
-                high = 0x9F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            length = 4;
-            if (b == 0xF0)
-                low = 0x90;
-            else if (b == 0xF4)
-                high = 0x8F;
-        } else {
-            return i;
-        }
-        if (i + length > n || data[i + 1] < low || data[i + 1] > high)
-            return i;
-        for (int k = 2; k < length; ++k) {
-            if (!isContinuation(data[i + k]))
-                return i;
+        const int length = validUtf8Length(data, i, n);
+        if (length == 0) {
+            if (survey.firstInvalid < 0)
+                survey.firstInvalid = i;
+            ++survey.invalidBytes;
+            ++i;
+            continue;
         }
         if (length >= 3)
-            longSequence = true;
+            ++survey.longSequences;
         i += length;
     }
-    return -1;
+    return survey;
 }
 
 int lineNumberAt(const QByteArray &bytes, qsizetype offset)
@@ -92,6 +118,78 @@ QString damagedLineMessage(const QString &path, const QByteArray &bytes, qsizety
     return QStringLiteral("ファイル「%1」の%2行目に，読み込めない文字があります．")
         .arg(shownPath(path))
         .arg(lineNumberAt(bytes, offset));
+}
+
+QString nulMessage(const QString &path, const QByteArray &bytes, qsizetype offset)
+{
+    return QStringLiteral("ファイル「%1」の%2行目にNUL文字(0x00)があります．"
+                          "テキストファイルではないため，読み込めません．")
+        .arg(shownPath(path))
+        .arg(lineNumberAt(bytes, offset));
+}
+
+QString utf16Message(const QString &path, TextEncoding encoding)
+{
+    return QStringLiteral(
+               "ファイル「%1」はUTF-16で書かれているため，読み込めません．\r\n%2で保存し直して下さい．")
+        .arg(shownPath(path), encoding == TextEncoding::Cp932OrUtf8
+                                  ? QStringLiteral("Shift_JIS(CP932)かUTF-8")
+                                  : QStringLiteral("Shift_JIS(CP932)"));
+}
+
+bool hasUtf16ByteOrderMark(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+// Without a byte order mark, UTF-16 shows itself by the zero high bytes of its
+// ASCII characters (digits, commas, line ends): NUL bytes all on even or all
+// on odd offsets, at least one in four characters. A stray NUL in CP932 text
+// is not UTF-16.
+bool nulsLookLikeUtf16(const QByteArray &bytes)
+{
+    if (bytes.size() % 2 != 0)
+        return false;
+    qsizetype zeros[2] = {0, 0};
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes.at(i) == '\0')
+            ++zeros[i % 2];
+    }
+    const qsizetype most = std::max(zeros[0], zeros[1]);
+    const qsizetype fewest = std::min(zeros[0], zeros[1]);
+    return fewest == 0 && most >= 2 && most * 4 >= bytes.size() / 2;
+}
+
+// Calls `take(offset, length)` for each line of the bytes from `from`, split at
+// CR LF, lone LF or lone CR as splitLines() does. CP932 and UTF-8 never have
+// CR or LF inside a character, so the bytes can be cut before decoding.
+template <class Take> void forEachLine(const QByteArray &bytes, qsizetype from, Take take)
+{
+    const char *data = bytes.constData();
+    const qsizetype n = bytes.size();
+    qsizetype start = from;
+    for (qsizetype i = from; i < n; ++i) {
+        const char c = data[i];
+        if (c == '\r' || c == '\n') {
+            if (!take(start, i - start))
+                return;
+            if (c == '\r' && i + 1 < n && data[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        take(start, n - start);
+}
+
+qsizetype lineCount(const QByteArray &bytes, qsizetype from)
+{
+    qsizetype count = 0;
+    forEachLine(bytes, from, [&count](qsizetype, qsizetype) {
+        ++count;
+        return true;
+    });
+    return count;
 }
 
 // The data must be on the disk before the new file replaces the old one. Some
@@ -134,54 +232,75 @@ QStringList splitLines(const QString &text)
 TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding, const QString &pathForMessages)
 {
     TextReadResult result;
+    // Neither a history nor a table of the program ever holds a NUL byte; UTF-16
+    // text holds many, and its byte order mark would pass for CP932.
+    if (const qsizetype nul = bytes.indexOf('\0'); hasUtf16ByteOrderMark(bytes) || nul >= 0) {
+        result.error = hasUtf16ByteOrderMark(bytes) || nulsLookLikeUtf16(bytes)
+                           ? utf16Message(pathForMessages, encoding)
+                           : nulMessage(pathForMessages, bytes, nul);
+        return result;
+    }
+
+    qsizetype start = 0;
     if (encoding == TextEncoding::Cp932OrUtf8) {
         static const QByteArray bom("\xEF\xBB\xBF");
         const bool hasBom = bytes.startsWith(bom);
-        const qsizetype start = hasBom ? bom.size() : 0;
-        bool longSequence = false;
-        const qsizetype invalid = firstInvalidUtf8(bytes, start, longSequence);
+        start = hasBom ? bom.size() : 0;
+        const Utf8Survey survey = surveyUtf8(bytes, start);
         // A byte order mark promises UTF-8. Without one, only Japanese text
         // tells UTF-8 from CP932: in UTF-8 every kana and kanji takes three
         // bytes, while CP932 text that happens to be valid UTF-8 (half-width
-        // katakana pairs such as "ﾄｰ") only ever forms two-byte sequences.
-        if (hasBom && invalid >= 0) {
-            result.error = damagedLineMessage(pathForMessages, bytes, invalid);
-            return result;
-        }
-        if (hasBom || (invalid < 0 && longSequence)) {
-            result.ok = true;
-            result.wasUtf8 = true;
-            result.lines = splitLines(QString::fromUtf8(bytes.constData() + start, bytes.size() - start));
+        // katakana pairs such as "ﾄｰ") only ever forms two-byte sequences, and
+        // CP932 kana and kanji are mostly bytes that UTF-8 never starts with. So
+        // Japanese UTF-8 with a few damaged bytes is still UTF-8, and the damage
+        // is told on its own line rather than the whole file misread as CP932.
+        result.wasUtf8 = hasBom || (survey.longSequences > 0 && survey.longSequences > survey.invalidBytes);
+        if (result.wasUtf8 && survey.firstInvalid >= 0) {
+            result.wasUtf8 = false;
+            result.error = damagedLineMessage(pathForMessages, bytes, survey.firstInvalid);
             return result;
         }
     }
-    const Cp932Decoded decoded = decodeCp932(bytes);
-    if (!decoded.ok) {
-        result.error = damagedLineMessage(pathForMessages, bytes, decoded.errorOffset);
+
+    // Decoded a line at a time, so that the file's text is never held whole
+    // beside its lines.
+    QStringList lines;
+    lines.reserve(lineCount(bytes, start));
+    Cp932Decoder decoder;
+    qsizetype badOffset = -1;
+    forEachLine(bytes, start, [&](qsizetype offset, qsizetype length) {
+        const char *data = bytes.constData() + offset;
+        if (result.wasUtf8) {
+            lines.append(QString::fromUtf8(data, length));
+            return true;
+        }
+        qsizetype errorOffset = -1;
+        lines.append(decoder.decode(data, length, errorOffset));
+        if (errorOffset >= 0) {
+            badOffset = offset + errorOffset;
+            return false;
+        }
+        return true;
+    });
+    if (badOffset >= 0) {
+        result.wasUtf8 = false;
+        result.error = damagedLineMessage(pathForMessages, bytes, badOffset);
         return result;
     }
     result.ok = true;
-    result.lines = splitLines(decoded.text);
+    result.lines = std::move(lines);
     return result;
 }
 
-TextReadResult readTextFile(const QString &path, TextEncoding encoding)
+TextReadResult readTextFile(const QString &path, TextEncoding encoding, qint64 maxBytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    RegularFileRead read = readRegularFile(path, maxBytes);
+    if (!read.ok) {
         TextReadResult result;
-        result.error =
-            QStringLiteral("ファイル「%1」を開けません．\r\n%2").arg(shownPath(path), osReasonForUser(file.errorString()));
+        result.error = read.error;
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        TextReadResult result;
-        result.error =
-            QStringLiteral("ファイル「%1」を読み込めません．\r\n%2").arg(shownPath(path), osReasonForUser(file.errorString()));
-        return result;
-    }
-    return decodeTextBytes(bytes, encoding, path);
+    return decodeTextBytes(read.bytes, encoding, path);
 }
 
 QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes, const QString &pathForMessages)
@@ -206,7 +325,32 @@ QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes, const QStr
 
 QString writeFailureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("ファイル「%1」に書き込めません．\r\n%2").arg(shownPath(path), osReasonForUser(reason));
+    // QSaveFile says so in English when a folder stands where the file goes.
+    const QString shown = QFileInfo(path).isDir()
+                              ? osReasonForUser(QString::fromLocal8Bit(std::strerror(EISDIR)))
+                              : osReasonForUser(reason);
+    return QStringLiteral("ファイル「%1」に書き込めません．\r\n%2").arg(shownPath(path), shown);
+}
+
+QString writeFailureReason(QIODevice &device)
+{
+    // What QIODevice says when nobody gave it a reason.
+    static const QString noReason = QBuffer().errorString();
+    const QString said = device.errorString();
+    if (!said.isEmpty() && said != noReason)
+        return said;
+#ifdef Q_OS_UNIX
+    // A write the file system cut short (the disk filled up in the middle of a
+    // block, the file reached its size limit) comes back from Qt as a short
+    // count without a reason. The file is being given up anyway: one more byte
+    // meets the same condition and tells it.
+    if (auto *file = qobject_cast<QFileDevice *>(&device); file && file->handle() >= 0) {
+        const char byte = 0;
+        if (::write(file->handle(), &byte, 1) < 0)
+            return QString::fromLocal8Bit(std::strerror(errno));
+    }
+#endif
+    return QStringLiteral("書き込みが途中で止まりました．");
 }
 
 QString commitAtomicWrite(QSaveFile &file)
@@ -216,7 +360,7 @@ QString commitAtomicWrite(QSaveFile &file)
     QString reason;
     const bool written = file.error() == QFileDevice::NoError && file.flush();
     if (!written)
-        reason = file.errorString();
+        reason = writeFailureReason(file);
     if (written && syncedToDisk(file, reason) && file.commit())
         return {};
     if (reason.isEmpty())
@@ -231,7 +375,7 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly))
         return writeFailureMessage(path, file.errorString());
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        const QString reason = writeFailureReason(file);
         file.cancelWriting();
         return writeFailureMessage(path, reason);
     }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QIODevice;
 class QSaveFile;
 
 namespace mokpe::common {
@@ -19,17 +20,27 @@ struct TextReadResult {
     bool ok = false;
     QStringList lines;
     bool wasUtf8 = false;
-    // A message for the user when !ok: which file and, for bad bytes, which line.
+    // A message for the user when !ok: which file and, for bad bytes, a NUL
+    // byte or a damaged UTF-8 character, which line; UTF-16 is named.
     QString error;
 };
+
+// The files of the program folder (settings, account table, users) hold a few
+// hundred lines at most; anything far beyond is not one of them, and is not
+// read into memory.
+inline constexpr qint64 kMaxProgramFileBytes = 16 * 1024 * 1024;
 
 // Splits at CR LF, lone LF or lone CR. A line end at the very end ends the last
 // line and begins no empty one: "a\r\nb\r\n" is two lines, "" is none.
 QStringList splitLines(const QString &text);
 
+// Refuses UTF-16 and NUL bytes, then decodes line by line: the whole decoded
+// text is never held beside the lines.
 TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding,
                                const QString &pathForMessages);
-TextReadResult readTextFile(const QString &path, TextEncoding encoding = TextEncoding::Cp932);
+// Reads an ordinary file of at most `maxBytes` (see readRegularFile) and decodes it.
+TextReadResult readTextFile(const QString &path, TextEncoding encoding = TextEncoding::Cp932,
+                            qint64 maxBytes = kMaxProgramFileBytes);
 
 // Encodes every line as CP932, each ended by CR LF. On failure returns the
 // message that names the character and its place; `bytes` is then untouched.
@@ -47,7 +58,12 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes);
 // flushes, syncs and commits, or cancels and leaves the old file whole. Empty
 // text on success, else the message naming the file and the reason.
 QString commitAtomicWrite(QSaveFile &file);
-// "ファイル「…」に書き込めません．" with the reason on its second line.
+// Why a write into `device` failed, in the system's words (for
+// writeFailureMessage): also where the file system cut a write short and Qt
+// gave no reason.
+QString writeFailureReason(QIODevice &device);
+// "ファイル「…」に書き込めません．" with the reason on its second line, in
+// Japanese for the common causes.
 QString writeFailureMessage(const QString &path, const QString &reason);
 
 } // namespace mokpe::common

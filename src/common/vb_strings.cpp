@@ -54,7 +54,13 @@ QString trim(const QString &s)
 
 std::optional<qint64> toWholeNumber(const QString &s)
 {
-    const QString t = trim(s);
+    // The cell itself, without the spaces around it: the sums read every
+    // amount cell of a journal, so nothing is copied.
+    QStringView t(s);
+    while (!t.isEmpty() && t.front() == QLatin1Char(' '))
+        t = t.sliced(1);
+    while (!t.isEmpty() && t.back() == QLatin1Char(' '))
+        t.chop(1);
     qsizetype i = 0;
     bool negative = false;
     if (i < t.size() && (t.at(i) == QLatin1Char('+') || t.at(i) == QLatin1Char('-'))) {

@@ -42,7 +42,8 @@ std::optional<int> recognizeCardKind(const QStringList &lines, int lastLineIndex
 
 CsvReadOutcome readCardHistory(AppState &state, const QString &path, platform::MessageService &messages)
 {
-    common::TextReadResult read = common::readTextFile(path, common::TextEncoding::Cp932OrUtf8);
+    common::TextReadResult read =
+        common::readTextFile(path, common::TextEncoding::Cp932OrUtf8, kMaxCardHistoryBytes);
     if (!read.ok) {
         messages.inform(read.error);
         return CsvReadOutcome::Unreadable;

@@ -15,6 +15,13 @@ namespace mokpe::import {
 // The card kind from the first matching line among lines 0 to 3 (never past
 // `lastLineIndex`). Within a line: "利用年月日" 0, "Edy" 1, "No." 2,
 // "費目別取引" or "支払先/支払元別取引" 3; case-sensitive. None: nullopt.
+// The largest card history read. A card holds about 100 transactions, a few
+// kilobytes of history; a Money report of ten years of daily entries is a few
+// megabytes, and a journal file saved from a million rows under 100 MB. A file
+// beyond this is no history, and reading it would take several times its
+// size in memory.
+inline constexpr qint64 kMaxCardHistoryBytes = 128 * 1024 * 1024;
+
 std::optional<int> recognizeCardKind(const QStringList &lines, int lastLineIndex);
 
 enum class CsvReadOutcome {

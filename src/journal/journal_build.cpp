@@ -1,8 +1,8 @@
 #include "journal/journal_build.h"
 
 #include "common/vb_strings.h"
-
-#include <QVarLengthArray>
+#include "journal/line_fields.h"
+#include "journal/transit_line.h"
 
 #include <algorithm>
 #include <optional>
@@ -16,36 +16,6 @@ using common::toWholeNumber;
 
 const QString kFullWidthSpace = QStringLiteral("　");
 
-// Positions (from 0) of every comma of a line.
-using Commas = QVarLengthArray<qsizetype, 16>;
-
-Commas commasOf(QStringView line)
-{
-    Commas commas;
-    for (qsizetype i = line.indexOf(QLatin1Char(',')); i >= 0; i = line.indexOf(QLatin1Char(','), i + 1))
-        commas.append(i);
-    return commas;
-}
-
-// Field n lies between the n-th and the (n+1)-th comma; the last field runs to
-// the end of the line. Absent when the line has fewer than n commas.
-std::optional<QStringView> field(QStringView line, const Commas &commas, qsizetype n)
-{
-    if (n > commas.size())
-        return std::nullopt;
-    const qsizetype begin = n == 0 ? 0 : commas[n - 1] + 1;
-    const qsizetype end = n < commas.size() ? commas[n] : line.size();
-    return line.sliced(begin, end - begin);
-}
-
-// Everything after the n-th comma (n from 1), commas included.
-std::optional<QStringView> restAfterComma(QStringView line, const Commas &commas, qsizetype n)
-{
-    if (n < 1 || n > commas.size())
-        return std::nullopt;
-    return line.sliced(commas[n - 1] + 1);
-}
-
 QString withoutFirstComma(QString s)
 {
     const qsizetype comma = s.indexOf(QLatin1Char(','));
@@ -54,63 +24,19 @@ QString withoutFirstComma(QString s)
     return s;
 }
 
-bool isDated(const QString &line)
-{
-    return line.startsWith(QLatin1String("20"));
-}
-
-// Where the parts of a transit line are found. The card reader's classic export
-// has the balance in field 7 and the remark in the rest of the line; its newer
-// export names its columns in the heading, with the amount of every transaction
-// as well.
-struct TransitLayout {
-    qsizetype balanceField = 7;
-    qsizetype remarkField = 8;
-    bool remarkTakesTheRest = true;
-    std::optional<qsizetype> amountField;
-};
-
-TransitLayout transitLayoutOf(const CardHistory &history)
-{
-    TransitLayout layout;
-    for (int k = 0; k <= history.lastLineIndex && k < history.lines.size(); ++k) {
-        const QString &line = history.lines.at(k);
-        if (isDated(line))
-            break;
-        if (!line.contains(QStringLiteral("利用年月日")))
-            continue;
-        const QStringList headings = line.split(QLatin1Char(','));
-        const auto indexOf = [&headings](const QString &heading) -> std::optional<qsizetype> {
-            for (qsizetype i = 0; i < headings.size(); ++i) {
-                if (common::trim(headings.at(i)) == heading)
-                    return i;
-            }
-            return std::nullopt;
-        };
-        const std::optional<qsizetype> balance = indexOf(QStringLiteral("残額(円)"));
-        if (!balance)
-            return layout;
-        layout.balanceField = *balance;
-        layout.amountField = indexOf(QStringLiteral("利用額(円)"));
-        const std::optional<qsizetype> remark = indexOf(QStringLiteral("メモ"));
-        layout.remarkField = remark.value_or(headings.size());
-        layout.remarkTakesTheRest = !remark || *remark == headings.size() - 1;
-        return layout;
-    }
-    return layout;
-}
-
 class Builder {
 public:
     Builder(JournalGrid &grid, const CardHistory &history, const QString &emoneyAccount,
-            const QString &prefix)
-        : grid_(grid), history_(history), emoney_(emoneyAccount), prefix_(prefix)
+            const QString &prefix, int bookedLines)
+        : grid_(grid), history_(history), emoney_(emoneyAccount), prefix_(prefix), booked_(bookedLines)
     {}
 
     void run();
 
 private:
     void transitLine(int row, const QString &line, bool oldest);
+    // The amount of the row above `row` from the balance of the line below it.
+    void priceNewerRow(int row, std::optional<qint64> balance);
     void edyLine(int row, const QString &line);
     bool undatedLine(int row, const QString &line);
     void setAmount(int row, const QString &amount)
@@ -123,6 +49,7 @@ private:
     const CardHistory &history_;
     const QString &emoney_;
     const QString &prefix_;
+    const int booked_;
     TransitLayout layout_;
     // The balance of the previous (newer) transit line; unknown when that line
     // had none that reads as a number.
@@ -136,21 +63,35 @@ void Builder::run()
     if (kind == TransitCard)
         layout_ = transitLayoutOf(history_);
     int lastDated = -1;
-    for (int k = last; k >= 0 && lastDated < 0; --k) {
-        if (isDated(history_.lines.at(k)))
-            lastDated = k;
+    int datedCount = 0;
+    for (int k = last; k >= 0; --k) {
+        if (isDatedLine(history_.lines.at(k))) {
+            if (lastDated < 0)
+                lastDated = k;
+            ++datedCount;
+        }
     }
+    // The oldest transactions were booked from an earlier read: the first of
+    // them only lends its balance to the oldest new row.
+    const int newTransit = kind == TransitCard ? std::max(0, datedCount - std::max(0, booked_)) : datedCount;
+    const bool oldestIsNew = newTransit == datedCount;
 
     // Every line writes at most one row: room for all of them, cut back after.
     grid_.setRowTotal(std::max(grid_.rowTotal(), last + 3));
     int row = 1;
+    int datedSeen = 0;
     for (int k = 0; k <= last; ++k) {
         const QString &line = history_.lines.at(k);
         bool wroteRow = false;
-        if (isDated(line)) {
+        if (isDatedLine(line)) {
+            if (kind == TransitCard && datedSeen == newTransit) {
+                priceNewerRow(row, toWholeNumber(transitLineParts(line, layout_).balance));
+                break;
+            }
+            ++datedSeen;
             grid_.setText(row, NumberColumn, QString::number(row));
             if (kind == TransitCard) {
-                transitLine(row, line, k == lastDated);
+                transitLine(row, line, oldestIsNew && k == lastDated);
                 wroteRow = true;
             } else if (kind == Edy) {
                 edyLine(row, line);
@@ -174,57 +115,36 @@ void Builder::run()
 
 void Builder::transitLine(int row, const QString &line, bool oldest)
 {
-    const Commas commas = commasOf(line);
-    if (!commas.isEmpty())
-        grid_.setText(row, DateColumn, line.left(commas[0]));
-
-    const std::optional<QStringView> balanceField = field(line, commas, layout_.balanceField);
-    const QString balanceText = balanceField ? rtrim(balanceField->toString()) : QString();
-    const std::optional<qint64> balance = toWholeNumber(balanceText);
+    const TransitLineParts parts = transitLineParts(line, layout_);
+    if (line.contains(QLatin1Char(',')))
+        grid_.setText(row, DateColumn, parts.date);
 
     // Fields 1 to 6 without the first character of field 1, commas as spaces.
     QString description;
-    if (commas.size() >= 7) {
-        description = line.mid(commas[0] + 2, commas[6] - commas[0] - 2);
+    if (parts.hasDescription) {
+        description = parts.descriptionFields.mid(1);
         description.replace(QLatin1Char(','), QLatin1Char(' '));
-        description = common::trim(description);
-        std::optional<QStringView> remark = layout_.remarkTakesTheRest
-                                                ? restAfterComma(line, commas, layout_.remarkField)
-                                                : field(line, commas, layout_.remarkField);
-        description += kFullWidthSpace + (remark ? rtrim(remark->toString()) : QString());
+        description = common::trim(description) + kFullWidthSpace + parts.remark;
     }
     grid_.setText(row, SummaryColumn, prefix_ + description);
 
-    // The balance went from this (older) line to the newer one above it by the
-    // newer transaction's amount: down for spending, up for a charge.
-    if (row >= 2 && balance && previousBalance_) {
-        const qint64 difference = *balance - *previousBalance_;
-        if (difference < 0) {
-            grid_.setText(row - 1, DebitAccountColumn, emoney_);
-        } else {
-            grid_.setText(row - 1, DebitAccountColumn, kTravelAccount);
-            grid_.setText(row - 1, CreditAccountColumn, emoney_);
-        }
-        setAmount(row - 1, QString::number(difference < 0 ? -difference : difference));
-    }
+    const std::optional<qint64> balance = toWholeNumber(parts.balance);
+    priceNewerRow(row, balance);
     previousBalance_ = balance;
 
     if (!oldest)
         return;
-    if (layout_.amountField) {
-        const std::optional<QStringView> amountField = field(line, commas, *layout_.amountField);
-        if (const std::optional<qint64> amount =
-                amountField ? toWholeNumber(amountField->toString()) : std::nullopt) {
-            // A negative amount put money onto the card.
-            if (*amount < 0) {
-                grid_.setText(row, DebitAccountColumn, emoney_);
-            } else {
-                grid_.setText(row, DebitAccountColumn, kTravelAccount);
-                grid_.setText(row, CreditAccountColumn, emoney_);
-            }
-            setAmount(row, QString::number(*amount < 0 ? -*amount : *amount));
-            return;
+    if (parts.amount) {
+        const qint64 amount = *parts.amount;
+        // A negative amount put money onto the card.
+        if (amount < 0) {
+            grid_.setText(row, DebitAccountColumn, emoney_);
+        } else {
+            grid_.setText(row, DebitAccountColumn, kTravelAccount);
+            grid_.setText(row, CreditAccountColumn, emoney_);
         }
+        setAmount(row, QString::number(amount < 0 ? -amount : amount));
+        return;
     }
     // Nothing older tells this transaction's amount: the row holds the card
     // balance until the user settles it. A cash charge needs no settling.
@@ -236,7 +156,23 @@ void Builder::transitLine(int row, const QString &line, bool oldest)
         grid_.setColour(row, DebitAmountColumn, CellColour::Balance);
         grid_.setColour(row, CreditAmountColumn, CellColour::Balance);
     }
-    setAmount(row, balanceText);
+    setAmount(row, parts.balance);
+}
+
+void Builder::priceNewerRow(int row, std::optional<qint64> balance)
+{
+    // The balance went from this (older) line to the newer one above it by the
+    // newer transaction's amount: down for spending, up for a charge.
+    if (row < 2 || !balance || !previousBalance_)
+        return;
+    const qint64 difference = *balance - *previousBalance_;
+    if (difference < 0) {
+        grid_.setText(row - 1, DebitAccountColumn, emoney_);
+    } else {
+        grid_.setText(row - 1, DebitAccountColumn, kTravelAccount);
+        grid_.setText(row - 1, CreditAccountColumn, emoney_);
+    }
+    setAmount(row - 1, QString::number(difference < 0 ? -difference : difference));
 }
 
 void Builder::edyLine(int row, const QString &line)
@@ -300,10 +236,10 @@ bool Builder::undatedLine(int row, const QString &line)
 } // namespace
 
 void Fm2_JournalBuild(JournalGrid &grid, const CardHistory &history, const QString &emoneyAccount,
-                      const QString &summaryPrefix)
+                      const QString &summaryPrefix, int bookedLines)
 {
     BulkChange bulk(grid);
-    Builder(grid, history, emoneyAccount, summaryPrefix).run();
+    Builder(grid, history, emoneyAccount, summaryPrefix, bookedLines).run();
 }
 
 } // namespace mokpe::journal

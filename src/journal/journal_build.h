@@ -25,7 +25,12 @@ inline const QString kEdyChargeSummary = QStringLiteral("Edyチャージ");
 // The oldest transaction (the last dated line) has no older balance: its row
 // keeps the card balance in balance cells for the user to settle, unless the
 // export names the amount itself (the layout with a "残額(円)" column).
+//
+// `bookedLines` of a transit history's oldest transactions were booked from an
+// earlier read of the card: they build no row, and the newest of them gives
+// the oldest new row its amount, so that no row is left to settle. All of them
+// booked: no row at all.
 void Fm2_JournalBuild(JournalGrid &grid, const CardHistory &history, const QString &emoneyAccount,
-                      const QString &summaryPrefix);
+                      const QString &summaryPrefix, int bookedLines = 0);
 
 } // namespace mokpe::journal

@@ -23,10 +23,13 @@ void JournalEditor::startUp()
     g.initialise(kMinimumRowTotal);
     settlementLabel_.clear();
     recalculateVisible_ = history.cardKind != MoneyReport;
+    previousRead_ = {};
     if (history.cardKind == JournalFile) {
         Fm2_JournalLoad(g, history, state_.summaryPrefix);
     } else {
-        Fm2_JournalBuild(g, history, state_.settings.emoneyNameCopy, state_.summaryPrefix);
+        previousRead_ = comparePreviousRead(state_, *services_.messages);
+        Fm2_JournalBuild(g, history, state_.settings.emoneyNameCopy, state_.summaryPrefix,
+                         previousRead_.bookedLines());
         Fm2_TotalShow();
     }
     Fm2_UndoInit();
@@ -37,6 +40,11 @@ void JournalEditor::startUp()
 void JournalEditor::Fm2_UndoInit()
 {
     grid().takeSnapshot(grid().lastRowWithText(), grid().journalRowCount());
+}
+
+void JournalEditor::keepPreviousRead()
+{
+    journal::keepPreviousRead(previousRead_, *services_.messages);
 }
 
 QString JournalEditor::caption() const
@@ -110,6 +118,8 @@ void JournalEditor::settlePendingCell(const QString &value)
     grid().setText(row, column, value);
     // The settled cell itself, wherever the current cell has moved since.
     grid().setColour(row, column, CellColour::White);
+    // An amount the user entered: "閉じる" must not let it go unasked.
+    grid().setModified(true);
 }
 
 int JournalEditor::Fm2_RowCountCheck()

@@ -1,11 +1,16 @@
 #pragma once
 
 #include "common/app_state.h"
+#include "journal/previous_read.h"
+#include "journal/cell_navigation.h"
 #include "journal/settlement.h"
 #include "platform/services.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <array>
+#include <optional>
 
 // The journal editor without its window: every command of the editor as a
 // function that works on the journal grid (AppState::journal) and tells the
@@ -22,6 +27,10 @@ struct PendingCell {
     QString value;
 };
 
+inline constexpr int kInitialFontSize = 9;
+inline constexpr int kSmallestFontSize = 7;
+inline constexpr int kLargestFontSize = 24;
+
 // Rows under the mouse at button-down and button-up (0, 0 until the first drag).
 struct DragRange {
     int startRow = 0;
@@ -37,8 +46,9 @@ public:
     const JournalGrid &grid() const { return state_.journal; }
 
     // --- start-up ------------------------------------------------------------
-    // Grid initialised, then the journal built (card kinds 0, 1, 3) or loaded
-    // (kind 2), the settlement label set, the undo snapshot taken, the modified
+    // Grid initialised, then the journal built (card kinds 0, 1, 3; a transit
+    // history without what earlier reads booked) or loaded (kind 2), the
+    // settlement label set, the undo snapshot taken, the modified
     // flag cleared, the current cell at row 1, column 1. The window then shows
     // the cell editor over that cell (Fm2_CellEditorShow).
     void startUp();
@@ -46,6 +56,10 @@ public:
     // the journal row count as the snapshot row count: "元に戻す" right after
     // start-up restores the journal as loaded.
     void Fm2_UndoInit();
+    // What the start-up's comparison with the previous reads found.
+    const PreviousRead &previousRead() const { return previousRead_; }
+    // The read of a transit history kept in the read store (once).
+    void keepPreviousRead();
     // "編集：　" + the source file path.
     QString caption() const;
     // The account drop-down's entries: the unsettled e-money account name, then
@@ -70,7 +84,8 @@ public:
     bool Fm2_CellEditorShow();
     const PendingCell &pendingCell() const { return pending_; }
     // "確　定" of the dialog succeeded with `value`: the pending cell takes it and
-    // turns white. The settlement label is left as it was.
+    // turns white, and the journal counts as changed. The settlement label is
+    // left as it was.
     void settlePendingCell(const QString &value);
 
     // --- validation, save, close ---------------------------------------------
@@ -95,28 +110,81 @@ public:
     void Fm2_EditReset();
 
     // --- row operations and undo ---------------------------------------------
+    // Every row operation leaves the current cell on the same row and column
+    // (a deletion: on the row it deleted, the topmost one for a bulk deletion)
+    // and sets the modified flag when it changed the journal. The grid row
+    // total is never below the journal row count + 1 nor kMinimumRowTotal.
+    //
+    // The undo snapshot of the journal as it stands, before a change.
     void Fm2_UndoSave();
     void Fm2_RowNumbering();
-    void Fm2_RowDelete(int row);
-    // mode 0: rows whose debit amount is zero; 1: rows whose summary holds "物販".
-    void Fm2_BulkRowDelete(int mode);
-    void insertRowCommand();
+    // Deletes journal row `row` (rows below the journal are refused: nothing
+    // happens), then recomputes the settlement label in any case. True when a
+    // row was deleted.
+    bool Fm2_RowDelete(int row);
+    // mode 0: rows whose debit amount is a number that rounds to zero (an
+    // empty or non-numeric amount keeps its row); 1: rows whose summary holds
+    // "物販". Asks first; returns how many rows went. Undo afterwards brings
+    // back the topmost of them only, as a deletion row by row would.
+    int Fm2_BulkRowDelete(int mode);
+    // "１行挿入": an empty row at the current row, which must be a journal row
+    // or the first row below the journal (else refused: false).
+    bool insertRowCommand();
+    // "最終行追加": an empty row after the last journal row; the grid grows.
     void appendRowCommand();
-    void deleteRowCommand();
-    void deleteLastRowCommand();
+    // "１行削除": the current row. "最終行削除": the last journal row.
+    bool deleteRowCommand();
+    bool deleteLastRowCommand();
+    // "金額ゼロ行削除" and "物販行削除".
+    int deleteZeroRowsCommand() { return Fm2_BulkRowDelete(0); }
+    int deleteGoodsRowsCommand() { return Fm2_BulkRowDelete(1); }
+    // "元に戻す": the snapshot back, every cell white, the label recomputed.
     void undoCommand();
 
     // --- cell editing and accounts -------------------------------------------
-    // Writes `editorText` into the current cell under the commit's rules; false
-    // (after the message) when refused.
+    // Writes `editorText` into the current cell under the commit's rules: a
+    // date or amount cell that holds a value is refused, and so is a comma in
+    // any field before the summary; false (after the message) when refused.
+    // Otherwise the undo snapshot, the text, light blue, the modified flag.
     bool Fm2_CellCommit(const QString &editorText);
+    // Enter in the cell editor or the cell text box: the commit (refused or
+    // not), the current row one down while within the journal, the label.
+    bool enterKeyCommand(const QString &editorText);
+    // Where a key in the cell editor takes the current cell (not moved yet).
+    CellPosition cellAfterKey(NavigationKey key) const;
+
+    // Mouse button down on the grid, after the grid made the cell under the
+    // pointer current: the drag starts on the current row.
+    void gridMouseDown();
+    struct GridMouseUp {
+        // Lay the account drop-down over the current cell, showing list entry
+        // 0; the undo snapshot has been taken for what is picked there.
+        bool dropDown = false;
+        // For the cell editor, when it is on screen.
+        platform::InputMode inputMode = platform::InputMode::Direct;
+        // Hide the cell editor and empty the cell text box (when the editor is
+        // on screen): a date or amount that holds a value is not typed over.
+        bool hideEditor = false;
+    };
+    // Mouse button up: the drag's end row (see dragEndRow; the top of the
+    // start row's cell, the pointer and the cell height in one unit).
+    GridMouseUp gridMouseUp(int startCellTop, int releaseY, int cellHeight);
     DragRange dragRange() const { return drag_; }
     void setDragRange(DragRange range) { drag_ = range; }
-    // An entry of the drop-down was picked: `text` goes to the drag range (or the
-    // current cell). Returns the text the cell editor now shows.
-    QString KamokuPaste(const QString &text);
+    // An entry of the drop-down was picked: the text after its first comma (if
+    // any) goes to every row of the drag range in the current account column
+    // (none for a drag upward), light blue, or to the current cell when no drag
+    // has been made. The text the cell editor shows then; nothing when refused
+    // (after the message): an account name with a second comma.
+    std::optional<QString> KamokuPaste(const QString &entry);
+
+    // Grid text size in points and the column widths in twips that go with it.
     int fontSize() const { return fontSize_; }
-    void setFontSize(int size) { fontSize_ = size; }
+    const std::array<int, kColumnCount> &columnWidthsTwips() const { return columnWidths_; }
+    // "文字⇒大" / "文字⇒小": 2 points up or down within 7 to 24, every column
+    // 100 twips wider or narrower. False at the bound (nothing changes).
+    bool enlargeFontCommand();
+    bool reduceFontCommand();
 
 private:
     AppState &state_;
@@ -124,8 +192,10 @@ private:
     QString settlementLabel_;
     bool recalculateVisible_ = true;
     PendingCell pending_;
+    PreviousRead previousRead_;
     DragRange drag_;
-    int fontSize_ = 9;
+    int fontSize_ = kInitialFontSize;
+    std::array<int, kColumnCount> columnWidths_ = kColumnWidthsTwips;
 };
 
 } // namespace mokpe::journal

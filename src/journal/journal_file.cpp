@@ -1,13 +1,13 @@
 #include "journal/journal_file.h"
 
 #include "common/cp932.h"
+#include "common/cp932_line_writer.h"
 #include "common/text_file.h"
 #include "journal/journal_messages.h"
 
 #include <QIODevice>
 
 #include <algorithm>
-#include <vector>
 
 namespace mokpe::journal {
 
@@ -53,26 +53,30 @@ QString journalCommaCheck(const JournalGrid &grid)
 QString writeJournalFile(QIODevice &device, const JournalGrid &grid, const QString &pathForMessages)
 {
     const int last = lastWrittenRow(grid);
-    QString text;
-    std::vector<qsizetype> lineStarts;
-    lineStarts.reserve(static_cast<size_t>(last + 1));
+    // Every cell is checked before the first byte is written, so a character
+    // CP932 cannot hold stops the save with nothing written; then the lines
+    // stream through one converter and the file's text is never held whole.
+    common::Cp932Encoder check;
     for (int r = 0; r <= last; ++r) {
-        lineStarts.push_back(text.size());
-        text.append(journalFileLine(grid, r));
-        text.append(QLatin1String("\r\n"));
+        for (int c = 0; c < kColumnCount; ++c) {
+            const QString &cell = grid.text(r, c);
+            if (const qsizetype bad = check.firstUnencodable(cell); bad >= 0)
+                return kUnsavableCharacterMessage.arg(r).arg(kHeadings[static_cast<size_t>(c)],
+                                                             common::describeCharacter(cell.at(bad)));
+        }
     }
-    const common::Cp932Encoded encoded = common::encodeCp932(text);
-    if (!encoded.ok) {
-        const auto next = std::upper_bound(lineStarts.begin(), lineStarts.end(), encoded.errorIndex);
-        const auto row = static_cast<int>(next - lineStarts.begin()) - 1;
-        const QStringView before = QStringView(text).sliced(
-            lineStarts[static_cast<size_t>(row)], encoded.errorIndex - lineStarts[static_cast<size_t>(row)]);
-        const auto column = std::min<qsizetype>(before.count(kComma), SummaryColumn);
-        return kUnsavableCharacterMessage.arg(row).arg(kHeadings[static_cast<size_t>(column)],
-                                                       common::describeCharacter(encoded.errorChar));
+    common::Cp932LineWriter out(device);
+    for (int r = 0; r <= last; ++r) {
+        const RowTexts &cells = grid.rowTexts(r);
+        for (int c = 0; c < kColumnCount; ++c) {
+            if (c > 0)
+                out.append(kComma);
+            out.append(cells[static_cast<size_t>(c)]);
+        }
+        out.endLine();
     }
-    if (device.write(encoded.bytes) != encoded.bytes.size())
-        return common::writeFailureMessage(pathForMessages, device.errorString());
+    if (const QString error = out.finish(); !error.isEmpty())
+        return common::writeFailureMessage(pathForMessages, error);
     return {};
 }
 

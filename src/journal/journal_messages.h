@@ -19,6 +19,16 @@ inline const QString kUnsavedQuestion = QStringLiteral("データが変更され
 // %1 row, %2 column heading: a comma there would move the fields after it.
 inline const QString kCommaInFieldMessage =
     QStringLiteral("No. %1 行目 : 「%2」欄に「,」があるため保存できません．「,」を取り除いて下さい．");
+// "金額ゼロ行削除" and "物販行削除" ask this first.
+inline const QString kBulkDeleteTitle = QStringLiteral("連続行削除");
+inline const QString kBulkDeleteQuestion =
+    QStringLiteral("連続で行削除します．一度削除すると戻りません．\r\n削除しますか？");
+// A commit into a date or amount cell that already holds a value.
+inline const QString kFixedCellMessage = QStringLiteral("「　日付　」及び「　金額　」欄は変更できません．");
+// %1 column heading: a comma typed or assigned into a field before the summary
+// would move the fields after it in the saved journal file.
+inline const QString kCommaInCellMessage =
+    QStringLiteral("「%1」欄には「,」を入力できません．「,」を取り除いて下さい．");
 // %1 row, %2 column heading, %3 the character.
 inline const QString kUnsavableCharacterMessage = QStringLiteral(
     "No. %1 行目 : 「%2」欄の文字%3は，Shift_JIS(CP932)で保存できないため，保存を中止しました．");

@@ -14,10 +14,13 @@ bool isChargeRow(const JournalGrid &grid, int row, bool advancesAreCharges)
     const QString &debitAccount = grid.text(row, DebitAccountColumn);
     if (advancesAreCharges)
         return debitAccount.contains(QStringLiteral("仮払金"));
+    // The short account first: most rows are no charge, and the long summary
+    // need not be searched for them.
+    if (!debitAccount.contains(QStringLiteral("電子ﾏﾈ")) &&
+        !debitAccount.contains(QStringLiteral("電子マネ")))
+        return false;
     const QString &summary = grid.text(row, SummaryColumn);
-    return (summary.contains(QStringLiteral("ﾁｬｰｼﾞ")) || summary.contains(QStringLiteral("チャージ"))) &&
-           (debitAccount.contains(QStringLiteral("電子ﾏﾈ")) ||
-            debitAccount.contains(QStringLiteral("電子マネ")));
+    return summary.contains(QStringLiteral("ﾁｬｰｼﾞ")) || summary.contains(QStringLiteral("チャージ"));
 }
 
 // An amount cell as the sums see it: a whole number that fits 32 bits, or

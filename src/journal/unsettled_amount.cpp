@@ -42,6 +42,12 @@ void UnsettledAmountForm::chooseComputed()
     label1Caption_ = kPreviousBalanceCaption;
 }
 
+void UnsettledAmountForm::offerPreviousBalance(const QString &previousBalance)
+{
+    chooseComputed();
+    text2 = previousBalance;
+}
+
 QString UnsettledAmountForm::frame1Caption() const
 {
     return mode_ == Mode::Direct ? kDirectModeCaption : kComputedModeCaption;

@@ -25,6 +25,9 @@ public:
     // Option1 / Option2.
     void chooseDirect();
     void chooseComputed();
+    // Computed mode with Text2 already holding `previousBalance` (the newest
+    // balance an earlier read of the card stored).
+    void offerPreviousBalance(const QString &previousBalance);
     Mode mode() const { return mode_; }
 
     // Text1: the amount used (direct mode) or the balance (computed mode).

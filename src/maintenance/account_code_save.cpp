@@ -1,9 +1,10 @@
 #include "maintenance/account_code_save.h"
 
-#include "settings/settings_file.h"
+#include "common/regular_file.h"
 #include "common/text_file.h"
 #include "maintenance/account_code_check.h"
 #include "maintenance/account_code_file.h"
+#include "settings/settings_file.h"
 
 #include <QFile>
 
@@ -25,10 +26,9 @@ bool Fm8_KamokuSave(AppState &state, const AccountEditorContents &contents,
     // The table and the settings belong together (the settings hold the fixed
     // accounts): when the settings cannot follow, the old table goes back.
     const QString tablePath = accountCodeFilePath(state);
-    QFile oldTable(tablePath);
-    const bool hadTable = oldTable.open(QIODevice::ReadOnly);
-    const QByteArray oldBytes = hadTable ? oldTable.readAll() : QByteArray();
-    oldTable.close();
+    const common::RegularFileRead oldTable = common::readRegularFile(tablePath, common::kMaxProgramFileBytes);
+    const bool hadTable = oldTable.ok;
+    const QByteArray &oldBytes = oldTable.bytes;
 
     const QStringList lines = accountFileLines(contents);
     const QString error = common::writeCp932Lines(tablePath, lines);

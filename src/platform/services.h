@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
+#include "platform/input_modes.h"
 #include "platform/launcher_entry.h"
 #include "platform/messages.h"
 #include "platform/printer_service.h"
@@ -24,6 +25,7 @@ struct Services {
     SystemInfo *system = nullptr;
     Clock *clock = nullptr;
     PrinterService *printers = nullptr;
+    InputModeService *inputModes = nullptr;
 };
 
 } // namespace mokpe::platform

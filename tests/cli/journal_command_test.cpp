@@ -66,11 +66,13 @@ TEST(JournalCommand, GoldenFolders)
         EXPECT_EQ(printed.out,
                   QString::fromUtf8(fileBytes(dir.filePath(QStringLiteral("expected_output.txt")))));
 
-        // Saved over an older file, which is replaced whole.
-        const QString out = program.file(QStringLiteral("saved.csv"));
+        // Saved over an older file, which is replaced whole; read for the
+        // first time in its program folder, as the printed one was.
+        ProgramFolder savedIn;
+        const QString out = savedIn.file(QStringLiteral("saved.csv"));
         writeBytes(out, QByteArray(100000, 'x'));
         const test::CliRun saved =
-            runJournal(program, history, args + QStringList{QStringLiteral("-o"), out});
+            runJournal(savedIn, history, args + QStringList{QStringLiteral("-o"), out});
         EXPECT_EQ(saved.exitCode, 0);
         EXPECT_EQ(saved.out, QString());
         EXPECT_EQ(saved.err, QString());
@@ -82,7 +84,7 @@ TEST(JournalCommand, GoldenFolders)
         EXPECT_EQ(
             reloaded.out.section(QStringLiteral("balance cells:"), 0, 0),
             common::decodeCp932(expectedJournal).text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        EXPECT_TRUE(reloaded.out.endsWith(QStringLiteral("balance cells: none\nsettlement: \n")));
+        EXPECT_TRUE(reloaded.out.endsWith(QStringLiteral("balance cells: none\nsettlement: \nmatched: 0\n")));
     }
 }
 
@@ -156,7 +158,40 @@ INSTANTIATE_TEST_SUITE_P(
                 kTransit,
                 {QStringLiteral("--user"), QStringLiteral("3")},
                 1,
-                QStringLiteral("mokpe journal: --user 3: the user list has 2 entries\n")}),
+                QStringLiteral("mokpe journal: --user 3: the user list has 2 entries\n")},
+        // The editing options refuse as the editor does, and stop there.
+        Refusal{"SetIntoAnAmount",
+                kTransit,
+                {QStringLiteral("--set"), QStringLiteral("1:3=5")},
+                2,
+                QStringLiteral("「　日付　」及び「　金額　」欄は変更できません．\n")},
+        Refusal{"CommaInAnAccount",
+                kTransit,
+                {QStringLiteral("--set"), QStringLiteral("2:4=普通預金,三井")},
+                2,
+                QStringLiteral("「貸方科目」欄には「,」を入力できません．「,」を取り除いて下さい．\n")},
+        Refusal{"AccountNotInTheList",
+                kTransit,
+                {QStringLiteral("--assign"), QStringLiteral("1-3:4=現金X")},
+                2,
+                QStringLiteral("mokpe: --assign 1-3:4=現金X: 現金X is not in the account list (the unsettled "
+                               "e-money account and the accounts of kamoku_code.csv)\n")},
+        Refusal{"DeleteBelowTheJournal",
+                kTransit,
+                {QStringLiteral("--delete"), QStringLiteral("4")},
+                2,
+                QStringLiteral("mokpe: --delete 4: row 4 is not a journal row (the journal has 3 rows)\n")},
+        Refusal{"InsertApartFromTheJournal",
+                kTransit,
+                {QStringLiteral("--insert"), QStringLiteral("5")},
+                2,
+                QStringLiteral("mokpe: --insert 5: row 5 is not a journal row (the journal has 3 rows)\n")},
+        Refusal{"EditsRunInTheirOrder",
+                kTransit,
+                {QStringLiteral("--settle"), QStringLiteral("300"), QStringLiteral("--delete-last"),
+                 QStringLiteral("--set"), QStringLiteral("3:6=x"), QStringLiteral("--append")},
+                2,
+                QStringLiteral("mokpe: --set 3:6=x: row 3 is not a journal row (the journal has 2 rows)\n")}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(JournalCommand, StartUpMessagesThenTheImportRefusal)
@@ -204,6 +239,18 @@ TEST(JournalCommand, WrongArgumentsExitWithOneAndTheUsage)
         "a.csv --user",
         "a.csv --settle",
         "a.csv --frobnicate",
+        "a.csv --assign 1:3=x",
+        "a.csv --assign 1-:2=x",
+        "a.csv --assign 0-2:2=x",
+        "a.csv --assign 2",
+        "a.csv --set 1:0=x",
+        "a.csv --set 1:7=x",
+        "a.csv --set x:1=y",
+        "a.csv --set 1=y",
+        "a.csv --insert 0",
+        "a.csv --insert +1",
+        "a.csv --delete",
+        "a.csv --delete x",
     };
     for (const char *line : cases) {
         const QStringList args = QString::fromLatin1(line).split(' ', Qt::SkipEmptyParts);

@@ -121,6 +121,138 @@ INSTANTIATE_TEST_SUITE_P(
                      true}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// Bytes that no history or table of the program holds, refused with the
+// line they stand on or the encoding named.
+struct RefusalCase {
+    const char *name;
+    QByteArray bytes;
+    TextEncoding encoding;
+    // %1: the file's name, %2 the line.
+    QString error;
+    int line = 0;
+};
+
+void PrintTo(const RefusalCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+const QString kNulOnLine = QStringLiteral("ファイル「%1」の%2行目にNUL文字(0x00)があります．"
+                                          "テキストファイルではないため，読み込めません．");
+const QString kDamagedLine = QStringLiteral("ファイル「%1」の%2行目に，読み込めない文字があります．");
+const QString kUtf16 = QStringLiteral("ファイル「%1」はUTF-16で書かれているため，読み込めません．\r\n"
+                                      "Shift_JIS(CP932)かUTF-8で保存し直して下さい．");
+const QString kUtf16Cp932Only =
+    QStringLiteral("ファイル「%1」はUTF-16で書かれているため，読み込めません．\r\n"
+                   "Shift_JIS(CP932)で保存し直して下さい．");
+
+QByteArray utf16(const QString &text, bool bigEndian, bool byteOrderMark)
+{
+    QByteArray bytes;
+    if (byteOrderMark)
+        bytes += bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const QChar c : text) {
+        const char high = static_cast<char>(c.unicode() >> 8);
+        const char low = static_cast<char>(c.unicode() & 0xFF);
+        bytes += bigEndian ? QByteArray{&high, 1} + QByteArray{&low, 1}
+                           : QByteArray{&low, 1} + QByteArray{&high, 1};
+    }
+    return bytes;
+}
+
+// A UTF-8 history of `lines` data lines whose line `damaged` (from 1) has a
+// kanji cut short.
+QByteArray utf8HistoryDamagedOn(int lines, int damaged)
+{
+    QByteArray bytes = QStringLiteral("利用年月日,種別,利用駅,,,,,残額,備考\r\n").toUtf8();
+    for (int n = 2; n <= lines; ++n) {
+        bytes += QStringLiteral("2026/11/05,入場,新宿,,,,,%1,\r\n").arg(n).toUtf8();
+        if (n == damaged)
+            bytes.insert(bytes.size() - 3, "\xE6\x96");
+    }
+    return bytes;
+}
+
+class RefusedBytesTest : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(RefusedBytesTest, NamesTheLineOrTheEncoding)
+{
+    const RefusalCase &c = GetParam();
+    const TextReadResult r = decodeTextBytes(c.bytes, c.encoding, QStringLiteral("h.csv"));
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.lines.isEmpty());
+    const QString name = QStringLiteral("h.csv");
+    EXPECT_EQ(r.error, c.line > 0 ? c.error.arg(name).arg(c.line) : c.error.arg(name));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OddInputs, RefusedBytesTest,
+    ::testing::Values(
+        RefusalCase{"NulInCp932",
+                    QByteArrayLiteral("Edy\r\nok\r\n12\x00"
+                                      "34\r\n"),
+                    TextEncoding::Cp932OrUtf8, kNulOnLine, 3},
+        RefusalCase{"NulInATable", QByteArrayLiteral("a\rb\r\x00"), TextEncoding::Cp932, kNulOnLine, 3},
+        RefusalCase{"NulInUtf8", QStringLiteral("利用年月日\n").toUtf8() + '\0', TextEncoding::Cp932OrUtf8,
+                    kNulOnLine, 2},
+        RefusalCase{"Utf16LittleEndianWithMark", utf16(QStringLiteral("利用年月日,残額\r\n"), false, true),
+                    TextEncoding::Cp932OrUtf8, kUtf16},
+        RefusalCase{"Utf16BigEndianWithMark", utf16(QStringLiteral("利用年月日,残額\r\n"), true, true),
+                    TextEncoding::Cp932OrUtf8, kUtf16},
+        // Without a mark the zero bytes of digits, commas and line ends tell it.
+        RefusalCase{"Utf16WithoutMark",
+                    utf16(QStringLiteral("利用年月日,残額\r\n2026/11/05,,,,,,,980,\r\n"), false, false),
+                    TextEncoding::Cp932OrUtf8, kUtf16},
+        RefusalCase{"Utf16Table", utf16(QStringLiteral("0\r\n\r\n"), false, true), TextEncoding::Cp932,
+                    kUtf16Cp932Only},
+        // Damage deep in a UTF-8 history is told where it is, with or
+        // without a byte order mark, and never read as CP932.
+        RefusalCase{"DamagedUtf8OnLine33", utf8HistoryDamagedOn(40, 33), TextEncoding::Cp932OrUtf8,
+                    kDamagedLine, 33},
+        RefusalCase{"DamagedUtf8WithMarkOnLine33", "\xEF\xBB\xBF" + utf8HistoryDamagedOn(40, 33),
+                    TextEncoding::Cp932OrUtf8, kDamagedLine, 33},
+        RefusalCase{"DamagedUtf8OnTheLastLine", utf8HistoryDamagedOn(3, 3), TextEncoding::Cp932OrUtf8,
+                    kDamagedLine, 3},
+        // CP932 with a bad byte after CR-only line ends.
+        RefusalCase{"InvalidCp932AfterCrOnly", "\x97\x98\x97\x70\r\x82\xA0\r\x85\x40\r",
+                    TextEncoding::Cp932OrUtf8, kDamagedLine, 3},
+        // A lead byte whose trail is the line end.
+        RefusalCase{"LeadByteAtTheLineEnd", "ok\r\n\x82\r\nok\r\n", TextEncoding::Cp932, kDamagedLine, 2}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(DecodeTextBytes, LongLinesAndCrOnlyLineEndsAreRead)
+{
+    // A line of a million bytes, CP932 kana and ASCII mixed, between CR-only line ends.
+    QByteArray longLine;
+    for (int i = 0; i < 250000; ++i)
+        longLine += "\x82\xA0"
+                    "a,";
+    const TextReadResult r = decodeTextBytes("\x97\x98\x97\x70\r" + longLine + "\rEdy",
+                                             TextEncoding::Cp932OrUtf8, QStringLiteral("h.csv"));
+    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    EXPECT_FALSE(r.wasUtf8);
+    ASSERT_EQ(r.lines.size(), 3);
+    EXPECT_EQ(r.lines.at(0), QStringLiteral("利用"));
+    EXPECT_EQ(r.lines.at(1), QStringLiteral("あa,").repeated(250000));
+    EXPECT_EQ(r.lines.at(2), QStringLiteral("Edy"));
+}
+
+TEST(DecodeTextBytes, StrayHighBytesInAUtf8HistoryAreDamageButKanaInCp932IsNot)
+{
+    // A UTF-8 history with one stray byte is damaged UTF-8 ...
+    QByteArray utf8 = utf8HistoryDamagedOn(5, 0);
+    utf8.insert(utf8.indexOf("新宿"), '\xFF');
+    TextReadResult r = decodeTextBytes(utf8, TextEncoding::Cp932OrUtf8, QStringLiteral("h.csv"));
+    EXPECT_EQ(r.error, kDamagedLine.arg(QStringLiteral("h.csv")).arg(2));
+    // ... while CP932 whose first kanji happens to form a UTF-8 sequence
+    // ("\xE8\xA0" then half-width "ｱ") stays CP932: its kana do not.
+    r = decodeTextBytes("\xE8\xA0\xB1,\x82\xA0\x82\xA2\x82\xA4\r\n", TextEncoding::Cp932OrUtf8,
+                        QStringLiteral("h.csv"));
+    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    EXPECT_FALSE(r.wasUtf8);
+    EXPECT_EQ(r.lines, QStringList{QStringLiteral("陟ｱ,あいう")});
+}
+
 TEST_F(TextFileTest, Utf8IsReadOnlyWhenAsked)
 {
     const QByteArray utf8 = QStringLiteral("利用年月日\r\nｱ\r\n").toUtf8();

@@ -5,8 +5,11 @@
 #include "support/scripted_services.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace mokpe::import {
 namespace {
@@ -172,11 +175,37 @@ TEST_F(CsvFileReadTest, UnreadableFileLeavesTheHistoryAsItWas)
         QStringLiteral("ファイル「%1」を開けません．\r\n").arg(QDir::toNativeSeparators(missing))));
 }
 
-TEST_F(CsvFileReadTest, FolderInsteadOfAFileIsUnreadable)
+TEST_F(CsvFileReadTest, OnlyOrdinaryFilesOfAHistorysSizeAreRead)
 {
-    EXPECT_EQ(readCardHistory(state, folder.path(), messages), CsvReadOutcome::Unreadable);
-    EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(state.history.lines, QStringList{QString()});
+    ASSERT_TRUE(Fm1_CsvFileRead(state, file(QByteArray("Edy\r\nline\r\n")), messages));
+    const QStringList before = state.history.lines;
+    const QString pipe = folder.file(QStringLiteral("pipe.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    // One byte more than a history may have, sparse: nothing of it is read.
+    const QString huge = folder.file(QStringLiteral("huge.csv"));
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(kMaxCardHistoryBytes + 1));
+    }
+    const QString opening = QStringLiteral("ファイル「%1」を開けません．\r\n");
+    const struct {
+        QString path;
+        QString message;
+    } cases[] = {
+        {folder.path(), opening + QStringLiteral("ファイルではなく，フォルダーです．")},
+        {pipe, opening + QStringLiteral("通常のファイルではありません(パイプやデバイスは読み込めません)．")},
+        {QStringLiteral("/dev/zero"),
+         opening + QStringLiteral("通常のファイルではありません(パイプやデバイスは読み込めません)．")},
+        {huge,
+         QStringLiteral("ファイル「%1」は大きすぎるため，読み込めません．\r\n読み込めるのは128MBまでです．")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        messages.shown.clear();
+        EXPECT_EQ(readCardHistory(state, c.path, messages), CsvReadOutcome::Unreadable);
+        EXPECT_EQ(messages.texts(), QStringList{c.message.arg(QDir::toNativeSeparators(c.path))});
+        EXPECT_EQ(state.history.lines, before);
+    }
 }
 
 TEST_F(CsvFileReadTest, Utf8FilesAreRead)

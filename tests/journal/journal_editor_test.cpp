@@ -116,8 +116,8 @@ TEST_F(JournalEditorTest, BalanceCellsAreSettledWhereTheyAre)
     EXPECT_EQ(grid.text(3, DebitAmountColumn), QStringLiteral("320"));
     EXPECT_EQ(grid.colour(3, DebitAmountColumn), CellColour::White);
     EXPECT_EQ(grid.colour(3, CreditAmountColumn), CellColour::Balance);
-    // No edit, and the label waits for "再計算".
-    EXPECT_FALSE(grid.modified());
+    // An entered amount is a change; the label waits for "再計算".
+    EXPECT_TRUE(grid.modified());
     EXPECT_EQ(editor.settlementLabel(), QStringLiteral("精算金額：　　　-2,000"));
     editor.Fm2_TotalShow();
     EXPECT_EQ(editor.settlementLabel(), QStringLiteral("精算金額：　　　-820"));

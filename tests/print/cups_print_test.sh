@@ -147,7 +147,8 @@ lpstat -W completed -o "$queue"
 # 0.3 mm, and not those of another. The two bold header texts come out a little
 # off, so up to 4 words on either side may lack a partner; the pages differ in
 # at least 9 (the rows 1 to 9, and 100, stand elsewhere in their column).
-"$mokpe" report "$history" --dir "$work/program" --user 1 --settle 10 -o "$work/reference.pdf" >/dev/null 2>&1 ||
+# The same history again: it is booked anew only without matching.
+"$mokpe" report "$history" --dir "$work/program" --user 1 --settle 10 --no-match -o "$work/reference.pdf" >/dev/null 2>&1 ||
   fail "mokpe report -o failed"
 word_starts() { # PDF PAGE -> the xMin of every word, in points
   pdftotext -bbox -f "$2" -l "$2" "$1" - 2>/dev/null | sed -n 's/.*<word xMin="\([0-9.]*\)".*/\1/p'
@@ -193,7 +194,7 @@ echo "3 jobs, 3 one-page PDFs"
 
 # A queue that refuses jobs: every page is told, and the command exits 2.
 cupsreject -r "test" "$queue" || fail "cupsreject failed"
-if "$mokpe" report "$history" --dir "$work/program" --user 1 --settle 10 --print --printer "$queue" \
+if "$mokpe" report "$history" --dir "$work/program" --user 1 --settle 10 --no-match --print --printer "$queue" \
   >"$work/out2" 2>"$work/err2"; then
   fail "a refused print was reported as done: $(cat "$work/out2")"
 else

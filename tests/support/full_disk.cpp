@@ -57,11 +57,17 @@ void FullDiskFolder::makeFull()
         }
         return;
     }
+    limitFileSize(kFileSizeLimit);
+}
+
+void FullDiskFolder::limitFileSize(unsigned long long bytes)
+{
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
-    oldLimit_ = limit.rlim_cur;
-    limit.rlim_cur = kFileSizeLimit;
+    if (!limited_)
+        oldLimit_ = limit.rlim_cur;
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
         std::abort();
     limited_ = true;
@@ -87,6 +93,16 @@ QStringList FullDiskFolder::commandFor(const QString &program, const QStringList
     // ulimit -f counts 512-byte blocks in dash; one block is far below any file written.
     return QStringList{QStringLiteral("/bin/sh"), QStringLiteral("-c"),
                        QStringLiteral("trap '' XFSZ; ulimit -f 0; exec \"$0\" \"$@\""), program} +
+           arguments;
+}
+
+QStringList FullDiskFolder::commandLimitedTo(unsigned long long bytes, const QString &program,
+                                             const QStringList &arguments)
+{
+    // An ignored signal stays ignored across exec: the program sees EFBIG.
+    return QStringList{QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+                       QStringLiteral("trap '' XFSZ; exec prlimit --fsize=%1 \"$0\" \"$@\"").arg(bytes),
+                       program} +
            arguments;
 }
 

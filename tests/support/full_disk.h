@@ -21,12 +21,20 @@ public:
     // Fills the tmpfs to the last byte, or sets the file-size limit for this
     // process; from now on writing a file of more than a few bytes fails.
     void makeFull();
-    // Undoes makeFull() (also done by the destructor).
+    // A write failing half-way: from now on no file of this process may grow
+    // past `bytes` (RLIMIT_FSIZE, SIGXFSZ ignored); the write that crosses it
+    // is cut short with EFBIG.
+    void limitFileSize(unsigned long long bytes);
+    // Undoes makeFull() and limitFileSize() (also done by the destructor).
     void release();
     bool onTmpfs() const { return mounted_; }
     // Arguments that run `program` with the same limit where no tmpfs is used:
     // a shell that sets `ulimit -f` and ignores SIGXFSZ, then execs the program.
     QStringList commandFor(const QString &program, const QStringList &arguments) const;
+    // Arguments that run `program` with a write failing half-way: no file it
+    // writes may grow past `bytes` (prlimit, SIGXFSZ ignored).
+    static QStringList commandLimitedTo(unsigned long long bytes, const QString &program,
+                                        const QStringList &arguments);
 
 private:
     QString path_;

@@ -78,4 +78,9 @@ QString FakeShortcuts::createDesktopShortcut(const QString &name, const QString 
     return name;
 }
 
+void RecordingInputModes::setInputMode(QObject &textBox, platform::InputMode mode)
+{
+    switches.push_back({textBox.objectName(), mode});
+}
+
 } // namespace mokpe::test

@@ -90,6 +90,18 @@ public:
     double version = 10.0;
 };
 
+// Records every switch of a text box's input method, by the box's objectName.
+class RecordingInputModes final : public platform::InputModeService {
+public:
+    void setInputMode(QObject &textBox, platform::InputMode mode) override;
+    struct Switch {
+        QString box;
+        platform::InputMode mode;
+        friend bool operator==(const Switch &, const Switch &) = default;
+    };
+    std::vector<Switch> switches;
+};
+
 // All fakes together, with a Services view over them.
 struct ScriptedServices {
     ScriptedMessages messages;
@@ -99,12 +111,14 @@ struct ScriptedServices {
     FakeLauncherEntry launcher;
     FakeShortcuts shortcuts;
     FakeSystemInfo system;
+    RecordingInputModes inputModes;
     // 6 January 2026 unless a test sets another day.
     platform::FixedClock clock{QDate(2026, 1, 6)};
     FakePrinterService printers;
     platform::Services services()
     {
-        return {&messages, &dialogs, &processes, &files, &launcher, &shortcuts, &system, &clock, &printers};
+        return {&messages,  &dialogs, &processes, &files,    &launcher,
+                &shortcuts, &system,  &clock,     &printers, &inputModes};
     }
 };
 

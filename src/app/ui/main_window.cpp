@@ -9,6 +9,7 @@
 #include "common/ui/window_colours.h"
 #include "import/import_command.h"
 #include "import/reader_launch.h"
+#include "journal/read_store.h"
 #include "journal/ui/journal_editor_window.h"
 #include "maintenance/account_file_check.h"
 #include "maintenance/code_system_select.h"
@@ -21,6 +22,7 @@
 #include "output/ui/settlement_print_preview.h"
 #include "settings/settings_file.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -111,6 +113,8 @@ void MainWindow::buildControls()
 
     auto *command1 = makeButton(this, "Command1", QStringLiteral("会計CSVファイル読込み"));
     auto *command10 = makeButton(this, "Command10", QStringLiteral("電子マネー読込み"));
+    check1_ = new QCheckBox(QStringLiteral("前回の読込みと照合する"), this);
+    check1_->setObjectName(QStringLiteral("Check1"));
     auto *command6 = makeButton(this, "Command6", QStringLiteral("メンテナンス"));
     auto *command2 = makeButton(this, "Command2", QStringLiteral("終　了"));
 
@@ -154,6 +158,8 @@ void MainWindow::buildControls()
 
     auto *commands = new QVBoxLayout;
     commands->addWidget(command1);
+    // Under the import it decides about.
+    commands->addWidget(check1_);
     commands->addWidget(command10);
     commands->addWidget(codeFrame_);
     commands->addStretch();
@@ -177,6 +183,8 @@ void MainWindow::buildControls()
     connect(command1, &QPushButton::clicked, this,
             [this] { import::importCommand(state_, services_, journalEditorOpener_); });
     connect(command10, &QPushButton::clicked, this, [this] { import::readerLaunchCommand(services_); });
+    connect(check1_, &QCheckBox::toggled, this, [this](bool on) { state_.matchPreviousRead = on; });
+    connect(check1_, &QCheckBox::clicked, this, [this] { matchChosenByUser_ = true; });
     connect(command6, &QPushButton::clicked, this, &MainWindow::showMaintenance);
     connect(command7, &QPushButton::clicked, this, &MainWindow::closeMaintenance);
     connect(command2, &QPushButton::clicked, this, [this] {
@@ -203,6 +211,7 @@ void MainWindow::load()
     label1_->setText(kProgramCaption + QStringLiteral("\nバージョン：") + kVersionText);
     showUserList();
     showCodeSystem();
+    showMatchChoice();
 }
 
 void MainWindow::applyColours()
@@ -277,8 +286,17 @@ void MainWindow::closeMaintenance()
     adjustSize();
 }
 
+void MainWindow::showMatchChoice()
+{
+    if (!matchChosenByUser_)
+        check1_->setChecked(journal::anyReadStoreExists(state_.programFolder));
+    state_.matchPreviousRead = check1_->isChecked();
+}
+
 void MainWindow::returnFromChild()
 {
+    // The journal editor may have made the first read store.
+    showMatchChoice();
     show();
     raise();
     activateWindow();

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -81,6 +82,9 @@ private:
     void returnFromChild();
     void showMaintenance();
     void closeMaintenance();
+    // "前回の読込みと照合する" is on once a read store exists, until the user
+    // chooses otherwise.
+    void showMatchChoice();
 
     AppState &state_;
     platform::Services services_;
@@ -91,6 +95,8 @@ private:
     QListWidget *list1_ = nullptr;
     QRadioButton *option1_ = nullptr;
     QRadioButton *option2_ = nullptr;
+    QCheckBox *check1_ = nullptr;
+    bool matchChosenByUser_ = false;
     QGroupBox *userFrame_ = nullptr;
     QGroupBox *codeFrame_ = nullptr;
     QGroupBox *maintenanceFrame_ = nullptr;

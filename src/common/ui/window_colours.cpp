@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -53,7 +54,7 @@ void applyWindowColours(QWidget *window, const QString &screenColour, const QStr
         if (qobject_cast<QPushButton *>(child))
             applyButtonColour(child, buttonColour);
         else if (qobject_cast<QGroupBox *>(child) || qobject_cast<QLabel *>(child) ||
-                 qobject_cast<QRadioButton *>(child))
+                 qobject_cast<QRadioButton *>(child) || qobject_cast<QCheckBox *>(child))
             applyScreenColour(child, screenColour);
     }
 }

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,20 +35,20 @@ const QString kLegendText = QStringLiteral("の枠は，使用金額ではなく
 struct ButtonSpec {
     const char *name;
     const char *caption;
-    // Commands whose behaviour comes with row operations, cell editing, the
-    // export and the report stay visible but cannot be pressed yet.
+    // Commands whose behaviour comes with the export and the report stay
+    // visible but cannot be pressed yet.
     bool enabled;
 };
 
 const ButtonSpec kButtons[] = {
-    {"Command1", "閉じる", true},       {"Command2", "変　更", false},
-    {"Command3", "文字⇒大", false},     {"Command4", "文字⇒小", false},
-    {"Command5", "再計算", true},       {"Command6", "保　存", true},
-    {"Command7", "ＣＳＶ出力", false},  {"Command8", "精算印刷", false},
-    {"Command9", "元に戻す", false},    {"Command10", "１行挿入", false},
-    {"Command11", "１行削除", false},   {"Command12", "最終行追加", false},
-    {"Command13", "最終行削除", false}, {"Command14", "金額ゼロ行削除", false},
-    {"Command15", "物販行削除", false},
+    {"Command1", "閉じる", true},      {"Command2", "変　更", true},
+    {"Command3", "文字⇒大", true},     {"Command4", "文字⇒小", true},
+    {"Command5", "再計算", true},      {"Command6", "保　存", true},
+    {"Command7", "ＣＳＶ出力", false}, {"Command8", "精算印刷", false},
+    {"Command9", "元に戻す", true},    {"Command10", "１行挿入", true},
+    {"Command11", "１行削除", true},   {"Command12", "最終行追加", true},
+    {"Command13", "最終行削除", true}, {"Command14", "金額ゼロ行削除", true},
+    {"Command15", "物販行削除", true},
 };
 
 QPushButton *makeButton(const ButtonSpec &spec, QWidget *parent)
@@ -88,7 +89,7 @@ void JournalEditorWindow::buildControls()
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
     grid_->setGridFontSize(editor_.fontSize());
     grid_->setJournalModel(model_);
-    grid_->setColumnWidthsTwips(kColumnWidthsTwips.data(), kColumnCount);
+    grid_->setColumnWidthsTwips(editor_.columnWidthsTwips().data(), kColumnCount);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     int gridWidth = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < kColumnCount; ++c)
@@ -121,6 +122,11 @@ void JournalEditorWindow::buildControls()
     settlementFont.setPointSize(settlementFont.pointSize() + 3);
     settlementFont.setBold(true);
     label3_->setFont(settlementFont);
+
+    label5_ = new QLabel(this);
+    label5_->setObjectName(QStringLiteral("Label5"));
+    label5_->setWordWrap(true);
+    label5_->hide();
 
     // Two controls that the window carries without any part in what it does.
     auto *text2 = new QLineEdit(this);
@@ -160,6 +166,7 @@ void JournalEditorWindow::buildControls()
     left->addLayout(cellRow);
     left->addLayout(legend);
     left->addLayout(settlement);
+    left->addWidget(label5_);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
@@ -173,6 +180,50 @@ void JournalEditorWindow::buildControls()
     connect(button("Command1"), &QPushButton::clicked, this, &JournalEditorWindow::closeWithButton);
     connect(button("Command5"), &QPushButton::clicked, this, &JournalEditorWindow::recalculate);
     connect(button("Command6"), &QPushButton::clicked, this, &JournalEditorWindow::save);
+    connectEditing(button);
+}
+
+void JournalEditorWindow::connectEditing(const std::function<QPushButton *(const char *)> &button)
+{
+    connect(button("Command2"), &QPushButton::clicked, this, &JournalEditorWindow::changeCommand);
+    connect(button("Command3"), &QPushButton::clicked, this, [this] {
+        if (editor_.enlargeFontCommand())
+            applyFontSize();
+    });
+    connect(button("Command4"), &QPushButton::clicked, this, [this] {
+        if (editor_.reduceFontCommand())
+            applyFontSize();
+    });
+
+    const auto rowButton = [this, &button](const char *name, CellEditorAfter after, std::function<bool()> f) {
+        connect(button(name), &QPushButton::clicked, this,
+                [this, after, f = std::move(f)] { runRowOperation(f, after); });
+    };
+    rowButton("Command9", CellEditorAfter::Kept, [this] {
+        editor_.undoCommand();
+        return true;
+    });
+    rowButton("Command10", CellEditorAfter::Hidden, [this] { return editor_.insertRowCommand(); });
+    rowButton("Command11", CellEditorAfter::Hidden, [this] { return editor_.deleteRowCommand(); });
+    rowButton("Command12", CellEditorAfter::Emptied, [this] {
+        editor_.appendRowCommand();
+        return true;
+    });
+    rowButton("Command13", CellEditorAfter::Hidden, [this] { return editor_.deleteLastRowCommand(); });
+    rowButton("Command14", CellEditorAfter::Hidden, [this] { return editor_.deleteZeroRowsCommand() > 0; });
+    rowButton("Command15", CellEditorAfter::Hidden, [this] { return editor_.deleteGoodsRowsCommand() > 0; });
+
+    connect(grid_, &JournalGridView::navigationKey, this, &JournalEditorWindow::onNavigationKey);
+    connect(grid_, &JournalGridView::cellEditorEnter, this,
+            [this] { enterKey(grid_->cellEditor()->text()); });
+    connect(grid_, &JournalGridView::gridMouseDown, this, &JournalEditorWindow::onGridMouseDown);
+    connect(grid_, &JournalGridView::gridMouseUp, this, &JournalEditorWindow::onGridMouseUp);
+    connect(grid_->accountDropDown(), &QComboBox::activated, this, &JournalEditorWindow::onAccountPicked);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        if (grid_->isPartOfDropDown(old) && !grid_->isPartOfDropDown(now))
+            Fm2_ComboHide();
+    });
+    text1_->installEventFilter(this);
 }
 
 void JournalEditorWindow::applyColours()
@@ -191,7 +242,17 @@ void JournalEditorWindow::startUp()
     applyColours();
     grid_->accountDropDown()->clearEditText();
     editor_.startUp();
+    editor_.keepPreviousRead();
     showSettlement();
+    const QString notice = previousReadNotice(editor_.previousRead());
+    label5_->setText(notice);
+    label5_->setVisible(!notice.isEmpty());
+    // Transactions that may be missing are a warning, in the balance cells' red.
+    QPalette noticeColours = label5_->palette();
+    noticeColours.setColor(QPalette::WindowText, editor_.previousRead().match.gap
+                                                     ? QColor(255, 0, 0)
+                                                     : palette().color(QPalette::WindowText));
+    label5_->setPalette(noticeColours);
     recalculateButton_->setVisible(editor_.recalculateVisible());
     text1_->clear();
     setWindowTitle(editor_.caption());
@@ -250,6 +311,9 @@ void JournalEditorWindow::openUnsettledAmountDialog()
         // A closed dialog is gone for the editor at once, although Qt deletes it
         // a little later: the next balance cell opens a new one.
         connect(dialog_, &QDialog::finished, this, [this] { dialog_.clear(); });
+        // After a gap between the reads, the previous balance is the one stored.
+        if (const QString offer = previousBalanceOffer(editor_.previousRead()); !offer.isEmpty())
+            dialog_->offerPreviousBalance(offer);
     } else {
         dialog_->retarget(value);
     }
@@ -292,6 +356,154 @@ void JournalEditorWindow::closeWithButton()
     if (returnToMain_)
         returnToMain_();
     close();
+}
+
+bool JournalEditorWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != text1_ || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // The key itself makes no character and no beep.
+        enterKey(text1_->text());
+        return true;
+    }
+    // The label follows every key typed here.
+    recalculate();
+    return false;
+}
+
+void JournalEditorWindow::onNavigationKey(NavigationKey key)
+{
+    const CellPosition next = editor_.cellAfterKey(key);
+    if (next != editor_.grid().current())
+        grid_->setCurrentGridCell(next.row, next.column);
+}
+
+void JournalEditorWindow::enterKey(const QString &text)
+{
+    grid_->cellEditor()->setText(text);
+    followCurrentCell(editor_.enterKeyCommand(text));
+    showSettlement();
+}
+
+void JournalEditorWindow::changeCommand()
+{
+    const QString text = text1_->text();
+    grid_->cellEditor()->setText(text);
+    if (editor_.Fm2_CellCommit(text))
+        refreshCellControls();
+}
+
+void JournalEditorWindow::followCurrentCell(bool committed)
+{
+    const CellPosition current = editor_.grid().current();
+    if (grid_->currentGridRow() != current.row || grid_->currentGridColumn() != current.column) {
+        grid_->setCurrentGridCell(current.row, current.column);
+        return;
+    }
+    if (committed)
+        refreshCellControls();
+}
+
+void JournalEditorWindow::refreshCellControls()
+{
+    const CellPosition current = editor_.grid().current();
+    const QString text = editor_.grid().text(current.row, current.column);
+    text1_->setText(text);
+    if (grid_->cellEditor()->isVisible())
+        grid_->showCellEditor(text);
+}
+
+void JournalEditorWindow::onGridMouseDown(int cellTop)
+{
+    dragStartCellTop_ = cellTop;
+    editor_.gridMouseDown();
+}
+
+void JournalEditorWindow::onGridMouseUp(int y, int cellHeight)
+{
+    const JournalEditor::GridMouseUp up = editor_.gridMouseUp(dragStartCellTop_, y, cellHeight);
+    Fm2_ComboHide();
+    if (up.dropDown) {
+        QComboBox *dropDown = grid_->accountDropDown();
+        grid_->showAccountDropDown();
+        dropDown->setCurrentIndex(dropDown->count() > 0 ? 0 : -1);
+    }
+    QLineEdit *text3 = grid_->cellEditor();
+    if (!text3->isVisible())
+        return;
+    setInputMode(up.inputMode);
+    if (up.hideEditor) {
+        text3->hide();
+        text1_->clear();
+    } else if (up.inputMode == platform::InputMode::Hiragana) {
+        Fm2_CellEditorShow();
+    }
+}
+
+void JournalEditorWindow::onAccountPicked(int index)
+{
+    const std::optional<QString> shown = editor_.KamokuPaste(grid_->accountDropDown()->itemText(index));
+    if (shown)
+        grid_->cellEditor()->setText(*shown);
+    Fm2_ComboHide();
+}
+
+void JournalEditorWindow::Fm2_ComboHide()
+{
+    grid_->accountDropDown()->hide();
+}
+
+void JournalEditorWindow::setInputMode(platform::InputMode mode)
+{
+    if (services_.inputModes)
+        services_.inputModes->setInputMode(*grid_->cellEditor(), mode);
+}
+
+void JournalEditorWindow::applyFontSize()
+{
+    grid_->setGridFontSize(editor_.fontSize());
+    grid_->setColumnWidthsTwips(editor_.columnWidthsTwips().data(), kColumnCount);
+    QLineEdit *text3 = grid_->cellEditor();
+    // The editor stays over its cell, which has grown or shrunk.
+    if (text3->isVisible())
+        grid_->showCellEditor(text3->text());
+}
+
+void JournalEditorWindow::runRowOperation(const std::function<bool()> &operation, CellEditorAfter after)
+{
+    QLineEdit *text3 = grid_->cellEditor();
+    const bool editorShown = text3->isVisible();
+    bool changed = false;
+    {
+        // Rows that move under the view's current cell must not enter a cell
+        // (nor open the unsettled-amount dialog).
+        const QScopedValueRollback<bool> placing(placingCurrentCell_, true);
+        changed = operation();
+        const CellPosition current = editor_.grid().current();
+        grid_->setCurrentGridCell(current.row, current.column);
+    }
+    Fm2_ComboHide();
+    if (changed) {
+        const CellPosition current = editor_.grid().current();
+        const QString text = editor_.grid().text(current.row, current.column);
+        switch (after) {
+        case CellEditorAfter::Hidden:
+            text3->clear();
+            text3->hide();
+            break;
+        case CellEditorAfter::Emptied:
+            text3->clear();
+            break;
+        case CellEditorAfter::Kept:
+            if (editorShown)
+                grid_->showCellEditor(text);
+            break;
+        }
+        text1_->setText(text);
+    }
+    showSettlement();
 }
 
 void JournalEditorWindow::closeEvent(QCloseEvent *event)

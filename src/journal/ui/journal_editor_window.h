@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -53,10 +54,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void bindOuterCommand(const char *buttonName, std::function<void()> command);
     void buildControls();
+    void connectEditing(const std::function<QPushButton *(const char *)> &button);
     void applyColours();
     // The grid reported a new current cell (by mouse, keyboard or program).
     void onCurrentGridCellChanged(int row, int column);
@@ -70,6 +73,29 @@ private:
     void save();
     void closeWithButton();
 
+    // Cell editing.
+    void onNavigationKey(NavigationKey key);
+    // Enter in the cell editor or the cell text box with `text`.
+    void enterKey(const QString &text);
+    // "変　更".
+    void changeCommand();
+    // The grid's current cell moved to the editor's, entering it; or, when it
+    // stands there already and `committed`, the cell editor and the cell
+    // text box show the committed text.
+    void followCurrentCell(bool committed);
+    void refreshCellControls();
+    void onGridMouseDown(int cellTop);
+    void onGridMouseUp(int y, int cellHeight);
+    void onAccountPicked(int index);
+    void Fm2_ComboHide();
+    void setInputMode(platform::InputMode mode);
+    void applyFontSize();
+
+    // Row operations: `operation` runs with the grid's own moves of the current
+    // cell unheard; then the view is put back on the editor's current cell.
+    enum class CellEditorAfter { Hidden, Emptied, Kept };
+    void runRowOperation(const std::function<bool()> &operation, CellEditorAfter after);
+
     AppState &state_;
     platform::Services services_;
     JournalEditor editor_;
@@ -78,14 +104,17 @@ private:
     // Set by "閉じる" once the editor has agreed to close; every other close
     // request (the close box) is refused.
     bool closing_ = false;
-    // The start-up places the current cell itself and then enters it.
+    // The start-up and the row operations place the current cell themselves.
     bool placingCurrentCell_ = false;
+    int dragStartCellTop_ = 0;
 
     JournalTableModel *model_ = nullptr;
     JournalGridView *grid_ = nullptr;
     QLineEdit *text1_ = nullptr;
     QLabel *label3_ = nullptr;
     QPushButton *recalculateButton_ = nullptr;
+    // What the comparison with the previous reads of the card found.
+    QLabel *label5_ = nullptr;
     QPointer<UnsettledAmountDialog> dialog_;
 };
 

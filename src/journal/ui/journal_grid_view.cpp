@@ -4,9 +4,12 @@
 #include "common/twips.h"
 #include "journal/journal_table_model.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 namespace mokpe::journal {
 
@@ -17,6 +20,8 @@ JournalGridView::JournalGridView(QWidget *parent) : QTableView(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // Tab leaves the grid; only the editor's keys move the current cell.
+    setTabKeyNavigation(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     // Column 0 shows the row numbers; the grid has no second number column.
     verticalHeader()->hide();
@@ -34,6 +39,7 @@ JournalGridView::JournalGridView(QWidget *parent) : QTableView(parent)
     cellEditor_->setObjectName(QStringLiteral("Text3"));
     cellEditor_->setFrame(false);
     cellEditor_->hide();
+    cellEditor_->installEventFilter(this);
 
     dropDown_ = new QComboBox(viewport());
     dropDown_->setObjectName(QStringLiteral("Combo1"));
@@ -41,6 +47,9 @@ JournalGridView::JournalGridView(QWidget *parent) : QTableView(parent)
     // assigns nothing, only picking an entry does.
     dropDown_->setEditable(true);
     dropDown_->setInsertPolicy(QComboBox::NoInsert);
+    // Neither a completion nor Enter picks what was typed.
+    dropDown_->setCompleter(nullptr);
+    dropDown_->lineEdit()->installEventFilter(this);
     dropDown_->setMaxVisibleItems(20);
     dropDown_->hide();
 
@@ -115,8 +124,128 @@ void JournalGridView::showCellEditor(const QString &text)
     cellEditor_->setFont(font());
     cellEditor_->setText(text);
     cellEditor_->selectAll();
+    const bool gridHasKeyboard = hasFocus() || cellEditor_->hasFocus();
     cellEditor_->show();
     cellEditor_->raise();
+    if (gridHasKeyboard)
+        cellEditor_->setFocus(Qt::OtherFocusReason);
+    if (dropDown_->isVisible())
+        dropDown_->raise();
+}
+
+void JournalGridView::showAccountDropDown()
+{
+    const QModelIndex index = currentIndex();
+    if (!index.isValid())
+        return;
+    const QRect cell = visualRect(index);
+    dropDown_->setFont(font());
+    dropDown_->setGeometry(cell.left(), cell.top(), cell.width(), dropDown_->sizeHint().height());
+    dropDown_->show();
+    dropDown_->raise();
+}
+
+bool JournalGridView::isPartOfDropDown(const QWidget *widget) const
+{
+    // The list opens in a window of its own whose parent is the drop-down.
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        if (w == dropDown_)
+            return true;
+    }
+    return false;
+}
+
+std::optional<NavigationKey> navigationKeyOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return NavigationKey::Left;
+    case Qt::Key_Up:
+        return NavigationKey::Up;
+    case Qt::Key_Right:
+        return NavigationKey::Right;
+    case Qt::Key_Down:
+        return NavigationKey::Down;
+    case Qt::Key_PageUp:
+        return NavigationKey::PageUp;
+    case Qt::Key_PageDown:
+        return NavigationKey::PageDown;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool JournalGridView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || (watched != cellEditor_ && watched != dropDown_->lineEdit()))
+        return QTableView::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (watched != cellEditor_)
+        return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        Q_EMIT cellEditorEnter();
+        return true;
+    }
+    if (const std::optional<NavigationKey> navigation = navigationKeyOf(key->key())) {
+        Q_EMIT navigationKey(*navigation);
+        return true;
+    }
+    return false;
+}
+
+void JournalGridView::keyPressEvent(QKeyEvent *event)
+{
+    if (const std::optional<NavigationKey> navigation = navigationKeyOf(event->key())) {
+        Q_EMIT navigationKey(*navigation);
+        event->accept();
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        // These would take the grid's own way, past the journal's last row.
+        event->accept();
+        return;
+    default:
+        QTableView::keyPressEvent(event);
+    }
+}
+
+void JournalGridView::mousePressEvent(QMouseEvent *event)
+{
+    QTableView::mousePressEvent(event);
+    const QModelIndex current = currentIndex();
+    if (event->button() != Qt::LeftButton || !current.isValid() ||
+        !indexAt(event->position().toPoint()).isValid())
+        return;
+    dragStart_ = current;
+    Q_EMIT gridMouseDown(visualRect(current).top());
+}
+
+void JournalGridView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!dragStart_.isValid() || !(event->buttons() & Qt::LeftButton)) {
+        QTableView::mouseMoveEvent(event);
+        return;
+    }
+    // The current cell stays where the drag began; the rows passed downward
+    // are shown selected in its column.
+    const int row = rowAt(event->position().toPoint().y());
+    const int last = std::max(row, dragStart_.row());
+    selectionModel()->select(QItemSelection(dragStart_, dragStart_.sibling(last, dragStart_.column())),
+                             QItemSelectionModel::ClearAndSelect);
+}
+
+void JournalGridView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool dragged = dragStart_.isValid() && event->button() == Qt::LeftButton;
+    QTableView::mouseReleaseEvent(event);
+    if (!dragged)
+        return;
+    dragStart_ = QPersistentModelIndex();
+    const QModelIndex current = currentIndex();
+    Q_EMIT gridMouseUp(static_cast<int>(event->position().y()),
+                       current.isValid() ? rowHeight(current.row()) : 0);
 }
 
 void JournalGridView::currentChanged(const QModelIndex &current, const QModelIndex &previous)

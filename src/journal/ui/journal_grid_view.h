@@ -1,6 +1,10 @@
 #pragma once
 
+#include "journal/cell_navigation.h"
+
 #include <QTableView>
+
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -41,16 +45,38 @@ public:
     QLineEdit *cellEditor() const { return cellEditor_; }
     QComboBox *accountDropDown() const { return dropDown_; }
     // Lays the cell editor exactly over the current cell (left, top, width,
-    // height and font of the cell) and shows it, its text all selected.
+    // height and font of the cell) and shows it, its text all selected. It
+    // takes the keyboard from the grid, never from another control.
     void showCellEditor(const QString &text);
+    // Lays the drop-down over the current cell (its left, top and width, the
+    // grid's font) and shows it above the cell editor.
+    void showAccountDropDown();
+    // Whether `widget` is the drop-down or part of it (its list included).
+    bool isPartOfDropDown(const QWidget *widget) const;
 
 Q_SIGNALS:
     // A new cell became current (never column 0).
     void currentGridCellChanged(int row, int column);
+    // The left button went down on a cell and made it current; `cellTop` is
+    // the top edge of that cell in the viewport.
+    void gridMouseDown(int cellTop);
+    // The left button came up at `y` in the viewport; `cellHeight` is the
+    // height of the current cell.
+    void gridMouseUp(int y, int cellHeight);
+    // A navigation key in the grid or in the cell editor: the window decides
+    // where it leads.
+    void navigationKey(mokpe::journal::NavigationKey key);
+    // Enter in the cell editor (the key makes no character).
+    void cellEditorEnter();
 
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applyRowHeights();
@@ -58,6 +84,11 @@ private:
     JournalTableModel *model_ = nullptr;
     QLineEdit *cellEditor_;
     QComboBox *dropDown_;
+    // A drag with the left button is under way from this cell.
+    QPersistentModelIndex dragStart_;
 };
+
+// The navigation key a key press stands for, if any.
+std::optional<NavigationKey> navigationKeyOf(int key);
 
 } // namespace mokpe::journal

@@ -139,8 +139,17 @@ void UnsettledAmountDialog::retarget(const QString &pendingValue)
         return;
     const bool computed = form_.mode() == UnsettledAmountForm::Mode::Computed;
     form_ = UnsettledAmountForm(pendingValue);
-    if (computed)
+    if (computed && !offeredBalance_.isEmpty())
+        form_.offerPreviousBalance(offeredBalance_);
+    else if (computed)
         form_.chooseComputed();
+    showForm();
+}
+
+void UnsettledAmountDialog::offerPreviousBalance(const QString &previousBalance)
+{
+    offeredBalance_ = previousBalance;
+    form_.offerPreviousBalance(previousBalance);
     showForm();
 }
 

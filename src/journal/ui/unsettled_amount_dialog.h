@@ -31,6 +31,9 @@ public:
     // that neither the label nor a computed amount refers to the first cell.
     // The same value again leaves what the user typed alone.
     void retarget(const QString &pendingValue);
+    // Opens computed mode with the previous balance filled in; kept for every
+    // cell the dialog is retargeted to.
+    void offerPreviousBalance(const QString &previousBalance);
     const UnsettledAmountForm &form() const { return form_; }
 
 Q_SIGNALS:
@@ -46,6 +49,7 @@ private:
     void showForm();
 
     UnsettledAmountForm form_;
+    QString offeredBalance_;
     platform::MessageService &messages_;
 
     QGroupBox *frame2_ = nullptr;

@@ -8,6 +8,8 @@
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
 
+#include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -17,9 +19,12 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace mokpe::journal {
 namespace {
@@ -86,9 +91,13 @@ struct JournalEditorWindowTest : ::testing::Test {
         writeBytes(path, cp932(text));
         return path;
     }
-    // "会計CSVファイル読込み" on the file; the editor it opens.
+    // "会計CSVファイル読込み" on the file; the editor it opens. The tests read the
+    // same file again and again, each time as a first read: no matching.
     void import(const QString &path, int user = 0)
     {
+        auto *match = main->findChild<QCheckBox *>(QStringLiteral("Check1"));
+        if (match->isChecked())
+            match->click();
         main->findChild<QListWidget *>(QStringLiteral("List1"))->setCurrentRow(user);
         fakes.dialogs.chooseNext(path);
         main->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
@@ -145,6 +154,42 @@ struct JournalEditorWindowTest : ::testing::Test {
         box->selectAll();
         box->insert(text);
     }
+    QPoint cellCentre(int row, int column) const
+    {
+        return grid()->visualRect(model()->index(JournalTableModel::modelRow(row), column)).center();
+    }
+    // A press on the cell, a drag to the centre of `toRow`, the release there.
+    void dragCells(int row, int column, int toRow) const
+    {
+        QWidget *viewport = grid()->viewport();
+        grid()->scrollTo(model()->index(JournalTableModel::modelRow(row), column));
+        QTest::mousePress(viewport, Qt::LeftButton, {}, cellCentre(row, column));
+        const QPoint end(cellCentre(row, column).x(), cellCentre(toRow, column).y());
+        QTest::mouseMove(viewport, end);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, end);
+    }
+    // A click on the entry in the drop-down's open list.
+    void pickAccount(const QString &name) const
+    {
+        auto *combo = control<QComboBox>("Combo1");
+        ASSERT_TRUE(combo->isVisible());
+        const int index = combo->findText(name);
+        ASSERT_GE(index, 0);
+        combo->showPopup();
+        QAbstractItemView *list = combo->view();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+        const QModelIndex item = list->model()->index(index, 0);
+        list->scrollTo(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+    }
+    QStringList columnTexts(int column, int rows) const
+    {
+        QStringList texts;
+        for (int r = 1; r <= rows; ++r)
+            texts.append(cell(r, column));
+        return texts;
+    }
+    CellPosition currentCell() const { return {grid()->currentGridRow(), grid()->currentGridColumn()}; }
     bool editorGone()
     {
         return QTest::qWaitFor([this] { return editor.isNull(); }, 2000);
@@ -214,14 +259,14 @@ TEST_F(JournalEditorWindowTest, ControlsCarryTheirCaptionsColoursAndStates)
         QString caption;
         bool enabled;
     } buttons[] = {
-        {"Command1", "閉じる", true},       {"Command2", "変　更", false},
-        {"Command3", "文字⇒大", false},     {"Command4", "文字⇒小", false},
-        {"Command5", "再計算", true},       {"Command6", "保　存", true},
-        {"Command7", "ＣＳＶ出力", true},   {"Command8", "精算印刷", true},
-        {"Command9", "元に戻す", false},    {"Command10", "１行挿入", false},
-        {"Command11", "１行削除", false},   {"Command12", "最終行追加", false},
-        {"Command13", "最終行削除", false}, {"Command14", "金額ゼロ行削除", false},
-        {"Command15", "物販行削除", false},
+        {"Command1", "閉じる", true},      {"Command2", "変　更", true},
+        {"Command3", "文字⇒大", true},     {"Command4", "文字⇒小", true},
+        {"Command5", "再計算", true},      {"Command6", "保　存", true},
+        {"Command7", "ＣＳＶ出力", true},  {"Command8", "精算印刷", true},
+        {"Command9", "元に戻す", true},    {"Command10", "１行挿入", true},
+        {"Command11", "１行削除", true},   {"Command12", "最終行追加", true},
+        {"Command13", "最終行削除", true}, {"Command14", "金額ゼロ行削除", true},
+        {"Command15", "物販行削除", true},
     };
     for (const auto &b : buttons) {
         auto *button = control(b.name);
@@ -419,8 +464,10 @@ TEST_F(JournalEditorWindowTest, NumberColumnNeverBecomesCurrent)
     clickCell(2, NumberColumn);
     EXPECT_EQ(grid()->currentIndex(), model()->index(1, DateColumn));
     EXPECT_EQ(editor->editor().grid().current(), (CellPosition{2, DateColumn}));
-    EXPECT_EQ(control<QLineEdit>("Text1")->text(), QStringLiteral("2008/07/20"));
     EXPECT_EQ(control<QLineEdit>("Text3")->geometry(), grid()->visualRect(model()->index(1, DateColumn)));
+    // The date holds a value: the click leaves it out of reach of typing.
+    EXPECT_FALSE(control<QLineEdit>("Text3")->isVisible());
+    EXPECT_TRUE(control<QLineEdit>("Text1")->text().isEmpty());
 }
 
 TEST_F(JournalEditorWindowTest, SaveAsksBeforeReplacingAFile)
@@ -478,11 +525,11 @@ TEST_F(JournalEditorWindowTest, CloseAsksOnlyAfterAChange)
     const QString path = cardFile(QStringLiteral("suica.csv"), kTransitHistory);
     const test::ShownMessage question{test::ShownMessage::Ask, kSaveChanges, QStringLiteral("データの保存")};
 
-    // A settled balance cell is no change of the user's: "閉じる" closes at once.
+    // Looking around, and a drop-down opened without a pick, change nothing.
     import(path);
-    clickCell(3, DebitAmountColumn);
-    typeInto("Text1", QStringLiteral("320"));
-    dialogControl("Command1")->click();
+    clickCell(2, SummaryColumn);
+    dragCells(1, CreditAccountColumn, 2);
+    ASSERT_TRUE(control<QComboBox>("Combo1")->isVisible());
     control("Command1")->click();
     EXPECT_TRUE(editorGone());
     EXPECT_TRUE(main->isVisible());
@@ -491,7 +538,9 @@ TEST_F(JournalEditorWindowTest, CloseAsksOnlyAfterAChange)
 
     // After a committed cell: No closes without saving.
     import(path);
-    state.journal.setModified(true);
+    clickCell(1, SummaryColumn);
+    QTest::keyClicks(control<QLineEdit>("Text3"), QStringLiteral("x"));
+    QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
     fakes.messages.answerNext(false);
     control("Command1")->click();
     EXPECT_TRUE(editorGone());
@@ -502,7 +551,8 @@ TEST_F(JournalEditorWindowTest, CloseAsksOnlyAfterAChange)
     // Yes saves and stays open; the next "閉じる" asks nothing.
     fakes.messages.shown.clear();
     import(path);
-    state.journal.setModified(true);
+    clickCell(1, SummaryColumn);
+    QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
     const QString target = cards.file(QStringLiteral("kept.csv"));
     fakes.messages.answerNext(true);
     fakes.dialogs.chooseNext(target);
@@ -516,6 +566,52 @@ TEST_F(JournalEditorWindowTest, CloseAsksOnlyAfterAChange)
     EXPECT_EQ(fakes.messages.shown, std::vector<test::ShownMessage>{question});
 }
 
+// Every change the user makes is a change "閉じる" asks about.
+TEST_F(JournalEditorWindowTest, EveryKindOfChangeIsAskedAbout)
+{
+    const QString path = cardFile(QStringLiteral("suica.csv"), kTransitHistory);
+    const struct {
+        const char *name;
+        std::function<void(JournalEditorWindowTest &)> change;
+    } changes[] = {
+        {"settled balance cell",
+         [](JournalEditorWindowTest &t) {
+             t.clickCell(3, DebitAmountColumn);
+             t.typeInto("Text1", QStringLiteral("320"));
+             t.dialogControl("Command1")->click();
+         }},
+        {"account assignment",
+         [](JournalEditorWindowTest &t) {
+             t.dragCells(1, DebitAccountColumn, 1);
+             t.pickAccount(QStringLiteral("運賃"));
+         }},
+        {"inserted row",
+         [](JournalEditorWindowTest &t) {
+             t.clickCell(2, SummaryColumn);
+             t.control("Command10")->click();
+         }},
+        {"appended row", [](JournalEditorWindowTest &t) { t.control("Command12")->click(); }},
+        {"deleted last row", [](JournalEditorWindowTest &t) { t.control("Command13")->click(); }},
+        {"goods rows deleted",
+         [](JournalEditorWindowTest &t) {
+             t.fakes.messages.answerNext(true);
+             t.control("Command15")->click();
+         }},
+        {"undo", [](JournalEditorWindowTest &t) { t.control("Command9")->click(); }},
+    };
+    for (const auto &c : changes) {
+        SCOPED_TRACE(c.name);
+        fakes.messages.shown.clear();
+        import(path);
+        c.change(*this);
+        fakes.messages.shown.clear();
+        fakes.messages.answerNext(false);
+        control("Command1")->click();
+        EXPECT_TRUE(editorGone());
+        EXPECT_EQ(fakes.messages.texts(), QStringList{kSaveChanges});
+    }
+}
+
 TEST_F(JournalEditorWindowTest, CloseBoxIsRefused)
 {
     import(cardFile(QStringLiteral("suica.csv"), kTransitHistory));
@@ -524,6 +620,267 @@ TEST_F(JournalEditorWindowTest, CloseBoxIsRefused)
     EXPECT_FALSE(main->isVisible());
     EXPECT_FALSE(QTest::qWaitFor([this] { return editor.isNull(); }, 100));
     EXPECT_EQ(state.journal.journalRowCount(), 3);
+}
+
+TEST_F(JournalEditorWindowTest, RowButtonsWorkOnTheCurrentRow)
+{
+    import(cardFile(QStringLiteral("suica.csv"), kTransitHistory));
+    auto *text3 = control<QLineEdit>("Text3");
+    auto *label = control<QLabel>("Label3");
+    const QStringList journal = {rowLine(1), rowLine(2), rowLine(3)};
+    const auto renumbered = [](QString line, int row) { return line.replace(0, 1, QString::number(row)); };
+    const QString question =
+        QStringLiteral("連続で行削除します．一度削除すると戻りません．\r\n削除しますか？");
+
+    // The goods row goes after one question; No keeps it.
+    clickCell(1, SummaryColumn);
+    fakes.messages.answerNext(false);
+    control("Command15")->click();
+    EXPECT_EQ(state.journal.journalRowCount(), 3);
+    fakes.messages.answerNext(true);
+    control("Command15")->click();
+    EXPECT_EQ((QStringList{rowLine(1), rowLine(2)}), (QStringList{journal[0], renumbered(journal[2], 2)}));
+    EXPECT_EQ(label->text(), QStringLiteral("精算金額：　　　-1,700"));
+    EXPECT_EQ(currentCell(), (CellPosition{2, SummaryColumn}));
+    EXPECT_FALSE(text3->isVisible());
+    EXPECT_EQ(fakes.messages.texts(), (QStringList{question, question}));
+
+    // Undo: the journal as it was, its balance cells white now.
+    control("Command9")->click();
+    EXPECT_EQ((QStringList{rowLine(1), rowLine(2), rowLine(3)}), journal);
+    EXPECT_EQ(rowLine(4), QStringLiteral(",,,,,,"));
+    EXPECT_EQ(background(3, DebitAmountColumn), kWhite);
+    EXPECT_EQ(label->text(), QStringLiteral("精算金額：　　　-2,000"));
+
+    clickCell(2, SummaryColumn);
+    control("Command10")->click();
+    EXPECT_EQ(state.journal.journalRowCount(), 4);
+    EXPECT_EQ(rowLine(2), QStringLiteral("2,,,,,,"));
+    EXPECT_EQ(rowLine(3), renumbered(journal[1], 3));
+    EXPECT_EQ(model()->rowCount(), kMinimumRowTotal - 1);
+    EXPECT_EQ(currentCell(), (CellPosition{2, SummaryColumn}));
+    EXPECT_FALSE(text3->isVisible());
+    EXPECT_TRUE(text3->text().isEmpty());
+    EXPECT_TRUE(control<QLineEdit>("Text1")->text().isEmpty());
+    control("Command9")->click();
+    EXPECT_EQ((QStringList{rowLine(1), rowLine(2), rowLine(3)}), journal);
+
+    control("Command11")->click();
+    EXPECT_EQ(state.journal.journalRowCount(), 2);
+    EXPECT_EQ(rowLine(2), renumbered(journal[2], 2));
+    EXPECT_EQ(label->text(), QStringLiteral("精算金額：　　　-1,700"));
+
+    control("Command12")->click();
+    EXPECT_EQ(rowLine(3), QStringLiteral("3,,,,,,"));
+    EXPECT_EQ(model()->rowCount(), kMinimumRowTotal);
+    control("Command13")->click();
+    EXPECT_EQ(state.journal.journalRowCount(), 2);
+    EXPECT_EQ(model()->rowCount(), kMinimumRowTotal - 1);
+    // An empty row below the journal is not deleted.
+    clickCell(5, SummaryColumn);
+    control("Command11")->click();
+    EXPECT_EQ(state.journal.journalRowCount(), 2);
+    EXPECT_EQ(dialog(), nullptr);
+}
+
+TEST_F(JournalEditorWindowTest, KeysTakeTheCellEditorToTheLastRowAndNoFurther)
+{
+    import(cardFile(QStringLiteral("suica.csv"), kTransitHistory));
+    auto *text3 = control<QLineEdit>("Text3");
+    const auto key = [text3](Qt::Key k) { QTest::keyClick(text3, k); };
+
+    clickCell(1, SummaryColumn);
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    EXPECT_EQ(currentCell(), (CellPosition{3, SummaryColumn}));
+    key(Qt::Key_Down);
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(currentCell(), (CellPosition{3, SummaryColumn}));
+    EXPECT_EQ(text3->geometry(), grid()->visualRect(model()->index(2, SummaryColumn)));
+    EXPECT_EQ(text3->text(), cell(3, SummaryColumn));
+    key(Qt::Key_Right);
+    EXPECT_EQ(currentCell(), (CellPosition{3, SummaryColumn}));
+
+    // Entering a balance cell by keyboard opens the dialog, each time.
+    key(Qt::Key_Left);
+    ASSERT_NE(dialog(), nullptr);
+    EXPECT_EQ(editor->editor().pendingCell().column, QStringLiteral("5"));
+    key(Qt::Key_Left);
+    key(Qt::Key_Left);
+    EXPECT_EQ(editor->editor().pendingCell().column, QStringLiteral("3"));
+    dialog()->close();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return dialog() == nullptr; }, 2000));
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(currentCell(), (CellPosition{1, DebitAmountColumn}));
+    key(Qt::Key_Left);
+    key(Qt::Key_Left);
+    key(Qt::Key_Left);
+    EXPECT_EQ(currentCell(), (CellPosition{1, DateColumn}));
+
+    // The grid's own keys follow the same rule.
+    grid()->setFocus();
+    QTest::keyClick(grid(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(grid(), Qt::Key_PageDown);
+    QTest::keyClick(grid(), Qt::Key_PageDown);
+    EXPECT_EQ(currentCell(), (CellPosition{3, DateColumn}));
+    EXPECT_EQ(dialog(), nullptr);
+}
+
+TEST_F(JournalEditorWindowTest, EnterCommitsAndMovesDown)
+{
+    import(cardFile(QStringLiteral("suica.csv"), kTransitHistory));
+    auto *text3 = control<QLineEdit>("Text3");
+    auto *text1 = control<QLineEdit>("Text1");
+
+    clickCell(1, SummaryColumn);
+    QTest::keyClicks(text3, QStringLiteral("meeting"));
+    QTest::keyClick(text3, Qt::Key_Return);
+    EXPECT_EQ(cell(1, SummaryColumn), QStringLiteral("meeting"));
+    EXPECT_EQ(background(1, SummaryColumn), QColor(235, 250, 255));
+    EXPECT_EQ(currentCell(), (CellPosition{2, SummaryColumn}));
+    EXPECT_EQ(text3->text(), cell(2, SummaryColumn));
+
+    // A date with a value is refused; Enter goes on to the next row all the same.
+    clickCell(2, DateColumn);
+    text3->show();
+    text3->setText(QStringLiteral("2008/07/01"));
+    QTest::keyClick(text3, Qt::Key_Return);
+    EXPECT_EQ(fakes.messages.texts(),
+              QStringList{QStringLiteral("「　日付　」及び「　金額　」欄は変更できません．")});
+    EXPECT_EQ(cell(2, DateColumn), QStringLiteral("2008/07/20"));
+    EXPECT_EQ(currentCell(), (CellPosition{3, DateColumn}));
+
+    // The cell text box: Enter writes it into the cell; "変　更" too.
+    clickCell(2, CreditAccountColumn);
+    text1->setFocus();
+    text1->clear();
+    QTest::keyClicks(text1, QStringLiteral("cash"));
+    QTest::keyClick(text1, Qt::Key_Return);
+    EXPECT_EQ(cell(2, CreditAccountColumn), QStringLiteral("cash"));
+    EXPECT_EQ(text1->text(), cell(3, CreditAccountColumn));
+    EXPECT_EQ(currentCell(), (CellPosition{3, CreditAccountColumn}));
+    text1->setText(QStringLiteral("card"));
+    control("Command2")->click();
+    EXPECT_EQ(cell(3, CreditAccountColumn), QStringLiteral("card"));
+    EXPECT_EQ(text3->text(), QStringLiteral("card"));
+    EXPECT_EQ(currentCell(), (CellPosition{3, CreditAccountColumn}));
+}
+
+TEST_F(JournalEditorWindowTest, KeysInTheCellTextBoxRecomputeTheLabel)
+{
+    import(cardFile(QStringLiteral("suica.csv"), kTransitHistory));
+    auto *label = control<QLabel>("Label3");
+    clickCell(3, DebitAmountColumn);
+    typeInto("Text1", QStringLiteral("320"));
+    dialogControl("Command1")->click();
+    EXPECT_EQ(label->text(), QStringLiteral("精算金額：　　　-2,000"));
+    QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_Shift);
+    EXPECT_EQ(label->text(), QStringLiteral("精算金額：　　　-820"));
+}
+
+TEST_F(JournalEditorWindowTest, DragAssignsTheAccountToItsRows)
+{
+    import(cardFile(QStringLiteral("suica.csv"), kTransitHistory));
+    auto *combo = control<QComboBox>("Combo1");
+    auto *text3 = control<QLineEdit>("Text3");
+    const QStringList before = columnTexts(CreditAccountColumn, 3);
+
+    dragCells(1, CreditAccountColumn, 2);
+    EXPECT_EQ(currentCell(), (CellPosition{1, CreditAccountColumn}));
+    ASSERT_TRUE(combo->isVisible());
+    const QRect cellRect = grid()->visualRect(model()->index(0, CreditAccountColumn));
+    EXPECT_EQ(combo->geometry().topLeft(), cellRect.topLeft());
+    EXPECT_EQ(combo->width(), cellRect.width());
+    EXPECT_EQ(combo->currentText(), QStringLiteral("電子未決"));
+    EXPECT_EQ(fakes.inputModes.switches.back(),
+              (test::RecordingInputModes::Switch{QStringLiteral("Text3"), platform::InputMode::Hiragana}));
+
+    pickAccount(QStringLiteral("運賃"));
+    EXPECT_EQ(columnTexts(CreditAccountColumn, 3), (QStringList{"運賃", "運賃", before[2]}));
+    EXPECT_EQ(background(2, CreditAccountColumn), QColor(235, 250, 255));
+    EXPECT_EQ(background(3, CreditAccountColumn), kWhite);
+    EXPECT_FALSE(combo->isVisible());
+    EXPECT_EQ(text3->text(), QStringLiteral("運賃"));
+    control("Command9")->click();
+    EXPECT_EQ(columnTexts(CreditAccountColumn, 3), before);
+
+    // Released below the journal: every row down to the last one.
+    dragCells(2, DebitAccountColumn, 8);
+    pickAccount(QStringLiteral("福利厚生費"));
+    EXPECT_EQ(columnTexts(DebitAccountColumn, 4), (QStringList{"旅費交通", "福利厚生費", "福利厚生費", ""}));
+
+    // Upward: nothing.
+    dragCells(3, CreditAccountColumn, 1);
+    pickAccount(QStringLiteral("運賃"));
+    EXPECT_EQ(columnTexts(CreditAccountColumn, 3), before);
+
+    // A name typed into the drop-down and Enter: nothing either.
+    dragCells(1, CreditAccountColumn, 3);
+    combo->lineEdit()->selectAll();
+    combo->lineEdit()->insert(QStringLiteral("運賃"));
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(columnTexts(CreditAccountColumn, 3), before);
+    EXPECT_TRUE(combo->isVisible());
+}
+
+TEST_F(JournalEditorWindowTest, MouseUpSetsTheInputModeAndKeepsValuesFromTyping)
+{
+    import(cardFile(QStringLiteral("suica.csv"), kTransitHistory));
+    auto *text3 = control<QLineEdit>("Text3");
+    clickCell(2, SummaryColumn);
+    EXPECT_EQ(fakes.inputModes.switches,
+              (std::vector<test::RecordingInputModes::Switch>{{"Text3", platform::InputMode::Hiragana}}));
+    EXPECT_TRUE(text3->isVisible());
+    // A date with a value: direct entry, and the editor goes.
+    clickCell(1, DateColumn);
+    EXPECT_EQ(fakes.inputModes.switches.back().mode, platform::InputMode::Direct);
+    EXPECT_FALSE(text3->isVisible());
+    EXPECT_TRUE(control<QLineEdit>("Text1")->text().isEmpty());
+    // An empty date (below the journal) may be typed into, directly.
+    clickCell(4, DateColumn);
+    EXPECT_EQ(fakes.inputModes.switches.size(), 3u);
+    EXPECT_TRUE(text3->isVisible());
+    EXPECT_EQ(fakes.inputModes.switches.back().mode, platform::InputMode::Direct);
+}
+
+TEST_F(JournalEditorWindowTest, ScrollingHidesTheFloatingControls)
+{
+    import(cardFile(QStringLiteral("suica.csv"), kTransitHistory));
+    dragCells(1, DebitAccountColumn, 1);
+    ASSERT_TRUE(control<QComboBox>("Combo1")->isVisible());
+    ASSERT_TRUE(control<QLineEdit>("Text3")->isVisible());
+    grid()->verticalScrollBar()->setValue(grid()->verticalScrollBar()->value() + 3);
+    EXPECT_FALSE(control<QComboBox>("Combo1")->isVisible());
+    EXPECT_FALSE(control<QLineEdit>("Text3")->isVisible());
+
+    // The drop-down goes too when it loses the keyboard.
+    dragCells(2, DebitAccountColumn, 2);
+    auto *combo = control<QComboBox>("Combo1");
+    ASSERT_TRUE(combo->isVisible());
+    combo->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([combo] { return combo->hasFocus(); }, 1000));
+    control<QLineEdit>("Text1")->setFocus();
+    EXPECT_TRUE(QTest::qWaitFor([combo] { return !combo->isVisible(); }, 1000));
+}
+
+TEST_F(JournalEditorWindowTest, TextSizeButtonsResizeGridAndEditor)
+{
+    import(cardFile(QStringLiteral("suica.csv"), kTransitHistory));
+    clickCell(1, SummaryColumn);
+    auto *text3 = control<QLineEdit>("Text3");
+    const auto width = [this](int column, int extraTwips) {
+        return common::twipsToPixels(kColumnWidthsTwips[static_cast<size_t>(column)] + extraTwips,
+                                     grid()->logicalDpiX());
+    };
+    control("Command3")->click();
+    EXPECT_EQ(grid()->font().pointSize(), 11);
+    EXPECT_EQ(text3->font().pointSize(), 11);
+    EXPECT_EQ(grid()->columnWidth(SummaryColumn), width(SummaryColumn, 100));
+    EXPECT_EQ(text3->geometry(), grid()->visualRect(model()->index(0, SummaryColumn)));
+    for (int i = 0; i < 3; ++i)
+        control("Command4")->click();
+    EXPECT_EQ(grid()->font().pointSize(), 7);
+    EXPECT_EQ(grid()->columnWidth(NumberColumn), width(NumberColumn, -100));
 }
 
 } // namespace

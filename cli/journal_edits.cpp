@@ -1,0 +1,184 @@
+#include "cli/journal_edits.h"
+
+#include <QRegularExpression>
+
+#include <cstdio>
+#include <optional>
+
+namespace mokpe::cli {
+
+namespace {
+
+struct OptionSpec {
+    const char *name;
+    JournalEdit::Kind kind;
+    bool hasValue;
+};
+
+const OptionSpec kOptions[] = {
+    {"--assign", JournalEdit::Assign, true},
+    {"--set", JournalEdit::Set, true},
+    {"--insert", JournalEdit::Insert, true},
+    {"--append", JournalEdit::Append, false},
+    {"--delete", JournalEdit::Delete, true},
+    {"--delete-last", JournalEdit::DeleteLast, false},
+    {"--delete-zero", JournalEdit::DeleteZero, false},
+    {"--delete-goods", JournalEdit::DeleteGoods, false},
+    {"--undo", JournalEdit::Undo, false},
+};
+
+std::optional<int> rowNumber(const QString &text)
+{
+    bool ok = false;
+    const int row = text.toInt(&ok);
+    if (!ok || row < 1 || text.startsWith(QLatin1Char('+')))
+        return std::nullopt;
+    return row;
+}
+
+// Reads the option's value into `edit`; false when it is malformed.
+bool readValue(JournalEdit &edit, const QString &value)
+{
+    static const QRegularExpression assign(QStringLiteral("^(\\d+)(?:-(\\d+))?:([24])=(.*)$"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression set(QStringLiteral("^(\\d+):([1-6])=(.*)$"),
+                                        QRegularExpression::DotMatchesEverythingOption);
+    switch (edit.kind) {
+    case JournalEdit::Assign: {
+        const QRegularExpressionMatch m = assign.match(value);
+        if (!m.hasMatch())
+            return false;
+        const std::optional<int> first = rowNumber(m.captured(1));
+        const std::optional<int> last = m.hasCaptured(2) ? rowNumber(m.captured(2)) : first;
+        if (!first || !last)
+            return false;
+        edit.firstRow = *first;
+        edit.lastRow = *last;
+        edit.column = m.captured(3).toInt();
+        edit.text = m.captured(4);
+        return true;
+    }
+    case JournalEdit::Set: {
+        const QRegularExpressionMatch m = set.match(value);
+        const std::optional<int> row = m.hasMatch() ? rowNumber(m.captured(1)) : std::nullopt;
+        if (!row)
+            return false;
+        edit.firstRow = *row;
+        edit.column = m.captured(2).toInt();
+        edit.text = m.captured(3);
+        return true;
+    }
+    default: {
+        const std::optional<int> row = rowNumber(value);
+        if (!row)
+            return false;
+        edit.firstRow = *row;
+        return true;
+    }
+    }
+}
+
+bool tellNotAJournalRow(const JournalEdit &edit, int row, int journalRowCount)
+{
+    std::fprintf(stderr, "mokpe: %s: row %d is not a journal row (the journal has %d rows)\n",
+                 qPrintable(edit.given), row, journalRowCount);
+    return false;
+}
+
+bool runEdit(journal::JournalEditor &editor, const JournalEdit &edit)
+{
+    const int count = editor.grid().journalRowCount();
+    const int column = editor.grid().current().column;
+    switch (edit.kind) {
+    case JournalEdit::Assign: {
+        if (edit.firstRow > count)
+            return tellNotAJournalRow(edit, edit.firstRow, count);
+        // A click on the first row's account cell, dragged down (or up) by
+        // whole rows to the last.
+        editor.setCurrentCell(edit.firstRow, edit.column);
+        editor.gridMouseDown();
+        editor.gridMouseUp(0, edit.lastRow - edit.firstRow, 1);
+        if (!editor.accountList().contains(edit.text)) {
+            std::fprintf(stderr,
+                         "mokpe: %s: %s is not in the account list (the unsettled e-money account and the "
+                         "accounts of kamoku_code.csv)\n",
+                         qPrintable(edit.given), qPrintable(edit.text));
+            return false;
+        }
+        return editor.KamokuPaste(edit.text).has_value();
+    }
+    case JournalEdit::Set:
+        if (edit.firstRow > count)
+            return tellNotAJournalRow(edit, edit.firstRow, count);
+        editor.setCurrentCell(edit.firstRow, edit.column);
+        return editor.enterKeyCommand(edit.text);
+    case JournalEdit::Insert:
+        // The row just below the journal may take the new row, as in the window.
+        if (edit.firstRow > count + 1)
+            return tellNotAJournalRow(edit, edit.firstRow, count);
+        editor.setCurrentCell(edit.firstRow, column);
+        return editor.insertRowCommand();
+    case JournalEdit::Append:
+        editor.appendRowCommand();
+        return true;
+    case JournalEdit::Delete:
+        if (edit.firstRow > count)
+            return tellNotAJournalRow(edit, edit.firstRow, count);
+        editor.setCurrentCell(edit.firstRow, column);
+        return editor.deleteRowCommand();
+    case JournalEdit::DeleteLast:
+        editor.deleteLastRowCommand();
+        return true;
+    case JournalEdit::DeleteZero:
+        editor.deleteZeroRowsCommand();
+        return true;
+    case JournalEdit::DeleteGoods:
+        editor.deleteGoodsRowsCommand();
+        return true;
+    case JournalEdit::Undo:
+        editor.undoCommand();
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool takeJournalEdits(QStringList &args, std::vector<JournalEdit> &edits)
+{
+    for (qsizetype i = 0; i < args.size();) {
+        const OptionSpec *spec = nullptr;
+        for (const OptionSpec &s : kOptions) {
+            if (args.at(i) == QLatin1String(s.name))
+                spec = &s;
+        }
+        if (!spec) {
+            ++i;
+            continue;
+        }
+        JournalEdit edit;
+        edit.kind = spec->kind;
+        edit.given = args.at(i);
+        if (spec->hasValue) {
+            if (i + 1 >= args.size() || !readValue(edit, args.at(i + 1)))
+                return false;
+            edit.given += QLatin1Char(' ') + args.at(i + 1);
+            args.remove(i, 2);
+        } else {
+            args.remove(i);
+        }
+        edits.push_back(std::move(edit));
+    }
+    return true;
+}
+
+bool runJournalEdits(journal::JournalEditor &editor, const std::vector<JournalEdit> &edits)
+{
+    for (const JournalEdit &edit : edits) {
+        if (!runEdit(editor, edit))
+            return false;
+    }
+    return true;
+}
+
+} // namespace mokpe::cli

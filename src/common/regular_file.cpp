@@ -1,0 +1,194 @@
+#include "common/regular_file.h"
+
+#include "common/os_error_text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace mokpe::common {
+
+namespace {
+
+constexpr qint64 kMegabyte = 1024 * 1024;
+
+const QString kFolderReason = QStringLiteral("ファイルではなく，フォルダーです．");
+const QString kSpecialFileReason =
+    QStringLiteral("通常のファイルではありません(パイプやデバイスは読み込めません)．");
+
+QString sizeText(qint64 bytes)
+{
+    if (bytes >= kMegabyte && bytes % kMegabyte == 0)
+        return QStringLiteral("%1MB").arg(bytes / kMegabyte);
+    return QStringLiteral("%1バイト").arg(bytes);
+}
+
+QString tooLargeMessage(const QString &path, qint64 maxBytes)
+{
+    return QStringLiteral("ファイル「%1」は大きすぎるため，読み込めません．\r\n読み込めるのは%2までです．")
+        .arg(QDir::toNativeSeparators(path), sizeText(maxBytes));
+}
+
+QString readFailureMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("ファイル「%1」を読み込めません．\r\n%2")
+        .arg(QDir::toNativeSeparators(path), osReasonForUser(reason));
+}
+
+#ifdef Q_OS_UNIX
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The reason a file of this type is not read, or empty for an ordinary file.
+QString refusedTypeReason(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return {};
+    return S_ISDIR(mode) ? kFolderReason : kSpecialFileReason;
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Reads until the end of the file or `limit` bytes, whichever comes first,
+// into `bytes`, whose size on entry is the first guess of the file's length
+// (plus one, to see the end at once). False with errno set when a read fails.
+bool readUpTo(int fd, QByteArray &bytes, qint64 limit)
+{
+    qint64 have = 0;
+    while (have < limit) {
+        if (bytes.size() == have) {
+            // The file grew after it was measured: more room, never past the limit.
+            const qint64 room = std::min<qint64>(limit, std::max<qint64>(have * 2, have + 64 * 1024));
+            bytes.resize(static_cast<qsizetype>(room));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + have, static_cast<size_t>(bytes.size() - have));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0)
+            break;
+        have += n;
+    }
+    bytes.resize(static_cast<qsizetype>(have));
+    return true;
+}
+
+#endif
+
+} // namespace
+
+QString openFailureMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("ファイル「%1」を開けません．\r\n%2")
+        .arg(QDir::toNativeSeparators(path), osReasonForUser(reason));
+}
+
+RegularFileRead readRegularFile(const QString &path, qint64 maxBytes)
+{
+    RegularFileRead result;
+#ifdef Q_OS_UNIX
+    const QByteArray native = QFile::encodeName(path);
+    struct stat before {};
+    // The type is looked at before the file is opened: opening a pipe for
+    // reading waits for a writer, and opening a device may have effects of its own.
+    if (::stat(native.constData(), &before) != 0) {
+        result.error = openFailureMessage(path, systemReason(errno));
+        return result;
+    }
+    if (const QString reason = refusedTypeReason(before.st_mode); !reason.isEmpty()) {
+        result.error = openFailureMessage(path, reason);
+        return result;
+    }
+    if (before.st_size > maxBytes) {
+        result.error = tooLargeMessage(path, maxBytes);
+        return result;
+    }
+    // Should the name have been replaced by a pipe since, O_NONBLOCK keeps the
+    // open from waiting, and the type is checked again on what was opened.
+    const FileDescriptor fd(::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (fd.get() < 0) {
+        result.error = openFailureMessage(path, systemReason(errno));
+        return result;
+    }
+    struct stat opened {};
+    if (::fstat(fd.get(), &opened) != 0) {
+        result.error = readFailureMessage(path, systemReason(errno));
+        return result;
+    }
+    if (const QString reason = refusedTypeReason(opened.st_mode); !reason.isEmpty()) {
+        result.error = openFailureMessage(path, reason);
+        return result;
+    }
+    // One byte past the limit tells a file that grew too large while it was read.
+    result.bytes.resize(static_cast<qsizetype>(std::min<qint64>(opened.st_size, maxBytes) + 1));
+    if (!readUpTo(fd.get(), result.bytes, maxBytes + 1)) {
+        result.error = readFailureMessage(path, systemReason(errno));
+        result.bytes.clear();
+        return result;
+    }
+    if (result.bytes.size() > maxBytes) {
+        result.bytes = QByteArray();
+        result.error = tooLargeMessage(path, maxBytes);
+        return result;
+    }
+#else
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        result.error = openFailureMessage(path, info.isDir() ? kFolderReason : kSpecialFileReason);
+        return result;
+    }
+    if (info.size() > maxBytes) {
+        result.error = tooLargeMessage(path, maxBytes);
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = openFailureMessage(path, file.errorString());
+        return result;
+    }
+    result.bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = readFailureMessage(path, file.errorString());
+        result.bytes.clear();
+        return result;
+    }
+    if (result.bytes.size() > maxBytes) {
+        result.bytes = QByteArray();
+        result.error = tooLargeMessage(path, maxBytes);
+        return result;
+    }
+#endif
+    result.ok = true;
+    return result;
+}
+
+} // namespace mokpe::common

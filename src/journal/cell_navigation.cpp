@@ -1,0 +1,61 @@
+#include "journal/cell_navigation.h"
+
+#include <algorithm>
+
+namespace mokpe::journal {
+
+namespace {
+
+constexpr int kFirstMovableColumn = DateColumn;
+constexpr int kPageRows = 5;
+
+} // namespace
+
+CellPosition cellAfterKey(CellPosition current, NavigationKey key, int journalRowCount)
+{
+    CellPosition next = current;
+    switch (key) {
+    case NavigationKey::Left:
+        if (current.column > kFirstMovableColumn)
+            --next.column;
+        break;
+    case NavigationKey::Right:
+        if (current.column < SummaryColumn)
+            ++next.column;
+        break;
+    case NavigationKey::Up:
+        if (current.row > 1)
+            --next.row;
+        break;
+    case NavigationKey::Down:
+        next.row = rowAfterEnter(current.row, journalRowCount);
+        break;
+    case NavigationKey::PageUp:
+        next.row = std::max(current.row - kPageRows, 1);
+        break;
+    case NavigationKey::PageDown:
+        if (current.row < journalRowCount)
+            next.row = std::min(current.row + kPageRows, journalRowCount);
+        break;
+    }
+    return next;
+}
+
+int rowAfterEnter(int row, int journalRowCount)
+{
+    return row < journalRowCount ? row + 1 : row;
+}
+
+int dragEndRow(int startRow, int startCellTop, int releaseY, int cellHeight, int journalRowCount)
+{
+    if (cellHeight <= 0)
+        return startRow;
+    const int distance = releaseY - startCellTop;
+    int rows = distance / cellHeight;
+    // Rounded down, also above the start row.
+    if (distance % cellHeight != 0 && distance < 0)
+        --rows;
+    return std::min(startRow + rows, journalRowCount);
+}
+
+} // namespace mokpe::journal

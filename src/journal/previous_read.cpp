@@ -1,0 +1,107 @@
+#include "journal/previous_read.h"
+
+#include "maintenance/set_aside_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace mokpe::journal {
+
+namespace {
+
+QString damagedStoreMessage(const QString &path, const QString &problem, const QString &keptAs)
+{
+    QString text =
+        QStringLiteral("前回の読込み記録「%1」を使用できません．\r\n").arg(QDir::toNativeSeparators(path)) +
+        problem + QStringLiteral("\r\n照合には使わず，今回の読込みから記録し直します．");
+    if (!keptAs.isEmpty())
+        text += QStringLiteral("\r\n元の記録は「%1」として残しました．").arg(QFileInfo(keptAs).fileName());
+    return text;
+}
+
+} // namespace
+
+PreviousRead comparePreviousRead(const AppState &state, platform::MessageService &messages)
+{
+    PreviousRead read;
+    if (state.history.cardKind != TransitCard || state.programFolder.isEmpty())
+        return read;
+    read.cardId = cardIdOf(state.history);
+    read.storePath = state.programFile(readStoreFileName(read.cardId));
+    const std::vector<ReadLine> fresh = readLinesOf(state.history);
+
+    ReadStoreLoad store = loadReadStore(read.storePath, read.cardId);
+    if (store.status == ReadStoreLoad::Status::Damaged) {
+        read.storeProblem = store.problem;
+        store.lines.clear();
+    }
+    const ReadMatch match = matchReads(fresh, store.lines);
+    read.storeAfter = storeAfterRead(fresh, store.lines, match);
+
+    if (!state.matchPreviousRead)
+        return read;
+    if (store.status == ReadStoreLoad::Status::Damaged) {
+        read.comparison = PreviousRead::Comparison::Damaged;
+    } else if (store.lines.empty()) {
+        read.comparison = PreviousRead::Comparison::NoStore;
+    } else {
+        read.comparison = PreviousRead::Comparison::Compared;
+        read.match = match;
+        read.storedNewestBalance = store.lines.front().balance;
+        if (match.whollyInside)
+            messages.inform(kAllBookedMessage);
+    }
+    return read;
+}
+
+void keepPreviousRead(PreviousRead &read, platform::MessageService &messages, const QDateTime &now)
+{
+    if (!read.storeProblem.isEmpty()) {
+        // Kept under another name, never deleted: the user may want to look at
+        // it. Anything but a file in its place is left alone.
+        const QString kept =
+            QFileInfo(read.storePath).isFile() ? maintenance::setAsideFile(read.storePath, now) : QString();
+        messages.inform(damagedStoreMessage(read.storePath, read.storeProblem, kept));
+        read.storeProblem.clear();
+    }
+    if (read.storeAfter) {
+        if (const QString error = saveReadStore(read.storePath, read.cardId, *read.storeAfter);
+            !error.isEmpty())
+            messages.inform(QStringLiteral("前回の読込み記録を保存できません．\r\n") + error);
+        read.storeAfter.reset();
+    }
+}
+
+QString previousReadNotice(const PreviousRead &read)
+{
+    switch (read.comparison) {
+    case PreviousRead::Comparison::Off:
+        return {};
+    case PreviousRead::Comparison::NoStore:
+        return QStringLiteral("前回の読込み記録はまだありません．すべての取引を仕訳しました．");
+    case PreviousRead::Comparison::Damaged:
+        return QStringLiteral("前回の読込み記録が使用できないため，照合していません．");
+    case PreviousRead::Comparison::Compared:
+        break;
+    }
+    const ReadMatch &match = read.match;
+    if (match.whollyInside)
+        return QStringLiteral("前回の読込みと照合：%1行すべてが読込み済みです．新しい取引はありません．")
+            .arg(match.matched);
+    QString text = QStringLiteral("前回の読込みと照合：読込み済みの%1行を除きました．").arg(match.matched);
+    if (match.gap) {
+        text += QStringLiteral("\n前回の読込み（%1）と今回の読込み（%2）が重なりません．"
+                               "%1から%2までの間の取引が欠けている可能性があります．")
+                    .arg(match.gap->from, match.gap->to);
+    }
+    return text;
+}
+
+QString previousBalanceOffer(const PreviousRead &read)
+{
+    if (read.comparison != PreviousRead::Comparison::Compared || !read.match.gap)
+        return {};
+    return read.storedNewestBalance;
+}
+
+} // namespace mokpe::journal

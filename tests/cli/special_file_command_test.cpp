@@ -1,0 +1,106 @@
+// A pipe, a folder or a device where a command expects a history or a file of
+// the program folder: the command neither hangs nor fills the memory, it says
+// which file and why, and exits with status 2.
+#include "support/cli_runner.h"
+#include "support/file_helpers.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace mokpe::cli {
+namespace {
+
+using test::fileBytes;
+using test::writeBytes;
+
+const QString kProgramData = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/program");
+const QString kHistory = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/transit/history.csv");
+const QString kSpecial = QStringLiteral("通常のファイルではありません(パイプやデバイスは読み込めません)．");
+const QString kFolder = QStringLiteral("ファイルではなく，フォルダーです．");
+
+enum class Kind { Fifo, Folder };
+
+struct SpecialCase {
+    const char *name;
+    // The file replaced by the special one: a file of the program folder, or
+    // "history" for the history the command reads.
+    const char *replaced;
+    Kind kind;
+    QStringList arguments;
+};
+
+void PrintTo(const SpecialCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+const QStringList kJournal{QStringLiteral("journal"), QStringLiteral("HISTORY"), QStringLiteral("--settle"),
+                           QStringLiteral("220")};
+
+class SpecialFileCommandTest : public ::testing::TestWithParam<SpecialCase> {};
+
+TEST_P(SpecialFileCommandTest, IsRefusedWithItsNameAndStatus2)
+{
+    const SpecialCase &c = GetParam();
+    test::TempFolder folder;
+    const QString program = folder.file(QStringLiteral("program"));
+    ASSERT_TRUE(QDir().mkpath(program));
+    for (const QString &name : QDir(kProgramData).entryList(QDir::Files))
+        writeBytes(QDir(program).filePath(name), fileBytes(QDir(kProgramData).filePath(name)));
+    const bool history = QLatin1String(c.replaced) == "history";
+    const QString special = history ? folder.file(QStringLiteral("history.csv"))
+                                    : QDir(program).filePath(QLatin1String(c.replaced));
+    QFile::remove(special);
+    if (c.kind == Kind::Fifo)
+        ASSERT_EQ(::mkfifo(QFile::encodeName(special).constData(), 0600), 0);
+    else
+        ASSERT_TRUE(QDir().mkdir(special));
+
+    QStringList arguments = c.arguments;
+    arguments.replaceInStrings(QStringLiteral("HISTORY"), history ? special : kHistory);
+    arguments += QStringList{QStringLiteral("--dir"), program};
+    if (c.arguments.first() == QLatin1String("read"))
+        arguments = c.arguments.mid(0, 1) + QStringList{special};
+    // A hang here ends in the test's time limit, not in a wrong answer.
+    const test::CliRun run = test::runMokpe(arguments);
+    EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(
+        QStringLiteral("ファイル「%1」を開けません．\n%2")
+            .arg(QDir::toNativeSeparators(special), c.kind == Kind::Fifo ? kSpecial : kFolder)))
+        << run.err.toStdString();
+    // The special file is left as it was.
+    const QFileInfo after(special);
+    EXPECT_TRUE(c.kind == Kind::Fifo ? !after.isFile() && !after.isDir() && after.exists() : after.isDir());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SpecialFileCommandTest,
+    ::testing::Values(
+        SpecialCase{"HistoryPipeRead", "history", Kind::Fifo, {QStringLiteral("read")}},
+        SpecialCase{"HistoryFolderRead", "history", Kind::Folder, {QStringLiteral("read")}},
+        SpecialCase{"HistoryPipeJournal", "history", Kind::Fifo, kJournal},
+        SpecialCase{"HistoryPipeExport",
+                    "history",
+                    Kind::Fifo,
+                    {QStringLiteral("export"), QStringLiteral("HISTORY"), QStringLiteral("--format"),
+                     QStringLiteral("1"), QStringLiteral("-o"), QStringLiteral("/dev/null")}},
+        SpecialCase{"SettingsPipe", "inifile.ini", Kind::Fifo, {QStringLiteral("settings")}},
+        SpecialCase{"AccountTablePipe", "kamoku_code.csv", Kind::Fifo, {QStringLiteral("accounts")}},
+        SpecialCase{"UsersPipe", "person.csv", Kind::Fifo, {QStringLiteral("users")}},
+        SpecialCase{"UsersFolder", "person.csv", Kind::Folder, {QStringLiteral("users")}},
+        SpecialCase{"AccountTablePipeJournal", "kamoku_code.csv", Kind::Fifo, kJournal}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(SpecialFileCommand, ADeviceIsNotReadToTheEnd)
+{
+    const test::CliRun run = test::runMokpe({QStringLiteral("read"), QStringLiteral("/dev/zero")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, QStringLiteral("ファイル「/dev/zero」を開けません．\n%1\n").arg(kSpecial));
+}
+
+} // namespace
+} // namespace mokpe::cli

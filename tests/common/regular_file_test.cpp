@@ -1,0 +1,148 @@
+#include "common/regular_file.h"
+
+#include "support/file_helpers.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace mokpe::common {
+namespace {
+
+using test::writeBytes;
+
+const QString kFolder = QStringLiteral("ファイル「%1」を開けません．\r\nファイルではなく，フォルダーです．");
+const QString kSpecial = QStringLiteral(
+    "ファイル「%1」を開けません．\r\n通常のファイルではありません(パイプやデバイスは読み込めません)．");
+const QString kMissing =
+    QStringLiteral("ファイル「%1」を開けません．\r\nファイルまたはフォルダーがありません．");
+const QString kTooLarge =
+    QStringLiteral("ファイル「%1」は大きすぎるため，読み込めません．\r\n読み込めるのは%2までです．");
+
+// Makes the thing to read inside `folder` and returns its path.
+using Maker = std::function<QString(const QDir &folder)>;
+
+struct ReadCase {
+    const char *name;
+    Maker make;
+    qint64 limit;
+    // What is read, or the message (%1 the path, %2 the limit's text).
+    QByteArray bytes;
+    QString error;
+    QString limitText = {};
+};
+
+void PrintTo(const ReadCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+Maker fileOf(const QByteArray &bytes)
+{
+    return [bytes](const QDir &folder) {
+        const QString path = folder.filePath(QStringLiteral("f.csv"));
+        writeBytes(path, bytes);
+        return path;
+    };
+}
+
+QString fifoIn(const QDir &folder)
+{
+    const QString path = folder.filePath(QStringLiteral("pipe.csv"));
+    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        ADD_FAILURE() << "mkfifo";
+    return path;
+}
+
+QString linkTo(const QDir &folder, const QString &target)
+{
+    const QString link = folder.filePath(QStringLiteral("link.csv"));
+    if (!QFile::link(target, link))
+        ADD_FAILURE() << "symlink";
+    return link;
+}
+
+class ReadRegularFileTest : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadRegularFileTest, ReadsOnlyOrdinaryFilesUpToTheLimit)
+{
+    const ReadCase &c = GetParam();
+    test::TempFolder folder;
+    const QString path = c.make(QDir(folder.path()));
+    const RegularFileRead read = readRegularFile(path, c.limit);
+    if (c.error.isEmpty()) {
+        EXPECT_TRUE(read.ok) << read.error.toStdString();
+        EXPECT_EQ(read.bytes, c.bytes);
+        EXPECT_EQ(read.error, QString());
+    } else {
+        EXPECT_FALSE(read.ok);
+        EXPECT_TRUE(read.bytes.isEmpty());
+        EXPECT_EQ(read.error, c.error.arg(QDir::toNativeSeparators(path), c.limitText));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ReadRegularFileTest,
+    ::testing::Values(
+        ReadCase{"OrdinaryFile", fileOf("a\r\nb\r\n"), 100, "a\r\nb\r\n", {}},
+        ReadCase{"EmptyFile", fileOf({}), 100, {}, {}},
+        ReadCase{"ExactlyTheLimit", fileOf("0123456789"), 10, "0123456789", {}},
+        ReadCase{"OneByteOverTheLimit", fileOf("0123456789X"), 10, {}, kTooLarge, QStringLiteral("10バイト")},
+        // Measured, not read: a sparse file costs nothing to make.
+        ReadCase{"SparseFileOverTheLimit",
+                 [](const QDir &folder) {
+                     const QString path = folder.filePath(QStringLiteral("big.csv"));
+                     QFile file(path);
+                     if (!file.open(QIODevice::WriteOnly) || !file.resize(3 * 1024 * 1024))
+                         ADD_FAILURE() << "sparse file";
+                     return path;
+                 },
+                 2 * 1024 * 1024,
+                 {},
+                 kTooLarge,
+                 QStringLiteral("2MB")},
+        ReadCase{"Folder", [](const QDir &folder) { return folder.path(); }, 100, {}, kFolder},
+        // Opening a pipe for reading would wait for a writer: the test would hang.
+        ReadCase{"Fifo", fifoIn, 100, {}, kSpecial},
+        ReadCase{"LinkToAFifo",
+                 [](const QDir &folder) { return linkTo(folder, fifoIn(folder)); },
+                 100,
+                 {},
+                 kSpecial},
+        ReadCase{"LinkToAFile",
+                 [](const QDir &folder) { return linkTo(folder, fileOf("x\r\n")(folder)); },
+                 100,
+                 "x\r\n",
+                 {}},
+        // Endless: reading it would fill the memory.
+        ReadCase{
+            "CharacterDevice", [](const QDir &) { return QStringLiteral("/dev/zero"); }, 100, {}, kSpecial},
+        ReadCase{"Missing",
+                 [](const QDir &folder) { return folder.filePath(QStringLiteral("none.csv")); },
+                 100,
+                 {},
+                 kMissing},
+        // An ordinary file whose size says 0 but which has bytes: the limit
+        // holds for what is read, not only for what the size said.
+        ReadCase{"MoreBytesThanItsSizeSays",
+                 [](const QDir &) { return QStringLiteral("/proc/self/status"); },
+                 16,
+                 {},
+                 kTooLarge,
+                 QStringLiteral("16バイト")}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ReadRegularFile, ReadsPastASizeOfZero)
+{
+    const RegularFileRead read = readRegularFile(QStringLiteral("/proc/self/status"), 1024 * 1024);
+    ASSERT_TRUE(read.ok) << read.error.toStdString();
+    EXPECT_TRUE(read.bytes.startsWith("Name:")) << read.bytes.left(40).toStdString();
+}
+
+} // namespace
+} // namespace mokpe::common
