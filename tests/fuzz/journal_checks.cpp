@@ -144,19 +144,19 @@ void checkSaveAndReload(Findings &findings, const journal::JournalGrid &grid)
            QStringLiteral("the journal file does not end its lines with CR LF"));
 
     // The grid's own headings in row 0 make the file CP932 to the reader ("日付"
-    // is no UTF-8). A loaded file keeps its first line there instead; one whose
-    // saved lines happen to be valid UTF-8 is read as UTF-8, the risk of every
-    // CP932 file without a Japanese heading.
+    // is no UTF-8). A loaded file keeps its first line there instead, and one
+    // whose saved lines happen to look like UTF-8 is taken for UTF-8 (the risk
+    // of every CP932 file without a Japanese heading): its bytes must still be
+    // CP932 throughout.
     const bool ownHeadings =
         std::equal(journal::kHeadings.begin(), journal::kHeadings.end(), grid.rowTexts(0).begin());
-    const common::TextReadResult read =
-        common::decodeTextBytes(bytes, common::TextEncoding::Cp932OrUtf8, QStringLiteral("journal.csv"));
-    if (!read.ok || (read.wasUtf8 && ownHeadings)) {
+    const common::TextReadResult read = common::decodeTextBytes(
+        bytes, ownHeadings ? common::TextEncoding::Cp932OrUtf8 : common::TextEncoding::Cp932,
+        QStringLiteral("journal.csv"));
+    if (!read.ok || read.wasUtf8) {
         findings.append(QStringLiteral("the saved journal does not read back as CP932: ") + read.error);
         return;
     }
-    if (read.wasUtf8)
-        return;
     CardHistory history;
     history.lastLineIndex = static_cast<int>(read.lines.size()) - 1;
     history.lines = read.lines;
