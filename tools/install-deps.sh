@@ -8,6 +8,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   xvfb xauth imagemagick
   libcups2-dev cups printer-driver-cups-pdf poppler-utils
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,87 @@
+#include "fuzz_support.h"
+#include "journal_checks.h"
+
+#include "import/card_history_reader.h"
+#include "journal/journal_editor.h"
+#include "journal/settlement.h"
+
+namespace mokpe::fuzz {
+
+namespace {
+
+const QString kHistoryName = QStringLiteral("history.csv");
+
+// What the reader leaves in the card history, by outcome.
+void checkHistory(Findings &findings, const CardHistory &history, import::CsvReadOutcome outcome)
+{
+    using import::CsvReadOutcome;
+    if (outcome == CsvReadOutcome::Unreadable) {
+        expect(findings, history.lines == QStringList{QString()} && history.lastLineIndex == 0,
+               QStringLiteral("an unreadable file changed the card history"));
+        return;
+    }
+    expect(findings, history.lines.size() == history.lastLineIndex + 2 && history.lines.constLast().isEmpty(),
+           QStringLiteral("the card history has %1 lines for the last line index %2")
+               .arg(history.lines.size())
+               .arg(history.lastLineIndex));
+    for (const QString &line : history.lines) {
+        if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))) {
+            findings.append(QStringLiteral("a history line holds a line end"));
+            break;
+        }
+    }
+    if (outcome == CsvReadOutcome::NoLines)
+        expect(findings, history.lastLineIndex == -1, QStringLiteral("a file with lines was called empty"));
+    if (outcome == CsvReadOutcome::Accepted) {
+        expect(findings, history.cardKind >= TransitCard && history.cardKind <= MoneyReport,
+               QStringLiteral("card kind %1 accepted").arg(history.cardKind));
+    }
+}
+
+} // namespace
+
+Findings cardHistoryEntry(QByteArrayView input)
+{
+    Findings findings;
+    ScratchFolder &folder = ScratchFolder::instance();
+    folder.fresh();
+    const QString path = folder.write(kHistoryName, input);
+
+    AppState &state = freshState(folder.path());
+    RecordingMessages messages;
+    const import::CsvReadOutcome outcome = import::readCardHistory(state, path, messages);
+    checkHistory(findings, state.history, outcome);
+    checkMessages(findings, messages, input, true);
+    if (outcome != import::CsvReadOutcome::Accepted)
+        return findings;
+    state.history.sourcePath = path;
+    state.history.sourceName = kHistoryName;
+
+    platform::Services services;
+    services.messages = &messages;
+    journal::JournalEditor editor(state, services);
+    editor.startUp();
+    const journal::JournalGrid &grid = editor.grid();
+    checkGridShape(findings, grid);
+    if (state.history.cardKind != JournalFile)
+        checkBuiltRows(findings, grid);
+    if (state.history.cardKind == TransitCard || state.history.cardKind == Edy)
+        checkSettlementLabel(findings, editor.settlementLabel());
+    expect(findings, editor.caption() == journal::kCaptionPrefix + path,
+           QStringLiteral("the editor's caption is \"%1\"").arg(editor.caption()));
+
+    settleBalanceCells(findings, editor);
+    if (state.history.cardKind == TransitCard || state.history.cardKind == Edy)
+        checkSettlementLabel(findings, editor.settlementLabel());
+    expect(findings, editor.Fm2_BalanceCellCheck() == 0,
+           QStringLiteral("the balance cell check still finds a balance cell"));
+    // What "保　存" checks first: the row count and the blanks. Neither may
+    // change a text.
+    editor.Fm2_RowCountCheck();
+    editor.Fm2_BlankCheck();
+    checkGridShape(findings, grid);
+    checkSaveAndReload(findings, grid);
+    return findings;
+}
+
+} // namespace mokpe::fuzz

@@ -1,0 +1,264 @@
+#include "fuzz_support.h"
+#include "journal_checks.h"
+
+#include "app/program_start.h"
+#include "common/cp932.h"
+#include "import/card_history_reader.h"
+#include "journal/journal_editor.h"
+#include "output/amount_offset.h"
+#include "output/column_fit.h"
+#include "output/export_hand_over.h"
+#include "output/export_options.h"
+#include "output/export_preflight.h"
+#include "output/export_settings.h"
+#include "output/export_texts.h"
+#include "output/kai_csv_writer.h"
+#include "output/kaikei_csv_writer.h"
+#include "output/settlement_print.h"
+#include "output/settlement_report.h"
+#include "output/suitou_csv_writer.h"
+
+#include <QBuffer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace mokpe::fuzz {
+
+namespace {
+
+using output::PreflightProblem;
+
+const QDate kToday(2024, 6, 1);
+constexpr char kSectionEnd = '\x1e';
+
+// The lines a format writes before and after the journal lines, and the
+// fields of a journal line when no heading line tells.
+struct FormatShape {
+    int headLines;
+    int tailLines;
+    // The heading line whose field count every journal line has; -1: none.
+    int headingLine;
+    int fieldsWithoutHeading;
+};
+
+FormatShape shapeOf(int format)
+{
+    switch (format) {
+    case output::SuitouFormat:
+        return {4, 0, 3, 0};
+    case output::KaikeiFormat:
+        return {7, 3, 6, 0};
+    default:
+        return {0, 0, -1, 16};
+    }
+}
+
+QString writeFormat(QIODevice &out, const AppState &state, const output::ExportFields &fields)
+{
+    switch (fields.selectedFormat) {
+    case output::SuitouFormat:
+        return output::Fm3_SuitouCsvWrite(out, state.journal, state.accounts, fields);
+    case output::KaikeiFormat:
+        return output::Fm3_KaikeiCsvWrite(out, state.journal, state.accounts, fields);
+    default:
+        return output::Fm3_KaiCsvWrite(out, state.journal, state.accounts, fields);
+    }
+}
+
+// Fields of a CSV line whose quoted fields hold no double quote.
+qsizetype fieldCount(QStringView line)
+{
+    qsizetype fields = 1;
+    bool quoted = false;
+    for (const QChar c : line) {
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (c == QLatin1Char(',') && !quoted)
+            ++fields;
+    }
+    return fields;
+}
+
+bool hasProblem(const output::PreflightReport &report, PreflightProblem::Kind kind)
+{
+    return std::any_of(report.problems.begin(), report.problems.end(),
+                       [kind](const PreflightProblem &p) { return p.kind == kind; });
+}
+
+// What the preflight let through, the writer writes; what it refused for a
+// character, the writer cannot write. A written file is CP932 with CR LF, has
+// the format's lines, and, when no text breaks the CSV structure, every
+// journal line has the format's fields.
+void checkExport(Findings &findings, const AppState &state, const output::ExportFields &fields)
+{
+    const output::PreflightReport report =
+        output::Fm3_Preflight(output::ExportSource{state.journal, state.accounts, fields});
+    const QString listed =
+        report.refused() ? output::preflightRefusalMessage(report) : output::preflightQuestion(report);
+    expect(findings, report.empty() || !listed.isEmpty(), QStringLiteral("the preflight lists no problem"));
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const QString error = writeFormat(buffer, state, fields);
+    const bool notCp932 = hasProblem(report, PreflightProblem::Kind::NotCp932);
+    if (!error.isEmpty() || notCp932) {
+        expect(findings, !error.isEmpty() && notCp932,
+               QStringLiteral("format %1: the preflight %2 a character, the writer %3")
+                   .arg(fields.selectedFormat)
+                   .arg(notCp932 ? QStringLiteral("refused") : QStringLiteral("passed"),
+                        error.isEmpty() ? QStringLiteral("wrote it") : QStringLiteral("failed: ") + error));
+        return;
+    }
+
+    const QByteArray bytes = buffer.data();
+    expect(findings, bytes.count('\r') == bytes.count('\n') && bytes.count("\r\n") == bytes.count('\n'),
+           QStringLiteral("format %1: a line does not end with CR LF").arg(fields.selectedFormat));
+    const common::Cp932Decoded decoded = common::decodeCp932(bytes);
+    if (!decoded.ok) {
+        findings.append(QStringLiteral("format %1: the file is not CP932 at byte %2")
+                            .arg(fields.selectedFormat)
+                            .arg(decoded.errorOffset));
+        return;
+    }
+    QStringList lines = decoded.text.split(QStringLiteral("\r\n"));
+    // The last line end closes the last line.
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    const FormatShape shape = shapeOf(fields.selectedFormat);
+    const int rows = state.journal.journalRowCount();
+    if (lines.size() != shape.headLines + rows + shape.tailLines) {
+        findings.append(QStringLiteral("format %1: %2 lines for %3 journal rows")
+                            .arg(fields.selectedFormat)
+                            .arg(lines.size())
+                            .arg(rows));
+        return;
+    }
+    if (hasProblem(report, PreflightProblem::Kind::QuoteInQuoted) ||
+        hasProblem(report, PreflightProblem::Kind::SeparatorInBare))
+        return;
+    const qsizetype fields_ =
+        shape.headingLine >= 0 ? fieldCount(lines.at(shape.headingLine)) : shape.fieldsWithoutHeading;
+    for (int r = 1; r <= rows; ++r) {
+        const QString &line = lines.at(shape.headLines + r - 1);
+        if (fieldCount(line) != fields_) {
+            findings.append(QStringLiteral("format %1: journal row %2 has %3 fields instead of %4: %5")
+                                .arg(fields.selectedFormat)
+                                .arg(r)
+                                .arg(fieldCount(line))
+                                .arg(fields_)
+                                .arg(line));
+            return;
+        }
+    }
+}
+
+// Every page of the report: as many as the rows need, and every summary and
+// every number the offset table does not place ends inside its column.
+void checkReport(Findings &findings, const AppState &state, const QString &settlementLabel)
+{
+    static const output::ReportFontMetrics metrics;
+    const output::SettlementReport report(state.journal, state.history.cardKind, state.history.sourceName,
+                                          settlementLabel, metrics);
+    const int rows = std::clamp(state.journal.journalRowCount(), 0, state.journal.rowTotal() - 1);
+    const int pages = rows == 0 ? 1 : (rows + output::kReportRowsPerPage - 1) / output::kReportRowsPerPage;
+    if (report.pageCount() != pages) {
+        findings.append(QStringLiteral("%1 report pages for %2 rows").arg(report.pageCount()).arg(rows));
+        return;
+    }
+    const auto &columns = output::reportColumns();
+    const double firstDataY =
+        output::kReportTableTop + 2 * output::kReportRowHeight + output::kReportTextDrop;
+    constexpr double kSlack = 1e-6;
+    for (int p = 0; p < pages; ++p) {
+        const output::ReportPage page = report.page(p);
+        for (const output::ReportText &text : page.texts) {
+            if (text.y < firstDataY - kSlack || text.text == settlementLabel)
+                continue;
+            // The column a text starts in; a number the offset table places may start left of it.
+            const auto column =
+                std::find_if(columns.rbegin(), columns.rend(),
+                             [&text](const output::ReportColumn &c) { return text.x >= c.left; });
+            if (column == columns.rend())
+                continue;
+            const bool summary = column->heading == columns.back().heading;
+            const bool freeNumber =
+                (column->heading == columns[0].heading || column->heading == columns[3].heading ||
+                 column->heading == columns[4].heading) &&
+                !output::amountOffsetCovers(text.text.size());
+            if (!summary && !freeNumber)
+                continue;
+            const double end = text.x + metrics.width(text.text, text.pointSize);
+            const double right = column->left + column->width - output::kColumnPadding;
+            if (end > right + kSlack ||
+                (summary && text.pointSize < output::kReportSmallestSummaryPoints - kSlack)) {
+                findings.append(
+                    QStringLiteral("page %1: \"%2\" at %3 pt ends at %4 mm, past its column's %5 mm")
+                        .arg(p + 1)
+                        .arg(text.text)
+                        .arg(text.pointSize)
+                        .arg(end)
+                        .arg(right));
+                return;
+            }
+        }
+    }
+}
+
+} // namespace
+
+Findings exportEntry(QByteArrayView input)
+{
+    Findings findings;
+    if (input.size() < 2)
+        return findings;
+    const int format = static_cast<unsigned char>(input[0]) % output::kFormatCount + 1;
+    const auto options = static_cast<unsigned char>(input[1]);
+    const QList<QByteArrayView> files = sections(input.sliced(2), kSectionEnd, 3);
+
+    ScratchFolder &folder = ScratchFolder::instance();
+    folder.fresh();
+    const QString historyPath = folder.write(QStringLiteral("history.csv"), files[0]);
+    folder.write(QStringLiteral("kamoku_code.csv"), files[1]);
+    // No settings: the start-up writes the defaults.
+    if (!files[2].isEmpty())
+        folder.write(QStringLiteral("inifile.ini"), files[2]);
+
+    AppState &state = freshState(folder.path());
+    RecordingMessages messages((options & 2) != 0);
+    platform::Services services;
+    services.messages = &messages;
+    app::programStart(state, services);
+    if (import::readCardHistory(state, historyPath, messages) != import::CsvReadOutcome::Accepted)
+        return findings;
+    state.history.sourcePath = historyPath;
+    state.history.sourceName = QStringLiteral("history.csv");
+
+    journal::JournalEditor editor(state, services);
+    editor.startUp();
+    if (options & 1)
+        settleBalanceCells(findings, editor);
+    // The editor's checks before the hand-over; the writers must cope with
+    // whatever journal they are handed, so the export goes on either way.
+    output::handOverChecks(editor);
+    checkGridShape(findings, editor.grid());
+
+    output::ExportFields fields;
+    output::Fm3_IniFileRead(fields, state, kToday, messages);
+    fields.optionEnabled.fill(true);
+    output::selectFormat(fields, state, format);
+    if (options & 4)
+        output::chooseTaxBlank(fields);
+    else
+        output::chooseTaxRate(fields);
+    // What "実　行" does to the boxes before writing.
+    fields.companyCode = output::padCompanyCode(fields.companyCode).code;
+    fields.rememberedRate = fields.rateBox;
+    checkExport(findings, state, fields);
+
+    output::lastRowCheck(editor.grid(), messages);
+    checkReport(findings, state, editor.settlementLabel());
+    return findings;
+}
+
+} // namespace mokpe::fuzz

@@ -1,0 +1,71 @@
+#include "fuzz_support.h"
+#include "journal_checks.h"
+
+#include "import/card_history_reader.h"
+#include "journal/journal_editor.h"
+#include "journal/journal_file.h"
+
+namespace mokpe::fuzz {
+
+namespace {
+
+// A journal file line as the loader must keep it: a line of fewer than six
+// commas gets the empty fields it lacks, and nothing else changes.
+QString asLoaded(const QString &line)
+{
+    const qsizetype commas = line.count(QLatin1Char(','));
+    if (commas >= journal::SummaryColumn)
+        return line;
+    return line + QString(journal::SummaryColumn - commas, QLatin1Char(','));
+}
+
+} // namespace
+
+Findings journalFileEntry(QByteArrayView input)
+{
+    Findings findings;
+    ScratchFolder &folder = ScratchFolder::instance();
+    folder.fresh();
+    const QString path = folder.write(QStringLiteral("journal.csv"), input);
+
+    AppState &state = freshState(folder.path());
+    RecordingMessages messages;
+    const import::CsvReadOutcome outcome = import::readCardHistory(state, path, messages);
+    checkMessages(findings, messages, input, true);
+    if (outcome == import::CsvReadOutcome::Unreadable)
+        return findings;
+    // Whatever its heading, a file the reader took is loaded as a journal
+    // file would be: the loader must cope with any lines.
+    state.history.cardKind = JournalFile;
+    state.history.sourcePath = path;
+
+    platform::Services services;
+    services.messages = &messages;
+    journal::JournalEditor editor(state, services);
+    editor.startUp();
+    const journal::JournalGrid &grid = editor.grid();
+    checkGridShape(findings, grid);
+    const int last = state.history.lastLineIndex;
+    expect(findings, grid.journalRowCount() == std::max(last, 0),
+           QStringLiteral("%1 lines load as %2 journal rows").arg(last + 1).arg(grid.journalRowCount()));
+    for (int l = 0; l <= last && l < grid.rowTotal(); ++l) {
+        const QString expected = asLoaded(state.history.lines.at(l));
+        if (journal::journalFileLine(grid, l) != expected) {
+            findings.append(QStringLiteral("line %1 \"%2\" loads as \"%3\"")
+                                .arg(l + 1)
+                                .arg(state.history.lines.at(l), journal::journalFileLine(grid, l)));
+            break;
+        }
+    }
+    expect(findings, editor.settlementLabel().isEmpty(),
+           QStringLiteral("a loaded journal shows a settlement"));
+
+    editor.Fm2_RowCountCheck();
+    editor.Fm2_BlankCheck();
+    checkGridShape(findings, grid);
+    checkSaveAndReload(findings, grid);
+
+    return findings;
+}
+
+} // namespace mokpe::fuzz

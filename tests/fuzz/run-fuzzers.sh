@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (clang, address and undefined-behaviour
+# sanitizers) in build-fuzz/ and runs them one after another.
+#
+#   tests/fuzz/run-fuzzers.sh TARGET|all [-runs=N | -max_total_time=S] [more libFuzzer options]
+#
+# TARGET is card_history, journal_file, account_table, settings_file,
+# users_file or export. Each target starts from its seeds in tests/fuzz/TARGET/
+# and keeps what it finds in build-fuzz/corpus/TARGET/ (never in the source
+# tree); a crash or a broken rule leaves its input in build-fuzz/findings/TARGET/.
+# Keep such an input under tests/fuzz/regressions/TARGET/ once its cause is mended.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+build="${MOKPE_FUZZ_BUILD:-$root/build-fuzz}"
+all_targets=(card_history journal_file account_table settings_file users_file export)
+
+if [ $# -lt 1 ]; then
+  sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//' >&2
+  exit 2
+fi
+which_target="$1"
+shift
+if [ "$which_target" = all ]; then
+  targets=("${all_targets[@]}")
+else
+  case " ${all_targets[*]} " in
+    *" $which_target "*) targets=("$which_target") ;;
+    *) echo "unknown target: $which_target (one of: ${all_targets[*]} all)" >&2; exit 2 ;;
+  esac
+fi
+
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+    -DMOKPE_FUZZ=ON -DMOKPE_BUILD_UI=OFF -DMOKPE_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
+fi
+cmake --build "$build" --target "${targets[@]/#/fuzz_}"
+
+# Each target writes its files into a private folder on a memory file system
+# when there is one: millions of small writes, each synced.
+scratch_parent=/tmp
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  scratch_parent=/dev/shm
+fi
+scratch="$(mktemp -d "$scratch_parent/mokpe-fuzz-run.XXXXXX")"
+trap 'rm -rf "$scratch"' EXIT
+export TMPDIR="$scratch"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=1:malloc_context_size=8}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$here/lsan.supp}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+
+status=0
+for target in "${targets[@]}"; do
+  corpus="$build/corpus/$target"
+  findings="$build/findings/$target"
+  mkdir -p "$corpus" "$findings"
+  inputs=("$corpus" "$here/$target")
+  if [ -d "$here/regressions/$target" ]; then
+    inputs+=("$here/regressions/$target")
+  fi
+  echo "== $target" >&2
+  if ! "$build/bin/fuzz_$target" -timeout=10 -rss_limit_mb=2048 -max_len=8192 -print_final_stats=1 \
+      -artifact_prefix="$findings/" "$@" "${inputs[@]}"; then
+    status=1
+  fi
+done
+exit $status
