@@ -8,6 +8,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   xvfb xauth imagemagick
   libcups2-dev cups printer-driver-cups-pdf poppler-utils
+  ledger hledger
 )
 missing=()
 for p in "${packages[@]}"; do
