@@ -9,6 +9,7 @@ packages=(
   xvfb xauth imagemagick
   libcups2-dev cups printer-driver-cups-pdf poppler-utils
   clang libclang-rt-14-dev
+  ledger hledger
 )
 missing=()
 for p in "${packages[@]}"; do

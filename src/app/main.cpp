@@ -1,4 +1,6 @@
 #include "app/ui/application.h"
+#include "app/ui/first_paint_watcher.h"
+#include "app/ui/main_window.h"
 #include "platform/desktop_shortcut.h"
 #include "platform/file_system.h"
 #include "platform/lock_file_instance.h"
@@ -11,6 +13,7 @@
 #include "platform/settings_launcher_entry.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -39,6 +42,14 @@ int main(int argc, char *argv[])
     mokpe::platform::QtInputModes inputModes;
     const mokpe::platform::Services services{&messages,  &dialogs, &processes, &files,    &launcher,
                                              &shortcuts, &system,  &clock,     &printers, &inputModes};
+
+    // For timing the start-up: the program ends once its main window has been
+    // painted, leaving the event loop as a closed window would.
+    if (qEnvironmentVariableIsSet(mokpe::ui::kExitWhenShownVariable)) {
+        app.installEventFilter(new mokpe::ui::FirstPaintWatcher(
+            mokpe::ui::MainWindow::staticMetaObject.className(),
+            [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); }, &app));
+    }
 
     mokpe::ui::Application gui(state, services);
     gui.start();

@@ -1,6 +1,8 @@
 #include "common/cp932.h"
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <iconv.h>
@@ -130,6 +132,16 @@ Cp932Decoded decodeCp932(const QByteArray &bytes)
     return result;
 }
 
+namespace {
+
+// The remembered bytes of each character from U+0080 on, for every encoder of
+// the process: 0 not asked yet, kUnencodable, one byte (up to 0xFF) or two
+// (lead byte high). Encoders on several threads at most ask a character twice.
+constexpr quint16 kUnencodable = 1;
+std::array<std::atomic<quint16>, 0x10000> rememberedCodes{};
+
+} // namespace
+
 Cp932Encoder::Cp932Encoder() : cd_(iconv_open("CP932", "UTF-16LE"))
 {}
 
@@ -139,69 +151,91 @@ Cp932Encoder::~Cp932Encoder()
         iconv_close(static_cast<iconv_t>(cd_));
 }
 
-bool Cp932Encoder::valid() const
+inline quint16 Cp932Encoder::codeOf(char16_t c)
 {
-    return cd_ != reinterpret_cast<void *>(-1);
+    const quint16 code = rememberedCodes[c].load(std::memory_order_relaxed);
+    return code != 0 ? code : ask(c);
+}
+
+quint16 Cp932Encoder::ask(char16_t c)
+{
+    quint16 code = kUnencodable;
+    // A lone half of a surrogate pair is no character: CP932 holds none, nor
+    // any character a pair makes.
+    if (!QChar::isSurrogate(c)) {
+        const auto cd = static_cast<iconv_t>(cd_);
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        char16_t unit = c;
+        char *inPtr = reinterpret_cast<char *>(&unit);
+        size_t inLeft = sizeof unit;
+        char bytes[8];
+        char *outPtr = bytes;
+        size_t outLeft = sizeof bytes;
+        const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        const auto produced = static_cast<size_t>(outPtr - bytes);
+        const auto byte = [&bytes](size_t i) {
+            return static_cast<quint16>(static_cast<unsigned char>(bytes[i]));
+        };
+        // One byte may be below 0x80 (U+00A5 is 0x5C to glibc); never 0 or 1,
+        // which mean "not asked" and "none" here.
+        if (rc != static_cast<size_t>(-1) && produced == 1 && byte(0) > kUnencodable) {
+            code = byte(0);
+        } else if (rc != static_cast<size_t>(-1) && produced == 2) {
+            code = static_cast<quint16>(byte(0) << 8 | byte(1));
+        } else if (const unsigned char single = windowsOnlyCharacter(c)) {
+            code = single;
+        }
+    }
+    rememberedCodes[c].store(code, std::memory_order_relaxed);
+    return code;
+}
+
+qsizetype Cp932Encoder::encodeInto(QStringView text, char *out, qsizetype &written)
+{
+    written = 0;
+    if (!valid())
+        return 0;
+    char *dst = out;
+    const char16_t *src = text.utf16();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = src[i];
+        // Every ASCII character is its own byte.
+        if (c < 0x80) {
+            *dst++ = static_cast<char>(c);
+            continue;
+        }
+        const quint16 code = codeOf(c);
+        if (code == kUnencodable) {
+            written = dst - out;
+            return i;
+        }
+        if (code > 0xFF)
+            *dst++ = static_cast<char>(code >> 8);
+        *dst++ = static_cast<char>(code & 0xFF);
+    }
+    written = dst - out;
+    return -1;
 }
 
 qsizetype Cp932Encoder::encodeAppend(QStringView text, QByteArray &out)
 {
-    if (!valid())
-        return 0;
-    const auto cd = static_cast<iconv_t>(cd_);
-    // Back to the initial state, whatever a refused text left behind.
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    const char *start = reinterpret_cast<const char *>(text.utf16());
-    const char *in = start;
-    size_t inLeft = static_cast<size_t>(text.size()) * 2;
-    // Two bytes at most per character.
-    const qsizetype room = std::max<qsizetype>(static_cast<qsizetype>(inLeft) + 16, 256);
-    if (scratch_.size() < room)
-        scratch_.resize(room);
-    while (inLeft > 0) {
-        char *outPtr = scratch_.data();
-        size_t outLeft = static_cast<size_t>(scratch_.size());
-        char *inPtr = const_cast<char *>(in);
-        const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        const int err = errno;
-        out.append(scratch_.constData(), scratch_.size() - static_cast<qsizetype>(outLeft));
-        in = inPtr;
-        if (rc != static_cast<size_t>(-1))
-            break;
-        if (err == E2BIG)
-            continue;
-        const qsizetype index = (in - start) / 2;
-        if (err == EILSEQ) {
-            if (const unsigned char byte = windowsOnlyCharacter(text.at(index).unicode())) {
-                out.append(static_cast<char>(byte));
-                in += 2;
-                inLeft -= 2;
-                continue;
-            }
-        }
-        return index;
-    }
-    return -1;
+    const qsizetype start = out.size();
+    out.resize(start + text.size() * 2);
+    qsizetype written = 0;
+    const qsizetype bad = encodeInto(text, out.data() + start, written);
+    out.resize(start + written);
+    return bad;
 }
 
 qsizetype Cp932Encoder::firstUnencodable(QStringView text)
 {
-    if (answers_.empty())
-        answers_.assign(0x10000, 0);
-    QByteArray discard;
+    if (!valid())
+        return text.isEmpty() ? -1 : 0;
+    const char16_t *src = text.utf16();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        // Every ASCII character has its CP932 byte.
-        if (c < 0x80)
-            continue;
-        unsigned char &answer = answers_[c];
-        if (answer == 0) {
-            // A lone half of a surrogate pair is no character: CP932 holds none.
-            discard.clear();
-            answer =
-                QChar::isSurrogate(c) || encodeAppend(QStringView(&text.data()[i], 1), discard) >= 0 ? 2 : 1;
-        }
-        if (answer == 2)
+        const char16_t c = src[i];
+        if (c >= 0x80 && codeOf(c) == kUnencodable)
             return i;
     }
     return -1;

@@ -52,29 +52,31 @@ private:
     QByteArray scratch_;
 };
 
-// One CP932 converter kept open for a whole file, so that a long file is
-// converted piece by piece through one iconv handle instead of one per line.
+// One CP932 converter kept open for a whole file. CP932 has no shift states, so
+// each character's bytes are asked of glibc's converter once per process and
+// remembered: a long file costs one look-up per character.
 class Cp932Encoder {
 public:
     Cp932Encoder();
     ~Cp932Encoder();
     Cp932Encoder(const Cp932Encoder &) = delete;
     Cp932Encoder &operator=(const Cp932Encoder &) = delete;
-    bool valid() const;
+    bool valid() const { return cd_ != reinterpret_cast<void *>(-1); }
     // Appends the CP932 bytes of `text` to `out` and returns -1; or returns the
     // position of the first character CP932 cannot hold, with the bytes of the
     // characters before it appended.
     qsizetype encodeAppend(QStringView text, QByteArray &out);
-    // The position of the first character CP932 cannot hold, or -1. Each
-    // character is asked of the converter once and its answer remembered, so
-    // checking many texts costs little more than reading them.
+    // As encodeAppend, into `out`, which has room for two bytes per character;
+    // `written` tells how many were written.
+    qsizetype encodeInto(QStringView text, char *out, qsizetype &written);
+    // The position of the first character CP932 cannot hold, or -1.
     qsizetype firstUnencodable(QStringView text);
 
 private:
+    quint16 codeOf(char16_t c);
+    quint16 ask(char16_t c);
+
     void *cd_;
-    QByteArray scratch_;
-    // Per UTF-16 code unit: 0 not asked yet, 1 CP932 holds it, 2 it does not.
-    std::vector<unsigned char> answers_;
 };
 
 // "U+XXXX" with the character itself, for messages that name a character.

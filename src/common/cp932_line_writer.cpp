@@ -2,65 +2,103 @@
 
 #include "common/text_file.h"
 
+#include <QByteArrayView>
 #include <QIODevice>
+
+#include <algorithm>
+#include <cstring>
 
 namespace mokpe::common {
 
 namespace {
 
-// Characters gathered before they are converted and written.
-constexpr qsizetype kChunkCharacters = 32 * 1024;
+// Bytes gathered before they are written.
+constexpr qsizetype kChunkBytes = 64 * 1024;
+
+qsizetype countLineFeeds(const char *data, qsizetype size)
+{
+    qsizetype count = 0;
+    const char *end = data + size;
+    while (const void *found = std::memchr(data, '\n', static_cast<size_t>(end - data))) {
+        ++count;
+        data = static_cast<const char *>(found) + 1;
+    }
+    return count;
+}
+
+bool isLeadByte(unsigned char b)
+{
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 } // namespace
 
 Cp932LineWriter::Cp932LineWriter(QIODevice &device) : device_(device)
 {
-    pending_.reserve(kChunkCharacters + 1024);
+    bytes_.resize(kChunkBytes + 4096);
     if (!encoder_.valid())
         error_ = QStringLiteral("Shift_JIS(CP932)の変換を開始できません．");
 }
 
 void Cp932LineWriter::append(QStringView text)
 {
-    pending_.append(text);
+    if (failed())
+        return;
+    // Two bytes at most per character.
+    const qsizetype room = used_ + text.size() * 2;
+    if (room > bytes_.size())
+        bytes_.resize(std::max(room, bytes_.size() * 2));
+    qsizetype written = 0;
+    const qsizetype bad = encoder_.encodeInto(text, bytes_.data() + used_, written);
+    used_ += written;
+    if (bad >= 0)
+        refuse(text.at(bad));
 }
 
 void Cp932LineWriter::endLine()
 {
-    pending_.append(QLatin1String("\r\n"));
-    if (pending_.size() >= kChunkCharacters)
+    if (failed())
+        return;
+    if (used_ + 2 > bytes_.size())
+        bytes_.resize(used_ + 2);
+    char *end = bytes_.data() + used_;
+    end[0] = '\r';
+    end[1] = '\n';
+    used_ += 2;
+    if (used_ >= kChunkBytes)
         flush();
+}
+
+void Cp932LineWriter::refuse(QChar c)
+{
+    // No CP932 trail byte is a line feed: the line ends of the piece are its
+    // 0x0A bytes, and the characters after the last one are counted by their
+    // lead bytes.
+    const QByteArrayView piece(bytes_.constData(), used_);
+    const qsizetype lineStart = piece.lastIndexOf('\n') + 1;
+    const qint64 line = linesDone_ + countLineFeeds(piece.data(), lineStart) + 1;
+    qint64 column = 1;
+    for (qsizetype i = lineStart; i < used_; ++i, ++column) {
+        if (isLeadByte(static_cast<unsigned char>(piece.at(i))))
+            ++i;
+    }
+    error_ = QStringLiteral("%1行目%2文字目の文字%3は，Shift_JIS(CP932)で書き出せません．")
+                 .arg(line)
+                 .arg(column)
+                 .arg(describeCharacter(c));
+    used_ = 0;
 }
 
 void Cp932LineWriter::flush()
 {
-    if (pending_.isEmpty() || failed()) {
-        pending_.clear();
+    if (used_ == 0 || failed()) {
+        used_ = 0;
         return;
     }
-    bytes_.clear();
-    const qsizetype bad = encoder_.encodeAppend(pending_, bytes_);
-    if (bad >= 0) {
-        qint64 line = linesDone_ + 1;
-        qsizetype lineStart = 0;
-        for (qsizetype i = 0; i < bad; ++i) {
-            if (pending_.at(i) == QLatin1Char('\n')) {
-                ++line;
-                lineStart = i + 1;
-            }
-        }
-        error_ = QStringLiteral("%1行目%2文字目の文字%3は，Shift_JIS(CP932)で書き出せません．")
-                     .arg(line)
-                     .arg(bad - lineStart + 1)
-                     .arg(describeCharacter(pending_.at(bad)));
-        pending_.clear();
-        return;
-    }
-    linesDone_ += pending_.count(QLatin1Char('\n'));
-    pending_.clear();
-    if (device_.write(bytes_) != bytes_.size()) {
+    linesDone_ += countLineFeeds(bytes_.constData(), used_);
+    if (device_.write(bytes_.constData(), used_) != used_)
         error_ = writeFailureReason(device_);
-    }
+    used_ = 0;
 }
 
 QString Cp932LineWriter::finish()

@@ -30,6 +30,8 @@ void JournalGrid::setRowTotal(int total)
     const int old = rowTotal();
     if (total == old)
         return;
+    if (total < old)
+        settleSnapshot();
     if (total > old) {
         if (notifying())
             listener_->rowsAboutToBeInserted(old, total - 1);
@@ -40,6 +42,10 @@ void JournalGrid::setRowTotal(int total)
         if (notifying())
             listener_->rowsAboutToBeRemoved(total, old - 1);
         rows_.resize(index(total));
+        // A journal built from a long history and cut back to a few rows gives
+        // the room back.
+        if (rows_.capacity() > 2 * rows_.size() + index(kMinimumRowTotal))
+            rows_.shrink_to_fit();
         if (notifying())
             listener_->rowsRemoved();
     }
@@ -56,6 +62,7 @@ void JournalGrid::setText(int row, int column, const QString &text)
     QString &cell = rows_[index(row)].text[column];
     if (cell == text)
         return;
+    keepForSnapshot(row, column);
     cell = text;
     cellChanged(row, column);
 }
@@ -71,6 +78,7 @@ void JournalGrid::setColour(int row, int column, CellColour colour)
 
 void JournalGrid::setRowTexts(int row, RowTexts texts)
 {
+    settleSnapshot();
     Row &r = rows_[index(row)];
     r.text = std::move(texts);
     r.colour.fill(CellColour::White);
@@ -81,6 +89,7 @@ void JournalGrid::setRowTexts(int row, RowTexts texts)
 void JournalGrid::initialise(int total)
 {
     BulkChange bulk(*this);
+    settleSnapshot();
     rows_.clear();
     rows_.resize(index(std::max(total, 1)));
     for (int c = 0; c < kColumnCount; ++c)
@@ -91,6 +100,7 @@ void JournalGrid::insertRow(int row)
 {
     if (notifying())
         listener_->rowsAboutToBeInserted(row, row);
+    settleSnapshot();
     rows_.insert(rows_.begin() + row, Row{});
     if (notifying())
         listener_->rowsInserted();
@@ -100,6 +110,7 @@ void JournalGrid::removeRow(int row)
 {
     if (notifying())
         listener_->rowsAboutToBeRemoved(row, row);
+    settleSnapshot();
     rows_.erase(rows_.begin() + row);
     if (notifying())
         listener_->rowsRemoved();
@@ -109,6 +120,7 @@ void JournalGrid::removeRows(std::span<const int> rows)
 {
     if (rows.empty())
         return;
+    settleSnapshot();
     const int first = rows.front();
     if (rows.back() - first + 1 == static_cast<int>(rows.size())) {
         if (notifying())
@@ -135,6 +147,7 @@ void JournalGrid::fillColumn(int firstRow, int lastRow, int column, const QStrin
 {
     if (lastRow < firstRow)
         return;
+    settleSnapshot();
     for (int r = firstRow; r <= lastRow; ++r) {
         Row &row = rows_[index(r)];
         row.text[column] = text;
@@ -161,6 +174,7 @@ void JournalGrid::renumber()
         // Shared texts: a renumbered journal of any length allocates nothing.
         const QString &number = numberText(r);
         if (!sameText(cell, number)) {
+            settleSnapshot();
             cell = number;
             if (firstChanged < 0)
                 firstChanged = r;
@@ -174,6 +188,51 @@ void JournalGrid::renumber()
 void JournalGrid::takeSnapshot(int lastRow, int rowCount, std::span<const int> skippedRows)
 {
     const int last = std::min(lastRow, rowTotal() - 1);
+    snapshotRowCount_ = rowCount;
+    replaced_.clear();
+    if (skippedRows.empty()) {
+        snapshotPending_ = true;
+        pendingLastRow_ = std::max(last, -1);
+        return;
+    }
+    snapshotPending_ = false;
+    copySnapshot(last, skippedRows);
+}
+
+namespace {
+
+// Cells typed over after a snapshot whose old texts are kept aside, before the
+// rows are copied instead.
+constexpr size_t kReplacedTextsKept = 64;
+
+} // namespace
+
+void JournalGrid::keepForSnapshot(int row, int column)
+{
+    if (!snapshotPending_ || row > pendingLastRow_)
+        return;
+    for (const ReplacedText &kept : replaced_) {
+        if (kept.cell == CellPosition{row, column})
+            return;
+    }
+    if (replaced_.size() >= kReplacedTextsKept) {
+        copyPendingSnapshot();
+        return;
+    }
+    replaced_.push_back({{row, column}, rows_[index(row)].text[column]});
+}
+
+void JournalGrid::copyPendingSnapshot() const
+{
+    snapshotPending_ = false;
+    copySnapshot(pendingLastRow_, {});
+    for (ReplacedText &kept : replaced_)
+        snapshot_[index(kept.cell.row)][kept.cell.column] = std::move(kept.text);
+    replaced_.clear();
+}
+
+void JournalGrid::copySnapshot(int last, std::span<const int> skippedRows) const
+{
     const auto skippedEnd = std::upper_bound(skippedRows.begin(), skippedRows.end(), last);
     const auto skipped = static_cast<int>(skippedEnd - skippedRows.begin());
     snapshot_.resize(index(std::max(last + 1 - skipped, 0)));
@@ -192,7 +251,6 @@ void JournalGrid::takeSnapshot(int lastRow, int rowCount, std::span<const int> s
                 saved[c] = texts[c];
         }
     }
-    snapshotRowCount_ = rowCount;
 }
 
 int JournalGrid::lastRowWithText() const
@@ -209,6 +267,7 @@ void JournalGrid::restoreSnapshot(int total)
 {
     // Rows come and go at the end only; the rest is restored in place, so that
     // an undo after a one-cell change touches one cell and a view keeps its place.
+    settleSnapshot();
     setRowTotal(std::max({total, snapshotRows(), 1}));
     int firstChanged = -1;
     int lastChanged = -1;
@@ -244,6 +303,8 @@ void JournalGrid::clearSnapshot()
     snapshot_.clear();
     snapshot_.shrink_to_fit();
     snapshotRowCount_ = 0;
+    snapshotPending_ = false;
+    replaced_.clear();
 }
 
 void JournalGrid::beginBulkChange()

@@ -112,7 +112,11 @@ public:
     // --- undo ----------------------------------------------------------------
     // Copies the texts of rows 0 to `lastRow` (clamped to the grid) and records
     // `rowCount` as the snapshot row count. Colours are not kept. Rows listed in
-    // `skippedRows` (ascending) are left out, as if removed first.
+    // `skippedRows` (ascending) are left out, as if removed first. Without
+    // skipped rows nothing is copied at first: the snapshot is the grid, and a
+    // few cells typed over afterwards keep their old texts aside. Only a change
+    // of rows, or many cells, copies the rows: a journal that is only settled
+    // and read (exported, printed) is never copied.
     void takeSnapshot(int lastRow, int rowCount, std::span<const int> skippedRows = {});
     // The last row that holds any text (0 when only the headings do): what an
     // undo must be able to restore.
@@ -123,8 +127,18 @@ public:
     // rows added or removed at the end and one change of the rows that differ.
     void restoreSnapshot(int total);
     int snapshotRowCount() const { return snapshotRowCount_; }
-    int snapshotRows() const { return static_cast<int>(snapshot_.size()); }
-    const RowTexts &snapshotRow(int row) const { return snapshot_[static_cast<size_t>(row)]; }
+    int snapshotRows() const
+    {
+        return snapshotPending_ ? pendingLastRow_ + 1 : static_cast<int>(snapshot_.size());
+    }
+    const RowTexts &snapshotRow(int row) const
+    {
+        if (!snapshotPending_)
+            return snapshot_[index(row)];
+        if (!replaced_.empty())
+            copyPendingSnapshot();
+        return snapshotPending_ ? rows_[index(row)].text : snapshot_[index(row)];
+    }
     void clearSnapshot();
 
     // --- views ---------------------------------------------------------------
@@ -145,14 +159,35 @@ private:
     void cellChanged(int row, int column);
     // The decimal text of `row`, one shared copy per number.
     const QString &numberText(int row);
+    // Copies the rows into the snapshot (skipping `skippedRows`).
+    void copySnapshot(int last, std::span<const int> skippedRows) const;
+    // Before rows change: the snapshot that still is the grid is copied.
+    void settleSnapshot() const
+    {
+        if (snapshotPending_)
+            copyPendingSnapshot();
+    }
+    void copyPendingSnapshot() const;
+    // Before one cell's text changes.
+    void keepForSnapshot(int row, int column);
 
     std::vector<Row> rows_;
     int journalRowCount_ = 0;
     CellPosition current_{1, 1};
     bool modified_ = false;
     std::vector<QString> numberTexts_;
-    std::vector<RowTexts> snapshot_;
+    // Copied when first asked for (hence mutable).
+    mutable std::vector<RowTexts> snapshot_;
     int snapshotRowCount_ = 0;
+    // The snapshot is rows 0 to pendingLastRow_ of the grid as they stand,
+    // but for the cells in replaced_, whose snapshot texts are kept there.
+    mutable bool snapshotPending_ = false;
+    int pendingLastRow_ = -1;
+    struct ReplacedText {
+        CellPosition cell;
+        QString text;
+    };
+    mutable std::vector<ReplacedText> replaced_;
     JournalGridListener *listener_ = nullptr;
     int bulkDepth_ = 0;
 };

@@ -318,17 +318,17 @@ TextReadResult readTextFile(const QString &path, TextEncoding encoding, qint64 m
 QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes, const QString &pathForMessages)
 {
     QByteArray out;
+    Cp932Encoder encoder;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const Cp932Encoded encoded = encodeCp932(lines.at(i));
-        if (!encoded.ok) {
+        const QString &line = lines.at(i);
+        if (const qsizetype bad = encoder.encodeAppend(line, out); bad >= 0) {
             return QStringLiteral("ファイル「%1」の%2行目%3文字目の文字%4は，"
                                   "Shift_JIS(CP932)で保存できないため，保存を中止しました．")
                 .arg(shownPath(pathForMessages))
                 .arg(i + 1)
-                .arg(encoded.errorIndex + 1)
-                .arg(describeCharacter(encoded.errorChar));
+                .arg(bad + 1)
+                .arg(describeCharacter(bad < line.size() ? line.at(bad) : QChar()));
         }
-        out.append(encoded.bytes);
         out.append("\r\n", 2);
     }
     bytes = out;

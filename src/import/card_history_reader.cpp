@@ -54,7 +54,10 @@ CsvReadOutcome readCardHistory(AppState &state, const QString &path, platform::M
     CardHistory &history = state.history;
     history.lastLineIndex = static_cast<int>(read.lines.size()) - 1;
     history.lines = std::move(read.lines);
-    // The journal construction reads one element past the last line.
+    // The journal construction reads one element past the last line. Room for
+    // exactly that one: a list grown by doubling would hold room for a second
+    // history.
+    history.lines.reserve(history.lines.size() + 1);
     history.lines.append(QString());
     if (history.lastLineIndex < 0) {
         messages.inform(kEmptyFileMessage);

@@ -4,6 +4,8 @@
 #include "journal/line_fields.h"
 #include "journal/transit_line.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <optional>
 
@@ -42,9 +44,13 @@ private:
     bool undatedLine(int row, const QString &line);
     void setAmount(int row, const QString &amount)
     {
-        grid_.setText(row, DebitAmountColumn, amount);
-        grid_.setText(row, CreditAmountColumn, amount);
+        const QString &text = shared(amount);
+        grid_.setText(row, DebitAmountColumn, text);
+        grid_.setText(row, CreditAmountColumn, text);
     }
+    // Texts that many rows repeat (a day's date, a fare, a daily route) are
+    // kept once and shared by those rows: a long history costs far less memory.
+    const QString &shared(const QString &text) { return *texts_.insert(text); }
 
     JournalGrid &grid_;
     const CardHistory &history_;
@@ -52,6 +58,7 @@ private:
     const QString &prefix_;
     const int booked_;
     TransitLayout layout_;
+    QSet<QString> texts_;
     // The balance of the previous (newer) transit line; unknown when that line
     // had none that reads as a number.
     std::optional<qint64> previousBalance_ = 0;
@@ -123,7 +130,7 @@ void Builder::transitLine(int row, const QString &line, bool oldest)
 {
     const TransitLineParts parts = transitLineParts(line, layout_);
     if (line.contains(QLatin1Char(',')))
-        grid_.setText(row, DateColumn, parts.date);
+        grid_.setText(row, DateColumn, shared(parts.date));
 
     // Fields 1 to 6 without the first character of field 1, commas as spaces.
     QString description;
@@ -132,7 +139,7 @@ void Builder::transitLine(int row, const QString &line, bool oldest)
         description.replace(QLatin1Char(','), QLatin1Char(' '));
         description = common::trim(description) + kFullWidthSpace + parts.remark;
     }
-    grid_.setText(row, SummaryColumn, prefix_ + description);
+    grid_.setText(row, SummaryColumn, shared(prefix_ + description));
 
     const std::optional<qint64> balance = toWholeNumber(parts.balance);
     priceNewerRow(row, balance);

@@ -50,6 +50,37 @@ TEST(Cp932LineWriter, ACharacterCp932CannotHoldStopsTheWritingAndIsPlaced)
     EXPECT_FALSE(buffer.data().contains("after"));
 }
 
+struct BadCharacterPlace {
+    QStringList texts; // each ends a line, "\n" inside a text also ends one
+    QString place;
+};
+
+TEST(Cp932LineWriter, TheBadCharacterIsPlacedByLineAndCharacter)
+{
+    // Full-width characters take two bytes and count as one; a line feed inside
+    // a text starts a new line.
+    const std::vector<BadCharacterPlace> cases = {
+        {{QStringLiteral("é")}, QStringLiteral("1行目1文字目")},
+        {{QStringLiteral("ab"), QStringLiteral("仮払金ｱ,é")}, QStringLiteral("2行目6文字目")},
+        {{QStringLiteral("旅費\n交通é")}, QStringLiteral("2行目3文字目")},
+        {{QStringLiteral("\\～"), QStringLiteral(""), QStringLiteral("\u00a5x😀")},
+         QStringLiteral("3行目3文字目")},
+    };
+    for (const BadCharacterPlace &c : cases) {
+        SCOPED_TRACE(c.place.toStdString());
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        Cp932LineWriter writer(buffer);
+        for (const QString &text : c.texts) {
+            writer.append(text);
+            writer.endLine();
+        }
+        const QString error = writer.finish();
+        EXPECT_TRUE(error.startsWith(c.place + QStringLiteral("の文字"))) << error.toStdString();
+        EXPECT_TRUE(buffer.data().isEmpty());
+    }
+}
+
 TEST(Cp932LineWriter, AFailingDeviceIsReported)
 {
     QBuffer buffer;

@@ -1,6 +1,7 @@
 #include "common/cp932.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <algorithm>
 #include <map>
@@ -316,6 +317,61 @@ TEST(Cp932, DescribeCharacterShowsPrintableCharactersThemselves)
     EXPECT_EQ(describeCharacter(QChar(u'\u00E9')), QStringLiteral("「é」(U+00E9)"));
     EXPECT_EQ(describeCharacter(QChar(u'\u0001')), QStringLiteral("U+0001"));
     EXPECT_EQ(describeCharacter(QChar(char16_t(0xD83D))), QStringLiteral("U+D83D"));
+}
+
+// glibc's own answer for one character: its bytes, or nothing.
+std::optional<QByteArray> glibcBytes(iconv_t cd, char16_t c)
+{
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char *in = reinterpret_cast<char *>(&c);
+    size_t inLeft = sizeof c;
+    char out[8];
+    char *outPtr = out;
+    size_t outLeft = sizeof out;
+    if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1))
+        return std::nullopt;
+    return QByteArray(out, outPtr - out);
+}
+
+TEST(Cp932Encoder, EveryCharacterIsWrittenAsGlibcWritesIt)
+{
+    // The encoder remembers each character's bytes: alone, again, and within
+    // one long text they must be glibc's, including the characters glibc
+    // writes as a byte below 0x80 (U+00A5, U+203E). The characters glibc leaves
+    // out that Windows writes as one byte keep that byte.
+    const std::map<char16_t, QByteArray> windowsOnly = {
+        {0x0080, "\x80"}, {0xF8F0, "\xA0"}, {0xF8F1, "\xFD"}, {0xF8F2, "\xFE"}, {0xF8F3, "\xFF"}};
+    const iconv_t cd = iconv_open("CP932", "UTF-16LE");
+    ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    Cp932Encoder encoder;
+    QString all;
+    QByteArray expectedAll;
+    int belowAscii = 0;
+    for (unsigned u = 0; u <= 0xFFFF; ++u) {
+        const auto c = static_cast<char16_t>(u);
+        std::optional<QByteArray> expected = QChar::isSurrogate(c) ? std::nullopt : glibcBytes(cd, c);
+        if (!expected && windowsOnly.count(c))
+            expected = windowsOnly.at(c);
+        const QString text(QChar{c});
+        for (int pass = 0; pass < 2; ++pass) {
+            QByteArray out("x");
+            const qsizetype bad = encoder.encodeAppend(text, out);
+            ASSERT_EQ(bad, expected ? -1 : 0) << std::hex << "U+" << u;
+            ASSERT_EQ(out, QByteArray("x") + expected.value_or(QByteArray())) << std::hex << "U+" << u;
+            ASSERT_EQ(encoder.firstUnencodable(text), bad) << std::hex << "U+" << u;
+        }
+        if (expected) {
+            all.append(QChar{c});
+            expectedAll.append(*expected);
+            belowAscii +=
+                u >= 0x80 && expected->size() == 1 && static_cast<unsigned char>(expected->at(0)) < 0x80;
+        }
+    }
+    iconv_close(cd);
+    EXPECT_EQ(belowAscii, 2);
+    QByteArray out;
+    EXPECT_EQ(encoder.encodeAppend(all, out), -1);
+    EXPECT_EQ(out, expectedAll);
 }
 
 } // namespace
