@@ -28,13 +28,15 @@ PreviousRead comparePreviousRead(const AppState &state, platform::MessageService
         return read;
     read.cardId = cardIdOf(state.history);
     read.storePath = state.programFile(readStoreFileName(read.cardId));
-    const std::vector<ReadLine> fresh = readLinesOf(state.history);
-
     ReadStoreLoad store = loadReadStore(read.storePath, read.cardId);
     if (store.status == ReadStoreLoad::Status::Damaged) {
         read.storeProblem = store.problem;
         store.lines.clear();
     }
+    // With nothing stored there is nothing to meet, and the store will keep
+    // only the newest lines: the rest of a long history need not be parsed.
+    const std::vector<ReadLine> fresh =
+        readLinesOf(state.history, store.lines.empty() ? static_cast<size_t>(kReadStoreLimit) : SIZE_MAX);
     const ReadMatch match = matchReads(fresh, store.lines);
     read.storeAfter = storeAfterRead(fresh, store.lines, match);
 

@@ -61,13 +61,17 @@ QString cardIdOf(const CardHistory &history)
     return {};
 }
 
-std::vector<ReadLine> readLinesOf(const CardHistory &history)
+std::vector<ReadLine> readLinesOf(const CardHistory &history, size_t newest)
 {
     const TransitLayout layout = transitLayoutOf(history);
-    const QStringList dated = transitDatedLines(history);
     std::vector<ReadLine> lines;
-    lines.reserve(static_cast<size_t>(dated.size()));
-    for (const QString &text : dated) {
+    const int last = std::min(history.lastLineIndex, static_cast<int>(history.lines.size()) - 1);
+    // A long history is read from the top, newest first: the lines below the
+    // ones asked for are never taken apart.
+    for (int k = 0; k <= last && lines.size() < newest; ++k) {
+        const QString &text = history.lines.at(k);
+        if (!isDatedLine(text))
+            continue;
         TransitLineParts parts = transitLineParts(text, layout);
         lines.push_back({std::move(parts.date), std::move(parts.descriptionFields), std::move(parts.balance),
                          std::move(parts.remark)});

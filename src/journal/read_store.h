@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <vector>
 
 // The read store: what the program keeps of the transit histories it has read,
@@ -38,8 +39,9 @@ inline constexpr int kReadStoreLimit = 1000;
 // it gives none.
 QString cardIdOf(const CardHistory &history);
 
-// The transactions of a transit history (either layout), newest first.
-std::vector<ReadLine> readLinesOf(const CardHistory &history);
+// The transactions of a transit history (either layout), newest first; only
+// the newest `newest` of them when that is fewer.
+std::vector<ReadLine> readLinesOf(const CardHistory &history, size_t newest = SIZE_MAX);
 
 // The store's file name for a card: "card_reads.csv" without an ID, else
 // "card_reads_<ID>.csv" with any character but letters, digits and "-" written

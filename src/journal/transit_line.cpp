@@ -73,15 +73,4 @@ TransitLineParts transitLineParts(const QString &line, const TransitLayout &layo
     return parts;
 }
 
-QStringList transitDatedLines(const CardHistory &history)
-{
-    QStringList dated;
-    const int last = std::min(history.lastLineIndex, static_cast<int>(history.lines.size()) - 1);
-    for (int k = 0; k <= last; ++k) {
-        if (isDatedLine(history.lines.at(k)))
-            dated.append(history.lines.at(k));
-    }
-    return dated;
-}
-
 } // namespace mokpe::journal

@@ -48,8 +48,4 @@ struct TransitLineParts {
 
 TransitLineParts transitLineParts(const QString &line, const TransitLayout &layout);
 
-// The dated lines of the history (indexes 0 to the last line index), in file
-// order: newest first.
-QStringList transitDatedLines(const CardHistory &history);
-
 } // namespace mokpe::journal

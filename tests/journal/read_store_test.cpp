@@ -51,6 +51,9 @@ TEST(ReadStore, TransactionsOfBothLayouts)
         SCOPED_TRACE(c.name);
         const CardHistory history = historyOf(c.lines);
         EXPECT_EQ(readLinesOf(history), c.expected);
+        // Asked for fewer, the newest come first.
+        EXPECT_EQ(readLinesOf(history, 1), std::vector<ReadLine>(c.expected.begin(), c.expected.begin() + 1));
+        EXPECT_TRUE(readLinesOf(history, 0).empty());
         EXPECT_EQ(cardIdOf(history), c.cardId);
     }
 }
