@@ -56,6 +56,20 @@ bool isLeadByte(unsigned char b)
 
 } // namespace
 
+namespace {
+
+// The remembered character of each byte from 0x80 on and of each lead byte
+// with each byte after it, for every decoder of the process: 0 not asked yet,
+// kUndecodable, else kDecoded with the character in the low 16 bits. CP932 has
+// no shift states, so a code reads the same wherever it stands. Decoders on
+// several threads at most ask a code twice.
+constexpr quint32 kUndecodable = 1;
+constexpr quint32 kDecoded = 0x10000;
+std::array<std::atomic<quint32>, 0x80> rememberedSingles{};
+std::array<std::atomic<quint32>, 0x8000> rememberedPairs{};
+
+} // namespace
+
 Cp932Decoder::Cp932Decoder() : cd_(iconv_open("UTF-16LE", "CP932"))
 {}
 
@@ -70,53 +84,84 @@ bool Cp932Decoder::valid() const
     return cd_ != reinterpret_cast<void *>(-1);
 }
 
+quint32 Cp932Decoder::ask(const char *code, size_t size)
+{
+    if (!valid())
+        return kUndecodable;
+    const auto cd = static_cast<iconv_t>(cd_);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char *inPtr = const_cast<char *>(code);
+    size_t inLeft = size;
+    char16_t out[4];
+    char *outPtr = reinterpret_cast<char *>(out);
+    size_t outLeft = sizeof out;
+    const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    const int err = errno;
+    if (rc != static_cast<size_t>(-1) && inLeft == 0 && outLeft == sizeof out - sizeof(char16_t))
+        return kDecoded | out[0];
+    if (size == 1 && rc == static_cast<size_t>(-1) && err == EILSEQ) {
+        if (const char16_t c = windowsOnlySingleByte(static_cast<unsigned char>(code[0])))
+            return kDecoded | c;
+    }
+    return kUndecodable;
+}
+
 QString Cp932Decoder::decode(const char *data, qsizetype size, qsizetype &errorOffset)
 {
     errorOffset = -1;
-    // ASCII needs no converter: the common case of digits, dates and commas.
+    // ASCII needs no look-up: the common case of digits, dates and commas.
     qsizetype ascii = 0;
     while (ascii < size && static_cast<unsigned char>(data[ascii]) < 0x80)
         ++ascii;
     if (ascii == size)
         return QString::fromLatin1(data, size);
-    if (!valid()) {
-        errorOffset = 0;
-        return {};
-    }
-    const auto cd = static_cast<iconv_t>(cd_);
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    // Never more characters than bytes: two bytes of UTF-16 per input byte.
-    const qsizetype room = size * 2 + 16;
-    if (scratch_.size() < room)
-        scratch_.resize(room);
-    const char *in = data;
-    size_t inLeft = static_cast<size_t>(size);
-    char *outPtr = scratch_.data();
-    size_t outLeft = static_cast<size_t>(scratch_.size());
-    while (inLeft > 0) {
-        char *inPtr = const_cast<char *>(in);
-        const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        const int err = errno;
-        in = inPtr;
-        if (rc != static_cast<size_t>(-1))
-            break;
-        const auto byte = static_cast<unsigned char>(*in);
-        // A lead byte is never a character of its own, even where its trail is bad.
-        if (err == EILSEQ && !isLeadByte(byte)) {
-            if (const char16_t c = windowsOnlySingleByte(byte)) {
-                std::memcpy(outPtr, &c, sizeof c);
-                outPtr += sizeof c;
-                outLeft -= sizeof c;
-                ++in;
-                --inLeft;
-                continue;
+    // Never more characters than bytes.
+    if (scratch_.size() < static_cast<size_t>(size))
+        scratch_.resize(static_cast<size_t>(size));
+    char16_t *const out = scratch_.data();
+    for (qsizetype k = 0; k < ascii; ++k)
+        out[k] = static_cast<unsigned char>(data[k]);
+    char16_t *dst = out + ascii;
+    for (qsizetype i = ascii; i < size;) {
+        const auto byte = static_cast<unsigned char>(data[i]);
+        if (byte < 0x80) {
+            *dst++ = byte;
+            ++i;
+            continue;
+        }
+        quint32 code = kUndecodable;
+        qsizetype length = 1;
+        // A lead byte is never a character of its own, even where its trail is
+        // bad, and one at the end has no trail.
+        if (isLeadByte(byte)) {
+            length = 2;
+            if (i + 1 < size) {
+                std::atomic<quint32> &remembered =
+                    rememberedPairs[(byte - 0x80u) << 8 | static_cast<unsigned char>(data[i + 1])];
+                code = remembered.load(std::memory_order_relaxed);
+                if (code == 0) {
+                    code = ask(data + i, 2);
+                    if (valid())
+                        remembered.store(code, std::memory_order_relaxed);
+                }
+            }
+        } else {
+            std::atomic<quint32> &remembered = rememberedSingles[byte - 0x80u];
+            code = remembered.load(std::memory_order_relaxed);
+            if (code == 0) {
+                code = ask(data + i, 1);
+                if (valid())
+                    remembered.store(code, std::memory_order_relaxed);
             }
         }
-        errorOffset = in - data;
-        break;
+        if (code == kUndecodable) {
+            errorOffset = i;
+            break;
+        }
+        *dst++ = static_cast<char16_t>(code & 0xFFFF);
+        i += length;
     }
-    const qsizetype produced = (scratch_.size() - static_cast<qsizetype>(outLeft)) / 2;
-    return QString(reinterpret_cast<const QChar *>(scratch_.constData()), produced);
+    return QString(reinterpret_cast<const QChar *>(out), dst - out);
 }
 
 Cp932Decoded decodeCp932(const QByteArray &bytes)

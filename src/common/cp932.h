@@ -35,7 +35,9 @@ Cp932Encoded encodeCp932(const QString &text);
 
 // One CP932 converter kept open for a whole file, so that a file decoded line
 // by line costs one iconv handle, and each line's text is allocated once, at
-// its exact length.
+// its exact length. CP932 has no shift states, so each code's character is
+// asked of glibc's converter once per process and remembered: a long file
+// costs one look-up per character.
 class Cp932Decoder {
 public:
     Cp932Decoder();
@@ -48,8 +50,12 @@ public:
     QString decode(const char *data, qsizetype size, qsizetype &errorOffset);
 
 private:
+    // glibc's answer for the code of `size` bytes at `code`, in the form the
+    // decoder remembers it.
+    quint32 ask(const char *code, size_t size);
+
     void *cd_;
-    QByteArray scratch_;
+    std::vector<char16_t> scratch_;
 };
 
 // One CP932 converter kept open for a whole file. CP932 has no shift states, so

@@ -4,8 +4,11 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace mokpe::common {
@@ -372,6 +375,90 @@ TEST(Cp932Encoder, EveryCharacterIsWrittenAsGlibcWritesIt)
     QByteArray out;
     EXPECT_EQ(encoder.encodeAppend(all, out), -1);
     EXPECT_EQ(out, expectedAll);
+}
+
+} // namespace
+} // namespace mokpe::common
+
+namespace mokpe::common {
+namespace {
+
+// glibc's reading of `bytes` as one text, with the five single bytes Windows
+// adds: the text before the first bad byte and that byte's offset (-1 when none).
+std::pair<QString, qsizetype> glibcReading(iconv_t cd, const QByteArray &bytes)
+{
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    std::vector<char16_t> out(static_cast<size_t>(bytes.size()) + 4);
+    char *in = const_cast<char *>(bytes.constData());
+    size_t inLeft = static_cast<size_t>(bytes.size());
+    char *outPtr = reinterpret_cast<char *>(out.data());
+    size_t outLeft = out.size() * sizeof(char16_t);
+    qsizetype bad = -1;
+    while (inLeft > 0) {
+        if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1))
+            break;
+        const auto byte = static_cast<unsigned char>(*in);
+        const std::optional<char16_t> single = isLead(byte) ? std::nullopt : expectedSingleByte(byte);
+        if (errno == EILSEQ && single) {
+            std::memcpy(outPtr, &*single, sizeof(char16_t));
+            outPtr += sizeof(char16_t);
+            outLeft -= sizeof(char16_t);
+            ++in;
+            --inLeft;
+            continue;
+        }
+        bad = in - bytes.constData();
+        break;
+    }
+    const auto produced = (reinterpret_cast<char16_t *>(outPtr) - out.data());
+    return {QString(reinterpret_cast<const QChar *>(out.data()), produced), bad};
+}
+
+TEST(Cp932Decoder, EveryCodeIsReadAsGlibcReadsIt)
+{
+    // The decoder remembers each code's character: alone, again, after ASCII
+    // and within one long text it must read as glibc reads it, and a bad code
+    // must stop the reading at its first byte wherever it stands.
+    const iconv_t cd = iconv_open("UTF-16LE", "CP932");
+    ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    Cp932Decoder decoder;
+    std::vector<QByteArray> codes;
+    for (unsigned b = 0x01; b <= 0xFF; ++b)
+        codes.push_back(bytesOf(b));
+    for (unsigned lead = 0x81; lead <= 0xFF; ++lead) {
+        if (!isLead(lead))
+            continue;
+        for (unsigned trail = 0x00; trail <= 0xFF; ++trail)
+            codes.push_back(bytesOf(lead << 8 | trail));
+    }
+    QByteArray good;
+    QString goodText;
+    int bad = 0;
+    for (const QByteArray &code : codes) {
+        for (const QByteArray &bytes : {code, code, QByteArray("a,1") + code}) {
+            const auto [expected, expectedBad] = glibcReading(cd, bytes);
+            qsizetype errorOffset = -2;
+            const QString text = decoder.decode(bytes.constData(), bytes.size(), errorOffset);
+            ASSERT_EQ(errorOffset, expectedBad) << bytes.toHex().constData();
+            ASSERT_EQ(text, expected) << bytes.toHex().constData();
+        }
+        const auto [expected, expectedBad] = glibcReading(cd, code);
+        if (expectedBad < 0) {
+            good += code;
+            goodText += expected;
+        } else {
+            ++bad;
+        }
+    }
+    iconv_close(cd);
+    EXPECT_GT(bad, 0);
+    qsizetype errorOffset = -2;
+    EXPECT_EQ(decoder.decode(good.constData(), good.size(), errorOffset), goodText);
+    EXPECT_EQ(errorOffset, -1);
+    // A lead byte at the end of a long text has no trail.
+    const QByteArray cut = good + QByteArray("\x82");
+    EXPECT_EQ(decoder.decode(cut.constData(), cut.size(), errorOffset), goodText);
+    EXPECT_EQ(errorOffset, good.size());
 }
 
 } // namespace
