@@ -286,6 +286,11 @@ qsizetype Cp932Encoder::firstUnencodable(QStringView text)
     return -1;
 }
 
+bool Cp932Encoder::holds(char16_t c)
+{
+    return valid() && (c < 0x80 || codeOf(c) != kUnencodable);
+}
+
 Cp932Encoded encodeCp932(const QString &text)
 {
     Cp932Encoded result;

@@ -77,6 +77,8 @@ public:
     qsizetype encodeInto(QStringView text, char *out, qsizetype &written);
     // The position of the first character CP932 cannot hold, or -1.
     qsizetype firstUnencodable(QStringView text);
+    // Whether CP932 holds the character (never without a converter).
+    bool holds(char16_t c);
 
 private:
     quint16 codeOf(char16_t c);

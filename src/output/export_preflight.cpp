@@ -105,15 +105,28 @@ void PreflightSink::add(PreflightProblem problem)
 
 std::optional<PreflightProblem> PreflightSink::textFault(QStringView text, Quoting quoting)
 {
-    const qsizetype bad = encoder_.firstUnencodable(text);
-    if (bad >= 0) {
-        PreflightProblem p = PreflightProblem::of(PreflightProblem::Kind::NotCp932);
-        p.character = text.at(bad);
-        return p;
+    // One pass over the cell: a character CP932 cannot hold is told before a
+    // quote or a comma, wherever each stands.
+    bool quote = false;
+    bool comma = false;
+    const char16_t *chars = text.utf16();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = chars[i];
+        if (c >= 0x80 || !encoder_.valid()) {
+            if (!encoder_.holds(c)) {
+                PreflightProblem p = PreflightProblem::of(PreflightProblem::Kind::NotCp932);
+                p.character = text.at(i);
+                return p;
+            }
+        } else if (c == u'"') {
+            quote = true;
+        } else if (c == u',') {
+            comma = true;
+        }
     }
-    if (quoting == Quoting::Quoted && text.contains(u'"'))
+    if (quoting == Quoting::Quoted && quote)
         return PreflightProblem::of(PreflightProblem::Kind::QuoteInQuoted);
-    if (quoting == Quoting::Bare && (text.contains(u',') || text.contains(u'"')))
+    if (quoting == Quoting::Bare && (comma || quote))
         return PreflightProblem::of(PreflightProblem::Kind::SeparatorInBare);
     return std::nullopt;
 }
