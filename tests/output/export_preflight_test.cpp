@@ -49,6 +49,11 @@ const Case kCases[] = {
      Kind::QuoteInQuoted, 4, 2},
     {"comma in an amount", FuurinFormat3, u"2026/01/06|旅費交通費|160|電子マネー|1,600|乗車",
      Kind::SeparatorInBare, 5},
+    // A character outside CP932 is told, not a quote or comma before it.
+    {"quote before a character outside CP932", SuitouFormat,
+     u"2026/01/06|旅費交通費|160|電子マネー|160|\"特急\"券\u00e9", Kind::NotCp932, 6},
+    {"comma before a character outside CP932", KaikeiFormat,
+     u"2026/01/06|旅費交通費|160|電子マネー|1,6\u00e90|乗車", Kind::NotCp932, 5},
 };
 
 QStringList accountsFor(int format)
