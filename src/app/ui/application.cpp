@@ -22,7 +22,9 @@ void Application::start(int splashMilliseconds)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         splash_->move(screen->availableGeometry().center() - splash_->rect().center());
     splash_->show();
-    QTimer::singleShot(splashMilliseconds, splash_.get(), [this] { showMainWindow(); });
+    // A coarse timer, Qt's choice for two seconds and more, may end the splash
+    // up to a twentieth early or late.
+    QTimer::singleShot(splashMilliseconds, Qt::PreciseTimer, splash_.get(), [this] { showMainWindow(); });
 }
 
 void Application::showMainWindow()
