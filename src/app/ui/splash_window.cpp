@@ -69,6 +69,10 @@ void SplashWindow::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, picture_);
+    if (!painted_) {
+        painted_ = true;
+        Q_EMIT firstPainted();
+    }
 }
 
 } // namespace mokpe::ui

@@ -11,11 +11,16 @@ public:
     explicit SplashWindow(QWidget *parent = nullptr);
     static QPixmap picture();
 
+Q_SIGNALS:
+    // Once, when the picture is first on screen.
+    void firstPainted();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QPixmap picture_;
+    bool painted_ = false;
 };
 
 } // namespace mokpe::ui

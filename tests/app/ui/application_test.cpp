@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -40,6 +41,30 @@ TEST(Application, SplashGivesWayToTheMainWindowWhenTheTimerFires)
     // The start-up sequence ran: the settings file was created with its message.
     EXPECT_EQ(fakes.messages.texts().first(),
               QStringLiteral("ショートカットを作成する場合は，メンテナンスボタンより作成出来ます．"));
+}
+
+TEST(Application, MainWindowIsBuiltDuringTheSplashButStartsUpOnlyAfterIt)
+{
+    test::TempFolder folder;
+    AppState state;
+    state.programFolder = folder.path();
+    test::ScriptedServices fakes;
+    Application gui(state, fakes.services());
+    // A splash that outlasts the test: what happens before its end is seen alone.
+    gui.start(24 * 60 * 60 * 1000);
+    const auto builtMainWindow = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const auto found = std::find_if(windows.begin(), windows.end(),
+                                        [](QWidget *w) { return qobject_cast<MainWindow *>(w); });
+        return found == windows.end() ? nullptr : *found;
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return builtMainWindow() != nullptr; }, 5000));
+    EXPECT_FALSE(builtMainWindow()->isVisible());
+    EXPECT_EQ(gui.mainWindow(), nullptr);
+    // Nothing of the start-up sequence yet: no message, no settings file, no entry.
+    EXPECT_TRUE(fakes.messages.texts().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("inifile.ini"))));
+    EXPECT_TRUE(fakes.launcher.values.isEmpty());
 }
 
 TEST(SplashWindow, ShowsAPictureOfItsOwn)
