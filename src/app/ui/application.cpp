@@ -5,6 +5,7 @@
 #include "app/ui/splash_window.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLayout>
 #include <QScreen>
 #include <QTimer>
@@ -41,12 +42,16 @@ void Application::prepareMainWindow()
     prepared_ = std::make_unique<MainWindow>(state_, services_);
     QObject::connect(prepared_.get(), &MainWindow::endRequested, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    // Styled, laid out and given its native window now, showing it later only
-    // has to fill in what the start-up read and put it on screen.
+    // Styled, laid out, given its native window and drawn once off screen now
+    // (the first drawing loads the glyphs of its faces and the style's
+    // images), showing it later only has to fill in what the start-up read and
+    // put it on screen.
     prepared_->ensurePolished();
     if (QLayout *layout = prepared_->layout())
         layout->activate();
     prepared_->winId();
+    QImage scratch(prepared_->size(), QImage::Format_ARGB32_Premultiplied);
+    prepared_->render(&scratch);
 }
 
 void Application::showMainWindow()
