@@ -39,6 +39,8 @@ void Application::prepareMainWindow()
 {
     if (prepared_ || main_)
         return;
+    // The splash is a stored picture: the fonts are first needed here.
+    setUpFonts();
     prepared_ = std::make_unique<MainWindow>(state_, services_);
     QObject::connect(prepared_.get(), &MainWindow::endRequested, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);

@@ -32,7 +32,8 @@ private:
     std::unique_ptr<MainWindow> main_;
 };
 
-// Maps the Windows faces, sets the application font.
+// Maps the Windows faces, sets the application font. Run before the main
+// window is built (Application does); running it again changes nothing.
 void setUpFonts();
 
 } // namespace mokpe::ui
