@@ -25,8 +25,6 @@ int main(int argc, char *argv[])
     if (!instance.acquire())
         return 0;
 
-    mokpe::ui::setUpFonts();
-
     mokpe::AppState state;
     state.programFolder = QCoreApplication::applicationDirPath();
 

@@ -8,7 +8,18 @@ namespace mokpe::platform {
 
 namespace {
 const QString kSoftwareKey = QStringLiteral("Software\\Tanvel\\");
+
+// The entry is written at every start and is nearly always there already:
+// rewriting the same values would cost a synced file write (a registry flush
+// on Windows) each time before the main window can show.
+bool holds(const QSettings &settings, const QString &name, const QString &value)
+{
+    if (settings.status() != QSettings::NoError || !settings.contains(name))
+        return false;
+    const QVariant stored = settings.value(name);
+    return stored.typeId() == QMetaType::QString && stored.toString() == value;
 }
+} // namespace
 
 SettingsLauncherEntry::SettingsLauncherEntry()
 {
@@ -34,6 +45,8 @@ void SettingsLauncherEntry::setValue(const QString &subkey, const QString &name,
     if (useRegistry_) {
         QSettings registry(QStringLiteral("HKEY_CURRENT_USER\\") + kSoftwareKey + subkey,
                            QSettings::NativeFormat);
+        if (holds(registry, name, value))
+            return;
         registry.setValue(name, value);
         registry.sync();
         return;
@@ -44,6 +57,8 @@ void SettingsLauncherEntry::setValue(const QString &subkey, const QString &name,
     QString group = kSoftwareKey + subkey;
     group.replace(QLatin1Char('\\'), QLatin1Char('/'));
     ini.beginGroup(group);
+    if (holds(ini, name, value))
+        return;
     ini.setValue(name, value);
     ini.endGroup();
     ini.sync();

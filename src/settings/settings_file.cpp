@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include "common/colour_value.h"
+#include "common/regular_file.h"
 #include "common/text_file.h"
 
 #include <QFileInfo>
@@ -31,6 +32,20 @@ void setDefaultValues(SettingsRecord &s)
     s.lines[14] = QStringLiteral("電子マネー");
 }
 
+// The values the record holds apart, put back on their lines for writing.
+void storeRecordInLines(SettingsRecord &s)
+{
+    s.lines[0] = s.formatChoice;
+    s.lines[5] = s.screenColour;
+    s.lines[6] = s.buttonColour;
+    s.lines[9] = s.unsettledAccount.code3;
+    s.lines[10] = s.unsettledAccount.code4;
+    s.lines[11] = s.unsettledAccount.name;
+    s.lines[12] = s.emoneyAccount.code3;
+    s.lines[13] = s.emoneyAccount.code4;
+    s.lines[14] = s.emoneyAccount.name;
+}
+
 } // namespace
 
 QStringList settingsFileLines(const SettingsRecord &settings)
@@ -49,7 +64,12 @@ bool Fm1_IniFileRead(AppState &state, platform::MessageService &messages)
     s.filePath = path;
 
     if (QFileInfo::exists(path)) {
-        const common::TextReadResult read = common::readTextFile(path);
+        const common::RegularFileRead file = common::readRegularFile(path, common::kMaxProgramFileBytes);
+        common::TextReadResult read;
+        if (file.ok)
+            read = common::decodeTextBytes(file.bytes, common::TextEncoding::Cp932, path);
+        else
+            read.error = file.error;
         if (read.ok) {
             const auto count = std::min<qsizetype>(read.lines.size(), SettingsRecord::kSlotCount);
             for (qsizetype i = 0; i < count; ++i)
@@ -62,7 +82,15 @@ bool Fm1_IniFileRead(AppState &state, platform::MessageService &messages)
             s.screenColour = s.lines[5];
             s.buttonColour = s.lines[6];
             refreshAccounts(s);
-            ok = Fm1_IniFileSave(state, path, messages);
+            // A file already in the normalised form is left as it lies: the
+            // rewrite is a synced write, at every start, for the same bytes.
+            storeRecordInLines(s);
+            QByteArray normalised;
+            const bool unchanged =
+                common::encodeCp932Lines(settingsFileLines(s), normalised, path).isEmpty() &&
+                normalised == file.bytes;
+            if (!unchanged)
+                ok = Fm1_IniFileSave(state, path, messages);
         } else {
             // An unreadable file is not overwritten: the user's values may still be in it.
             messages.inform(
@@ -89,15 +117,7 @@ bool Fm1_IniFileRead(AppState &state, platform::MessageService &messages)
 bool Fm1_IniFileSave(AppState &state, const QString &path, platform::MessageService &messages)
 {
     SettingsRecord &s = state.settings;
-    s.lines[0] = s.formatChoice;
-    s.lines[5] = s.screenColour;
-    s.lines[6] = s.buttonColour;
-    s.lines[9] = s.unsettledAccount.code3;
-    s.lines[10] = s.unsettledAccount.code4;
-    s.lines[11] = s.unsettledAccount.name;
-    s.lines[12] = s.emoneyAccount.code3;
-    s.lines[13] = s.emoneyAccount.code4;
-    s.lines[14] = s.emoneyAccount.name;
+    storeRecordInLines(s);
     const QString error = common::writeCp932Lines(path, settingsFileLines(s));
     if (!error.isEmpty()) {
         messages.inform(QStringLiteral("設定ファイル(inifile.ini)を保存できませんでした．\r\n") + error);

@@ -6,9 +6,14 @@
 #include "support/scripted_services.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
 #include <gtest/gtest.h>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 namespace mokpe::app {
 namespace {
@@ -81,6 +86,52 @@ TEST(SettingsLauncherEntry, WritingTwiceLeavesTheSameFourValues)
     EXPECT_EQ(read.value("Path").toString(), program);
     EXPECT_EQ(read.value("START").toString(), QStringLiteral("0"));
 }
+
+#ifndef Q_OS_WIN
+// The file as it lies on disk: an atomic rewrite puts a new file in its place.
+ino_t fileIdentity(const QString &path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+TEST(SettingsLauncherEntry, OnlyAChangedEntryRewritesTheFile)
+{
+    test::TempFolder folder;
+    const QString ini = folder.file(QStringLiteral("config/Tanvel/launcher.ini"));
+    struct Start {
+        QString program;
+        bool rewrites;
+    };
+    const Start starts[] = {
+        {QStringLiteral("/opt/a/MokpeCnv"), true},
+        {QStringLiteral("/opt/a/MokpeCnv"), false},
+        {QStringLiteral("/opt/b/MokpeCnv"), true},
+        {QStringLiteral("/opt/b/MokpeCnv"), false},
+    };
+    for (const Start &start : starts) {
+        const ino_t before = fileIdentity(ini);
+        platform::SettingsLauncherEntry launcher(ini);
+        RegEntrySet(launcher, start.program);
+        EXPECT_EQ(fileIdentity(ini) != before, start.rewrites) << start.program.toStdString();
+        QSettings read(ini, QSettings::IniFormat);
+        EXPECT_EQ(read.value("Software/Tanvel/Plexar/Vstart/Program10/Path").toString(), start.program);
+    }
+}
+
+TEST(SettingsLauncherEntry, AValueOfAnotherKindIsWrittenAgain)
+{
+    test::TempFolder folder;
+    const QString ini = folder.file(QStringLiteral("launcher.ini"));
+    // A list where the launcher expects text: QSettings gives it back as a list.
+    test::writeBytes(ini, "[Software]\nTanvel\\Plexar\\Vstart\\Program10\\Name=a, b\n");
+    platform::SettingsLauncherEntry launcher(ini);
+    RegEntrySet(launcher, QStringLiteral("/p"));
+    QSettings read(ini, QSettings::IniFormat);
+    EXPECT_EQ(read.value("Software/Tanvel/Plexar/Vstart/Program10/Name").toString(),
+              QStringLiteral("モコペ！"));
+}
+#endif
 
 TEST(SettingsLauncherEntry, DefaultFileLiesUnderTheUsersConfigFolder)
 {

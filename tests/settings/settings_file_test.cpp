@@ -4,9 +4,14 @@
 #include "support/scripted_services.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 namespace mokpe::settings {
 namespace {
@@ -125,6 +130,62 @@ TEST_F(SettingsFileTest, ACompleteFileIsRewrittenByteForByte)
     EXPECT_EQ(state.settings.emoneyNameCopy, QStringLiteral(" ＳＵＩＣＡ"));
     EXPECT_EQ(state.settings.unsettledAccount.name, QStringLiteral("電子未決 "));
 }
+
+#ifndef Q_OS_WIN
+// The file as it lies on disk: an atomic rewrite puts a new file in its place.
+ino_t fileIdentity(const QString &path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+TEST_F(SettingsFileTest, StartUpRewritesOnlyAFileNotYetInTheNormalisedForm)
+{
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        bool rewritten;
+    };
+    const Case cases[] = {
+        {"the defaults", kDefaultFile, false},
+        {"fifteen values of the user's",
+         "4\r\n 001 \r\nname \r\n20270331\r\n20260401,20270331\r\n-2147483633\r\n"
+         "&HC0C0FF\r\n0\r\n0\r\n119\r\n1190\r\na\r\n118\r\n1180\r\nb\r\n",
+         false},
+        {"lines 7 and 8 empty",
+         "0\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n&H8000000F\r\n\r\n\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n", false},
+        {"a missing line",
+         "0\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n&H8000000F\r\n1\r\n0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n", true},
+        {"a sixteenth line", kDefaultFile + "extra\r\n", true},
+        {"an empty colour", "0\r\n\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n1\r\n0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n",
+         true},
+        {"LF line ends", "0\n\n\n\n\n&H8000000F\n&H8000000F\n1\n0\n1\n2\n3\n4\n5\n6\n", true},
+        {"no line end at the end", kDefaultFile.chopped(2), true},
+    };
+    for (const Case &c : cases) {
+        writeBytes(iniPath(), c.bytes);
+        const ino_t before = fileIdentity(iniPath());
+        AppState fresh;
+        fresh.programFolder = folder.path();
+        Fm1_IniFileRead(fresh, messages);
+        EXPECT_TRUE(messages.shown.empty()) << c.name;
+        EXPECT_EQ(fileIdentity(iniPath()) != before, c.rewritten) << c.name;
+        const QByteArray after = fileBytes(iniPath());
+        if (!c.rewritten) {
+            EXPECT_EQ(after, c.bytes) << c.name;
+        }
+        // Rewritten or not, the file is now in the normalised form: the next
+        // start leaves it.
+        const ino_t normalised = fileIdentity(iniPath());
+        AppState again;
+        again.programFolder = folder.path();
+        Fm1_IniFileRead(again, messages);
+        EXPECT_EQ(fileIdentity(iniPath()), normalised) << c.name;
+        EXPECT_EQ(fileBytes(iniPath()), after) << c.name;
+        EXPECT_EQ(settingsFileLines(again.settings), settingsFileLines(fresh.settings)) << c.name;
+    }
+}
+#endif
 
 } // namespace
 } // namespace mokpe::settings

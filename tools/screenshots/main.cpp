@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QImageWriter>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrintPreviewDialog>
@@ -143,6 +144,17 @@ int main(int argc, char *argv[])
     splash.show();
     ok &= save(&splash, out, QStringLiteral("splash.png"));
     splash.close();
+    {
+        // The splash's stored picture, drawn afresh: copy it to
+        // src/app/ui/splash_picture.png after changing the drawing.
+        const QString path = QDir(out).filePath(QStringLiteral("splash_picture.png"));
+        QImageWriter writer(path, "PNG");
+        writer.setQuality(0);
+        const bool written = writer.write(
+            mokpe::ui::SplashWindow::drawPicture().toImage().convertToFormat(QImage::Format_RGB32));
+        std::printf("%s %s\n", written ? "wrote" : "FAILED", qPrintable(path));
+        ok &= written;
+    }
 
     mokpe::ui::MainWindow main(state, services);
     main.load();

@@ -20,15 +20,20 @@ public:
     MainWindow *mainWindow() const { return main_.get(); }
 
 private:
+    // Builds the main window, hidden, while the splash is up.
+    void prepareMainWindow();
     void showMainWindow();
 
     AppState &state_;
     platform::Services services_;
     std::unique_ptr<SplashWindow> splash_;
+    // Built but not yet loaded and shown.
+    std::unique_ptr<MainWindow> prepared_;
     std::unique_ptr<MainWindow> main_;
 };
 
-// Maps the Windows faces, sets the application font.
+// Maps the Windows faces, sets the application font. Run before the main
+// window is built (Application does); running it again changes nothing.
 void setUpFonts();
 
 } // namespace mokpe::ui

@@ -12,7 +12,8 @@ FirstPaintWatcher::FirstPaintWatcher(const char *className, std::function<void()
 bool FirstPaintWatcher::eventFilter(QObject *watched, QEvent *event)
 {
     if (painted_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
-        static_cast<QWidget *>(watched)->isWindow() && watched->inherits(className_)) {
+        static_cast<QWidget *>(watched)->isWindow() && static_cast<QWidget *>(watched)->isVisible() &&
+        watched->inherits(className_)) {
         // Once only: the call may end the program.
         std::function<void()> painted = std::move(painted_);
         painted_ = nullptr;

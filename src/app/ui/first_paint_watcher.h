@@ -7,7 +7,8 @@
 namespace mokpe::ui {
 
 // Calls `painted` once, when the first top-level window of class `className`
-// (or a class derived from it) has been painted: the moment a user sees it.
+// (or a class derived from it) has been painted on screen: the moment a user
+// sees it. Drawing a hidden window into an image does not count.
 // Installed on the application for timing the start-up.
 class FirstPaintWatcher final : public QObject {
 public:

@@ -3,9 +3,16 @@
 #include "app/ui/font_setup.h"
 #include "common/app_state.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+
+// The picture is in the static library: its resource is registered by hand.
+static void registerSplashPicture()
+{
+    Q_INIT_RESOURCE(splash_picture);
+}
 
 namespace mokpe::ui {
 
@@ -17,6 +24,16 @@ SplashWindow::SplashWindow(QWidget *parent)
 }
 
 QPixmap SplashWindow::picture()
+{
+    registerSplashPicture();
+    QImage image;
+    // The format named: no image plugin is probed for it.
+    if (image.load(QStringLiteral(":/mokpe/splash_picture.png"), "PNG"))
+        return QPixmap::fromImage(std::move(image));
+    return drawPicture();
+}
+
+QPixmap SplashWindow::drawPicture()
 {
     QPixmap pixmap(480, 300);
     pixmap.fill(Qt::white);
@@ -69,6 +86,10 @@ void SplashWindow::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, picture_);
+    if (!painted_) {
+        painted_ = true;
+        Q_EMIT firstPainted();
+    }
 }
 
 } // namespace mokpe::ui

@@ -8,6 +8,9 @@
 #ifdef MOKPE_HAVE_CUPS
 #include <cups/cups.h>
 #endif
+#ifdef MOKPE_CUPS_AT_RUN_TIME
+#include <dlfcn.h>
+#endif
 
 namespace mokpe::platform {
 
@@ -22,7 +25,23 @@ const QString kJobRefused = QStringLiteral("印刷ジョブが受け付けられ
 // `reason` gets its answer when not.
 bool submissionAccepted(QString &reason)
 {
-#ifdef MOKPE_HAVE_CUPS
+#if defined(MOKPE_CUPS_AT_RUN_TIME)
+    // The CUPS library is not linked: loading it and the twenty libraries it
+    // needs would delay every start of the program for the sake of printing.
+    // Qt's CUPS print plugin has it loaded once a job went through CUPS; the
+    // answer is kept there. Not loaded means no job went to CUPS.
+    void *cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (!cups)
+        return true;
+    const auto lastError = reinterpret_cast<decltype(&cupsLastError)>(dlsym(cups, "cupsLastError"));
+    const auto lastErrorString =
+        reinterpret_cast<decltype(&cupsLastErrorString)>(dlsym(cups, "cupsLastErrorString"));
+    const bool accepted = !lastError || !lastErrorString || lastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    if (!accepted)
+        reason = kJobRefused.arg(QString::fromUtf8(lastErrorString()));
+    dlclose(cups);
+    return accepted;
+#elif defined(MOKPE_HAVE_CUPS)
     if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
         return true;
     reason = kJobRefused.arg(QString::fromUtf8(cupsLastErrorString()));

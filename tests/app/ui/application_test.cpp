@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -40,6 +41,52 @@ TEST(Application, SplashGivesWayToTheMainWindowWhenTheTimerFires)
     // The start-up sequence ran: the settings file was created with its message.
     EXPECT_EQ(fakes.messages.texts().first(),
               QStringLiteral("ショートカットを作成する場合は，メンテナンスボタンより作成出来ます．"));
+}
+
+TEST(Application, MainWindowIsBuiltDuringTheSplashButStartsUpOnlyAfterIt)
+{
+    test::TempFolder folder;
+    AppState state;
+    state.programFolder = folder.path();
+    test::ScriptedServices fakes;
+    Application gui(state, fakes.services());
+    // A splash that outlasts the test: what happens before its end is seen alone.
+    gui.start(24 * 60 * 60 * 1000);
+    const auto builtMainWindow = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const auto found = std::find_if(windows.begin(), windows.end(),
+                                        [](QWidget *w) { return qobject_cast<MainWindow *>(w); });
+        return found == windows.end() ? nullptr : *found;
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return builtMainWindow() != nullptr; }, 5000));
+    EXPECT_FALSE(builtMainWindow()->isVisible());
+    EXPECT_EQ(gui.mainWindow(), nullptr);
+    // Nothing of the start-up sequence yet: no message, no settings file, no entry.
+    EXPECT_TRUE(fakes.messages.texts().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("inifile.ini"))));
+    EXPECT_TRUE(fakes.launcher.values.isEmpty());
+}
+
+// The stored picture is the drawing as it stands: a changed drawing must be
+// stored again (tools/screenshots.sh). Glyphs may be rasterised a little
+// differently elsewhere, so a few pixels may differ slightly.
+TEST(SplashWindow, StoredPictureIsTheDrawnOne)
+{
+    setUpFonts();
+    const QImage stored = SplashWindow::picture().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = SplashWindow::drawPicture().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(stored.size(), drawn.size());
+    qsizetype differing = 0;
+    for (int y = 0; y < stored.height(); ++y) {
+        for (int x = 0; x < stored.width(); ++x) {
+            const QRgb a = stored.pixel(x, y);
+            const QRgb b = drawn.pixel(x, y);
+            if (std::abs(qRed(a) - qRed(b)) > 24 || std::abs(qGreen(a) - qGreen(b)) > 24 ||
+                std::abs(qBlue(a) - qBlue(b)) > 24)
+                ++differing;
+        }
+    }
+    EXPECT_LT(differing, stored.width() * stored.height() / 50) << differing << " pixels differ";
 }
 
 TEST(SplashWindow, ShowsAPictureOfItsOwn)
