@@ -10,7 +10,8 @@
 #   BUILD_DIR  a Release build with the windows (default: build-rel-ui), holding
 #              bin/MokpeCnv and bin/bare_window:
 #              cmake -S . -B build-rel-ui -DCMAKE_BUILD_TYPE=Release &&
-#              cmake --build build-rel-ui --target MokpeCnv bare_window
+#              cmake --build build-rel-ui --target MokpeCnv bare_window mokpe
+#              (mokpe prepares the program folder; MOKPE names another one)
 #   N          runs of each (default: 10)
 set -euo pipefail
 
@@ -41,11 +42,11 @@ chmod 700 "$runtime"
 cp "$build/bin/MokpeCnv" "$work/program/"
 mokpe=${MOKPE:-$build/bin/mokpe}
 [[ -x $mokpe ]] || mokpe=$root/build-release/bin/mokpe
-if [[ -x $mokpe ]]; then
-    "$mokpe" settings --dir "$work/program" > /dev/null 2>&1 || true
-    "$mokpe" accounts --load w --dir "$work/program" > /dev/null 2>&1 || true
-    printf '%s\r\n' "経理 太郎" | iconv -f UTF-8 -t CP932 > "$work/program/person.csv"
-fi
+# Without the prepared files the first start's message would wait for a click.
+[[ -x $mokpe ]] || { echo "not built: $build/bin/mokpe (or set MOKPE)" >&2; exit 1; }
+"$mokpe" settings --dir "$work/program" > /dev/null
+"$mokpe" accounts --load w --dir "$work/program" > /dev/null
+printf '%s\r\n' "経理 太郎" | iconv -f UTF-8 -t CP932 > "$work/program/person.csv"
 
 cat > "$work/inner.sh" << 'EOF'
 #!/usr/bin/env bash
