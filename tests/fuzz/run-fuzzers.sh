@@ -50,8 +50,8 @@ scratch="$(mktemp -d "$scratch_parent/mokpe-fuzz-run.XXXXXX")"
 trap 'rm -rf "$scratch"' EXIT
 export TMPDIR="$scratch"
 # One frame per allocation stack. With eight, the sanitizer's store of
-# allocation stacks kept growing through a long run (the libraries below Qt's
-# calls are built without frame pointers, so deeper frames are often stray
+# allocation stacks kept growing through a long run (most likely because the
+# libraries below Qt's calls have no frame pointers, so deeper frames are stray
 # addresses, new each time): the users file target fell from 2,500 to 1,300
 # executions a second and grew from 280 to 910 MB in 3.5 million executions.
 # Replay a kept input with a deeper context to see where its memory came from.
