@@ -19,12 +19,12 @@ using test::writeBytes;
 
 const QString kProgramData = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/program");
 const QString kHistory = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/transit/history.csv");
-const QString kSpecial = QStringLiteral("通常のファイルではありません(パイプやデバイスは読み込めません)．");
+const QString kNotRegular = QStringLiteral("通常のファイルではありません(パイプやデバイスは読み込めません)．");
 const QString kFolder = QStringLiteral("ファイルではなく，フォルダーです．");
 
 enum class Kind { Fifo, Folder };
 
-struct SpecialCase {
+struct NonRegularCase {
     const char *name;
     // The file replaced by the special one: a file of the program folder, or
     // "history" for the history the command reads.
@@ -33,7 +33,7 @@ struct SpecialCase {
     QStringList arguments;
 };
 
-void PrintTo(const SpecialCase &c, std::ostream *os)
+void PrintTo(const NonRegularCase &c, std::ostream *os)
 {
     *os << c.name;
 }
@@ -41,11 +41,11 @@ void PrintTo(const SpecialCase &c, std::ostream *os)
 const QStringList kJournal{QStringLiteral("journal"), QStringLiteral("HISTORY"), QStringLiteral("--settle"),
                            QStringLiteral("220")};
 
-class SpecialFileCommandTest : public ::testing::TestWithParam<SpecialCase> {};
+class NonRegularFileCommandTest : public ::testing::TestWithParam<NonRegularCase> {};
 
-TEST_P(SpecialFileCommandTest, IsRefusedWithItsNameAndStatus2)
+TEST_P(NonRegularFileCommandTest, IsRefusedWithItsNameAndStatus2)
 {
-    const SpecialCase &c = GetParam();
+    const NonRegularCase &c = GetParam();
     test::TempFolder folder;
     const QString program = folder.file(QStringLiteral("program"));
     ASSERT_TRUE(QDir().mkpath(program));
@@ -70,7 +70,7 @@ TEST_P(SpecialFileCommandTest, IsRefusedWithItsNameAndStatus2)
     EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(
         QStringLiteral("ファイル「%1」を開けません．\n%2")
-            .arg(QDir::toNativeSeparators(special), c.kind == Kind::Fifo ? kSpecial : kFolder)))
+            .arg(QDir::toNativeSeparators(special), c.kind == Kind::Fifo ? kNotRegular : kFolder)))
         << run.err.toStdString();
     // The special file is left as it was.
     const QFileInfo after(special);
@@ -78,28 +78,28 @@ TEST_P(SpecialFileCommandTest, IsRefusedWithItsNameAndStatus2)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Files, SpecialFileCommandTest,
+    Files, NonRegularFileCommandTest,
     ::testing::Values(
-        SpecialCase{"HistoryPipeRead", "history", Kind::Fifo, {QStringLiteral("read")}},
-        SpecialCase{"HistoryFolderRead", "history", Kind::Folder, {QStringLiteral("read")}},
-        SpecialCase{"HistoryPipeJournal", "history", Kind::Fifo, kJournal},
-        SpecialCase{"HistoryPipeExport",
+        NonRegularCase{"HistoryPipeRead", "history", Kind::Fifo, {QStringLiteral("read")}},
+        NonRegularCase{"HistoryFolderRead", "history", Kind::Folder, {QStringLiteral("read")}},
+        NonRegularCase{"HistoryPipeJournal", "history", Kind::Fifo, kJournal},
+        NonRegularCase{"HistoryPipeExport",
                     "history",
                     Kind::Fifo,
                     {QStringLiteral("export"), QStringLiteral("HISTORY"), QStringLiteral("--format"),
                      QStringLiteral("1"), QStringLiteral("-o"), QStringLiteral("/dev/null")}},
-        SpecialCase{"SettingsPipe", "inifile.ini", Kind::Fifo, {QStringLiteral("settings")}},
-        SpecialCase{"AccountTablePipe", "kamoku_code.csv", Kind::Fifo, {QStringLiteral("accounts")}},
-        SpecialCase{"UsersPipe", "person.csv", Kind::Fifo, {QStringLiteral("users")}},
-        SpecialCase{"UsersFolder", "person.csv", Kind::Folder, {QStringLiteral("users")}},
-        SpecialCase{"AccountTablePipeJournal", "kamoku_code.csv", Kind::Fifo, kJournal}),
+        NonRegularCase{"SettingsPipe", "inifile.ini", Kind::Fifo, {QStringLiteral("settings")}},
+        NonRegularCase{"AccountTablePipe", "kamoku_code.csv", Kind::Fifo, {QStringLiteral("accounts")}},
+        NonRegularCase{"UsersPipe", "person.csv", Kind::Fifo, {QStringLiteral("users")}},
+        NonRegularCase{"UsersFolder", "person.csv", Kind::Folder, {QStringLiteral("users")}},
+        NonRegularCase{"AccountTablePipeJournal", "kamoku_code.csv", Kind::Fifo, kJournal}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SpecialFileCommand, ADeviceIsNotReadToTheEnd)
 {
     const test::CliRun run = test::runMokpe({QStringLiteral("read"), QStringLiteral("/dev/zero")});
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_EQ(run.err, QStringLiteral("ファイル「/dev/zero」を開けません．\n%1\n").arg(kSpecial));
+    EXPECT_EQ(run.err, QStringLiteral("ファイル「/dev/zero」を開けません．\n%1\n").arg(kNotRegular));
 }
 
 } // namespace
