@@ -108,8 +108,8 @@ private:
 class ChosenFile final : public platform::FileDialogService {
 public:
     explicit ChosenFile(QString path) : path_(std::move(path)) {}
-    QString openFile(const QString &) override { return {}; }
-    QString saveFile(const QString &, const QString &) override { return path_; }
+    QString openFile(const platform::FileRequest &) override { return {}; }
+    QString saveFile(const platform::FileRequest &) override { return path_; }
 
 private:
     QString path_;

@@ -45,8 +45,8 @@ bool takeJournalOptions(QStringList &args, JournalOptions &options);
 class PresetFileDialogs final : public platform::FileDialogService {
 public:
     explicit PresetFileDialogs(QString path) : path_(std::move(path)) {}
-    QString openFile(const QString &) override { return path_; }
-    QString saveFile(const QString &, const QString &) override { return {}; }
+    QString openFile(const platform::FileRequest &) override { return path_; }
+    QString saveFile(const platform::FileRequest &) override { return {}; }
 
 private:
     QString path_;

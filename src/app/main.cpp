@@ -29,7 +29,8 @@ int main(int argc, char *argv[])
     state.programFolder = QCoreApplication::applicationDirPath();
 
     mokpe::platform::QtMessageService messages;
-    mokpe::platform::QtFileDialogService dialogs;
+    mokpe::platform::RecentFolders folders;
+    mokpe::platform::QtFileDialogService dialogs(folders);
     mokpe::platform::DetachedProcessLauncher processes;
     mokpe::platform::LocalFileSystem files;
     mokpe::platform::SettingsLauncherEntry launcher;

@@ -42,6 +42,8 @@ struct CardHistory {
     int cardKind = TransitCard;
     QString sourcePath;
     QString sourceName;
+    // The folder of the imported file; empty before any import.
+    QString sourceFolder() const;
 };
 
 // The lines of "kamoku_code.csv": 3-digit code, 4-digit code, name; line 0 the

@@ -18,7 +18,8 @@ void importCommand(AppState &state, const platform::Services &services,
         messages.inform(kPrerequisiteMessage);
         return;
     }
-    const QString path = services.dialogs->openFile(platform::qtFilterFromPairs(kImportFilterPairs));
+    const QString path = services.dialogs->openFile(
+        {platform::FileKind::History, platform::qtFilterFromPairs(kImportFilterPairs), {}, {}});
     if (path.isEmpty()) {
         messages.inform(kNoFileChosenMessage);
         return;

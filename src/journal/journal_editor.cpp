@@ -191,8 +191,10 @@ bool JournalEditor::Fm2_JournalSave()
         return false;
     }
     // A cancelled dialog (an empty name) writes nothing and says nothing.
-    const QString path =
-        services_.dialogs->saveFile(platform::qtFilterFromPairs(kSaveFilterPairs), state_.history.sourceName);
+    // A journal goes beside its history until the user has saved one elsewhere.
+    const QString path = services_.dialogs->saveFile(
+        {platform::FileKind::Journal, platform::qtFilterFromPairs(kSaveFilterPairs),
+         state_.history.sourceName, state_.history.sourceFolder()});
     if (path.isEmpty())
         return false;
     if (QFileInfo::exists(path) && !services_.messages->ask(kOverwriteQuestion, kOverwriteTitle))

@@ -104,7 +104,8 @@ ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const platform
 
     fields.exportFileName =
         defaultExportFileName(fields.selectedFormat, stamp, state.history.sourceName, fields.companyCode);
-    const QString path = services.dialogs->saveFile(filter, fields.exportFileName);
+    const QString path = services.dialogs->saveFile(
+        {platform::FileKind::Export, filter, fields.exportFileName, state.history.sourceFolder()});
     if (path.isEmpty()) {
         messages.inform(kNoFileChosenMessage);
         result.outcome = ExportOutcome::Cancelled;

@@ -93,8 +93,11 @@ TEST_F(ImportCommandTest, CancelledDialogChangesNothing)
 {
     state.history.sourcePath = QStringLiteral("old.csv");
     state.history.sourceName = QStringLiteral("old.csv");
+    fakes.dialogs.cancelNext();
     run();
     EXPECT_EQ(fakes.messages.texts(), QStringList{QStringLiteral("ファイルを選択して下さい．")});
+    ASSERT_EQ(fakes.dialogs.requests.size(), 1u);
+    EXPECT_EQ(fakes.dialogs.requests[0].kind, platform::FileKind::History);
     EXPECT_EQ(state.history.sourcePath, QStringLiteral("old.csv"));
     EXPECT_EQ(state.history.sourceName, QStringLiteral("old.csv"));
     EXPECT_EQ(editorShown, 0);

@@ -181,6 +181,9 @@ TEST_F(JournalEditorTest, SaveAsksBeforeReplacingAFile)
     EXPECT_FALSE(editor.saveCommand());
     EXPECT_EQ(scripted.dialogs.filters, QStringList{QStringLiteral("CSVファイル (*.csv)")});
     EXPECT_EQ(scripted.dialogs.presetNames, QStringList{QStringLiteral("card.csv")});
+    // Beside the history until a journal has been saved somewhere.
+    EXPECT_EQ(scripted.dialogs.requests[0].kind, platform::FileKind::Journal);
+    EXPECT_EQ(scripted.dialogs.requests[0].fallbackFolder, QDir(folder.path()).absolutePath());
     EXPECT_EQ(scripted.messages.shown,
               (std::vector<ShownMessage>{{ShownMessage::Ask,
                                           QStringLiteral("同じファイル名があります．上書きしますか？"),
@@ -197,6 +200,7 @@ TEST_F(JournalEditorTest, SaveAsksBeforeReplacingAFile)
 
     // A cancelled dialog writes nothing and says nothing.
     grid.setModified(true);
+    scripted.dialogs.cancelNext();
     EXPECT_FALSE(editor.saveCommand());
     EXPECT_EQ(scripted.dialogs.presetNames.last(), QStringLiteral("saved.csv"));
     EXPECT_EQ(scripted.messages.shown.size(), 2u);

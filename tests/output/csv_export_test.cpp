@@ -7,6 +7,7 @@
 #include "support/full_disk.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -131,12 +132,17 @@ TEST(ExportRun, TheSaveDialogOffersTheDefaultNameAndTheChoiceBecomesTheExportFil
                                                  : test_support::wAccountLines());
         f.openDialog();
         f.fields.companyCode = QString::fromLatin1(c.companyCode);
+        f.state.history.sourcePath = f.file(QStringLiteral("card.csv"));
         const QString out = f.file(QStringLiteral("chosen name.csv"));
         f.services.dialogs.chooseNext(out);
         runExportCommand(f.fields, f.state, f.services.services());
         ASSERT_EQ(f.services.dialogs.presetNames.size(), 1) << c.formatChoice;
         EXPECT_EQ(f.services.dialogs.presetNames[0], QString::fromUtf16(c.preset)) << c.formatChoice;
         EXPECT_EQ(f.services.dialogs.filters[0], QStringLiteral("CSVファイル (*.csv)")) << c.formatChoice;
+        // The history's folder until an export has been written somewhere.
+        EXPECT_EQ(f.services.dialogs.requests[0].kind, platform::FileKind::Export) << c.formatChoice;
+        EXPECT_EQ(f.services.dialogs.requests[0].fallbackFolder, QFileInfo(out).absolutePath())
+            << c.formatChoice;
         EXPECT_EQ(f.fields.companyCode, QString::fromLatin1(c.paddedCode)) << c.formatChoice;
         EXPECT_EQ(f.fields.exportFileName, QStringLiteral("chosen name.csv")) << c.formatChoice;
         EXPECT_EQ(f.iniLines().value(1), QString::fromLatin1(c.paddedCode)) << c.formatChoice;

@@ -34,23 +34,28 @@ QStringList ScriptedMessages::texts() const
 
 QString ScriptedFileDialogs::next()
 {
-    if (choices_.empty())
+    if (choices_.empty()) {
+        ++unexpectedDialogs;
+        ADD_FAILURE() << "unscripted file dialog";
         return {};
+    }
     QString path = choices_.front();
     choices_.pop_front();
     return path;
 }
 
-QString ScriptedFileDialogs::openFile(const QString &filter)
+QString ScriptedFileDialogs::openFile(const platform::FileRequest &request)
 {
-    filters.append(filter);
+    requests.push_back(request);
+    filters.append(request.filter);
     return next();
 }
 
-QString ScriptedFileDialogs::saveFile(const QString &filter, const QString &presetName)
+QString ScriptedFileDialogs::saveFile(const platform::FileRequest &request)
 {
-    filters.append(filter);
-    presetNames.append(presetName);
+    requests.push_back(request);
+    filters.append(request.filter);
+    presetNames.append(request.presetName);
     return next();
 }
 

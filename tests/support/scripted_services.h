@@ -34,13 +34,18 @@ private:
     std::deque<bool> answers_;
 };
 
+// Answers each file dialog from a script and records what it was asked; a
+// dialog with no scripted answer fails the test (and is cancelled).
 class ScriptedFileDialogs final : public platform::FileDialogService {
 public:
-    QString openFile(const QString &filter) override;
-    QString saveFile(const QString &filter, const QString &presetName) override;
+    QString openFile(const platform::FileRequest &request) override;
+    QString saveFile(const platform::FileRequest &request) override;
     void chooseNext(const QString &path) { choices_.push_back(path); }
+    void cancelNext() { choices_.push_back(QString()); }
+    std::vector<platform::FileRequest> requests;
     QStringList filters;
     QStringList presetNames;
+    int unexpectedDialogs = 0;
 
 private:
     QString next();

@@ -56,8 +56,8 @@ public:
 // The open dialog always picks the sample history.
 class PresetFileDialogs final : public mokpe::platform::FileDialogService {
 public:
-    QString openFile(const QString &) override { return path; }
-    QString saveFile(const QString &, const QString &) override { return {}; }
+    QString openFile(const mokpe::platform::FileRequest &) override { return path; }
+    QString saveFile(const mokpe::platform::FileRequest &) override { return {}; }
     QString path;
 };
 

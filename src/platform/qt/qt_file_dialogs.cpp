@@ -1,18 +1,26 @@
 #include "platform/qt/qt_file_dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 
 namespace mokpe::platform {
 
-QString QtFileDialogService::openFile(const QString &filter)
+QString QtFileDialogService::openFile(const FileRequest &request)
 {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), filter);
+    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
+                                                      folders_.startFolder(request), request.filter);
+    folders_.remember(request.kind, path);
+    return path;
 }
 
-QString QtFileDialogService::saveFile(const QString &filter, const QString &presetName)
+QString QtFileDialogService::saveFile(const FileRequest &request)
 {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), presetName, filter);
+    const QString preset = QDir(folders_.startFolder(request)).filePath(request.presetName);
+    const QString path =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), preset, request.filter);
+    folders_.remember(request.kind, path);
+    return path;
 }
 
 } // namespace mokpe::platform

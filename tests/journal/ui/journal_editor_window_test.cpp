@@ -505,6 +505,7 @@ TEST_F(JournalEditorWindowTest, SaveAsksBeforeReplacingAFile)
 
     // A cancelled dialog writes nothing and asks nothing.
     fakes.messages.shown.clear();
+    fakes.dialogs.cancelNext();
     control("Command6")->click();
     EXPECT_EQ(fileBytes(target), journal);
     EXPECT_TRUE(fakes.messages.shown.empty());
