@@ -1,6 +1,7 @@
 #include "app/ui/application.h"
 #include "app/ui/first_paint_watcher.h"
 #include "app/ui/main_window.h"
+#include "app/ui/qt_translation.h"
 #include "platform/desktop_shortcut.h"
 #include "platform/file_system.h"
 #include "platform/lock_file_instance.h"
@@ -19,6 +20,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("MokpeCnv"));
+    // Qt's own buttons and dialogs speak Japanese like the rest of the program.
+    mokpe::ui::installQtTranslation();
 
     // A second start ends at once, showing nothing.
     mokpe::platform::LockFileInstance instance;
