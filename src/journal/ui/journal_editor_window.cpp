@@ -471,12 +471,16 @@ void JournalEditorWindow::setInputMode(platform::InputMode mode)
 
 void JournalEditorWindow::applyFontSize()
 {
+    QLineEdit *text3 = grid_->cellEditor();
+    const bool editorShown = text3->isVisible();
+    const QString text = text3->text();
     grid_->setGridFontSize(editor_.fontSize());
     grid_->setColumnWidthsTwips(editor_.columnWidthsTwips().data(), kColumnCount);
-    QLineEdit *text3 = grid_->cellEditor();
-    // The editor stays over its cell, which has grown or shrunk.
-    if (text3->isVisible())
-        grid_->showCellEditor(text3->text());
+    // The grown rows may push the current cell out of view; the editor stays
+    // over its cell, which has grown or shrunk.
+    grid_->ensureCurrentCellInView();
+    if (editorShown)
+        grid_->showCellEditor(text);
 }
 
 void JournalEditorWindow::runRowOperation(const std::function<bool()> &operation, CellEditorAfter after)

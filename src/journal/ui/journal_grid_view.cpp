@@ -5,11 +5,13 @@
 #include "journal/journal_table_model.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 namespace mokpe::journal {
 
@@ -50,6 +52,8 @@ JournalGridView::JournalGridView(QWidget *parent) : QTableView(parent)
     // Neither a completion nor Enter picks what was typed.
     dropDown_->setCompleter(nullptr);
     dropDown_->lineEdit()->installEventFilter(this);
+    // The wheel scrolls the grid under the drop-down instead of turning its value.
+    dropDown_->installEventFilter(this);
     dropDown_->setMaxVisibleItems(20);
     dropDown_->hide();
 
@@ -177,6 +181,12 @@ std::optional<NavigationKey> navigationKeyOf(int key)
 
 bool JournalGridView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Wheel && watched == dropDown_) {
+        // A wheel turned over the drop-down would pick the next account
+        // silently; it scrolls the grid, which closes the drop-down.
+        wheelEvent(static_cast<QWheelEvent *>(event));
+        return true;
+    }
     if (event->type() != QEvent::KeyPress || (watched != cellEditor_ && watched != dropDown_->lineEdit()))
         return QTableView::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
@@ -259,7 +269,27 @@ void JournalGridView::currentChanged(const QModelIndex &current, const QModelInd
         setCurrentIndex(current.siblingAtColumn(DateColumn));
         return;
     }
+    ensureCurrentCellInView();
     Q_EMIT currentGridCellChanged(JournalTableModel::gridRow(current.row()), current.column());
+}
+
+void JournalGridView::ensureCurrentCellInView()
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !isVisible())
+        return;
+    // Column widths and row heights just changed reach the scroll bars first.
+    executeDelayedItemsLayout();
+    updateGeometries();
+    scrollTo(current);
+    // The view counts a row cut off at the bottom edge as shown; the user
+    // cannot read or type into it, so the grid scrolls on by whole rows.
+    QScrollBar *rows = verticalScrollBar();
+    const int viewportHeight = viewport()->height();
+    while (visualRect(current).bottom() >= viewportHeight && rows->value() < rows->maximum())
+        rows->setValue(rows->value() + 1);
+    if (visualRect(current).top() < 0)
+        rows->setValue(current.row());
 }
 
 void JournalGridView::scrollContentsBy(int dx, int dy)
@@ -268,8 +298,25 @@ void JournalGridView::scrollContentsBy(int dx, int dy)
     if (dx == 0 && dy == 0)
         return;
     // A floating control would stay where it was while its cell moves away.
+    // Hiding the one with the keyboard would pass the keyboard on to the
+    // window's next control; the grid keeps it, and the cell editor takes it
+    // back when it is laid over the current cell again.
+    if (cellEditor_->hasFocus() || isPartOfDropDown(QApplication::focusWidget()))
+        setFocus(Qt::OtherFocusReason);
     cellEditor_->hide();
     dropDown_->hide();
+}
+
+void JournalGridView::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    // A smaller grid (or a larger font) may leave the current cell cut off.
+    const QModelIndex current = currentIndex();
+    if (cellEditor_->isVisible() && current.isValid() && !viewport()->rect().contains(visualRect(current))) {
+        const QString text = cellEditor_->text();
+        ensureCurrentCellInView();
+        showCellEditor(text);
+    }
 }
 
 } // namespace mokpe::journal

@@ -53,6 +53,9 @@ public:
     void showAccountDropDown();
     // Whether `widget` is the drop-down or part of it (its list included).
     bool isPartOfDropDown(const QWidget *widget) const;
+    // Scrolls until the current cell is wholly in view: a row cut off at the
+    // bottom edge is not.
+    void ensureCurrentCellInView();
 
 Q_SIGNALS:
     // A new cell became current (never column 0).
@@ -72,6 +75,7 @@ Q_SIGNALS:
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void scrollContentsBy(int dx, int dy) override;
+    void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

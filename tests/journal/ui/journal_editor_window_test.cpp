@@ -9,6 +9,7 @@
 #include "support/scripted_services.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -55,6 +57,19 @@ const QString kTransitHistory = QStringLiteral("利用年月日,種別,事業者
                                                "2008/07/21,入場,JR東,新宿,出場,JR東,渋谷,1000,\r\n"
                                                "2008/07/20,入場,メトロ,渋谷,出場,メトロ,新宿,1200,物販\r\n"
                                                "2008/07/19,入場,JR東,東京,出場,JR東,新宿,1500,\r\n");
+
+// A transit history of `count` journeys, newest first, balances chained.
+QString longTransitHistory(int count)
+{
+    QString text = QStringLiteral("利用年月日,種別,事業者,駅,種別,事業者,駅,残額,備考\r\n");
+    int balance = 1000;
+    for (int i = 0; i < count; ++i) {
+        text +=
+            QStringLiteral("2008/07/%1,入場,JR東,新宿,出場,JR東,渋谷,%2,\r\n").arg(28 - i / 4).arg(balance);
+        balance += 160;
+    }
+    return text;
+}
 
 // The main window with a complete program folder, from which the tests import
 // a card history exactly as the user would.
@@ -882,6 +897,80 @@ TEST_F(JournalEditorWindowTest, TextSizeButtonsResizeGridAndEditor)
         control("Command4")->click();
     EXPECT_EQ(grid()->font().pointSize(), 7);
     EXPECT_EQ(grid()->columnWidth(NumberColumn), width(NumberColumn, -100));
+}
+
+// Page Down and Down past the last row in view: the grid scrolls by whole
+// rows, the current cell stays wholly in view and the cell editor over it keeps
+// the keyboard, so that the next key goes on down the rows.
+TEST_F(JournalEditorWindowTest, KeyboardStaysWithTheCellEditorWhenTheGridScrolls)
+{
+    import(cardFile(QStringLiteral("long.csv"), longTransitHistory(60)));
+    // A height that leaves the last row in view cut off at the bottom edge.
+    editor->resize(editor->width(), 480);
+    auto *text3 = control<QLineEdit>("Text3");
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+    clickCell(1, SummaryColumn);
+    ASSERT_EQ(QApplication::focusWidget(), text3);
+    const int rowHeight = grid()->rowHeight(0);
+    ASSERT_NE(grid()->viewport()->height() % rowHeight, 0);
+
+    const auto press = [&](Qt::Key key, int times) {
+        for (int i = 0; i < times; ++i) {
+            // Where the user's next key goes.
+            QTest::keyClick(QApplication::focusWidget(), key);
+            const QRect shown = grid()->visualRect(grid()->currentIndex());
+            ASSERT_EQ(QApplication::focusWidget(), text3) << "after key " << i << " at " << currentCell().row;
+            ASSERT_TRUE(grid()->viewport()->rect().contains(shown)) << "row " << currentCell().row;
+            ASSERT_TRUE(text3->isVisible());
+            ASSERT_EQ(text3->geometry(), shown);
+            ASSERT_EQ(text3->text(), cell(currentCell().row, SummaryColumn));
+        }
+    };
+    press(Qt::Key_PageDown, 6);
+    EXPECT_EQ(currentCell(), (CellPosition{31, SummaryColumn}));
+    EXPECT_GT(grid()->verticalScrollBar()->value(), 0);
+    press(Qt::Key_Down, 20);
+    EXPECT_EQ(currentCell(), (CellPosition{51, SummaryColumn}));
+    press(Qt::Key_PageUp, 11);
+    EXPECT_EQ(currentCell(), (CellPosition{1, SummaryColumn}));
+    EXPECT_EQ(grid()->verticalScrollBar()->value(), 0);
+
+    // The largest text keeps the current cell in view too.
+    press(Qt::Key_PageDown, 4);
+    for (int i = 0; i < 10; ++i)
+        control("Command3")->click();
+    EXPECT_TRUE(grid()->viewport()->rect().contains(grid()->visualRect(grid()->currentIndex())));
+    EXPECT_EQ(text3->geometry(), grid()->visualRect(grid()->currentIndex()));
+}
+
+// The wheel over the open account drop-down scrolls the grid, which closes the
+// drop-down; where the grid cannot scroll, nothing moves. No account is picked.
+TEST_F(JournalEditorWindowTest, WheelOverTheDropDownScrollsTheGridInsteadOfPickingAnAccount)
+{
+    import(cardFile(QStringLiteral("long.csv"), longTransitHistory(60)));
+    auto *combo = control<QComboBox>("Combo1");
+    const QStringList before = columnTexts(DebitAccountColumn, 60);
+    const auto wheel = [combo](int delta) {
+        const QPointF at = combo->rect().center();
+        QWheelEvent event(at, combo->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &event);
+    };
+
+    dragCells(1, DebitAccountColumn, 1);
+    ASSERT_TRUE(combo->isVisible());
+    const QString shown = combo->currentText();
+    // Up at the top: the grid cannot go further.
+    wheel(120);
+    EXPECT_TRUE(combo->isVisible());
+    EXPECT_EQ(combo->currentText(), shown);
+    EXPECT_EQ(grid()->verticalScrollBar()->value(), 0);
+    wheel(-120);
+    EXPECT_GT(grid()->verticalScrollBar()->value(), 0);
+    EXPECT_FALSE(combo->isVisible());
+    EXPECT_EQ(combo->currentText(), shown);
+    EXPECT_EQ(columnTexts(DebitAccountColumn, 60), before);
 }
 
 } // namespace
