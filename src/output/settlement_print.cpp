@@ -1,6 +1,7 @@
 #include "output/settlement_print.h"
 
 #include "output/report_painter.h"
+#include "output/report_pdf_save.h"
 #include "output/settlement_report.h"
 
 #include <QPainter>
@@ -40,6 +41,18 @@ bool printStartCheck(const journal::JournalGrid &grid, platform::PrinterService 
         return false;
     }
     return true;
+}
+
+PrintStart settlementPrintStart(const journal::JournalGrid &grid, platform::PrinterService &printers,
+                                platform::MessageService &messages)
+{
+    if (!lastRowCheck(grid, messages))
+        return PrintStart::Refused;
+    if (Fm2_PrinterCheck(printers.printerNames()))
+        return PrintStart::Preview;
+    // Without a printer the report can still be filed or mailed.
+    return messages.offer(kNoPrinterMessage, kSaveAsPdfCaption) ? PrintStart::PdfInstead
+                                                                : PrintStart::Refused;
 }
 
 QString choosePrinter(const QString &requested, platform::PrinterService &printers,

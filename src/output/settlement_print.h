@@ -43,6 +43,15 @@ bool lastRowCheck(const journal::JournalGrid &grid, platform::MessageService &me
 bool printStartCheck(const journal::JournalGrid &grid, platform::PrinterService &printers,
                      platform::MessageService &messages);
 
+// Where the journal editor's "精算印刷" goes after its checks.
+enum class PrintStart { Refused, Preview, PdfInstead };
+
+// The last-row check, then Fm2_PrinterCheck. Without a usable printer the
+// no-printer message offers "PDFで保存" instead: PdfInstead when the user
+// takes it, else Refused.
+PrintStart settlementPrintStart(const journal::JournalGrid &grid, platform::PrinterService &printers,
+                                platform::MessageService &messages);
+
 // The printer a report goes to: `requested` when given and installed, else the
 // default printer, else the printer Fm2_PrinterCheck looked at. Empty, after
 // the message, when `requested` is not installed.

@@ -13,6 +13,8 @@ enum class FileKind {
     Journal,
     // An export file to write ("実　行").
     Export,
+    // The settlement report as a PDF ("PDFで保存").
+    Report,
 };
 
 struct FileRequest {

@@ -15,6 +15,15 @@ public:
     virtual void inform(const QString &text, const QString &title = kDefaultTitle) = 0;
     // A Yes/No question; true on Yes.
     virtual bool ask(const QString &text, const QString &title = kDefaultTitle) = 0;
+    // A message that also offers one thing to do instead, as a second button
+    // captioned `action` beside OK; true when the user chose it. Where nobody
+    // can choose, the message is told alone.
+    virtual bool offer(const QString &text, const QString &action, const QString &title = kDefaultTitle)
+    {
+        (void)action;
+        inform(text, title);
+        return false;
+    }
 };
 
 } // namespace mokpe::platform

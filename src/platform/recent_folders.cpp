@@ -18,6 +18,8 @@ QString keyOf(FileKind kind)
         return QStringLiteral("folders/journal");
     case FileKind::Export:
         return QStringLiteral("folders/export");
+    case FileKind::Report:
+        return QStringLiteral("folders/report");
     }
     return {};
 }

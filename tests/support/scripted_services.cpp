@@ -11,6 +11,14 @@ void ScriptedMessages::inform(const QString &text, const QString &title)
     shown.push_back({ShownMessage::Inform, text, title});
 }
 
+bool ScriptedMessages::offer(const QString &text, const QString &action, const QString &title)
+{
+    offeredActions.append(action);
+    const bool taken = ask(text, title);
+    shown.back().kind = ShownMessage::Offer;
+    return taken;
+}
+
 bool ScriptedMessages::ask(const QString &text, const QString &title)
 {
     shown.push_back({ShownMessage::Ask, text, title});

@@ -13,7 +13,7 @@ namespace mokpe::test {
 
 // One message box as the user would have seen it.
 struct ShownMessage {
-    enum Kind { Inform, Ask } kind;
+    enum Kind { Inform, Ask, Offer } kind;
     QString text;
     QString title;
     friend bool operator==(const ShownMessage &, const ShownMessage &) = default;
@@ -25,7 +25,12 @@ class ScriptedMessages final : public platform::MessageService {
 public:
     void inform(const QString &text, const QString &title = platform::kDefaultTitle) override;
     bool ask(const QString &text, const QString &title = platform::kDefaultTitle) override;
+    // Recorded as an Offer of `text`; answered from the same script as the
+    // questions (true: the offered button).
+    bool offer(const QString &text, const QString &action,
+               const QString &title = platform::kDefaultTitle) override;
     void answerNext(bool yes) { answers_.push_back(yes); }
+    QStringList offeredActions;
     QStringList texts() const;
     std::vector<ShownMessage> shown;
     int unexpectedQuestions = 0;

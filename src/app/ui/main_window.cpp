@@ -361,7 +361,8 @@ void MainWindow::openJournalEditor()
     journalEditor_->setReportPrinter([this] {
         if (journalEditor_)
             output::ui::runSettlementPrint(journalEditor_, state_, journalEditor_->editor().settlementLabel(),
-                                           *services_.messages, *services_.printers, progressShowDelayMs_);
+                                           *services_.messages, *services_.printers, *services_.dialogs,
+                                           progressShowDelayMs_);
     });
     if (importProgress_) {
         importProgress_->setLabel(kBuildingLabel);

@@ -1,12 +1,15 @@
 #include "output/ui/settlement_print_preview.h"
 
 #include "output/report_painter.h"
+#include "output/report_pdf_save.h"
 #include "output/settlement_print.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace mokpe::output::ui {
 
@@ -29,24 +32,32 @@ QAction *previewAction(QPrintPreviewDialog &dialog, const char *text)
 
 bool runSettlementPrint(QWidget *parent, const AppState &state, const QString &settlementLabel,
                         platform::MessageService &messages, platform::PrinterService &printers,
-                        int progressShowDelayMs)
+                        platform::FileDialogService &dialogs, int progressShowDelayMs)
 {
-    if (!printStartCheck(state.journal, printers, messages))
+    const PrintStart start = settlementPrintStart(state.journal, printers, messages);
+    if (start == PrintStart::Refused)
         return false;
     const SettlementReport report(state.journal, state.history.cardKind, state.history.sourceName,
                                   settlementLabel, ReportFontMetrics());
+    if (start == PrintStart::PdfInstead) {
+        saveReportAsPdf(report, reportPdfName(state.history.sourceName), state.history.sourceFolder(),
+                        messages, dialogs);
+        return false;
+    }
     const QString jobName = state.history.sourceName.isEmpty() ? kPreviewTitle : state.history.sourceName;
-    SettlementPrintPreview preview(report, jobName, messages, printers, parent, progressShowDelayMs);
+    SettlementPrintPreview preview(report, jobName, messages, printers, dialogs, parent, progressShowDelayMs);
+    preview.setPdfFolder(state.history.sourceFolder());
     preview.exec();
     return true;
 }
 
 SettlementPrintPreview::SettlementPrintPreview(const SettlementReport &report, QString jobName,
                                                platform::MessageService &messages,
-                                               platform::PrinterService &printers, QWidget *parent,
+                                               platform::PrinterService &printers,
+                                               platform::FileDialogService &dialogs, QWidget *parent,
                                                int progressShowDelayMs)
     : report_(report), jobName_(std::move(jobName)), messages_(messages), printers_(printers),
-      progressShowDelayMs_(progressShowDelayMs), previewPrinter_(QPrinter::HighResolution)
+      dialogs_(dialogs), progressShowDelayMs_(progressShowDelayMs), previewPrinter_(QPrinter::HighResolution)
 {
     // The preview never reaches a printer: a PDF device keeps the print
     // service out of it and gives the same A4 page.
@@ -74,6 +85,22 @@ SettlementPrintPreview::SettlementPrintPreview(const SettlementReport &report, Q
                 dialog_->accept();
         });
     }
+    // Beside the print button: the same report as a PDF, for filing or mailing.
+    pdfAction_ = new QAction(kSaveAsPdfCaption, dialog_.get());
+    pdfAction_->setObjectName(kPdfActionName);
+    pdfAction_->setToolTip(kSaveAsPdfCaption);
+    if (auto *toolBar = dialog_->findChild<QToolBar *>()) {
+        toolBar->addSeparator();
+        toolBar->addAction(pdfAction_);
+        if (auto *button = qobject_cast<QToolButton *>(toolBar->widgetForAction(pdfAction_)))
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
+    connect(pdfAction_, &QAction::triggered, this, [this] { saveAsPdf(); });
+}
+
+bool SettlementPrintPreview::saveAsPdf()
+{
+    return saveReportAsPdf(report_, reportPdfName(jobName_), pdfFolder_, messages_, dialogs_);
 }
 
 SettlementPrintPreview::~SettlementPrintPreview() = default;

@@ -17,8 +17,10 @@ QString QtFileDialogService::openFile(const FileRequest &request)
 QString QtFileDialogService::saveFile(const FileRequest &request)
 {
     const QString preset = QDir(folders_.startFolder(request)).filePath(request.presetName);
+    // The program asks its own question before it replaces a file.
     const QString path =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), preset, request.filter);
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), preset, request.filter, nullptr,
+                                     QFileDialog::DontConfirmOverwrite);
     folders_.remember(request.kind, path);
     return path;
 }

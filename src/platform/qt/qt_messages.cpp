@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace mokpe::platform {
 
@@ -25,6 +26,17 @@ bool QtMessageService::ask(const QString &text, const QString &title)
                     QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+bool QtMessageService::offer(const QString &text, const QString &action, const QString &title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, shown(text), QMessageBox::Ok, QApplication::activeWindow());
+    QPushButton *chosen = box.addButton(action, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    // The close box and Esc are OK.
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == chosen;
 }
 
 } // namespace mokpe::platform

@@ -30,8 +30,9 @@ struct EditorCommandsTest : ::testing::Test {
         writeBytes(folder.file(QStringLiteral("inifile.ini")),
                    "1\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n&H8000000F\r\n1\r\n0\r\n186\r\n1882\r\n" +
                        cp932(QStringLiteral("電子未決\r\n113\r\n1131\r\n電子マネー\r\n")));
-        writeBytes(folder.file(QStringLiteral("kamoku_code.csv")),
-                   cp932(QStringLiteral("186,1882,電子未決\r\n113,1131,電子マネー\r\n842,8471,旅費交通費\r\n")));
+        writeBytes(
+            folder.file(QStringLiteral("kamoku_code.csv")),
+            cp932(QStringLiteral("186,1882,電子未決\r\n113,1131,電子マネー\r\n842,8471,旅費交通費\r\n")));
         writeBytes(folder.file(QStringLiteral("person.csv")), "A\r\n");
         main = std::make_unique<MainWindow>(state, fakes.services());
         main->load();
@@ -106,10 +107,14 @@ TEST_F(EditorCommandsTest, SettlementPrintIsRefusedWithoutAUsablePrinter)
     for (const auto &c : cases) {
         fakes.printers.names = c.printers;
         fakes.messages.shown.clear();
+        // The message offers the report as a PDF instead; the user declines.
+        fakes.messages.answerNext(false);
         printButton->click();
         EXPECT_EQ(fakes.messages.texts(),
                   QStringList{QStringLiteral("使用可能なプリンタが存在しません．\r\n"
                                              "印刷機能はプリンタを準備した後に可能となります．")});
+        EXPECT_EQ(fakes.messages.shown.back().kind, test::ShownMessage::Offer);
+        EXPECT_EQ(fakes.messages.offeredActions.back(), QStringLiteral("PDFで保存"));
         EXPECT_TRUE(fakes.printers.jobs.empty());
     }
 }

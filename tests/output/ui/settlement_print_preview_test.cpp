@@ -1,7 +1,9 @@
 #include "output/ui/settlement_print_preview.h"
 
+#include "output/report_pdf.h"
 #include "output/settlement_print.h"
 
+#include "support/file_helpers.h"
 #include "support/pdf_words.h"
 #include "support/report_journals.h"
 #include "support/scripted_services.h"
@@ -60,7 +62,8 @@ struct SettlementPrintTest : ::testing::Test {
             if (dialog->isVisible())
                 dialog->reject();
         });
-        return runSettlementPrint(nullptr, state, kLabel, services.messages, services.printers);
+        return runSettlementPrint(nullptr, state, kLabel, services.messages, services.printers,
+                                  services.dialogs);
     }
 
     static QAction *printButton(QPrintPreviewDialog &dialog)
@@ -120,9 +123,72 @@ TEST_F(SettlementPrintTest, RefusalComesBeforeAnyPreview)
 {
     // Other printers are installed, but the last one listed is a document writer.
     services.printers.names.append(QStringLiteral("Microsoft Print to PDF"));
-    EXPECT_FALSE(runSettlementPrint(nullptr, state, kLabel, services.messages, services.printers));
+    services.messages.answerNext(false);
+    EXPECT_FALSE(
+        runSettlementPrint(nullptr, state, kLabel, services.messages, services.printers, services.dialogs));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(services.messages.texts(), QStringList{kNoPrinterMessage});
+    EXPECT_EQ(services.messages.offeredActions, QStringList{QStringLiteral("PDFで保存")});
+    EXPECT_TRUE(services.printers.jobs.empty());
+    EXPECT_TRUE(services.dialogs.requests.empty());
+}
+
+// The report as a PDF, from the no-printer message and from the preview: the
+// same pages as `mokpe report -o` writes, in a file chosen in a save dialog
+// that opens beside the journal; an existing file is replaced only on Yes.
+TEST_F(SettlementPrintTest, WithoutAPrinterOrFromThePreviewTheReportIsSavedAsAPdf)
+{
+    test::TempFolder cards;
+    state.history.sourcePath = cards.file(QStringLiteral("履歴.csv"));
+    const QString pdf = cards.file(QStringLiteral("精算書.pdf"));
+    const auto pagesOf = [](const QString &path) {
+        QStringList pages;
+        for (const test::PdfPageWords &page : test::readPdfWords(path))
+            pages.append(test::pageText(page));
+        return pages;
+    };
+
+    services.printers.names.clear();
+    services.messages.answerNext(true);
+    services.dialogs.chooseNext(pdf);
+    EXPECT_FALSE(
+        runSettlementPrint(nullptr, state, kLabel, services.messages, services.printers, services.dialogs));
+    ASSERT_EQ(services.dialogs.requests.size(), 1u);
+    const platform::FileRequest &request = services.dialogs.requests[0];
+    EXPECT_EQ(request.kind, platform::FileKind::Report);
+    EXPECT_EQ(request.presetName, QStringLiteral("履歴.pdf"));
+    EXPECT_EQ(request.filter, QStringLiteral("PDFファイル (*.pdf)"));
+    EXPECT_EQ(request.fallbackFolder, cards.path());
+    EXPECT_EQ(services.messages.texts(),
+              (QStringList{kNoPrinterMessage, QStringLiteral("精算書をPDFで保存しました．\r\n") + pdf}));
+    const QStringList pages = pagesOf(pdf);
+    ASSERT_EQ(pages.size(), 3);
+    EXPECT_TRUE(pages[2].contains(QStringLiteral("Page: 3 / 3")));
+    const SettlementReport report(state.journal, state.history.cardKind, state.history.sourceName, kLabel,
+                                  ReportFontMetrics());
+    test::TempFolder other;
+    ASSERT_EQ(writeReportPdf(other.file(QStringLiteral("cli.pdf")), report), QString());
+    EXPECT_EQ(pages, pagesOf(other.file(QStringLiteral("cli.pdf"))));
+
+    // From the preview, over the file just written: No keeps it, Yes replaces it.
+    services.printers.names = {QStringLiteral("Office_Laser")};
+    services.messages.shown.clear();
+    test::writeBytes(pdf, "old");
+    EXPECT_TRUE(run([&](QPrintPreviewDialog &dialog) {
+        QAction *save = dialog.findChild<QAction *>(SettlementPrintPreview::kPdfActionName);
+        ASSERT_TRUE(save);
+        EXPECT_EQ(save->text(), QStringLiteral("PDFで保存"));
+        services.dialogs.chooseNext(pdf);
+        services.messages.answerNext(false);
+        save->trigger();
+        EXPECT_EQ(test::fileBytes(pdf), QByteArray("old"));
+        services.dialogs.chooseNext(pdf);
+        services.messages.answerNext(true);
+        save->trigger();
+        EXPECT_TRUE(dialog.isVisible());
+    }));
+    EXPECT_EQ(pagesOf(pdf), pages);
+    EXPECT_EQ(services.dialogs.requests.back().fallbackFolder, cards.path());
     EXPECT_TRUE(services.printers.jobs.empty());
 }
 
@@ -131,7 +197,7 @@ TEST_F(SettlementPrintTest, APrintStoppedAfterItsFirstPageSaysHowManyPagesWerePr
     const SettlementReport report(state.journal, state.history.cardKind, state.history.sourceName, kLabel,
                                   ReportFontMetrics());
     SettlementPrintPreview preview(report, state.history.sourceName, services.messages, services.printers,
-                                   nullptr, 0);
+                                   services.dialogs, nullptr, 0);
     // The user stops the print as soon as its dialog is up, while the first page goes out.
     QStringList labels;
     bool cancelButton = false;

@@ -1,0 +1,35 @@
+#include "output/report_pdf_save.h"
+
+#include "output/csv_export.h"
+#include "output/report_pdf.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace mokpe::output {
+
+QString reportPdfName(const QString &sourceName)
+{
+    const QString base = QFileInfo(sourceName).completeBaseName();
+    return (base.isEmpty() ? QStringLiteral("精算印刷") : base) + QStringLiteral(".pdf");
+}
+
+bool saveReportAsPdf(const SettlementReport &report, const QString &presetName, const QString &fallbackFolder,
+                     platform::MessageService &messages, platform::FileDialogService &dialogs)
+{
+    const QString path =
+        dialogs.saveFile({platform::FileKind::Report, platform::qtFilterFromPairs(kPdfFilterPairs),
+                          presetName, fallbackFolder});
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo::exists(path) && !messages.ask(kOverwriteQuestion, kOverwriteTitle))
+        return false;
+    if (const QString error = writeReportPdf(path, report); !error.isEmpty()) {
+        messages.inform(error);
+        return false;
+    }
+    messages.inform(kPdfSavedMessage.arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+} // namespace mokpe::output
