@@ -92,13 +92,24 @@ void FloatingCellGrid::setHeadings(const QStringList &headings)
 void FloatingCellGrid::setColumnWidthsTwips(const QList<int> &twips)
 {
     const double dpi = logicalDpiX();
+    // Never narrower than the heading in the header's own font.
     for (int c = 0; c < twips.size() && c < columnCount(); ++c)
-        setColumnWidth(c, common::twipsToPixels(twips.at(c), dpi));
+        setColumnWidth(
+            c, std::max(common::twipsToPixels(twips.at(c), dpi), horizontalHeader()->sectionSizeHint(c)));
 }
 
 void FloatingCellGrid::setHeadingHeightTwips(int twips)
 {
-    horizontalHeader()->setFixedHeight(common::twipsToPixels(twips, logicalDpiY()));
+    // Never lower than the headings' lines need.
+    horizontalHeader()->setFixedHeight(
+        std::max(common::twipsToPixels(twips, logicalDpiY()), horizontalHeader()->sizeHint().height()));
+}
+
+void FloatingCellGrid::setRowHeightTwips(int twips)
+{
+    // A line of text and the editor's frame around it, at the least.
+    verticalHeader()->setDefaultSectionSize(
+        std::max(common::twipsToPixels(twips, logicalDpiY()), fontMetrics().height() + 4));
 }
 
 void FloatingCellGrid::setFixedCellColour(const QColor &colour)

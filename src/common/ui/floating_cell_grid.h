@@ -22,9 +22,12 @@ public:
     // Clears every cell and leaves `rows` rows, heading included (at least 1).
     void resetGrid(int rows);
     void setHeadings(const QStringList &headings);
-    // Column widths in twips, converted at the screen's resolution.
+    // Column widths, heading height and row height in twips, converted at the
+    // screen's resolution, but never less than the font needs for the headings
+    // and a line of text.
     void setColumnWidthsTwips(const QList<int> &twips);
     void setHeadingHeightTwips(int twips);
+    void setRowHeightTwips(int twips);
     void setEditableColumns(const QSet<int> &columns) { editableColumns_ = columns; }
     void setFixedCellColour(const QColor &colour);
 

@@ -2,6 +2,7 @@
 
 #include "common/journal_grid.h"
 #include "common/twips.h"
+#include "common/ui/text_fit.h"
 #include "journal/journal_table_model.h"
 
 #include <QAbstractItemView>
@@ -71,7 +72,33 @@ void JournalGridView::setColumnWidthsTwips(const int *twips, int count)
 {
     const double dpi = logicalDpiX();
     for (int c = 0; c < count; ++c)
-        setColumnWidth(c, common::twipsToPixels(twips[c], dpi));
+        setColumnWidth(c, std::max(common::twipsToPixels(twips[c], dpi), fontColumnWidth(c)));
+}
+
+int JournalGridView::fontColumnWidth(int column) const
+{
+    // The widest text a cell of the column usually holds; the summaries are
+    // long and run on under the next cells' edge, as they always did.
+    QString sample;
+    switch (column) {
+    case NumberColumn:
+        sample = QString(QString::number(model_ ? model_->rowCount() : 0).size(), QLatin1Char('0'));
+        break;
+    case DateColumn:
+        sample = QStringLiteral("0000/00/00");
+        break;
+    case DebitAccountColumn:
+    case CreditAccountColumn:
+        sample = QStringLiteral("福利厚生費");
+        break;
+    case DebitAmountColumn:
+    case CreditAmountColumn:
+        sample = QStringLiteral("0000000");
+        break;
+    default:
+        break;
+    }
+    return std::max(ui::columnWidthFor(*this, sample), horizontalHeader()->sectionSizeHint(column));
 }
 
 void JournalGridView::setHeadingColour(const QColor &colour)

@@ -29,8 +29,10 @@ public:
     void setJournalModel(JournalTableModel *model);
     JournalTableModel *journalModel() const { return model_; }
 
-    // Column widths in twips, converted at the screen's resolution; row heights
-    // follow the grid's font, the same for every row.
+    // Column widths in twips, converted at the screen's resolution, but never
+    // narrower than the grid's font needs for the heading and the usual texts
+    // of the column (a date, an amount, an account name); row heights follow
+    // the grid's font, the same for every row.
     void setColumnWidthsTwips(const int *twips, int count);
     // The heading row's background (the number column's comes from the model).
     void setHeadingColour(const QColor &colour);
@@ -84,6 +86,7 @@ protected:
 
 private:
     void applyRowHeights();
+    int fontColumnWidth(int column) const;
 
     JournalTableModel *model_ = nullptr;
     QLineEdit *cellEditor_;

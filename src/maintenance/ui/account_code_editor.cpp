@@ -1,8 +1,8 @@
 #include "maintenance/ui/account_code_editor.h"
 
 #include "common/colour_value.h"
-#include "common/twips.h"
 #include "common/ui/floating_cell_grid.h"
+#include "common/ui/text_fit.h"
 #include "common/ui/window_colours.h"
 #include "maintenance/account_code_file.h"
 #include "maintenance/account_code_save.h"
@@ -44,14 +44,16 @@ private:
     int length_;
 };
 
-QLineEdit *makeBox(const char *name, int typingLimit, int width, QWidget *parent)
+// A code box is as wide as five digits in its font; a name box takes the
+// frame's width.
+QLineEdit *makeBox(const char *name, int typingLimit, bool codeBox, QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     if (typingLimit > 0)
         box->setValidator(new TypingLimit(typingLimit, box));
-    if (width > 0)
-        box->setFixedWidth(width);
+    if (codeBox)
+        box->setFixedWidth(ui::lineEditWidthFor(*box, QStringLiteral("00000")));
     return box;
 }
 
@@ -89,18 +91,18 @@ void AccountCodeEditor::buildControls()
     // codes are typed directly (the e-money account's codes leave the input as it is).
     auto *unsettledFrame = new QGroupBox(QStringLiteral("電子マネー未決済勘定"), this);
     unsettledFrame->setObjectName(QStringLiteral("Frame1"));
-    unsettledCode3_ = makeBox("Text1", 3, 60, unsettledFrame);
-    unsettledCode4_ = makeBox("Text2", 4, 60, unsettledFrame);
-    unsettledName_ = makeBox("Text3", 0, 0, unsettledFrame);
+    unsettledCode3_ = makeBox("Text1", 3, true, unsettledFrame);
+    unsettledCode4_ = makeBox("Text2", 4, true, unsettledFrame);
+    unsettledName_ = makeBox("Text3", 0, false, unsettledFrame);
     unsettledCode3_->setInputMethodHints(Qt::ImhPreferLatin);
     unsettledCode4_->setInputMethodHints(Qt::ImhPreferLatin);
     unsettledName_->setInputMethodHints(Qt::ImhNone);
 
     auto *emoneyFrame = new QGroupBox(QStringLiteral("電子マネー勘定"), this);
     emoneyFrame->setObjectName(QStringLiteral("Frame2"));
-    emoneyCode3_ = makeBox("Text4", 3, 60, emoneyFrame);
-    emoneyCode4_ = makeBox("Text5", 4, 60, emoneyFrame);
-    emoneyName_ = makeBox("Text6", 0, 0, emoneyFrame);
+    emoneyCode3_ = makeBox("Text4", 3, true, emoneyFrame);
+    emoneyCode4_ = makeBox("Text5", 4, true, emoneyFrame);
+    emoneyName_ = makeBox("Text6", 0, false, emoneyFrame);
     emoneyName_->setInputMethodHints(Qt::ImhNone);
 
     const char *labelNames[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"};
@@ -125,8 +127,7 @@ void AccountCodeEditor::buildControls()
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
     grid_->setEditableColumns({1, 2, 3});
     grid_->horizontalHeader()->setHighlightSections(false);
-    grid_->verticalHeader()->setDefaultSectionSize(
-        common::twipsToPixels(kRowHeightTwips, grid_->logicalDpiY()));
+    grid_->setRowHeightTwips(kRowHeightTwips);
     auto *insertButton = makeButton("Command3", QStringLiteral("1行挿入"), listFrame);
     auto *deleteButton = makeButton("Command4", QStringLiteral("1行削除"), listFrame);
     auto *appendButton = makeButton("Command5", QStringLiteral("最終行追加"), listFrame);
@@ -181,11 +182,14 @@ void AccountCodeEditor::buildControls()
     auto *columns = new QHBoxLayout(this);
     columns->addWidget(listFrame, 1);
     columns->addLayout(right);
-    unsettledFrame->setFixedWidth(330);
-    emoneyFrame->setFixedWidth(330);
-    setFrame->setFixedWidth(330);
-    note1->setFixedWidth(330);
-    note2->setFixedWidth(330);
+    // The right-hand column is as wide as a name of sixteen full-width
+    // characters beside its label needs; the notes wrap within it.
+    const int nameWidth = ui::lineEditWidthFor(*unsettledName_, QString(16, QChar(0x3042)));
+    unsettledName_->setMinimumWidth(nameWidth);
+    emoneyName_->setMinimumWidth(nameWidth);
+    const int rightWidth = unsettledFrame->sizeHint().width();
+    note1->setFixedWidth(rightWidth);
+    note2->setFixedWidth(rightWidth);
 
     connect(saveButton, &QPushButton::clicked, this, &AccountCodeEditor::save);
     connect(closeButton, &QPushButton::clicked, this, &AccountCodeEditor::closeByButton);
@@ -224,10 +228,11 @@ void AccountCodeEditor::Fm8_FormInit()
 void AccountCodeEditor::Fm8_GridInit()
 {
     grid_->resetGrid(grid_->gridRows());
-    grid_->setHeadingHeightTwips(kHeadingHeightTwips);
-    grid_->setColumnWidthsTwips(kColumnWidthsTwips);
+    // The headings first: the heading row and the columns are never smaller than they need.
     grid_->setHeadings({QStringLiteral("No."), QStringLiteral("科目ｺｰﾄﾞ\n３桁"),
                         QStringLiteral("科目ｺｰﾄﾞ\n４桁"), QStringLiteral("科目名")});
+    grid_->setHeadingHeightTwips(kHeadingHeightTwips);
+    grid_->setColumnWidthsTwips(kColumnWidthsTwips);
 }
 
 void AccountCodeEditor::Fm8_RowNumbering()

@@ -1,36 +1,21 @@
 #include "maintenance/ui/colour_dialog.h"
 
-#include "settings/settings_file.h"
 #include "common/colour_value.h"
-#include "common/twips.h"
 #include "common/ui/window_colours.h"
+#include "settings/settings_file.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
+#include <QVBoxLayout>
 
 namespace mokpe::maintenance {
 
 namespace {
-
-// Layout in twips, as the window was drawn.
-constexpr int kSwatchWidth = 615;
-constexpr int kSwatchHeight = 495;
-constexpr int kSwatchLeft = 120;
-constexpr int kSwatchPitch = 840;
-constexpr int kSwatchTop = 360;
-constexpr int kMargin = 120;
-constexpr int kFrameWidth = kSwatchLeft + 7 * kSwatchPitch + kSwatchWidth + kMargin;
-constexpr int kFrameHeight = kSwatchTop + kSwatchHeight + 180;
-constexpr int kButtonWidth = 1695;
-constexpr int kButtonHeight = 495;
-constexpr int kButtonsTop = kMargin + 2 * kFrameHeight + kMargin + 180;
-constexpr int kWindowWidth = kFrameWidth + 2 * kMargin;
-constexpr int kWindowHeight = kButtonsTop + kButtonHeight + 180;
 
 const char *const kSwatchIndexProperty = "swatchIndex";
 
@@ -43,27 +28,25 @@ ColourDialog::ColourDialog(AppState &state, const platform::Services &services, 
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("画面／ボタン色設定"));
 
-    const QScreen *scr = screen() ? screen() : QGuiApplication::primaryScreen();
-    const double dpi = scr ? scr->logicalDotsPerInch() : 96.0;
-    const auto px = [dpi](int twips) { return common::twipsToPixels(twips, dpi); };
-    const auto placeTwips = [&px](QWidget *w, int left, int top, int width, int height) {
-        w->setGeometry(px(left), px(top), px(width), px(height));
-    };
+    // A swatch is as large as the window's font makes it: about two and a half
+    // lines wide and two high, as it was drawn.
+    const int line = fontMetrics().height();
+    const QSize swatchSize(line * 5 / 2, line * 2);
 
     screenFrame_ = new QGroupBox(QStringLiteral("画面色設定"), this);
     screenFrame_->setObjectName(QStringLiteral("Frame1"));
-    placeTwips(screenFrame_, kMargin, kMargin, kFrameWidth, kFrameHeight);
     buttonFrame_ = new QGroupBox(QStringLiteral("ボタン色設定"), this);
     buttonFrame_->setObjectName(QStringLiteral("Frame2"));
-    placeTwips(buttonFrame_, kMargin, kMargin + kFrameHeight + kMargin, kFrameWidth, kFrameHeight);
+    QHBoxLayout *rows[] = {new QHBoxLayout(screenFrame_), new QHBoxLayout(buttonFrame_)};
+    QLabel *placed[2][8] = {};
 
     const QPalette appPalette = QApplication::palette();
     for (int i = 0; i < kSwatchCount; ++i) {
         auto *swatch = new QLabel(isButtonSwatch(i) ? buttonFrame_ : screenFrame_);
         swatch->setObjectName(QStringLiteral("Label1_%1").arg(i));
         swatch->setProperty(kSwatchIndexProperty, i);
-        placeTwips(swatch, kSwatchLeft + swatchColumn(i) * kSwatchPitch, kSwatchTop, kSwatchWidth,
-                   kSwatchHeight);
+        swatch->setFixedSize(swatchSize);
+        placed[isButtonSwatch(i) ? 1 : 0][swatchColumn(i)] = swatch;
         // A swatch shows its own colour whatever the window's colours are.
         QPalette palette = swatch->palette();
         palette.setColor(QPalette::Window, common::colourFromValue(swatchValue(i), appPalette));
@@ -76,6 +59,12 @@ ColourDialog::ColourDialog(AppState &state, const platform::Services &services, 
         swatch->installEventFilter(this);
         swatches_[static_cast<size_t>(i)] = swatch;
     }
+    // Eight in a row, left to right by their column.
+    for (int group = 0; group < 2; ++group) {
+        rows[group]->setSpacing(swatchSize.width() / 3);
+        for (QLabel *swatch : placed[group])
+            rows[group]->addWidget(swatch);
+    }
 
     const struct {
         const char *name;
@@ -85,19 +74,27 @@ ColourDialog::ColourDialog(AppState &state, const platform::Services &services, 
         {"Command3", QStringLiteral("基本色に戻す")},
         {"Command2", QStringLiteral("閉じる")},
     };
-    const int buttonGap = (kFrameWidth - 3 * kButtonWidth) / 2;
+    auto *buttonRow = new QHBoxLayout;
     for (size_t b = 0; b < buttons_.size(); ++b) {
         auto *button = new QPushButton(buttonSpecs[b].caption, this);
         button->setObjectName(QString::fromLatin1(buttonSpecs[b].name));
-        placeTwips(button, kMargin + static_cast<int>(b) * (kButtonWidth + buttonGap), kButtonsTop,
-                   kButtonWidth, kButtonHeight);
+        button->setMinimumHeight(line * 2);
+        if (b > 0)
+            buttonRow->addStretch(1);
+        buttonRow->addWidget(button);
         buttons_[b] = button;
     }
     connect(buttons_[0], &QPushButton::clicked, this, &ColourDialog::applyColoursToDialog);
     connect(buttons_[1], &QPushButton::clicked, this, &ColourDialog::resetToStandard);
     connect(buttons_[2], &QPushButton::clicked, this, &ColourDialog::closeWithSave);
 
-    setFixedSize(px(kWindowWidth), px(kWindowHeight));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(screenFrame_);
+    layout->addWidget(buttonFrame_);
+    layout->addSpacing(line / 2);
+    layout->addLayout(buttonRow);
+    // As large as its contents, and no larger.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     showBorders();
     applyColoursToDialog();
 }

@@ -28,7 +28,6 @@ QPushButton *makeButton(const char *name, const QString &caption, QWidget *paren
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     button->setMinimumHeight(32);
-    button->setFixedWidth(104);
     return button;
 }
 

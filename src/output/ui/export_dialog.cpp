@@ -1,7 +1,7 @@
 #include "output/ui/export_dialog.h"
 
-#include "common/twips.h"
 #include "common/ui/progress_dialog.h"
+#include "common/ui/text_fit.h"
 #include "common/ui/window_colours.h"
 #include "output/csv_export.h"
 #include "output/export_options.h"
@@ -9,33 +9,20 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace mokpe::output {
 
 namespace {
-
-// Layout in twips.
-constexpr int kMargin = 120;
-constexpr int kFrameWidth = 8400;
-constexpr int kFormatFrameHeight = 1500;
-constexpr int kInputFrameHeight = 2400;
-constexpr int kTaxFrameHeight = 700;
-constexpr int kRowHeight = 360;
-constexpr int kRowPitch = 480;
-constexpr int kButtonWidth = 1695;
-constexpr int kButtonHeight = 495;
-constexpr int kWindowWidth = kFrameWidth + 2 * kMargin;
-constexpr int kInputTop = kMargin + kFormatFrameHeight + kMargin;
-constexpr int kTaxTop = kInputTop + kInputFrameHeight + kMargin;
-constexpr int kButtonsTop = kTaxTop + kTaxFrameHeight + kMargin * 2;
-constexpr int kWindowHeight = kButtonsTop + kButtonHeight + kMargin * 2;
 
 struct FormatOption {
     const char *name;
@@ -50,6 +37,15 @@ const FormatOption kFormatOptions[kFormatCount] = {
 
 const QString kYearHint = QStringLiteral("(西暦4桁，半角)");
 
+// A control hidden for a while (the rate box) keeps its place, so that the
+// dialog does not jump.
+void keepPlaceWhenHidden(QWidget *widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
 } // namespace
 
 ExportDialog::ExportDialog(AppState &state, const platform::Services &services, QWidget *parent)
@@ -63,26 +59,20 @@ ExportDialog::ExportDialog(AppState &state, const platform::Services &services, 
 
 void ExportDialog::buildControls()
 {
-    const QScreen *scr = screen() ? screen() : QGuiApplication::primaryScreen();
-    const double dpi = scr ? scr->logicalDotsPerInch() : 96.0;
-    const auto px = [dpi](int twips) { return common::twipsToPixels(twips, dpi); };
-    const auto place = [&px](QWidget *w, int left, int top, int width, int height) {
-        w->setGeometry(px(left), px(top), px(width), px(height));
-    };
-    const auto label = [&](const char *name, const QString &caption, QWidget *parent, int left, int top,
-                           int width) {
+    // Every box and frame takes the size its font needs: the layouts place them.
+    const auto label = [](const char *name, const QString &caption, QWidget *parent) {
         auto *l = new QLabel(caption, parent);
         l->setObjectName(QString::fromLatin1(name));
-        place(l, left, top, width, kRowHeight);
         return l;
     };
-    const auto lineEdit = [&](const char *name, QWidget *parent, int left, int top, int width) {
+    // A text box as wide as `sample` in its own font.
+    const auto lineEdit = [](const char *name, QWidget *parent, const QString &sample) {
         auto *e = new QLineEdit(parent);
         e->setObjectName(QString::fromLatin1(name));
-        place(e, left, top, width, kRowHeight);
+        e->setFixedWidth(ui::lineEditWidthFor(*e, sample));
         return e;
     };
-    const auto list = [&](const QString &name, int count, QWidget *parent, int left, int top) {
+    const auto list = [](const QString &name, int count, QWidget *parent) {
         auto *c = new QComboBox(parent);
         c->setObjectName(name);
         // The lists take texts that are not entries too, as the settings give them ("03").
@@ -90,39 +80,43 @@ void ExportDialog::buildControls()
         c->setInsertPolicy(QComboBox::NoInsert);
         for (int i = 1; i <= count; ++i)
             c->addItem(QString::number(i));
-        place(c, left, top, 700, kRowHeight);
+        c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         return c;
     };
 
     auto *formatFrame = new QGroupBox(QStringLiteral("CSVファイル出力形式を選択"), this);
     formatFrame->setObjectName(QStringLiteral("Frame1"));
-    place(formatFrame, kMargin, kMargin, kFrameWidth, kFormatFrameHeight);
+    auto *formatLayout = new QVBoxLayout(formatFrame);
     for (int i = 0; i < kFormatCount; ++i) {
         auto *option = new QRadioButton(QString::fromUtf16(kFormatOptions[i].caption), formatFrame);
         option->setObjectName(QString::fromLatin1(kFormatOptions[i].name));
         // Selection follows the fields: no option may stay selected on its own.
         option->setAutoExclusive(false);
-        place(option, 240, 300 + i * 280, kFrameWidth - 480, 280);
+        formatLayout->addWidget(option);
         const int format = i + 1;
         connect(option, &QRadioButton::clicked, this, [this, format] { clickFormat(format); });
         formatOptions_[static_cast<size_t>(i)] = option;
     }
 
+    // The input frame is a grid: captions, then year box, 年, month, 月, day,
+    // 日 and the hint in columns of their own, so that the three date rows line up.
     auto *inputFrame = new QGroupBox(QStringLiteral("入力項目"), this);
     inputFrame->setObjectName(QStringLiteral("Frame2"));
-    place(inputFrame, kMargin, kInputTop, kFrameWidth, kInputFrameHeight);
-    constexpr int kCaptionLeft = 240;
-    constexpr int kBoxLeft = 1800;
-    int top = 360;
-    label("Label1", QStringLiteral("商　号："), inputFrame, kCaptionLeft, top, 1500);
-    companyCode_ = lineEdit("Text1", inputFrame, kBoxLeft, top, 900);
-    label("Label18", QStringLiteral("(半角数字4桁)"), inputFrame, kBoxLeft + 1000, top, 2000);
-    top += kRowPitch;
-    companyLabels_.push_back(
-        label("Label2", QStringLiteral("会社名："), inputFrame, kCaptionLeft, top, 1500));
-    companyName_ = lineEdit("Text6", inputFrame, kBoxLeft, top, 4000);
+    auto *input = new QGridLayout(inputFrame);
+    input->setColumnStretch(8, 1);
+    input->addWidget(label("Label1", QStringLiteral("商　号："), inputFrame), 0, 0);
+    companyCode_ = lineEdit("Text1", inputFrame, QStringLiteral("00000"));
+    input->addWidget(companyCode_, 0, 1);
+    input->addWidget(label("Label18", QStringLiteral("(半角数字4桁)"), inputFrame), 0, 2, 1, 6);
+    companyLabels_.push_back(label("Label2", QStringLiteral("会社名："), inputFrame));
+    input->addWidget(companyLabels_.back(), 1, 0);
+    // Twenty full-width characters, as the hint says.
+    companyName_ = lineEdit("Text6", inputFrame, QString(20, QChar(0x3042)));
     // Japanese input for the name; the number boxes leave the input method alone.
     companyName_->setInputMethodHints(Qt::ImhNone);
+    input->addWidget(companyName_, 1, 1, 1, 7);
+    QLabel *nameHint = label("Label15", QStringLiteral("(全角20文字)"), inputFrame);
+    input->addWidget(nameHint, 1, 8);
 
     // Three date rows: the fiscal year-end, the period's first and last day.
     const struct {
@@ -134,59 +128,78 @@ void ExportDialog::buildControls()
         {"出力期間：", "Text3", {"Label7", "Label8", "Label9", "Label10", "Label20"}},
         {"～", "Text4", {"Label11", "Label12", "Label13", "Label14", "Label21"}},
     };
-    QLabel *nameHint = nullptr;
     for (int row = 0; row < 3; ++row) {
-        top += kRowPitch;
         const auto &d = dateRows[row];
-        companyLabels_.push_back(
-            label(d.labels[0], QString::fromUtf8(d.caption), inputFrame, kCaptionLeft, top, 1500));
-        yearBoxes_[static_cast<size_t>(row)] = lineEdit(d.yearBox, inputFrame, kBoxLeft, top, 800);
-        companyLabels_.push_back(
-            label(d.labels[1], QStringLiteral("年"), inputFrame, kBoxLeft + 850, top, 300));
-        monthLists_[static_cast<size_t>(row)] =
-            list(QStringLiteral("Combo2_%1").arg(row), 12, inputFrame, kBoxLeft + 1150, top);
-        companyLabels_.push_back(
-            label(d.labels[2], QStringLiteral("月"), inputFrame, kBoxLeft + 1900, top, 300));
-        dayLists_[static_cast<size_t>(row)] =
-            list(QStringLiteral("Combo3_%1").arg(row), 31, inputFrame, kBoxLeft + 2200, top);
-        companyLabels_.push_back(
-            label(d.labels[3], QStringLiteral("日"), inputFrame, kBoxLeft + 2950, top, 300));
-        companyLabels_.push_back(label(d.labels[4], kYearHint, inputFrame, kBoxLeft + 3300, top, 2400));
-        if (row == 0)
-            nameHint = label("Label15", QStringLiteral("(全角20文字)"), inputFrame, kBoxLeft + 4100,
-                             360 + kRowPitch, 1800);
+        const int gridRow = row + 2;
+        QLabel *caption = label(d.labels[0], QString::fromUtf8(d.caption), inputFrame);
+        // The period's end stands under its start, after the "～".
+        if (row == 2)
+            caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        companyLabels_.push_back(caption);
+        input->addWidget(caption, gridRow, 0);
+        yearBoxes_[static_cast<size_t>(row)] = lineEdit(d.yearBox, inputFrame, QStringLiteral("00000"));
+        input->addWidget(yearBoxes_[static_cast<size_t>(row)], gridRow, 1);
+        companyLabels_.push_back(label(d.labels[1], QStringLiteral("年"), inputFrame));
+        input->addWidget(companyLabels_.back(), gridRow, 2);
+        monthLists_[static_cast<size_t>(row)] = list(QStringLiteral("Combo2_%1").arg(row), 12, inputFrame);
+        input->addWidget(monthLists_[static_cast<size_t>(row)], gridRow, 3);
+        companyLabels_.push_back(label(d.labels[2], QStringLiteral("月"), inputFrame));
+        input->addWidget(companyLabels_.back(), gridRow, 4);
+        dayLists_[static_cast<size_t>(row)] = list(QStringLiteral("Combo3_%1").arg(row), 31, inputFrame);
+        input->addWidget(dayLists_[static_cast<size_t>(row)], gridRow, 5);
+        companyLabels_.push_back(label(d.labels[3], QStringLiteral("日"), inputFrame));
+        input->addWidget(companyLabels_.back(), gridRow, 6);
+        companyLabels_.push_back(label(d.labels[4], kYearHint, inputFrame));
+        input->addWidget(companyLabels_.back(), gridRow, 7, 1, 2);
     }
     companyLabels_.push_back(nameHint);
 
     auto *taxFrame = new QGroupBox(QStringLiteral("税区分"), this);
     taxFrame->setObjectName(QStringLiteral("Frame3"));
-    place(taxFrame, kMargin, kTaxTop, kFrameWidth, kTaxFrameHeight);
     taxBlankOption_ = new QRadioButton(QStringLiteral("空欄で出力"), taxFrame);
     taxBlankOption_->setObjectName(QStringLiteral("Option3"));
     taxBlankOption_->setAutoExclusive(false);
-    place(taxBlankOption_, 240, 300, 1800, 300);
     taxRateOption_ = new QRadioButton(QStringLiteral("任意で出力"), taxFrame);
     taxRateOption_->setObjectName(QStringLiteral("Option4"));
     taxRateOption_->setAutoExclusive(false);
-    place(taxRateOption_, 2200, 300, 1800, 300);
-    rateBox_ = lineEdit("Text5", taxFrame, 4100, 270, 600);
-    label("Label17", QStringLiteral("％(半角数字)"), taxFrame, 4750, 270, 1800);
+    rateBox_ = lineEdit("Text5", taxFrame, QStringLiteral("0000"));
+    keepPlaceWhenHidden(rateBox_);
+    auto *taxLayout = new QHBoxLayout(taxFrame);
+    taxLayout->addWidget(taxBlankOption_);
+    taxLayout->addSpacing(fontMetrics().horizontalAdvance(QChar(0x3042)) * 2);
+    taxLayout->addWidget(taxRateOption_);
+    taxLayout->addWidget(rateBox_);
+    taxLayout->addWidget(label("Label17", QStringLiteral("％(半角数字)"), taxFrame));
+    taxLayout->addStretch(1);
     connect(taxBlankOption_, &QRadioButton::clicked, this, &ExportDialog::clickTaxBlank);
     connect(taxRateOption_, &QRadioButton::clicked, this, &ExportDialog::clickTaxRate);
 
     auto *runButton = new QPushButton(QStringLiteral("実　行"), this);
     runButton->setObjectName(QStringLiteral("Command1"));
     runButton->setAutoDefault(false);
-    place(runButton, kMargin + kFrameWidth - 2 * kButtonWidth - kMargin, kButtonsTop, kButtonWidth,
-          kButtonHeight);
     auto *closeButton = new QPushButton(QStringLiteral("閉じる"), this);
     closeButton->setObjectName(QStringLiteral("Command2"));
     closeButton->setAutoDefault(false);
-    place(closeButton, kMargin + kFrameWidth - kButtonWidth, kButtonsTop, kButtonWidth, kButtonHeight);
+    // Both buttons as wide as the wider, and roomier than their captions.
+    const int buttonWidth = std::max(runButton->sizeHint().width(), closeButton->sizeHint().width()) +
+                            2 * fontMetrics().horizontalAdvance(QChar(0x3042));
+    runButton->setMinimumWidth(buttonWidth);
+    closeButton->setMinimumWidth(buttonWidth);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(runButton);
+    buttons->addWidget(closeButton);
     connect(runButton, &QPushButton::clicked, this, &ExportDialog::run);
     connect(closeButton, &QPushButton::clicked, this, &ExportDialog::closeByButton);
 
-    setFixedSize(px(kWindowWidth), px(kWindowHeight));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(formatFrame);
+    layout->addWidget(inputFrame);
+    layout->addWidget(taxFrame);
+    layout->addSpacing(fontMetrics().height() / 2);
+    layout->addLayout(buttons);
+    // As large as its contents, and no larger: the dialog was a fixed size.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void ExportDialog::handOver()

@@ -1,9 +1,8 @@
 #include "maintenance/ui/colour_dialog.h"
 
-#include "settings/settings_file.h"
 #include "common/colour_value.h"
 #include "common/text_file.h"
-#include "common/twips.h"
+#include "settings/settings_file.h"
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
 
@@ -88,18 +87,23 @@ TEST_F(ColourDialogTest, ControlsCarryTheirNamesAndCaptions)
     EXPECT_TRUE(bordered().empty());
 }
 
-TEST_F(ColourDialogTest, SwatchesLieInTwoRowsAtTheirTwipPositions)
+// Sized from the font, not in twips: one size for all, eight in a row, 0 to 7
+// left to right in the screen frame, 15 down to 8 in the button frame.
+TEST_F(ColourDialogTest, SwatchesLieInTwoRowsInTheirOrder)
 {
-    const double dpi = dialog->screen()->logicalDotsPerInch();
-    const auto px = [dpi](int twips) { return common::twipsToPixels(twips, dpi); };
-    const struct {
-        int index;
-        int column;
-    } cases[] = {{0, 0}, {1, 1}, {7, 7}, {15, 0}, {14, 1}, {8, 7}};
-    for (const auto &c : cases) {
-        EXPECT_EQ(swatch(c.index)->geometry(), QRect(px(120 + 840 * c.column), px(360), px(615), px(495)))
-            << "swatch " << c.index;
+    dialog->show();
+    const int rowOrder[2][8] = {{0, 1, 2, 3, 4, 5, 6, 7}, {15, 14, 13, 12, 11, 10, 9, 8}};
+    for (const auto &row : rowOrder) {
+        for (int column = 0; column < 8; ++column) {
+            const QRect at = swatch(row[column])->geometry();
+            EXPECT_EQ(at.size(), swatch(0)->size()) << "swatch " << row[column];
+            EXPECT_EQ(at.top(), swatch(row[0])->geometry().top()) << "swatch " << row[column];
+            if (column > 0) {
+                EXPECT_GT(at.left(), swatch(row[column - 1])->geometry().right()) << "swatch " << row[column];
+            }
+        }
     }
+    EXPECT_GE(swatch(0)->height(), 2 * swatch(0)->fontMetrics().height());
     // Each swatch shows its own colour, whatever the window's colours.
     EXPECT_EQ(swatch(1)->palette().color(QPalette::Window), QColor(255, 192, 192));
     EXPECT_EQ(swatch(14)->palette().color(QPalette::Window), QColor(255, 255, 0));
