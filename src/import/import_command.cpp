@@ -9,21 +9,22 @@
 
 namespace mokpe::import {
 
-void importCommand(AppState &state, const platform::Services &services,
-                   const std::function<void()> &showJournalEditor, common::Progress &progress)
+namespace {
+
+// An account code table and a code system must be there before a file is read.
+bool prerequisitesMet(const AppState &state, const platform::Services &services)
 {
-    platform::MessageService &messages = *services.messages;
     if (!services.files->exists(state.programFile(maintenance::kAccountCodeFileName)) ||
         state.codeSystemState == -1) {
-        messages.inform(kPrerequisiteMessage);
-        return;
+        services.messages->inform(kPrerequisiteMessage);
+        return false;
     }
-    const QString path = services.dialogs->openFile(
-        {platform::FileKind::History, platform::qtFilterFromPairs(kImportFilterPairs), {}, {}});
-    if (path.isEmpty()) {
-        messages.inform(kNoFileChosenMessage);
-        return;
-    }
+    return true;
+}
+
+void readChosenFile(AppState &state, platform::MessageService &messages, const QString &path,
+                    const std::function<void()> &showJournalEditor, common::Progress &progress)
+{
     const CsvReadOutcome outcome = readCardHistory(state, path, messages, progress);
     // A file that could not be read, or whose reading was stopped, leaves the
     // whole card history as it was, its path and name included; any other
@@ -34,6 +35,29 @@ void importCommand(AppState &state, const platform::Services &services,
     }
     if (outcome == CsvReadOutcome::Accepted && showJournalEditor)
         showJournalEditor();
+}
+
+} // namespace
+
+void importCommand(AppState &state, const platform::Services &services,
+                   const std::function<void()> &showJournalEditor, common::Progress &progress)
+{
+    if (!prerequisitesMet(state, services))
+        return;
+    const QString path = services.dialogs->openFile(
+        {platform::FileKind::History, platform::qtFilterFromPairs(kImportFilterPairs), {}, {}});
+    if (path.isEmpty()) {
+        services.messages->inform(kNoFileChosenMessage);
+        return;
+    }
+    readChosenFile(state, *services.messages, path, showJournalEditor, progress);
+}
+
+void importDroppedFile(AppState &state, const platform::Services &services, const QString &path,
+                       const std::function<void()> &showJournalEditor, common::Progress &progress)
+{
+    if (prerequisitesMet(state, services))
+        readChosenFile(state, *services.messages, path, showJournalEditor, progress);
 }
 
 } // namespace mokpe::import

@@ -18,4 +18,10 @@ void importCommand(AppState &state, const platform::Services &services,
                    const std::function<void()> &showJournalEditor,
                    common::Progress &progress = common::noProgress());
 
+// A file dropped on the main window: the same checks and reading as
+// importCommand, with `path` in place of the file the dialog would give.
+void importDroppedFile(AppState &state, const platform::Services &services, const QString &path,
+                       const std::function<void()> &showJournalEditor,
+                       common::Progress &progress = common::noProgress());
+
 } // namespace mokpe::import

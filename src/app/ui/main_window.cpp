@@ -26,14 +26,19 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace mokpe::ui {
@@ -56,6 +61,7 @@ MainWindow::MainWindow(AppState &state, const platform::Services &services, QWid
     : QWidget(parent), state_(state), services_(services), progressShowDelayMs_(kProgressShowDelayMs)
 {
     setObjectName(QStringLiteral("Form1"));
+    setAcceptDrops(true);
     journalEditorOpener_ = [this] { openJournalEditor(); };
     buildControls();
 }
@@ -348,6 +354,42 @@ void MainWindow::importAndOpen()
     ProgressDialog progress(this, kReadingLabel, ProgressDialog::Cancel::Allowed, progressShowDelayMs_);
     const QScopedValueRollback<ProgressDialog *> during(importProgress_, &progress);
     import::importCommand(state_, services_, journalEditorOpener_, progress);
+}
+
+void MainWindow::importDroppedAndOpen(const QString &path)
+{
+    ProgressDialog progress(this, kReadingLabel, ProgressDialog::Cancel::Allowed, progressShowDelayMs_);
+    const QScopedValueRollback<ProgressDialog *> during(importProgress_, &progress);
+    import::importDroppedFile(state_, services_, path, journalEditorOpener_, progress);
+}
+
+namespace {
+
+// The one local file a drag carries, else empty.
+QString droppedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile())
+        return {};
+    return data->urls().constFirst().toLocalFile();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The drag's source waits for the drop to end; the import, with its
+    // messages and the editor, runs after it.
+    QTimer::singleShot(0, this, [this, path] { importDroppedAndOpen(path); });
 }
 
 void MainWindow::openJournalEditor()

@@ -70,6 +70,9 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // One file dropped on the window is imported as "会計CSVファイル読込み" would.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildControls();
@@ -84,6 +87,8 @@ private:
     // "会計CSVファイル読込み": the import, then the journal editor, under one
     // progress dialog.
     void importAndOpen();
+    // The same for a file dropped on the window.
+    void importDroppedAndOpen(const QString &path);
     void openJournalEditor();
     // "ＣＳＶ出力" of the journal editor: the journal checks, then the hand-over.
     void openExportDialog();

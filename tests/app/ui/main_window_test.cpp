@@ -1,24 +1,28 @@
 #include "app/ui/main_window.h"
 
-#include "settings/settings_file.h"
 #include "app/ui/font_setup.h"
 #include "common/colour_value.h"
 #include "maintenance/ui/account_code_editor.h"
 #include "maintenance/ui/colour_dialog.h"
 #include "maintenance/ui/user_editor.h"
 #include "platform/desktop_shortcut.h"
+#include "settings/settings_file.h"
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -321,6 +325,54 @@ TEST(Fonts, WindowsFaceNamesResolveToTheIpaFaces)
     installFontSubstitutions();
     EXPECT_EQ(QFontInfo(QFont(kUiFace)).family(), QStringLiteral("IPAPGothic"));
     EXPECT_EQ(QFontInfo(QFont(kReportFace)).family(), QStringLiteral("IPAMincho"));
+}
+
+// A history file dropped on the window is imported as "会計CSVファイル読込み"
+// imports it, with the same checks and no dialog; a drag of several files or
+// of no local file is not taken.
+TEST_F(MainWindowTest, ADroppedHistoryIsImportedWithTheSameChecks)
+{
+    writeBytes(file("inifile.ini"), settingsWithFormat("0"));
+    writeBytes(file("person.csv"), cp932(QStringLiteral("山田太郎\r\n")));
+    load();
+    test::TempFolder cards;
+    const QString card = cards.file(QStringLiteral("suica.csv"));
+    writeBytes(card, cp932(QStringLiteral("利用年月日,種別,事業者,駅,種別,事業者,駅,残額,備考\r\n"
+                                          "2008/07/21,入場,JR東,新宿,出場,JR東,渋谷,1000,\r\n")));
+    int editorsOpened = 0;
+    window->setJournalEditorOpener([&editorsOpened] { ++editorsOpened; });
+    const auto drag = [this](const QList<QUrl> &urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        const QPoint at = window->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &drop);
+        QApplication::processEvents();
+        return true;
+    };
+
+    EXPECT_FALSE(drag({QUrl::fromLocalFile(card), QUrl::fromLocalFile(card)}));
+    EXPECT_FALSE(drag({QUrl(QStringLiteral("https://example.com/suica.csv"))}));
+    // No account table yet: refused as the button refuses.
+    fakes.messages.shown.clear();
+    EXPECT_TRUE(drag({QUrl::fromLocalFile(card)}));
+    EXPECT_EQ(fakes.messages.texts(), QStringList{kImportRefused});
+    EXPECT_EQ(editorsOpened, 0);
+
+    writeBytes(file("kamoku_code.csv"), kWTable);
+    control("Command6")->click();
+    control("Command7")->click();
+    fakes.messages.shown.clear();
+    EXPECT_TRUE(drag({QUrl::fromLocalFile(card)}));
+    EXPECT_TRUE(fakes.messages.shown.empty()) << fakes.messages.texts().join(u'|').toStdString();
+    EXPECT_EQ(editorsOpened, 1);
+    EXPECT_EQ(state.history.sourcePath, card);
+    EXPECT_EQ(state.history.lastLineIndex, 1);
+    EXPECT_TRUE(fakes.dialogs.requests.empty());
 }
 
 } // namespace
