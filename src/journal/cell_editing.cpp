@@ -47,6 +47,10 @@ bool JournalEditor::Fm2_CellCommit(const QString &editorText)
         services_.messages->inform(kCommaInCellMessage.arg(kHeadings[static_cast<size_t>(cell.column)]));
         return false;
     }
+    if (editorText.contains(QLatin1Char('\r')) || editorText.contains(QLatin1Char('\n'))) {
+        services_.messages->inform(kLineEndInCellMessage.arg(kHeadings[static_cast<size_t>(cell.column)]));
+        return false;
+    }
     Fm2_UndoSave();
     g.setText(cell.row, cell.column, editorText);
     g.setColour(cell.row, cell.column, CellColour::Edited);

@@ -29,6 +29,10 @@ inline const QString kFixedCellMessage = QStringLiteral("「　日付　」及�
 // would move the fields after it in the saved journal file.
 inline const QString kCommaInCellMessage =
     QStringLiteral("「%1」欄には「,」を入力できません．「,」を取り除いて下さい．");
+// %1 column heading: a line end pasted into the one-line cell editor would
+// split the row in the saved journal file and in an export.
+inline const QString kLineEndInCellMessage =
+    QStringLiteral("「%1」欄には改行を入力できません．改行を取り除いて下さい．");
 // %1 row, %2 column heading, %3 the character.
 inline const QString kUnsavableCharacterMessage = QStringLiteral(
     "No. %1 行目 : 「%2」欄の文字%3は，Shift_JIS(CP932)で保存できないため，保存を中止しました．");

@@ -76,7 +76,21 @@ INSTANTIATE_TEST_SUITE_P(
         CommitCase{"CommaInAnEmptyAmount",
                    {3, CreditAmountColumn},
                    QStringLiteral("1,200"),
-                   QStringLiteral("「貸方金額」欄には「,」を入力できません．「,」を取り除いて下さい．")}),
+                   QStringLiteral("「貸方金額」欄には「,」を入力できません．「,」を取り除いて下さい．")},
+        // The cell editor takes a pasted line end; the saved file and the
+        // export would split the row there.
+        CommitCase{"LineFeedInASummary",
+                   {2, SummaryColumn},
+                   QStringLiteral("会議\n資料"),
+                   QStringLiteral("「摘要」欄には改行を入力できません．改行を取り除いて下さい．")},
+        CommitCase{"CarriageReturnInAnAccount",
+                   {2, CreditAccountColumn},
+                   QStringLiteral("現金\r"),
+                   QStringLiteral("「貸方科目」欄には改行を入力できません．改行を取り除いて下さい．")},
+        CommitCase{"LineEndInAnEmptyAmount",
+                   {3, DebitAmountColumn},
+                   QStringLiteral("1200\r\n"),
+                   QStringLiteral("「借方金額」欄には改行を入力できません．改行を取り除いて下さい．")}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(CellEditingTest, EnterCommitsMovesDownToTheLastRowAndRecomputes)
