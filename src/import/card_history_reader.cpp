@@ -43,15 +43,21 @@ std::optional<int> recognizeCardKind(const QStringList &lines, int lastLineIndex
 CsvReadOutcome readCardHistory(AppState &state, const QString &path, platform::MessageService &messages,
                                common::Progress &progress)
 {
-    common::TextReadResult read =
-        common::readTextFile(path, common::TextEncoding::Cp932OrUtf8, kMaxCardHistoryBytes, progress);
+    return takeCardHistory(
+        state.history,
+        common::readTextFile(path, common::TextEncoding::Cp932OrUtf8, kMaxCardHistoryBytes, progress),
+        messages);
+}
+
+CsvReadOutcome takeCardHistory(CardHistory &history, common::TextReadResult read,
+                               platform::MessageService &messages)
+{
     if (read.cancelled)
         return CsvReadOutcome::Cancelled;
     if (!read.ok) {
         messages.inform(read.error);
         return CsvReadOutcome::Unreadable;
     }
-    CardHistory &history = state.history;
     history.lastLineIndex = static_cast<int>(read.lines.size()) - 1;
     history.lines = std::move(read.lines);
     // The journal construction reads one element past the last line. Room for

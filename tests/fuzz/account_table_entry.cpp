@@ -7,12 +7,15 @@
 #include "maintenance/account_code_save.h"
 #include "maintenance/account_editor_contents.h"
 #include "maintenance/account_file_check.h"
+#include "maintenance/code_system_detection.h"
 #include "maintenance/code_system_select.h"
 #include "output/account_code_lookup.h"
 #include "settings/settings_file.h"
 
 #include <QDateTime>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace mokpe::fuzz {
 
@@ -62,6 +65,34 @@ void checkLookups(Findings &findings, const AccountCodeTable &table)
     }
 }
 
+// A table in use: the code system it gives, the journal editor's drop-down,
+// the export's look-ups and the account code editor's contents, which show
+// the list lines as they stand.
+maintenance::AccountEditorContents checkTableInUse(Findings &findings, AppState &state,
+                                                   RecordingMessages &messages)
+{
+    const AccountCodeTable &table = state.accounts;
+    expect(findings, state.codeSystemState == 0 || state.codeSystemState == 1,
+           QStringLiteral("code system %1 detected").arg(state.codeSystemState));
+    maintenance::KamokuSelect(state);
+
+    // The drop-down of the journal editor: the unsettled account, then every
+    // account line after the first.
+    platform::Services services;
+    services.messages = &messages;
+    const journal::JournalEditor editor(state, services);
+    expect(findings, editor.accountList().size() == 1 + std::max<qsizetype>(table.lastIndex, 0),
+           QStringLiteral("the drop-down offers %1 entries for %2 account lines")
+               .arg(editor.accountList().size())
+               .arg(table.lines.size()));
+    checkLookups(findings, table);
+
+    const maintenance::AccountEditorContents contents = maintenance::editorContentsFromTable(state);
+    expect(findings, maintenance::accountFileLines(contents).mid(2) == table.lines.mid(2),
+           QStringLiteral("the account code editor does not show the list lines as they stand"));
+    return contents;
+}
+
 } // namespace
 
 Findings accountTableEntry(QByteArrayView input)
@@ -103,27 +134,9 @@ Findings accountTableEntry(QByteArrayView input)
             break;
         }
     }
-    expect(findings, state.codeSystemState == 0 || state.codeSystemState == 1,
-           QStringLiteral("code system %1 detected").arg(state.codeSystemState));
-    maintenance::KamokuSelect(state);
-
-    // The drop-down of the journal editor: the unsettled account, then every
-    // account line after the first.
-    platform::Services services;
-    services.messages = &messages;
-    const journal::JournalEditor editor(state, services);
-    expect(findings, editor.accountList().size() == 1 + std::max<qsizetype>(table.lastIndex, 0),
-           QStringLiteral("the drop-down offers %1 entries for %2 account lines")
-               .arg(editor.accountList().size())
-               .arg(table.lines.size()));
-    checkLookups(findings, table);
-
-    // The account code editor shows the list lines as they stand, and saving
-    // what it shows writes those lines back.
-    const maintenance::AccountEditorContents contents = maintenance::editorContentsFromTable(state);
+    // Saving what the account code editor shows writes those lines back.
+    const maintenance::AccountEditorContents contents = checkTableInUse(findings, state, messages);
     const QStringList shown = maintenance::accountFileLines(contents);
-    expect(findings, shown.mid(2) == table.lines.mid(2),
-           QStringLiteral("the account code editor does not show the list lines as they stand"));
     if (!maintenance::Fm8_KamokuCheck(contents, messages))
         return findings;
     const bool saved = maintenance::Fm8_KamokuSave(state, contents, messages);
@@ -146,6 +159,43 @@ Findings accountTableEntry(QByteArrayView input)
            reread.settings.unsettledAccount == contents.unsettled &&
                reread.settings.emoneyAccount == contents.emoney,
            QStringLiteral("the fixed accounts saved with the table do not read back"));
+    return findings;
+}
+
+Findings accountLinesEntry(QByteArrayView input)
+{
+    Findings findings;
+    AppState &state = freshState(QString());
+    state.settings = firstStartSettings();
+    RecordingMessages messages;
+    const common::TextReadResult read = common::decodeTextBytes(
+        input.toByteArray(), common::TextEncoding::Cp932, maintenance::kAccountCodeFileName);
+    if (!read.ok) {
+        expect(findings, !read.error.isEmpty(), QStringLiteral("an unreadable account table has no message"));
+        return findings;
+    }
+    const QStringList lines = maintenance::accountLinesOf(read.lines);
+    if (!std::all_of(lines.begin(), lines.end(), maintenance::isWellFormedAccountLine))
+        return findings;
+    // The table as the start-up check loads a file whose account lines are
+    // all well formed.
+    state.accounts.lines = lines;
+    state.accounts.lastIndex = static_cast<int>(lines.size()) - 1;
+    maintenance::KamokuKindCheck(state);
+    const maintenance::AccountEditorContents contents = checkTableInUse(findings, state, messages);
+
+    // What the account code editor would save (the table's lines and the
+    // fixed accounts of the settings) shows the same contents when opened again.
+    if (!maintenance::Fm8_KamokuCheck(contents, messages))
+        return findings;
+    AppState &again = freshState(QString(), 1);
+    again.settings = state.settings;
+    again.settings.unsettledAccount = contents.unsettled;
+    again.settings.emoneyAccount = contents.emoney;
+    again.accounts.lines = maintenance::accountFileLines(contents);
+    again.accounts.lastIndex = static_cast<int>(again.accounts.lines.size()) - 1;
+    expect(findings, maintenance::editorContentsFromTable(again) == contents,
+           QStringLiteral("the account code editor's contents do not come back once saved"));
     return findings;
 }
 

@@ -1,8 +1,11 @@
 #include "fuzz_support.h"
 #include "journal_checks.h"
 
+#include "common/text_file.h"
 #include "import/card_history_reader.h"
+#include "journal/journal_build.h"
 #include "journal/journal_editor.h"
+#include "journal/journal_file.h"
 #include "journal/settlement.h"
 
 namespace mokpe::fuzz {
@@ -38,6 +41,31 @@ void checkHistory(Findings &findings, const CardHistory &history, import::CsvRea
     }
 }
 
+// What the editor shows of a constructed journal, and the journal once every
+// balance cell is settled, checked and saved.
+void checkJournal(Findings &findings, journal::JournalEditor &editor, const AppState &state)
+{
+    const journal::JournalGrid &grid = editor.grid();
+    checkGridShape(findings, grid);
+    if (state.history.cardKind != JournalFile)
+        checkBuiltRows(findings, grid);
+    const bool settles = state.history.cardKind == TransitCard || state.history.cardKind == Edy;
+    if (settles)
+        checkSettlementLabel(findings, editor.settlementLabel());
+
+    settleBalanceCells(findings, editor);
+    if (settles)
+        checkSettlementLabel(findings, editor.settlementLabel());
+    expect(findings, editor.Fm2_BalanceCellCheck() == 0,
+           QStringLiteral("the balance cell check still finds a balance cell"));
+    // What "保　存" checks first: the row count and the blanks. Neither may
+    // change a text.
+    editor.Fm2_RowCountCheck();
+    editor.Fm2_BlankCheck();
+    checkGridShape(findings, grid);
+    checkSaveAndReload(findings, grid);
+}
+
 } // namespace
 
 Findings cardHistoryEntry(QByteArrayView input)
@@ -61,26 +89,40 @@ Findings cardHistoryEntry(QByteArrayView input)
     services.messages = &messages;
     journal::JournalEditor editor(state, services);
     editor.startUp();
-    const journal::JournalGrid &grid = editor.grid();
-    checkGridShape(findings, grid);
-    if (state.history.cardKind != JournalFile)
-        checkBuiltRows(findings, grid);
-    if (state.history.cardKind == TransitCard || state.history.cardKind == Edy)
-        checkSettlementLabel(findings, editor.settlementLabel());
     expect(findings, editor.caption() == journal::kCaptionPrefix + path,
            QStringLiteral("the editor's caption is \"%1\"").arg(editor.caption()));
+    checkJournal(findings, editor, state);
+    return findings;
+}
 
-    settleBalanceCells(findings, editor);
-    if (state.history.cardKind == TransitCard || state.history.cardKind == Edy)
-        checkSettlementLabel(findings, editor.settlementLabel());
-    expect(findings, editor.Fm2_BalanceCellCheck() == 0,
-           QStringLiteral("the balance cell check still finds a balance cell"));
-    // What "保　存" checks first: the row count and the blanks. Neither may
-    // change a text.
-    editor.Fm2_RowCountCheck();
-    editor.Fm2_BlankCheck();
-    checkGridShape(findings, grid);
-    checkSaveAndReload(findings, grid);
+Findings historyBuildEntry(QByteArrayView input)
+{
+    Findings findings;
+    AppState &state = freshState(QString());
+    RecordingMessages messages;
+    const import::CsvReadOutcome outcome = import::takeCardHistory(
+        state.history,
+        common::decodeTextBytes(input.toByteArray(), common::TextEncoding::Cp932OrUtf8, kHistoryName),
+        messages);
+    checkHistory(findings, state.history, outcome);
+    checkMessages(findings, messages, input, true);
+    if (outcome != import::CsvReadOutcome::Accepted)
+        return findings;
+
+    // The construction alone, as the editor's start-up runs it when no earlier
+    // read of the card is kept.
+    journal::JournalGrid &grid = state.journal;
+    grid.initialise(1);
+    platform::Services services;
+    services.messages = &messages;
+    journal::JournalEditor editor(state, services);
+    if (state.history.cardKind == JournalFile) {
+        journal::Fm2_JournalLoad(grid, state.history, state.summaryPrefix);
+    } else {
+        journal::Fm2_JournalBuild(grid, state.history, state.settings.emoneyNameCopy, state.summaryPrefix, 0);
+        editor.Fm2_TotalShow();
+    }
+    checkJournal(findings, editor, state);
     return findings;
 }
 

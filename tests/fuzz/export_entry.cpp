@@ -3,8 +3,10 @@
 
 #include "app/program_start.h"
 #include "common/cp932.h"
+#include "common/text_file.h"
 #include "import/card_history_reader.h"
 #include "journal/journal_editor.h"
+#include "maintenance/account_code_file.h"
 #include "output/amount_offset.h"
 #include "output/column_fit.h"
 #include "output/export_hand_over.h"
@@ -205,6 +207,39 @@ void checkReport(Findings &findings, const AppState &state, const QString &settl
     }
 }
 
+// The journal rows of the lean entry: UTF-8 text, one row a line (no cell
+// holds a line end: the cell editor refuses one), cells separated by tabs
+// (number, date, accounts and amounts, summary; the summary takes the rest of
+// the line), in rows 1 on of an otherwise empty grid.
+void loadRows(journal::JournalGrid &grid, QByteArrayView text)
+{
+    const QStringList lines = common::splitLines(QString::fromUtf8(text));
+    grid.initialise(1);
+    grid.setRowTotal(static_cast<int>(lines.size()) + 1);
+    for (qsizetype r = 0; r < lines.size(); ++r) {
+        const QString &line = lines.at(r);
+        journal::RowTexts cells;
+        qsizetype begin = 0;
+        for (int c = 0; c < journal::kColumnCount; ++c) {
+            const qsizetype tab = c < journal::SummaryColumn ? line.indexOf(QLatin1Char('\t'), begin) : -1;
+            cells[static_cast<size_t>(c)] = tab < 0 ? line.mid(begin) : line.mid(begin, tab - begin);
+            if (tab < 0)
+                break;
+            begin = tab + 1;
+        }
+        grid.setRowTexts(static_cast<int>(r) + 1, std::move(cells));
+    }
+    grid.setJournalRowCount(static_cast<int>(lines.size()));
+}
+
+// "Y/M/D" as the three date boxes (year box, month and day lists).
+output::DateBoxes dateBoxesOf(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('/'));
+    const auto part = [&parts](qsizetype i) { return i < parts.size() ? parts.at(i) : QString(); };
+    return {part(0), part(1), parts.size() > 2 ? parts.mid(2).join(QLatin1Char('/')) : QString()};
+}
+
 } // namespace
 
 Findings exportEntry(QByteArrayView input)
@@ -257,6 +292,54 @@ Findings exportEntry(QByteArrayView input)
     checkExport(findings, state, fields);
 
     output::lastRowCheck(editor.grid(), messages);
+    checkReport(findings, state, editor.settlementLabel());
+    return findings;
+}
+
+Findings exportWritersEntry(QByteArrayView input)
+{
+    Findings findings;
+    if (input.size() < 2)
+        return findings;
+    const int format = static_cast<unsigned char>(input[0]) % output::kFormatCount + 1;
+    const auto options = static_cast<unsigned char>(input[1]);
+    const QList<QByteArrayView> parts = sections(input.sliced(2), kSectionEnd, 3);
+
+    AppState &state = freshState(QString());
+    state.settings = firstStartSettings();
+    state.history.cardKind = (options >> 1) % 4;
+    state.history.sourceName = QStringLiteral("history.csv");
+    loadRows(state.journal, parts[0]);
+    // The account table as the start-up check loads it; one that cannot be
+    // read is left out, as a missing one is.
+    const common::TextReadResult table = common::decodeTextBytes(
+        parts[1].toByteArray(), common::TextEncoding::Cp932, maintenance::kAccountCodeFileName);
+    state.accounts.lines = table.ok ? maintenance::accountLinesOf(table.lines) : QStringList{QString()};
+    state.accounts.lastIndex = static_cast<int>(state.accounts.lines.size()) - 1;
+
+    // The dialog's boxes, one a line: company code and name, the year-end
+    // date, the period's start and end (each "Y/M/D"), the rate.
+    QStringList values = QString::fromUtf8(parts[2]).split(QLatin1Char('\n'));
+    while (values.size() < 6)
+        values.append(QString());
+    output::ExportFields fields;
+    fields.optionEnabled.fill(true);
+    fields.selectedFormat = format;
+    fields.companyCode = output::padCompanyCode(values[0]).code;
+    fields.companyName = values[1];
+    fields.yearEnd = dateBoxesOf(values[2]);
+    fields.periodStart = dateBoxesOf(values[3]);
+    fields.periodEnd = dateBoxesOf(values[4]);
+    fields.rateBox = values[5];
+    fields.rememberedRate = fields.rateBox;
+    fields.taxBlank = (options & 1) != 0;
+    checkExport(findings, state, fields);
+
+    RecordingMessages messages;
+    platform::Services services;
+    services.messages = &messages;
+    journal::JournalEditor editor(state, services);
+    editor.Fm2_TotalShow();
     checkReport(findings, state, editor.settlementLabel());
     return findings;
 }

@@ -39,9 +39,38 @@ Findings usersFileEntry(QByteArrayView input);
 // and the settlement report laid out page by page.
 Findings exportEntry(QByteArrayView input);
 
+// The lean entries: one parser or writer alone, on bytes in memory, without
+// the program folder's files or the editor's start-up, so that a run of
+// millions of inputs is quick. Each whole road above keeps its own entry.
+
+// The card history bytes decoded and taken as "会計CSVファイル読込み" takes
+// them, the journal built (or loaded) into an empty grid, then settled and
+// saved as cardHistoryEntry does.
+Findings historyBuildEntry(QByteArrayView input);
+
+// Any bytes decoded as a history file and loaded as a journal file into an
+// empty grid, then checked and saved as journalFileEntry does.
+Findings journalLoadEntry(QByteArrayView input);
+
+// "kamoku_code.csv" bytes decoded into the account code table when every
+// account line is well formed: the code system, the drop-down, the look-ups
+// and the account code editor's contents, which come back once saved.
+Findings accountLinesEntry(QByteArrayView input);
+
+// One format byte, one option byte (bit 0 "空欄で出力", bits 1 and 2 the card
+// kind), then the journal rows (UTF-8, a row a line, cells separated by tabs),
+// "kamoku_code.csv" and the dialog's boxes (UTF-8, one a line: company code,
+// company name, year-end, period start and end as "Y/M/D", rate), each ended
+// by 0x1E: the preflight, the writer of the chosen format into a buffer, and
+// the settlement report laid out.
+Findings exportWritersEntry(QByteArrayView input);
+
 struct Target {
     const char *name;
     Findings (*entry)(QByteArrayView input);
+    // The folder of its seeds under tests/fuzz/ (a lean entry shares the
+    // seeds of its whole road when it reads the same input).
+    const char *seeds;
 };
 
 // Every target by the name of its folder of inputs under tests/fuzz/.

@@ -13,7 +13,7 @@ namespace {
 
 struct KeptInputs {
     const Target *target;
-    // "seeds": tests/fuzz/<target>/; "regressions": tests/fuzz/regressions/<target>/.
+    // "seeds" or "regressions" (kept inputs that once broke a rule).
     const char *kind;
 };
 
@@ -27,30 +27,39 @@ std::vector<KeptInputs> allKeptInputs()
     return all;
 }
 
-QString folderOf(const KeptInputs &inputs)
+// A lean target reads the same inputs as its whole road: it replays that
+// road's kept inputs too.
+QStringList foldersOf(const KeptInputs &inputs)
 {
     const QDir fuzz(QStringLiteral(MOKPE_FUZZ_DIR));
     const QString name = QLatin1String(inputs.target->name);
-    return std::string_view(inputs.kind) == "seeds" ? fuzz.filePath(name)
-                                                    : fuzz.filePath(QStringLiteral("regressions/") + name);
+    const QString seeds = QLatin1String(inputs.target->seeds);
+    if (std::string_view(inputs.kind) == "seeds")
+        return {fuzz.filePath(seeds)};
+    QStringList folders{fuzz.filePath(QStringLiteral("regressions/") + name)};
+    if (seeds != name)
+        folders.append(fuzz.filePath(QStringLiteral("regressions/") + seeds));
+    return folders;
 }
 
 class KeptFuzzInputs : public testing::TestWithParam<KeptInputs> {};
 
 TEST_P(KeptFuzzInputs, BreakNoRule)
 {
-    const QDir folder(folderOf(GetParam()));
-    const QStringList names = folder.entryList(QDir::Files, QDir::Name);
-    if (std::string_view(GetParam().kind) == "seeds") {
-        ASSERT_FALSE(names.isEmpty()) << "no seeds in " << folder.path().toStdString();
-    }
-    for (const QString &name : names) {
-        QFile file(folder.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-        const QByteArray bytes = file.readAll();
-        const Findings findings = GetParam().target->entry(bytes);
-        EXPECT_TRUE(findings.isEmpty()) << folder.filePath(name).toStdString() << "\n"
-                                        << findings.join(QLatin1Char('\n')).toStdString();
+    for (const QString &path : foldersOf(GetParam())) {
+        const QDir folder(path);
+        const QStringList names = folder.entryList(QDir::Files, QDir::Name);
+        if (std::string_view(GetParam().kind) == "seeds") {
+            ASSERT_FALSE(names.isEmpty()) << "no seeds in " << folder.path().toStdString();
+        }
+        for (const QString &name : names) {
+            QFile file(folder.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+            const QByteArray bytes = file.readAll();
+            const Findings findings = GetParam().target->entry(bytes);
+            EXPECT_TRUE(findings.isEmpty()) << folder.filePath(name).toStdString() << "\n"
+                                            << findings.join(QLatin1Char('\n')).toStdString();
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #include "fuzz_support.h"
 
 #include "common/cp932.h"
+#include "settings/settings_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,6 +76,19 @@ AppState &freshState(const QString &folder, int which)
     return state;
 }
 
+const SettingsRecord &firstStartSettings()
+{
+    static const SettingsRecord settings = [] {
+        ScratchFolder &folder = ScratchFolder::instance();
+        AppState &state = freshState(folder.fresh(), 1);
+        RecordingMessages messages;
+        settings::Fm1_IniFileRead(state, messages);
+        folder.fresh();
+        return state.settings;
+    }();
+    return settings;
+}
+
 void RecordingMessages::inform(const QString &text, const QString &)
 {
     informed.append(text);
@@ -117,12 +131,18 @@ void checkMessages(Findings &findings, const RecordingMessages &messages, QByteA
                    bool utf8Possible)
 {
     static const QRegularExpression damagedLine(QStringLiteral("の(\\d+)行目に，読み込めない文字があります"));
-    const QList<QByteArrayView> lines = byteLines(bytes);
+    // Split only when a message names a line: most inputs raise none.
+    QList<QByteArrayView> lines;
+    bool split = false;
     for (const QString &text : messages.informed + messages.asked) {
         expect(findings, !text.trimmed().isEmpty(), QStringLiteral("a message box shows no text"));
         const QRegularExpressionMatch match = damagedLine.match(text);
         if (!match.hasMatch())
             continue;
+        if (!split) {
+            lines = byteLines(bytes);
+            split = true;
+        }
         const qsizetype line = match.captured(1).toLongLong();
         if (line < 1 || line > lines.size()) {
             findings.append(QStringLiteral("the message names line %1 of a file of %2 lines: %3")

@@ -43,6 +43,10 @@ private:
 // costs no fresh grid of two thousand rows.
 AppState &freshState(const QString &folder, int which = 0);
 
+// The settings record a first start of the program makes (the defaults), made
+// once in a process.
+const SettingsRecord &firstStartSettings();
+
 // Messages as a user would have seen them; every question is answered `answer`.
 class RecordingMessages final : public platform::MessageService {
 public:

@@ -6,13 +6,17 @@ namespace mokpe::fuzz {
 
 namespace {
 
-constexpr std::array<Target, 6> kTargets = {{
-    {"card_history", cardHistoryEntry},
-    {"journal_file", journalFileEntry},
-    {"account_table", accountTableEntry},
-    {"settings_file", settingsFileEntry},
-    {"users_file", usersFileEntry},
-    {"export", exportEntry},
+constexpr std::array<Target, 10> kTargets = {{
+    {"card_history", cardHistoryEntry, "card_history"},
+    {"history_build", historyBuildEntry, "card_history"},
+    {"journal_file", journalFileEntry, "journal_file"},
+    {"journal_load", journalLoadEntry, "journal_file"},
+    {"account_table", accountTableEntry, "account_table"},
+    {"account_lines", accountLinesEntry, "account_table"},
+    {"settings_file", settingsFileEntry, "settings_file"},
+    {"users_file", usersFileEntry, "users_file"},
+    {"export", exportEntry, "export"},
+    {"export_writers", exportWritersEntry, "export_writers"},
 }};
 
 } // namespace

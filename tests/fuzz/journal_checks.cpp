@@ -12,6 +12,8 @@
 
 #include <QBuffer>
 
+#include <algorithm>
+
 namespace mokpe::fuzz {
 
 namespace {
@@ -19,6 +21,9 @@ namespace {
 // A text as it stands after a trip through CP932 (unchanged when CP932 cannot hold it).
 QString viaCp932(const QString &text)
 {
+    // ASCII comes back as it was: most cells are digits and dates.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text;
     const common::Cp932Encoded encoded = common::encodeCp932(text);
     if (!encoded.ok)
         return text;

@@ -1,6 +1,7 @@
 #include "fuzz_support.h"
 #include "journal_checks.h"
 
+#include "common/text_file.h"
 #include "import/card_history_reader.h"
 #include "journal/journal_editor.h"
 #include "journal/journal_file.h"
@@ -17,6 +18,33 @@ QString asLoaded(const QString &line)
     if (commas >= journal::SummaryColumn)
         return line;
     return line + QString(journal::SummaryColumn - commas, QLatin1Char(','));
+}
+
+// The journal as loaded from the card history's lines, then checked and saved
+// as "保　存" checks and saves it.
+void checkLoadedJournal(Findings &findings, journal::JournalEditor &editor, const CardHistory &history)
+{
+    const journal::JournalGrid &grid = editor.grid();
+    checkGridShape(findings, grid);
+    const int last = history.lastLineIndex;
+    expect(findings, grid.journalRowCount() == std::max(last, 0),
+           QStringLiteral("%1 lines load as %2 journal rows").arg(last + 1).arg(grid.journalRowCount()));
+    for (int l = 0; l <= last && l < grid.rowTotal(); ++l) {
+        const QString expected = asLoaded(history.lines.at(l));
+        if (journal::journalFileLine(grid, l) != expected) {
+            findings.append(QStringLiteral("line %1 \"%2\" loads as \"%3\"")
+                                .arg(l + 1)
+                                .arg(history.lines.at(l), journal::journalFileLine(grid, l)));
+            break;
+        }
+    }
+    expect(findings, editor.settlementLabel().isEmpty(),
+           QStringLiteral("a loaded journal shows a settlement"));
+
+    editor.Fm2_RowCountCheck();
+    editor.Fm2_BlankCheck();
+    checkGridShape(findings, grid);
+    checkSaveAndReload(findings, grid);
 }
 
 } // namespace
@@ -43,28 +71,32 @@ Findings journalFileEntry(QByteArrayView input)
     services.messages = &messages;
     journal::JournalEditor editor(state, services);
     editor.startUp();
-    const journal::JournalGrid &grid = editor.grid();
-    checkGridShape(findings, grid);
-    const int last = state.history.lastLineIndex;
-    expect(findings, grid.journalRowCount() == std::max(last, 0),
-           QStringLiteral("%1 lines load as %2 journal rows").arg(last + 1).arg(grid.journalRowCount()));
-    for (int l = 0; l <= last && l < grid.rowTotal(); ++l) {
-        const QString expected = asLoaded(state.history.lines.at(l));
-        if (journal::journalFileLine(grid, l) != expected) {
-            findings.append(QStringLiteral("line %1 \"%2\" loads as \"%3\"")
-                                .arg(l + 1)
-                                .arg(state.history.lines.at(l), journal::journalFileLine(grid, l)));
-            break;
-        }
-    }
-    expect(findings, editor.settlementLabel().isEmpty(),
-           QStringLiteral("a loaded journal shows a settlement"));
+    checkLoadedJournal(findings, editor, state.history);
+    return findings;
+}
 
-    editor.Fm2_RowCountCheck();
-    editor.Fm2_BlankCheck();
-    checkGridShape(findings, grid);
-    checkSaveAndReload(findings, grid);
+Findings journalLoadEntry(QByteArrayView input)
+{
+    Findings findings;
+    AppState &state = freshState(QString());
+    RecordingMessages messages;
+    const import::CsvReadOutcome outcome = import::takeCardHistory(
+        state.history,
+        common::decodeTextBytes(input.toByteArray(), common::TextEncoding::Cp932OrUtf8,
+                                QStringLiteral("journal.csv")),
+        messages);
+    checkMessages(findings, messages, input, true);
+    if (outcome == import::CsvReadOutcome::Unreadable)
+        return findings;
 
+    // The loader alone, into an empty grid, as the editor's start-up runs it.
+    state.history.cardKind = JournalFile;
+    state.journal.initialise(1);
+    journal::Fm2_JournalLoad(state.journal, state.history, state.summaryPrefix);
+    platform::Services services;
+    services.messages = &messages;
+    journal::JournalEditor editor(state, services);
+    checkLoadedJournal(findings, editor, state.history);
     return findings;
 }
 

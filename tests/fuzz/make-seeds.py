@@ -125,7 +125,51 @@ def export():
     return seeds
 
 
+def journal_rows(journal):
+    """A journal file's rows below its heading as the lean export target reads
+    them: UTF-8, cells separated by tabs."""
+    lines = journal.decode("cp932").split("\r\n")
+    if lines and lines[-1] == "":
+        lines.pop()
+    return "\n".join(line.replace(",", "\t", 6) for line in lines[1:]).encode("utf-8")
+
+
+def dialog_values(ini):
+    """The dialog's boxes that the lean export target reads, from a settings
+    file: company code and name, year-end, period start and end, rate."""
+    lines = ini.decode("cp932").split("\r\n") + [""] * 16
+
+    def date(text):
+        return f"{text[:4]}/{text[4:6]}/{text[6:]}" if text else ""
+
+    start, _, end = lines[4].partition(",")
+    return "\n".join([lines[1], lines[2], date(lines[3]), date(start), date(end), lines[8]]).encode("utf-8")
+
+
+def export_writers():
+    seeds = {}
+    journals = {case: read("export", case, "journal.csv") for case in cases("export")
+                if exists("export", case, "journal.csv")}
+    for kind in ("transit", "edy", "money", "transit_newer"):
+        journals[kind] = read("journal", kind, "expected_journal.csv")
+    for case in cases("export"):
+        format_number = FORMATS[[f for f in FORMATS if f in case][0]]
+        tax_blank = 1 if "tax_blank" in case else 0
+        tail = (SECTION_END + read("export", case, "kamoku_code.csv") + SECTION_END
+                + dialog_values(read("export", case, "inifile.ini")))
+        if case in journals:
+            card_kind = 2
+            seeds[f"{case}.bin"] = bytes([format_number - 1, tax_blank | card_kind << 1]) \
+                + journal_rows(journals[case]) + tail
+        else:
+            for kind in ("transit", "edy", "money", "transit_newer"):
+                card_kind = {"transit": 0, "transit_newer": 0, "edy": 1, "money": 3}[kind]
+                seeds[f"{case}-{kind}.bin"] = bytes([format_number - 1, tax_blank | card_kind << 1]) \
+                    + journal_rows(journals[kind]) + tail
+    return seeds
+
+
 for target, seeds in [("card_history", card_history()), ("journal_file", journal_file()),
                       ("account_table", account_table()), ("settings_file", settings_file()),
-                      ("users_file", users_file()), ("export", export())]:
+                      ("users_file", users_file()), ("export", export()), ("export_writers", export_writers())]:
     write_seeds(target, seeds)

@@ -4,19 +4,27 @@
 #
 #   tests/fuzz/run-fuzzers.sh TARGET|all [-runs=N | -max_total_time=S] [more libFuzzer options]
 #
-# TARGET is card_history, journal_file, account_table, settings_file,
-# users_file or export. Each target starts from its seeds in tests/fuzz/TARGET/
-# and keeps what it finds in build-fuzz/corpus/TARGET/ (never in the source
-# tree); a crash or a broken rule leaves its input in build-fuzz/findings/TARGET/.
-# Keep such an input under tests/fuzz/regressions/TARGET/ once its cause is mended.
+# TARGET is one of the targets below, or all. The whole roads (card_history,
+# journal_file, account_table, export) build the editor over a program folder
+# and cost a millisecond or more an input; their lean targets (history_build,
+# journal_load, account_lines, export_writers) run the parser or writer alone
+# on the same kind of input, many times faster. Each target starts from its
+# seeds in tests/fuzz/ (a lean target shares its whole road's) and keeps what it
+# finds in build-fuzz/corpus/TARGET/ (never in the source tree); a crash or a
+# broken rule leaves its input in build-fuzz/findings/TARGET/. Keep such an
+# input under tests/fuzz/regressions/TARGET/ once its cause is mended.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
 build="${MOKPE_FUZZ_BUILD:-$root/build-fuzz}"
-all_targets=(card_history journal_file account_table settings_file users_file export)
+all_targets=(card_history history_build journal_file journal_load account_table account_lines settings_file
+  users_file export export_writers)
+# The seeds folder of each target.
+declare -A seeds_of=([history_build]=card_history [journal_load]=journal_file [account_lines]=account_table)
+seeds_folder() { echo "${seeds_of[$1]:-$1}"; }
 
 if [ $# -lt 1 ]; then
-  sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//' >&2
+  sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//' >&2
   exit 2
 fi
 which_target="$1"
@@ -64,10 +72,13 @@ for target in "${targets[@]}"; do
   corpus="$build/corpus/$target"
   findings="$build/findings/$target"
   mkdir -p "$corpus" "$findings"
-  inputs=("$corpus" "$here/$target")
-  if [ -d "$here/regressions/$target" ]; then
-    inputs+=("$here/regressions/$target")
-  fi
+  seeds="$(seeds_folder "$target")"
+  inputs=("$corpus" "$here/$seeds")
+  for kept in "$here/regressions/$target" "$here/regressions/$seeds"; do
+    if [ -d "$kept" ] && [[ " ${inputs[*]} " != *" $kept "* ]]; then
+      inputs+=("$kept")
+    fi
+  done
   echo "== $target" >&2
   if ! "$build/bin/fuzz_$target" -timeout=10 -rss_limit_mb=2048 -max_len=8192 -print_final_stats=1 \
       -artifact_prefix="$findings/" "$@" "${inputs[@]}"; then
