@@ -241,10 +241,11 @@ qsizetype Cp932Encoder::encodeInto(QStringView text, char *out, qsizetype &writt
     if (!valid())
         return 0;
     char *dst = out;
-    const char16_t *src = text.utf16();
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = src[i];
+    const char16_t *const begin = text.utf16();
+    const char16_t *const end = begin + text.size();
+    const char16_t *src = begin;
+    for (; src != end; ++src) {
+        const char16_t c = *src;
         // Every ASCII character is its own byte.
         if (c < 0x80) {
             *dst++ = static_cast<char>(c);
@@ -253,7 +254,7 @@ qsizetype Cp932Encoder::encodeInto(QStringView text, char *out, qsizetype &writt
         const quint16 code = codeOf(c);
         if (code == kUnencodable) {
             written = dst - out;
-            return i;
+            return src - begin;
         }
         if (code > 0xFF)
             *dst++ = static_cast<char>(code >> 8);
