@@ -10,6 +10,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -161,27 +162,34 @@ bool nulsLookLikeUtf16(const QByteArray &bytes)
 }
 
 // Calls `take(offset, length)` for each line of the bytes from `from`, split at
-// CR LF, lone LF or lone CR as splitLines() does. CP932 and UTF-8 never have
-// CR or LF inside a character, so the bytes can be cut before decoding.
+// CR LF, lone LF or lone CR as splitLines() does, until `take` returns false.
+// CP932 and UTF-8 never have CR or LF inside a character, so the bytes can be
+// cut before decoding. The line ends are found with memchr, each kind looked
+// for again only once passed: a file of one kind of line end is not searched
+// to its end for the other at every line.
 template <class Take> void forEachLine(const QByteArray &bytes, qsizetype from, Take take)
 {
-    const char *data = bytes.constData();
-    const qsizetype n = bytes.size();
-    qsizetype start = from;
-    for (qsizetype i = from; i < n; ++i) {
-        const char c = data[i];
-        if (c == '\r' || c == '\n') {
-            if (!take(start, i - start))
-                return;
-            if (c == '\r' && i + 1 < n && data[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
+    const char *const data = bytes.constData();
+    const char *const end = data + bytes.size();
+    const auto next = [end](const char *at, char c) {
+        const void *found = std::memchr(at, c, static_cast<size_t>(end - at));
+        return found ? static_cast<const char *>(found) : end;
+    };
+    const char *start = data + from;
+    const char *cr = next(start, '\r');
+    const char *lf = next(start, '\n');
+    while (start != end) {
+        if (cr < start)
+            cr = next(start, '\r');
+        if (lf < start)
+            lf = next(start, '\n');
+        const char *lineEnd = std::min(cr, lf);
+        if (!take(start - data, lineEnd - start) || lineEnd == end)
+            return;
+        const bool crLf = lineEnd == cr && lf != end && lineEnd + 1 == lf;
+        start = lineEnd + (crLf ? 2 : 1);
     }
-    if (start < n)
-        take(start, n - start);
 }
-
 qsizetype lineCount(const QByteArray &bytes, qsizetype from)
 {
     qsizetype count = 0;
