@@ -9,6 +9,22 @@ namespace mokpe::journal {
 
 namespace {
 
+// Whether the account names e-money ("電子ﾏﾈ" or "電子マネ" in it). Every
+// Fm2_TotalShow asks this of every row: the names are found by their first
+// character, which most accounts lack.
+bool namesEmoney(QStringView account)
+{
+    const char16_t *const end = account.utf16() + account.size();
+    for (const char16_t *at = account.utf16(); at != end; ++at) {
+        if (*at != u'電')
+            continue;
+        const QStringView rest(at, end);
+        if (rest.startsWith(u"電子ﾏﾈ") || rest.startsWith(u"電子マネ"))
+            return true;
+    }
+    return false;
+}
+
 bool isChargeRow(const JournalGrid &grid, int row, bool advancesAreCharges)
 {
     const QString &debitAccount = grid.text(row, DebitAccountColumn);
@@ -16,8 +32,7 @@ bool isChargeRow(const JournalGrid &grid, int row, bool advancesAreCharges)
         return debitAccount.contains(QStringLiteral("仮払金"));
     // The short account first: most rows are no charge, and the long summary
     // need not be searched for them.
-    if (!debitAccount.contains(QStringLiteral("電子ﾏﾈ")) &&
-        !debitAccount.contains(QStringLiteral("電子マネ")))
+    if (!namesEmoney(debitAccount))
         return false;
     const QString &summary = grid.text(row, SummaryColumn);
     return summary.contains(QStringLiteral("ﾁｬｰｼﾞ")) || summary.contains(QStringLiteral("チャージ"));
