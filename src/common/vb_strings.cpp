@@ -31,12 +31,25 @@ qsizetype instr(const QString &s, const QString &needle, qsizetype start)
     return at < 0 ? 0 : at + 1;
 }
 
+QStringView rtrim(QStringView s)
+{
+    while (!s.isEmpty() && s.back() == QLatin1Char(' '))
+        s.chop(1);
+    return s;
+}
+
+QStringView trim(QStringView s)
+{
+    s = rtrim(s);
+    while (!s.isEmpty() && s.front() == QLatin1Char(' '))
+        s = s.sliced(1);
+    return s;
+}
+
 QString rtrim(const QString &s)
 {
-    qsizetype end = s.size();
-    while (end > 0 && s.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return s.left(end);
+    // Whole, the text is shared rather than copied.
+    return s.left(rtrim(QStringView(s)).size());
 }
 
 QString ltrim(const QString &s)
@@ -52,15 +65,11 @@ QString trim(const QString &s)
     return ltrim(rtrim(s));
 }
 
-std::optional<qint64> toWholeNumber(const QString &s)
+std::optional<qint64> toWholeNumber(QStringView s)
 {
     // The cell itself, without the spaces around it: the sums read every
     // amount cell of a journal, so nothing is copied.
-    QStringView t(s);
-    while (!t.isEmpty() && t.front() == QLatin1Char(' '))
-        t = t.sliced(1);
-    while (!t.isEmpty() && t.back() == QLatin1Char(' '))
-        t.chop(1);
+    const QStringView t = trim(s);
     qsizetype i = 0;
     bool negative = false;
     if (i < t.size() && (t.at(i) == QLatin1Char('+') || t.at(i) == QLatin1Char('-'))) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 
@@ -19,11 +20,15 @@ qsizetype instr(const QString &s, const QString &needle, qsizetype start = 1);
 QString rtrim(const QString &s);
 QString ltrim(const QString &s);
 QString trim(const QString &s);
+// The same cuts as views into the text, for code that reads many lines and
+// keeps few of their pieces.
+QStringView rtrim(QStringView s);
+QStringView trim(QStringView s);
 
 // A whole number from text: optional surrounding spaces, an optional sign,
 // digits, an optional fraction that is rounded half to even. Anything else,
 // an empty text included, is not a number.
-std::optional<qint64> toWholeNumber(const QString &s);
+std::optional<qint64> toWholeNumber(QStringView s);
 bool isNumber(const QString &s);
 
 } // namespace mokpe::common

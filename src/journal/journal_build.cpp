@@ -7,6 +7,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace mokpe::journal {
@@ -17,6 +18,27 @@ using common::rtrim;
 using common::toWholeNumber;
 
 const QString kFullWidthSpace = QStringLiteral("　");
+
+// The digits of a number without its sign, as QString::number writes them,
+// without a string of their own (most amounts are shared with earlier rows)
+// or the general formatting of QString::number (every row has its number).
+class DecimalText {
+public:
+    QStringView of(qint64 value)
+    {
+        quint64 magnitude = value < 0 ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
+        char16_t *const end = digits_.data() + digits_.size();
+        char16_t *first = end;
+        do {
+            *--first = static_cast<char16_t>(u'0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude != 0);
+        return QStringView(first, end);
+    }
+
+private:
+    std::array<char16_t, 20> digits_;
+};
 
 QString withoutFirstComma(QString s)
 {
@@ -42,7 +64,7 @@ private:
     void priceNewerRow(int row, std::optional<qint64> balance);
     void edyLine(int row, const QString &line);
     bool undatedLine(int row, const QString &line);
-    void setAmount(int row, const QString &amount)
+    void setAmount(int row, QStringView amount)
     {
         const QString &text = shared(amount);
         grid_.setText(row, DebitAmountColumn, text);
@@ -51,6 +73,16 @@ private:
     // Texts that many rows repeat (a day's date, a fare, a daily route) are
     // kept once and shared by those rows: a long history costs far less memory.
     const QString &shared(const QString &text) { return *texts_.insert(text); }
+    // The same for a text not yet a string of its own: it is copied only when
+    // it is new.
+    const QString &shared(QStringView text)
+    {
+        // A key over the text's own characters, for the look-up alone.
+        const QString key = QString::fromRawData(reinterpret_cast<const QChar *>(text.utf16()), text.size());
+        if (const auto found = texts_.constFind(key); found != texts_.constEnd())
+            return *found;
+        return *texts_.insert(text.toString());
+    }
 
     JournalGrid &grid_;
     const CardHistory &history_;
@@ -59,6 +91,8 @@ private:
     const int booked_;
     TransitLayout layout_;
     QSet<QString> texts_;
+    // A row's summary as it is put together, before it is shared.
+    QString summary_;
     // The balance of the previous (newer) transit line; unknown when that line
     // had none that reads as a number.
     std::optional<qint64> previousBalance_ = 0;
@@ -100,7 +134,7 @@ bool Builder::run(common::Progress &progress)
                 break;
             }
             ++datedSeen;
-            grid_.setText(row, NumberColumn, QString::number(row));
+            grid_.setText(row, NumberColumn, DecimalText().of(row).toString());
             if (kind == TransitCard) {
                 transitLine(row, line, oldestIsNew && k == lastDated);
                 wroteRow = true;
@@ -128,18 +162,34 @@ bool Builder::run(common::Progress &progress)
 
 void Builder::transitLine(int row, const QString &line, bool oldest)
 {
-    const TransitLineParts parts = transitLineParts(line, layout_);
-    if (line.contains(QLatin1Char(',')))
+    const TransitLineView parts = transitLineView(line, layout_);
+    // A line with a comma has its date before it.
+    if (parts.date.size() != line.size())
         grid_.setText(row, DateColumn, shared(parts.date));
 
-    // Fields 1 to 6 without the first character of field 1, commas as spaces.
-    QString description;
+    // Fields 1 to 6 without the first character of field 1, commas as spaces
+    // and the spaces around them trimmed, then a full-width space and the remark.
+    summary_.resize(0);
+    summary_ += prefix_;
     if (parts.hasDescription) {
-        description = parts.descriptionFields.mid(1);
-        description.replace(QLatin1Char(','), QLatin1Char(' '));
-        description = common::trim(description) + kFullWidthSpace + parts.remark;
+        QStringView fields =
+            parts.descriptionFields.sliced(std::min<qsizetype>(1, parts.descriptionFields.size()));
+        const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char(','); };
+        while (!fields.isEmpty() && blank(fields.front()))
+            fields = fields.sliced(1);
+        while (!fields.isEmpty() && blank(fields.back()))
+            fields.chop(1);
+        const qsizetype start = summary_.size();
+        summary_ += fields;
+        QChar *const text = summary_.data();
+        for (qsizetype i = start; i < summary_.size(); ++i) {
+            if (text[i] == QLatin1Char(','))
+                text[i] = QLatin1Char(' ');
+        }
+        summary_ += kFullWidthSpace;
+        summary_ += parts.remark;
     }
-    grid_.setText(row, SummaryColumn, shared(prefix_ + description));
+    grid_.setText(row, SummaryColumn, shared(QStringView(summary_)));
 
     const std::optional<qint64> balance = toWholeNumber(parts.balance);
     priceNewerRow(row, balance);
@@ -156,7 +206,8 @@ void Builder::transitLine(int row, const QString &line, bool oldest)
             grid_.setText(row, DebitAccountColumn, kTravelAccount);
             grid_.setText(row, CreditAccountColumn, emoney_);
         }
-        setAmount(row, QString::number(amount < 0 ? -amount : amount));
+        DecimalText digits;
+        setAmount(row, digits.of(amount));
         return;
     }
     // Nothing older tells this transaction's amount: the row holds the card
@@ -185,7 +236,8 @@ void Builder::priceNewerRow(int row, std::optional<qint64> balance)
         grid_.setText(row - 1, DebitAccountColumn, kTravelAccount);
         grid_.setText(row - 1, CreditAccountColumn, emoney_);
     }
-    setAmount(row - 1, QString::number(difference < 0 ? -difference : difference));
+    DecimalText digits;
+    setAmount(row - 1, digits.of(difference));
 }
 
 void Builder::edyLine(int row, const QString &line)
@@ -223,7 +275,7 @@ bool Builder::undatedLine(int row, const QString &line)
     if (common::instr(common::mid(line, 2, fieldOneLength), QStringLiteral("/"), 2) == 0)
         return false;
 
-    grid_.setText(row, NumberColumn, QString::number(row));
+    grid_.setText(row, NumberColumn, DecimalText().of(row).toString());
     grid_.setText(row, DateColumn, field(line, commas, 1)->toString());
     const QString payee = field(line, commas, 2).value_or(QStringView()).toString();
     const QString memo = field(line, commas, 3).value_or(QStringView()).toString();

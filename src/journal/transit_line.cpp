@@ -7,11 +7,6 @@
 
 namespace mokpe::journal {
 
-bool isDatedLine(const QString &line)
-{
-    return line.startsWith(QLatin1String("20"));
-}
-
 TransitLayout transitLayoutOf(const CardHistory &history)
 {
     TransitLayout layout;
@@ -42,34 +37,47 @@ TransitLayout transitLayoutOf(const CardHistory &history)
     return layout;
 }
 
+TransitLineView transitLineView(QStringView line, const TransitLayout &layout)
+{
+    TransitLineView parts;
+    const Commas commas = commasOf(line);
+    parts.date = commas.isEmpty() ? line : line.first(commas[0]);
+    parts.hasDescription = commas.size() > kDescriptionFieldCount;
+    if (parts.hasDescription)
+        parts.descriptionFields = line.sliced(commas[0] + 1, commas[kDescriptionFieldCount] - commas[0] - 1);
+    if (const std::optional<QStringView> balance = field(line, commas, layout.balanceField))
+        parts.balance = common::rtrim(*balance);
+    const std::optional<QStringView> remark = layout.remarkTakesTheRest
+                                                  ? restAfterComma(line, commas, layout.remarkField)
+                                                  : field(line, commas, layout.remarkField);
+    if (remark)
+        parts.remark = common::rtrim(*remark);
+    if (layout.amountField) {
+        if (const std::optional<QStringView> amount = field(line, commas, *layout.amountField))
+            parts.amount = common::toWholeNumber(*amount);
+    }
+    return parts;
+}
+
 TransitLineParts transitLineParts(const QString &line, const TransitLayout &layout)
 {
+    const TransitLineView view = transitLineView(line, layout);
     TransitLineParts parts;
-    const Commas commas = commasOf(line);
-    parts.date = commas.isEmpty() ? line : line.left(commas[0]);
-
-    parts.hasDescription = commas.size() > kDescriptionFieldCount;
+    parts.date = view.date.toString();
+    parts.hasDescription = view.hasDescription;
     if (parts.hasDescription) {
-        parts.descriptionFields = line.mid(commas[0] + 1, commas[kDescriptionFieldCount] - commas[0] - 1);
+        parts.descriptionFields = view.descriptionFields.toString();
     } else {
         // A short line: the fields it has, then empty ones.
+        const Commas commas = commasOf(line);
         QStringList description;
         for (int n = 1; n <= kDescriptionFieldCount; ++n)
             description.append(field(line, commas, n).value_or(QStringView()).toString());
         parts.descriptionFields = description.join(QLatin1Char(','));
     }
-
-    if (const std::optional<QStringView> balance = field(line, commas, layout.balanceField))
-        parts.balance = common::rtrim(balance->toString());
-    const std::optional<QStringView> remark = layout.remarkTakesTheRest
-                                                  ? restAfterComma(line, commas, layout.remarkField)
-                                                  : field(line, commas, layout.remarkField);
-    if (remark)
-        parts.remark = common::rtrim(remark->toString());
-    if (layout.amountField) {
-        if (const std::optional<QStringView> amount = field(line, commas, *layout.amountField))
-            parts.amount = common::toWholeNumber(amount->toString());
-    }
+    parts.balance = view.balance.toString();
+    parts.remark = view.remark.toString();
+    parts.amount = view.amount;
     return parts;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <optional>
 
@@ -14,7 +15,10 @@
 namespace mokpe::journal {
 
 // A line whose first two characters are "20" (a year 20xx) is a transaction.
-bool isDatedLine(const QString &line);
+inline bool isDatedLine(QStringView line)
+{
+    return line.size() >= 2 && line[0] == u'2' && line[1] == u'0';
+}
 
 struct TransitLayout {
     qsizetype balanceField = 7;
@@ -47,5 +51,19 @@ struct TransitLineParts {
 };
 
 TransitLineParts transitLineParts(const QString &line, const TransitLayout &layout);
+
+// The same parts as views into the line, which must outlive them: what the
+// construction reads of every line of a long history without copying it.
+struct TransitLineView {
+    QStringView date;
+    // Fields 1 to 6 with their commas when the line reaches field 7; else empty.
+    QStringView descriptionFields;
+    QStringView balance;
+    QStringView remark;
+    std::optional<qint64> amount;
+    bool hasDescription = false;
+};
+
+TransitLineView transitLineView(QStringView line, const TransitLayout &layout);
 
 } // namespace mokpe::journal
