@@ -40,10 +40,18 @@ QString Fm3_KamokuCodeGet(const AccountCodeTable &accounts, const QString &name,
 
 const QString &AccountCodeCache::code(const QString &name)
 {
+    for (const Recent &recent : recent_) {
+        if (!recent.name.isNull() && recent.name.constData() == name.constData() &&
+            recent.name.size() == name.size())
+            return recent.code;
+    }
     auto it = codes_.find(name);
     if (it == codes_.end())
         it = codes_.insert(name, Fm3_KamokuCodeGet(accounts_, name, digits_));
-    return it.value();
+    Recent &recent = recent_[nextRecent_];
+    nextRecent_ = (nextRecent_ + 1) % recent_.size();
+    recent = {name, it.value()};
+    return recent.code;
 }
 
 } // namespace mokpe::output

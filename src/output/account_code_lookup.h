@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QString>
 
+#include <array>
+
 // Account name to account code for the export: the first line of the account
 // code table that contains the name anywhere (codes included) gives the code.
 namespace mokpe::output {
@@ -22,7 +24,7 @@ CodeDigits codeDigitsOf(int format);
 QString Fm3_KamokuCodeGet(const AccountCodeTable &accounts, const QString &name, CodeDigits digits);
 
 // The same lookup, remembering each name's code: a journal names few accounts
-// many times.
+// many times. The code returned stays valid until the next call.
 class AccountCodeCache {
 public:
     AccountCodeCache(const AccountCodeTable &accounts, CodeDigits digits)
@@ -34,6 +36,16 @@ private:
     const AccountCodeTable &accounts_;
     CodeDigits digits_;
     QHash<QString, QString> codes_;
+    // The last names asked for and their codes. A built journal's rows share
+    // one string per account, told from another by the address of its
+    // characters without reading them (a literal's too, which isSharedWith
+    // does not tell).
+    struct Recent {
+        QString name;
+        QString code;
+    };
+    std::array<Recent, 2> recent_;
+    size_t nextRecent_ = 0;
 };
 
 } // namespace mokpe::output
