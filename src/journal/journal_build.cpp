@@ -1,44 +1,23 @@
 #include "journal/journal_build.h"
 
+#include "common/decimal_text.h"
 #include "common/vb_strings.h"
 #include "journal/line_fields.h"
 #include "journal/transit_line.h"
 
-#include <QSet>
-
 #include <algorithm>
-#include <array>
 #include <optional>
+#include <unordered_set>
 
 namespace mokpe::journal {
 
 namespace {
 
+using common::DecimalText;
 using common::rtrim;
 using common::toWholeNumber;
 
 const QString kFullWidthSpace = QStringLiteral("　");
-
-// The digits of a number without its sign, as QString::number writes them,
-// without a string of their own (most amounts are shared with earlier rows)
-// or the general formatting of QString::number (every row has its number).
-class DecimalText {
-public:
-    QStringView of(qint64 value)
-    {
-        quint64 magnitude = value < 0 ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
-        char16_t *const end = digits_.data() + digits_.size();
-        char16_t *first = end;
-        do {
-            *--first = static_cast<char16_t>(u'0' + magnitude % 10);
-            magnitude /= 10;
-        } while (magnitude != 0);
-        return QStringView(first, end);
-    }
-
-private:
-    std::array<char16_t, 20> digits_;
-};
 
 QString withoutFirstComma(QString s)
 {
@@ -72,17 +51,40 @@ private:
     }
     // Texts that many rows repeat (a day's date, a fare, a daily route) are
     // kept once and shared by those rows: a long history costs far less memory.
-    const QString &shared(const QString &text) { return *texts_.insert(text); }
-    // The same for a text not yet a string of its own: it is copied only when
-    // it is new.
+    // A text is looked up as it stands and copied only when it is new.
     const QString &shared(QStringView text)
     {
-        // A key over the text's own characters, for the look-up alone.
-        const QString key = QString::fromRawData(reinterpret_cast<const QChar *>(text.utf16()), text.size());
-        if (const auto found = texts_.constFind(key); found != texts_.constEnd())
+        if (const auto found = texts_.find(text); found != texts_.end())
             return *found;
-        return *texts_.insert(text.toString());
+        return *texts_.insert(text.toString()).first;
     }
+    // A day's transactions follow one another: its date is the last one kept.
+    const QString &sharedDate(QStringView date)
+    {
+        if (lastDate_ == nullptr || *lastDate_ != date)
+            lastDate_ = &shared(date);
+        return *lastDate_;
+    }
+
+    // The kept texts, found by any view of their characters. Hashing is the
+    // most of a look-up: a plain FNV-1a over the UTF-16 units is enough for
+    // texts no one chose to collide.
+    struct TextHash {
+        using is_transparent = void;
+        size_t operator()(QStringView text) const
+        {
+            quint64 hash = 0xCBF29CE484222325ULL;
+            for (const QChar c : text) {
+                hash ^= c.unicode();
+                hash *= 0x100000001B3ULL;
+            }
+            return static_cast<size_t>(hash);
+        }
+    };
+    struct TextEqual {
+        using is_transparent = void;
+        bool operator()(QStringView a, QStringView b) const { return a == b; }
+    };
 
     JournalGrid &grid_;
     const CardHistory &history_;
@@ -90,7 +92,9 @@ private:
     const QString &prefix_;
     const int booked_;
     TransitLayout layout_;
-    QSet<QString> texts_;
+    std::unordered_set<QString, TextHash, TextEqual> texts_;
+    // Elements of an unordered set stay where they are as it grows.
+    const QString *lastDate_ = nullptr;
     // A row's summary as it is put together, before it is shared.
     QString summary_;
     // The balance of the previous (newer) transit line; unknown when that line
@@ -165,7 +169,7 @@ void Builder::transitLine(int row, const QString &line, bool oldest)
     const TransitLineView parts = transitLineView(line, layout_);
     // A line with a comma has its date before it.
     if (parts.date.size() != line.size())
-        grid_.setText(row, DateColumn, shared(parts.date));
+        grid_.setText(row, DateColumn, sharedDate(parts.date));
 
     // Fields 1 to 6 without the first character of field 1, commas as spaces
     // and the spaces around them trimmed, then a full-width space and the remark.

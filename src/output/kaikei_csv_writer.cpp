@@ -1,5 +1,6 @@
 #include "output/kaikei_csv_writer.h"
 
+#include "common/decimal_text.h"
 #include "output/account_code_lookup.h"
 #include "output/export_preflight.h"
 #include "output/export_texts.h"
@@ -68,14 +69,13 @@ template <class Sink> void emitKaikeiCsv(const ExportSource &source, Sink &sink)
     const QString rateWords = QStringLiteral("税率　") +
                               Fm3_ZenNumber(fields.rememberedRate).value_or(QString()) +
                               QStringLiteral("％　　　");
-    QString number;
+    common::DecimalText number;
     for (int i = 1; i <= count; ++i) {
         if (sink.stopAt(i))
             return;
         const RowTexts &row = source.journal.rowTexts(i);
         sink.beginRow(i);
-        number.setNum(i);
-        sink.fixed(number);
+        sink.fixed(number.of(i));
         sink.fixed(u",\"　\",0,0,\"");
         sink.fixed(blankField);
         sink.fixed(u"\",");
@@ -110,8 +110,7 @@ template <class Sink> void emitKaikeiCsv(const ExportSource &source, Sink &sink)
     sink.fixed(u"\"＜仕訳一覧終了＞\",");
     sink.endLine();
     sink.fixed(u"\"＜仕訳数＞\",\"");
-    number.setNum(count);
-    sink.fixed(number);
+    sink.fixed(QString::number(count));
     sink.fixed(u"件\",");
     sink.endLine();
     sink.fixed(u"\"＜表示順＞\",\"番号順\",");
