@@ -67,6 +67,17 @@ QString trim(const QString &s)
 
 std::optional<qint64> toWholeNumber(QStringView s)
 {
+    // Most amounts are a few digits and nothing else: read at once.
+    constexpr qsizetype kPlainDigits = 18;
+    if (!s.isEmpty() && s.size() <= kPlainDigits) {
+        qint64 plain = 0;
+        const char16_t *const end = s.utf16() + s.size();
+        const char16_t *c = s.utf16();
+        for (; c != end && *c >= u'0' && *c <= u'9'; ++c)
+            plain = plain * 10 + (*c - u'0');
+        if (c == end)
+            return plain;
+    }
     // The cell itself, without the spaces around it: the sums read every
     // amount cell of a journal, so nothing is copied.
     const QStringView t = trim(s);
