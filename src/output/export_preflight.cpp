@@ -131,11 +131,43 @@ std::optional<PreflightProblem> PreflightSink::textFault(QStringView text, Quoti
     return std::nullopt;
 }
 
+size_t PreflightSink::soundSlot(const char16_t *chars, qsizetype size)
+{
+    // Heap addresses differ in their middle bits: a multiplication brings
+    // them to the top, from where the slot is taken.
+    const quint64 key =
+        (static_cast<quint64>(reinterpret_cast<quintptr>(chars)) ^ static_cast<quint64>(size)) *
+        0x9E3779B97F4A7C15ULL;
+    return static_cast<size_t>(key >> 52) % kSoundSlots;
+}
+
+bool PreflightSink::soundBefore(int column, QStringView text, Quoting quoting) const
+{
+    const QStringView cell = source_.journal.text(row_, column);
+    const char16_t *const chars = text.utf16();
+    // Only a text within the cell's own string: its characters cannot have
+    // been freed and their place taken by other ones.
+    if (text.isEmpty() || chars < cell.utf16() || chars + text.size() > cell.utf16() + cell.size())
+        return false;
+    const Sound &slot = sound_[soundSlot(chars, text.size())];
+    return slot.chars == chars && slot.size == text.size() && slot.quoting == quoting;
+}
+
+void PreflightSink::remember(QStringView text, Quoting quoting)
+{
+    if (!text.isEmpty())
+        sound_[soundSlot(text.utf16(), text.size())] = {text.utf16(), text.size(), quoting};
+}
+
 void PreflightSink::cell(int column, QStringView text, Quoting quoting)
 {
-    std::optional<PreflightProblem> fault = textFault(text, quoting);
-    if (!fault)
+    if (soundBefore(column, text, quoting))
         return;
+    std::optional<PreflightProblem> fault = textFault(text, quoting);
+    if (!fault) {
+        remember(text, quoting);
+        return;
+    }
     fault->row = row_;
     fault->column = column;
     fault->text = source_.journal.text(row_, column);

@@ -80,9 +80,25 @@ private:
     // The box's own text for a message (the file may hold it padded).
     QString dialogValue(DialogItem item) const;
 
+    // Whether the text, part of the journal cell it is taken from, was found
+    // sound before with the same quoting; remember() notes it so.
+    bool soundBefore(int column, QStringView text, Quoting quoting) const;
+    void remember(QStringView text, Quoting quoting);
+
     const ExportSource &source_;
     std::vector<PreflightProblem> &problems_;
     common::Cp932Encoder encoder_;
+    // Texts found sound, by the address of their characters: a built
+    // journal's rows share one string for a day's date, an account or a
+    // route, and the journal does not change while it is checked.
+    struct Sound {
+        const char16_t *chars = nullptr;
+        qsizetype size = 0;
+        Quoting quoting = Quoting::Bare;
+    };
+    static constexpr size_t kSoundSlots = 4096;
+    static size_t soundSlot(const char16_t *chars, qsizetype size);
+    std::vector<Sound> sound_ = std::vector<Sound>(kSoundSlots);
     common::ProgressSteps steps_;
     int row_ = 0;
 };
