@@ -1,7 +1,6 @@
 #include "fuzz_support.h"
 #include "journal_checks.h"
 
-#include "common/text_file.h"
 #include "import/card_history_reader.h"
 #include "journal/journal_build.h"
 #include "journal/journal_editor.h"
@@ -100,10 +99,7 @@ Findings historyBuildEntry(QByteArrayView input)
     Findings findings;
     AppState &state = freshState(QString());
     RecordingMessages messages;
-    const import::CsvReadOutcome outcome = import::takeCardHistory(
-        state.history,
-        common::decodeTextBytes(input.toByteArray(), common::TextEncoding::Cp932OrUtf8, kHistoryName),
-        messages);
+    const import::CsvReadOutcome outcome = takeHistoryBytes(state, input, kHistoryName, messages);
     checkHistory(findings, state.history, outcome);
     checkMessages(findings, messages, input, true);
     if (outcome != import::CsvReadOutcome::Accepted)

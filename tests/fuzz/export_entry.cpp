@@ -240,16 +240,33 @@ output::DateBoxes dateBoxesOf(const QString &text)
     return {part(0), part(1), parts.size() > 2 ? parts.mid(2).join(QLatin1Char('/')) : QString()};
 }
 
+// The input of both export entries: a format byte, an option byte, then three
+// parts, each ended by 0x1E.
+struct ExportInput {
+    int format;
+    unsigned char options;
+    QList<QByteArrayView> parts;
+};
+
+std::optional<ExportInput> exportInputOf(QByteArrayView input)
+{
+    if (input.size() < 2)
+        return std::nullopt;
+    return ExportInput{static_cast<unsigned char>(input[0]) % output::kFormatCount + 1,
+                       static_cast<unsigned char>(input[1]), sections(input.sliced(2), kSectionEnd, 3)};
+}
+
 } // namespace
 
 Findings exportEntry(QByteArrayView input)
 {
     Findings findings;
-    if (input.size() < 2)
+    const std::optional<ExportInput> given = exportInputOf(input);
+    if (!given)
         return findings;
-    const int format = static_cast<unsigned char>(input[0]) % output::kFormatCount + 1;
-    const auto options = static_cast<unsigned char>(input[1]);
-    const QList<QByteArrayView> files = sections(input.sliced(2), kSectionEnd, 3);
+    const int format = given->format;
+    const unsigned char options = given->options;
+    const QList<QByteArrayView> &files = given->parts;
 
     ScratchFolder &folder = ScratchFolder::instance();
     folder.fresh();
@@ -299,11 +316,12 @@ Findings exportEntry(QByteArrayView input)
 Findings exportWritersEntry(QByteArrayView input)
 {
     Findings findings;
-    if (input.size() < 2)
+    const std::optional<ExportInput> given = exportInputOf(input);
+    if (!given)
         return findings;
-    const int format = static_cast<unsigned char>(input[0]) % output::kFormatCount + 1;
-    const auto options = static_cast<unsigned char>(input[1]);
-    const QList<QByteArrayView> parts = sections(input.sliced(2), kSectionEnd, 3);
+    const int format = given->format;
+    const unsigned char options = given->options;
+    const QList<QByteArrayView> &parts = given->parts;
 
     AppState &state = freshState(QString());
     state.settings = firstStartSettings();

@@ -1,6 +1,7 @@
 #include "fuzz_support.h"
 
 #include "common/cp932.h"
+#include "common/text_file.h"
 #include "settings/settings_file.h"
 
 #include <QDir>
@@ -99,6 +100,12 @@ bool RecordingMessages::ask(const QString &text, const QString &)
     asked.append(text);
     return answer_;
 }
+
+import::CsvReadOutcome takeHistoryBytes(AppState &state, QByteArrayView input, const QString &fileName,
+                                        RecordingMessages &messages){return import::takeCardHistory(
+    state.history, common::decodeTextBytes(input.toByteArray(), common::TextEncoding::Cp932OrUtf8, fileName),
+    messages);
+} // namespace mokpe::fuzz
 
 QByteArray fileBytes(const QString &path)
 {

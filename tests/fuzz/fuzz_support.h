@@ -3,6 +3,7 @@
 #include "fuzz_entries.h"
 
 #include "common/app_state.h"
+#include "import/card_history_reader.h"
 #include "platform/messages.h"
 
 #include <QByteArray>
@@ -59,6 +60,11 @@ public:
 private:
     bool answer_;
 };
+
+// The input decoded as a history file is read (CP932, or UTF-8 when it is
+// clearly UTF-8) and taken into the card history, without a file.
+import::CsvReadOutcome takeHistoryBytes(AppState &state, QByteArrayView input, const QString &fileName,
+                                        RecordingMessages &messages);
 
 // The bytes of a file; empty when it cannot be read.
 QByteArray fileBytes(const QString &path);

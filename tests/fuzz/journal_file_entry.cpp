@@ -1,7 +1,6 @@
 #include "fuzz_support.h"
 #include "journal_checks.h"
 
-#include "common/text_file.h"
 #include "import/card_history_reader.h"
 #include "journal/journal_editor.h"
 #include "journal/journal_file.h"
@@ -80,11 +79,8 @@ Findings journalLoadEntry(QByteArrayView input)
     Findings findings;
     AppState &state = freshState(QString());
     RecordingMessages messages;
-    const import::CsvReadOutcome outcome = import::takeCardHistory(
-        state.history,
-        common::decodeTextBytes(input.toByteArray(), common::TextEncoding::Cp932OrUtf8,
-                                QStringLiteral("journal.csv")),
-        messages);
+    const import::CsvReadOutcome outcome =
+        takeHistoryBytes(state, input, QStringLiteral("journal.csv"), messages);
     checkMessages(findings, messages, input, true);
     if (outcome == import::CsvReadOutcome::Unreadable)
         return findings;
