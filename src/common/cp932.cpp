@@ -1,18 +1,14 @@
 #include "common/cp932.h"
 
-#include <algorithm>
 #include <array>
 #include <atomic>
-#include <cerrno>
-#include <cstring>
-#include <iconv.h>
 
 namespace mokpe::common {
 
 namespace {
 
 // Windows maps five single bytes that glibc's table leaves out; they round-trip
-// there, so they round-trip here too.
+// there, so they round-trip here too. (Wine reads only 0x80 of them.)
 char16_t windowsOnlySingleByte(unsigned char byte)
 {
     switch (byte) {
@@ -70,36 +66,15 @@ std::array<std::atomic<quint32>, 0x8000> rememberedPairs{};
 
 } // namespace
 
-Cp932Decoder::Cp932Decoder() : cd_(iconv_open("UTF-16LE", "CP932"))
-{}
+Cp932Decoder::Cp932Decoder() = default;
 
-Cp932Decoder::~Cp932Decoder()
-{
-    if (valid())
-        iconv_close(static_cast<iconv_t>(cd_));
-}
+Cp932Decoder::~Cp932Decoder() = default;
 
-bool Cp932Decoder::valid() const
+quint32 Cp932Decoder::ask(const char *code, int size)
 {
-    return cd_ != reinterpret_cast<void *>(-1);
-}
-
-quint32 Cp932Decoder::ask(const char *code, size_t size)
-{
-    if (!valid())
-        return kUndecodable;
-    const auto cd = static_cast<iconv_t>(cd_);
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    char *inPtr = const_cast<char *>(code);
-    size_t inLeft = size;
-    char16_t out[4];
-    char *outPtr = reinterpret_cast<char *>(out);
-    size_t outLeft = sizeof out;
-    const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    const int err = errno;
-    if (rc != static_cast<size_t>(-1) && inLeft == 0 && outLeft == sizeof out - sizeof(char16_t))
-        return kDecoded | out[0];
-    if (size == 1 && rc == static_cast<size_t>(-1) && err == EILSEQ) {
+    if (const std::optional<char16_t> c = system_.characterOf(code, size))
+        return kDecoded | *c;
+    if (size == 1) {
         if (const char16_t c = windowsOnlySingleByte(static_cast<unsigned char>(code[0])))
             return kDecoded | c;
     }
@@ -187,14 +162,9 @@ std::array<std::atomic<quint16>, 0x10000> rememberedCodes{};
 
 } // namespace
 
-Cp932Encoder::Cp932Encoder() : cd_(iconv_open("CP932", "UTF-16LE"))
-{}
+Cp932Encoder::Cp932Encoder() = default;
 
-Cp932Encoder::~Cp932Encoder()
-{
-    if (valid())
-        iconv_close(static_cast<iconv_t>(cd_));
-}
+Cp932Encoder::~Cp932Encoder() = default;
 
 inline quint16 Cp932Encoder::codeOf(char16_t c)
 {
@@ -208,25 +178,14 @@ quint16 Cp932Encoder::ask(char16_t c)
     // A lone half of a surrogate pair is no character: CP932 holds none, nor
     // any character a pair makes.
     if (!QChar::isSurrogate(c)) {
-        const auto cd = static_cast<iconv_t>(cd_);
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        char16_t unit = c;
-        char *inPtr = reinterpret_cast<char *>(&unit);
-        size_t inLeft = sizeof unit;
-        char bytes[8];
-        char *outPtr = bytes;
-        size_t outLeft = sizeof bytes;
-        const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        const auto produced = static_cast<size_t>(outPtr - bytes);
-        const auto byte = [&bytes](size_t i) {
-            return static_cast<quint16>(static_cast<unsigned char>(bytes[i]));
-        };
+        unsigned char bytes[2];
+        const int produced = system_.bytesOf(c, bytes);
         // One byte may be below 0x80 (U+00A5 is 0x5C to glibc); never 0 or 1,
         // which mean "not asked" and "none" here.
-        if (rc != static_cast<size_t>(-1) && produced == 1 && byte(0) > kUnencodable) {
-            code = byte(0);
-        } else if (rc != static_cast<size_t>(-1) && produced == 2) {
-            code = static_cast<quint16>(byte(0) << 8 | byte(1));
+        if (produced == 1 && bytes[0] > kUnencodable) {
+            code = bytes[0];
+        } else if (produced == 2) {
+            code = static_cast<quint16>(bytes[0] << 8 | bytes[1]);
         } else if (const unsigned char single = windowsOnlyCharacter(c)) {
             code = single;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/cp932_system.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -26,17 +28,18 @@ struct Cp932Encoded {
     QChar errorChar;
 };
 
-// Decodes and encodes the Windows Japanese code page through glibc iconv's
-// "CP932", which follows Windows' own conversion: 0x5C is U+005C, 0x8160 is
-// U+FF5E, the NEC row 13 and IBM extension duplicates decode to the same
-// characters and encode back to the codes Windows chooses.
+// Decodes and encodes the Windows Japanese code page through the system's own
+// conversion (cp932_system.h): Windows' code page 932, or glibc iconv's
+// "CP932", which follows it: 0x5C is U+005C, 0x8160 is U+FF5E, the NEC row 13
+// and IBM extension duplicates decode to the same characters and encode back
+// to the codes Windows chooses.
 Cp932Decoded decodeCp932(const QByteArray &bytes);
 Cp932Encoded encodeCp932(const QString &text);
 
 // One CP932 converter kept open for a whole file, so that a file decoded line
-// by line costs one iconv handle, and each line's text is allocated once, at
-// its exact length. CP932 has no shift states, so each code's character is
-// asked of glibc's converter once per process and remembered: a long file
+// by line costs one converter, and each line's text is allocated once, at its
+// exact length. CP932 has no shift states, so each code's character is asked
+// of the system's converter once per process and remembered: a long file
 // costs one look-up per character.
 class Cp932Decoder {
 public:
@@ -44,30 +47,30 @@ public:
     ~Cp932Decoder();
     Cp932Decoder(const Cp932Decoder &) = delete;
     Cp932Decoder &operator=(const Cp932Decoder &) = delete;
-    bool valid() const;
+    bool valid() const { return system_.valid(); }
     // The text of `size` bytes at `data`, or, when a byte is not CP932, its
     // offset in `errorOffset` (from `data`) and the text before it.
     QString decode(const char *data, qsizetype size, qsizetype &errorOffset);
 
 private:
-    // glibc's answer for the code of `size` bytes at `code`, in the form the
-    // decoder remembers it.
-    quint32 ask(const char *code, size_t size);
+    // The system's answer for the code of `size` bytes at `code`, in the form
+    // the decoder remembers it.
+    quint32 ask(const char *code, int size);
 
-    void *cd_;
+    Cp932SystemDecoder system_;
     std::vector<char16_t> scratch_;
 };
 
 // One CP932 converter kept open for a whole file. CP932 has no shift states, so
-// each character's bytes are asked of glibc's converter once per process and
-// remembered: a long file costs one look-up per character.
+// each character's bytes are asked of the system's converter once per process
+// and remembered: a long file costs one look-up per character.
 class Cp932Encoder {
 public:
     Cp932Encoder();
     ~Cp932Encoder();
     Cp932Encoder(const Cp932Encoder &) = delete;
     Cp932Encoder &operator=(const Cp932Encoder &) = delete;
-    bool valid() const { return cd_ != reinterpret_cast<void *>(-1); }
+    bool valid() const { return system_.valid(); }
     // Appends the CP932 bytes of `text` to `out` and returns -1; or returns the
     // position of the first character CP932 cannot hold, with the bytes of the
     // characters before it appended.
@@ -84,7 +87,7 @@ private:
     quint16 codeOf(char16_t c);
     quint16 ask(char16_t c);
 
-    void *cd_;
+    Cp932SystemEncoder system_;
 };
 
 // "U+XXXX" with the character itself, for messages that name a character.

@@ -1,5 +1,9 @@
 #include "common/os_error_text.h"
 
+#ifdef Q_OS_WIN
+#include "common/os_error_text_win.h"
+#endif
+
 #include <cerrno>
 #include <cstring>
 
@@ -14,7 +18,9 @@ struct KnownReason {
 
 constexpr KnownReason kKnownReasons[] = {
     {ENOSPC, u"ディスクの空き容量がありません．"},
+#ifdef EDQUOT
     {EDQUOT, u"ディスクの使用量の上限に達しました．"},
+#endif
     {EFBIG, u"ファイルが大きすぎます．"},
     {EACCES, u"アクセスが許可されていません．"},
     {EPERM, u"この操作は許可されていません．"},
@@ -37,6 +43,11 @@ QString osReasonForUser(const QString &systemReason)
         if (systemReason == QString::fromLocal8Bit(std::strerror(known.code)))
             return QString::fromUtf16(known.text);
     }
+#ifdef Q_OS_WIN
+    // Windows' own error codes, as Qt's file engine reports them.
+    if (const QString known = windowsReasonForUser(systemReason); !known.isEmpty())
+        return known;
+#endif
     return systemReason;
 }
 

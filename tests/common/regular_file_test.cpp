@@ -1,6 +1,7 @@
 #include "common/regular_file.h"
 
 #include "support/file_helpers.h"
+#include "support/special_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,8 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace mokpe::common {
 namespace {
@@ -27,6 +26,9 @@ const QString kTooLarge =
 // Makes the thing to read inside `folder` and returns its path.
 using Maker = std::function<QString(const QDir &folder)>;
 
+// The system a case needs, where a means of the other has no counterpart.
+enum class Only { Both, Linux, Windows };
+
 struct ReadCase {
     const char *name;
     Maker make;
@@ -35,6 +37,8 @@ struct ReadCase {
     QByteArray bytes;
     QString error;
     QString limitText = {};
+    Only only = Only::Both;
+    const char *why = "";
 };
 
 void PrintTo(const ReadCase &c, std::ostream *os)
@@ -51,12 +55,9 @@ Maker fileOf(const QByteArray &bytes)
     };
 }
 
-QString fifoIn(const QDir &folder)
+QString pipeIn(const QDir &folder)
 {
-    const QString path = folder.filePath(QStringLiteral("pipe.csv"));
-    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
-        ADD_FAILURE() << "mkfifo";
-    return path;
+    return test::makePipe(folder.filePath(QStringLiteral("pipe.csv")));
 }
 
 QString linkTo(const QDir &folder, const QString &target)
@@ -72,6 +73,12 @@ class ReadRegularFileTest : public ::testing::TestWithParam<ReadCase> {};
 TEST_P(ReadRegularFileTest, ReadsOnlyOrdinaryFilesUpToTheLimit)
 {
     const ReadCase &c = GetParam();
+#ifdef Q_OS_WIN
+    if (c.only == Only::Linux)
+#else
+    if (c.only == Only::Windows)
+#endif
+        GTEST_SKIP() << c.why;
     test::TempFolder folder;
     const QString path = c.make(QDir(folder.path()));
     const RegularFileRead read = readRegularFile(path, c.limit);
@@ -108,20 +115,43 @@ INSTANTIATE_TEST_SUITE_P(
                  QStringLiteral("2MB")},
         ReadCase{"Folder", [](const QDir &folder) { return folder.path(); }, 100, {}, kFolder},
         // Opening a pipe for reading would wait for a writer: the test would hang.
-        ReadCase{"Fifo", fifoIn, 100, {}, kSpecial},
+        ReadCase{"Fifo", pipeIn, 100, {}, kSpecial},
         ReadCase{"LinkToAFifo",
-                 [](const QDir &folder) { return linkTo(folder, fifoIn(folder)); },
+                 [](const QDir &folder) { return linkTo(folder, pipeIn(folder)); },
                  100,
                  {},
-                 kSpecial},
+                 kSpecial,
+                 {},
+                 Only::Linux,
+                 "Windows keeps pipes out of folders"},
         ReadCase{"LinkToAFile",
                  [](const QDir &folder) { return linkTo(folder, fileOf("x\r\n")(folder)); },
                  100,
                  "x\r\n",
-                 {}},
+                 {},
+                 {},
+                 Only::Linux,
+                 "QFile::link makes a shell shortcut on Windows, which is an ordinary file"},
         // Endless: reading it would fill the memory.
-        ReadCase{
-            "CharacterDevice", [](const QDir &) { return QStringLiteral("/dev/zero"); }, 100, {}, kSpecial},
+        ReadCase{"CharacterDevice", [](const QDir &) { return test::endlessDevice(); }, 100, {}, kSpecial},
+        // Reserved names stand for devices in every folder on Windows;
+        // elsewhere they are ordinary names.
+        ReadCase{"NulDevice",
+                 [](const QDir &) { return QStringLiteral("NUL"); },
+                 100,
+                 {},
+                 kSpecial,
+                 {},
+                 Only::Windows,
+                 "a reserved device name is an ordinary file name here"},
+        ReadCase{"SerialPortInAFolder",
+                 [](const QDir &folder) { return folder.filePath(QStringLiteral("com1.csv")); },
+                 100,
+                 {},
+                 kSpecial,
+                 {},
+                 Only::Windows,
+                 "a reserved device name is an ordinary file name here"},
         ReadCase{"Missing",
                  [](const QDir &folder) { return folder.filePath(QStringLiteral("none.csv")); },
                  100,
@@ -134,11 +164,16 @@ INSTANTIATE_TEST_SUITE_P(
                  16,
                  {},
                  kTooLarge,
-                 QStringLiteral("16バイト")}),
+                 QStringLiteral("16バイト"),
+                 Only::Linux,
+                 "no /proc on Windows"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ReadRegularFile, ReadsPastASizeOfZero)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "no /proc on Windows";
+#endif
     const RegularFileRead read = readRegularFile(QStringLiteral("/proc/self/status"), 1024 * 1024);
     ASSERT_TRUE(read.ok) << read.error.toStdString();
     EXPECT_TRUE(read.bytes.startsWith("Name:")) << read.bytes.left(40).toStdString();

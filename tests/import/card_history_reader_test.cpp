@@ -3,13 +3,12 @@
 #include "import/import_messages.h"
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
+#include "support/special_files.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 namespace mokpe::import {
 namespace {
@@ -179,8 +178,7 @@ TEST_F(CsvFileReadTest, OnlyOrdinaryFilesOfAHistorysSizeAreRead)
 {
     ASSERT_TRUE(Fm1_CsvFileRead(state, file(QByteArray("Edy\r\nline\r\n")), messages));
     const QStringList before = state.history.lines;
-    const QString pipe = folder.file(QStringLiteral("pipe.csv"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString pipe = test::makePipe(folder.file(QStringLiteral("pipe.csv")));
     // One byte more than a history may have, sparse: nothing of it is read.
     const QString huge = folder.file(QStringLiteral("huge.csv"));
     {
@@ -194,7 +192,7 @@ TEST_F(CsvFileReadTest, OnlyOrdinaryFilesOfAHistorysSizeAreRead)
     } cases[] = {
         {folder.path(), opening + QStringLiteral("ファイルではなく，フォルダーです．")},
         {pipe, opening + QStringLiteral("通常のファイルではありません(パイプやデバイスは読み込めません)．")},
-        {QStringLiteral("/dev/zero"),
+        {test::endlessDevice(),
          opening + QStringLiteral("通常のファイルではありません(パイプやデバイスは読み込めません)．")},
         {huge,
          QStringLiteral("ファイル「%1」は大きすぎるため，読み込めません．\r\n読み込めるのは128MBまでです．")},

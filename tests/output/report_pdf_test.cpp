@@ -85,6 +85,8 @@ TEST(ReportPdf, FailedWriteLeavesTheOldFileWhole)
     const SettlementReport report(grid, TransitCard, QStringLiteral("a.csv"),
                                   QStringLiteral("精算金額：　　　1"), ReportFontMetrics());
     test::FullDiskFolder disk;
+    if (const QString why = disk.cannotFillReason(); !why.isEmpty())
+        GTEST_SKIP() << why.toStdString();
     const QString path = disk.file(QStringLiteral("report.pdf"));
     test::writeBytes(path, "old report");
     disk.makeFull();

@@ -8,7 +8,9 @@ namespace mokpe::test {
 // A folder on a file system that can be made full: a small tmpfs where this
 // process may mount one (root), otherwise a file-size limit (RLIMIT_FSIZE, with
 // SIGXFSZ ignored) that makes any write past a few bytes fail. The test puts its
-// old files in place first, then calls makeFull().
+// old files in place first, then calls makeFull(). On Windows
+// (full_disk_win.cpp) the folder is on the small drive that the test run
+// names in MOKPE_TEST_SMALL_DRIVE (under Wine a drive letter on a tmpfs).
 class FullDiskFolder {
 public:
     FullDiskFolder();
@@ -28,6 +30,12 @@ public:
     // Undoes makeFull() and limitFileSize() (also done by the destructor).
     void release();
     bool onTmpfs() const { return mounted_; }
+    // Why this folder's disk cannot be made full here, or empty when it can:
+    // a test that needs it skips itself with this reason.
+    QString cannotFillReason() const;
+    // Why no write can be cut off half-way here (limitFileSize(),
+    // commandLimitedTo()), or empty when it can.
+    static QString cannotCutShortReason();
     // Arguments that run `program` with the same limit where no tmpfs is used:
     // a shell that sets `ulimit -f` and ignores SIGXFSZ, then execs the program.
     QStringList commandFor(const QString &program, const QStringList &arguments) const;

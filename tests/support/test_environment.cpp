@@ -1,51 +1,58 @@
 #include "support/test_environment.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace mokpe::test {
 
 namespace {
-std::string makeTempFolder(const char *pattern)
+// A 0700 folder of this process's own, removed when it ends.
+QString makeTempFolder(const QString &pattern)
 {
-    std::string path = std::string("/tmp/") + pattern + "XXXXXX";
-    if (!mkdtemp(path.data()))
+    QTemporaryDir dir(QDir::tempPath() + QLatin1Char('/') + pattern + QStringLiteral("XXXXXX"));
+    if (!dir.isValid())
         std::abort();
-    chmod(path.c_str(), 0700);
-    return path;
+    dir.setAutoRemove(false);
+    return dir.path();
 }
-std::string homeFolder;
-std::string runtimeFolder;
+QString homeFolder;
+QString runtimeFolder;
 
 void removeTestFolders()
 {
-    std::error_code ignored;
-    std::filesystem::remove_all(homeFolder, ignored);
-    std::filesystem::remove_all(runtimeFolder, ignored);
+    QDir(homeFolder).removeRecursively();
+    QDir(runtimeFolder).removeRecursively();
+}
+
+void setEnv(const char *name, const QString &value)
+{
+    qputenv(name, value.toLocal8Bit());
 }
 } // namespace
 
 void pinTestEnvironment()
 {
-    setenv("TZ", "Asia/Tokyo", 1);
-    setenv("LANG", "C.UTF-8", 1);
-    setenv("LC_ALL", "C.UTF-8", 1);
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    homeFolder = makeTempFolder("mokpe-test-home-");
-    runtimeFolder = makeTempFolder("mokpe-test-run-");
+#ifdef Q_OS_WIN
+    // The C runtime of Windows knows no zone names, only a name and an offset.
+    qputenv("TZ", "JST-9");
+#else
+    qputenv("TZ", "Asia/Tokyo");
+#endif
+    qputenv("LANG", "C.UTF-8");
+    qputenv("LC_ALL", "C.UTF-8");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    homeFolder = makeTempFolder(QStringLiteral("mokpe-test-home-"));
+    runtimeFolder = makeTempFolder(QStringLiteral("mokpe-test-run-"));
     // The process's own folders go when it ends, however the tests went.
     std::atexit(removeTestFolders);
-    const std::string &home = homeFolder;
-    setenv("HOME", home.c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", runtimeFolder.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
-    setenv("XDG_DATA_HOME", (home + "/.local/share").c_str(), 1);
-    unsetenv("XDG_DESKTOP_DIR");
+    setEnv("HOME", homeFolder);
+    setEnv("XDG_RUNTIME_DIR", runtimeFolder);
+    setEnv("XDG_CONFIG_HOME", homeFolder + QStringLiteral("/.config"));
+    setEnv("XDG_DATA_HOME", homeFolder + QStringLiteral("/.local/share"));
+    qunsetenv("XDG_DESKTOP_DIR");
 }
 
 } // namespace mokpe::test

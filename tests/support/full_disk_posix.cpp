@@ -38,6 +38,16 @@ FullDiskFolder::~FullDiskFolder()
     std::filesystem::remove_all(native.toStdString(), ignored);
 }
 
+QString FullDiskFolder::cannotFillReason() const
+{
+    return {};
+}
+
+QString FullDiskFolder::cannotCutShortReason()
+{
+    return {};
+}
+
 QString FullDiskFolder::file(const QString &name) const
 {
     return QDir(path_).filePath(name);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// Things that stand where a file is expected and must never be read as one:
+// a pipe and an endless device, as each system has them.
+namespace mokpe::test {
+
+// A pipe to give a program in place of a file: on Linux a FIFO made at
+// `path`. Windows keeps pipes in a name space of their own (\\.\pipe\...):
+// there a named pipe that this process serves until it ends, whose name is
+// returned instead.
+QString makePipe(const QString &path);
+
+// Why no pipe can take a file's place inside a folder on this system (empty
+// on Linux, where a FIFO can).
+QString pipeInFolderUnavailable();
+
+// A device whose reading never ends: /dev/zero on Linux, the console input
+// (CON) on Windows.
+QString endlessDevice();
+
+} // namespace mokpe::test

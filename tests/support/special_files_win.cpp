@@ -1,0 +1,37 @@
+#include "support/special_files.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+namespace mokpe::test {
+
+QString makePipe(const QString &)
+{
+    static int made = 0;
+    const QString path = QStringLiteral("\\\\.\\pipe\\mokpe-test-%1-%2")
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(++made);
+    // The server end stays open until the process ends, so the pipe is there
+    // for whatever the test hands it to.
+    const HANDLE pipe = CreateNamedPipeW(reinterpret_cast<const wchar_t *>(path.utf16()), PIPE_ACCESS_DUPLEX,
+                                         PIPE_TYPE_BYTE | PIPE_WAIT, PIPE_UNLIMITED_INSTANCES, 4096, 4096, 0,
+                                         nullptr);
+    if (pipe == INVALID_HANDLE_VALUE)
+        ADD_FAILURE() << "CreateNamedPipe " << GetLastError();
+    return path;
+}
+
+QString pipeInFolderUnavailable()
+{
+    return QStringLiteral("Windows keeps pipes out of folders (\\\\.\\pipe\\ only)");
+}
+
+QString endlessDevice()
+{
+    return QStringLiteral("CON");
+}
+
+} // namespace mokpe::test
