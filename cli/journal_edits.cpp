@@ -81,7 +81,7 @@ bool readValue(JournalEdit &edit, const QString &value)
 bool tellNotAJournalRow(const JournalEdit &edit, int row, int journalRowCount)
 {
     std::fprintf(stderr, "mokpe: %s: row %d is not a journal row (the journal has %d rows)\n",
-                 qPrintable(edit.given), row, journalRowCount);
+                 edit.given.toUtf8().constData(), row, journalRowCount);
     return false;
 }
 
@@ -102,7 +102,7 @@ bool runEdit(journal::JournalEditor &editor, const JournalEdit &edit)
             std::fprintf(stderr,
                          "mokpe: %s: %s is not in the account list (the unsettled e-money account and the "
                          "accounts of kamoku_code.csv)\n",
-                         qPrintable(edit.given), qPrintable(edit.text));
+                         edit.given.toUtf8().constData(), edit.text.toUtf8().constData());
             return false;
         }
         return editor.KamokuPaste(edit.text).has_value();

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/standard_streams.h"
 
 #include "common/app_state.h"
 
@@ -103,12 +104,16 @@ bool takeDirOption(QStringList &args, QString &dir)
 
 int main(int argc, char *argv[])
 {
+    mokpe::cli::prepareStandardStreams();
     // The report measures and draws text, which takes a GUI application; it
-    // runs without a display on the offscreen platform. Every other command
+    // runs without a display (on Linux the offscreen platform). Every other command
     // stays a console application.
     std::unique_ptr<QCoreApplication> app;
     if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
+        // Windows' own platform needs no display, and the offscreen one has no fonts there.
+#ifndef Q_OS_WIN
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

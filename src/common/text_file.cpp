@@ -386,6 +386,9 @@ QString commitAtomicWrite(QSaveFile &file)
     if (reason.isEmpty())
         reason = file.errorString();
     file.cancelWriting();
+    // A cancelled commit removes the new file now: on Windows it has a name
+    // beside the old one until then.
+    file.commit();
     return writeFailureMessage(file.fileName(), reason);
 }
 

@@ -135,9 +135,30 @@ TEST(SettingsLauncherEntry, AValueOfAnotherKindIsWrittenAgain)
 
 TEST(SettingsLauncherEntry, DefaultFileLiesUnderTheUsersConfigFolder)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Windows keeps the entry in the registry";
+#endif
     const QString path = platform::SettingsLauncherEntry::defaultIniPath();
     EXPECT_TRUE(path.endsWith(QStringLiteral("/Tanvel/launcher.ini"))) << path.toStdString();
     EXPECT_TRUE(path.startsWith(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")))) << path.toStdString();
+}
+
+TEST(SettingsLauncherEntry, WindowsKeepsTheEntryInTheUsersRegistry)
+{
+#ifndef Q_OS_WIN
+    GTEST_SKIP() << "only Windows has a registry";
+#endif
+    // A key of the test's own beside the program's, removed afterwards.
+    const QString subkey = QStringLiteral("Plexar\\Vstart\\MokpeTest");
+    const QString key = QStringLiteral("HKEY_CURRENT_USER\\Software\\Tanvel\\") + subkey;
+    platform::SettingsLauncherEntry launcher;
+    launcher.setValue(subkey, QStringLiteral("Name"), QStringLiteral("モコペ！"));
+    launcher.setValue(subkey, QStringLiteral("Path"), QStringLiteral("C:\\Users\\会計\\MokpeCnv.exe"));
+    QSettings read(key, QSettings::NativeFormat);
+    EXPECT_EQ(read.value(QStringLiteral("Name")).toString(), QStringLiteral("モコペ！"));
+    EXPECT_EQ(read.value(QStringLiteral("Path")).toString(), QStringLiteral("C:\\Users\\会計\\MokpeCnv.exe"));
+    read.remove(QString());
+    read.sync();
 }
 
 TEST(SettingsLauncherEntry, UnwritablePlacePassesSilently)

@@ -63,8 +63,13 @@ TEST(Cp932LineWriter, TheBadCharacterIsPlacedByLineAndCharacter)
         {{QStringLiteral("é")}, QStringLiteral("1行目1文字目")},
         {{QStringLiteral("ab"), QStringLiteral("仮払金ｱ,é")}, QStringLiteral("2行目6文字目")},
         {{QStringLiteral("旅費\n交通é")}, QStringLiteral("2行目3文字目")},
+        // glibc writes U+00A5 as 0x5C; Windows holds it only by best fit.
         {{QStringLiteral("\\～"), QStringLiteral(""), QStringLiteral("\u00a5x😀")},
+#ifdef Q_OS_WIN
+         QStringLiteral("3行目1文字目")},
+#else
          QStringLiteral("3行目3文字目")},
+#endif
     };
     for (const BadCharacterPlace &c : cases) {
         SCOPED_TRACE(c.place.toStdString());

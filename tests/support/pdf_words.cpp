@@ -1,6 +1,6 @@
 #include "support/pdf_words.h"
 
-#include "support/cli_runner.h"
+#include "support/pdf_to_text.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -27,11 +27,9 @@ std::vector<PdfPageWords> readPdfWords(const QString &pdfPath)
 {
     QTemporaryDir dir;
     const QString html = dir.filePath(QStringLiteral("words.html"));
-    const CliRun run =
-        runProgram({QStringLiteral("pdftotext"), QStringLiteral("-bbox-layout"), pdfPath, html});
     std::vector<PdfPageWords> pages;
     QFile file(html);
-    if (run.exitCode != 0 || !file.open(QIODevice::ReadOnly))
+    if (!runPdfToText(pdfPath, html) || !file.open(QIODevice::ReadOnly))
         return pages;
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {

@@ -43,7 +43,13 @@ void pinTestEnvironment()
 #endif
     qputenv("LANG", "C.UTF-8");
     qputenv("LC_ALL", "C.UTF-8");
+#ifdef Q_OS_WIN
+    // Windows' own platform shows no window unless asked to, and its font
+    // database is the system's; the offscreen one has no fonts there.
+    qputenv("QT_QPA_PLATFORM", "windows");
+#else
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     homeFolder = makeTempFolder(QStringLiteral("mokpe-test-home-"));
     runtimeFolder = makeTempFolder(QStringLiteral("mokpe-test-run-"));
     // The process's own folders go when it ends, however the tests went.
