@@ -77,7 +77,11 @@ int validUtf8Length(const unsigned char *data, qsizetype i, qsizetype n)
     return length;
 }
 
-Utf8Survey surveyUtf8(const QByteArray &bytes, qsizetype from)
+// With `untilNoUtf8`, the survey stops once the invalid bytes outnumber the
+// long sequences by more than the rest of the bytes could make up (a long
+// sequence takes three of them): the file is then no UTF-8 whatever follows,
+// and a CP932 history is not read to its end twice.
+Utf8Survey surveyUtf8(const QByteArray &bytes, qsizetype from, bool untilNoUtf8)
 {
     Utf8Survey survey;
     const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
@@ -94,6 +98,8 @@ Utf8Survey surveyUtf8(const QByteArray &bytes, qsizetype from)
                 survey.firstInvalid = i;
             ++survey.invalidBytes;
             ++i;
+            if (untilNoUtf8 && 3 * (survey.invalidBytes - survey.longSequences) > n - i)
+                break;
             continue;
         }
         if (length >= 3)
@@ -255,7 +261,7 @@ TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding, c
         static const QByteArray bom("\xEF\xBB\xBF");
         const bool hasBom = bytes.startsWith(bom);
         start = hasBom ? bom.size() : 0;
-        const Utf8Survey survey = surveyUtf8(bytes, start);
+        const Utf8Survey survey = surveyUtf8(bytes, start, !hasBom);
         // A byte order mark promises UTF-8. Without one, only Japanese text
         // tells UTF-8 from CP932: in UTF-8 every kana and kanji takes three
         // bytes, while CP932 text that happens to be valid UTF-8 (half-width
