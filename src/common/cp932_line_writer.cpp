@@ -2,6 +2,7 @@
 
 #include "common/text_file.h"
 
+#include <QByteArrayView>
 #include <QIODevice>
 
 #include <algorithm>
@@ -13,15 +14,11 @@ namespace {
 
 // Bytes gathered before they are written.
 constexpr qsizetype kChunkBytes = 64 * 1024;
-// Room for a line of the longest usual kind; a longer one grows it.
-constexpr size_t kLineChars = 1024;
 
-// No CP932 trail byte is a line feed: the line feeds of converted text are its
-// 0x0A bytes.
-qint64 countLineFeeds(const char *data, qsizetype size)
+qsizetype countLineFeeds(const char *data, qsizetype size)
 {
-    qint64 count = 0;
-    const char *const end = data + size;
+    qsizetype count = 0;
+    const char *end = data + size;
     while (const void *found = std::memchr(data, '\n', static_cast<size_t>(end - data))) {
         ++count;
         data = static_cast<const char *>(found) + 1;
@@ -29,67 +26,96 @@ qint64 countLineFeeds(const char *data, qsizetype size)
     return count;
 }
 
+bool isLeadByte(unsigned char b)
+{
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
 } // namespace
 
-Cp932LineWriter::Cp932LineWriter(QIODevice &device) : device_(device), line_(kLineChars)
+Cp932LineWriter::Cp932LineWriter(QIODevice &device) : device_(device), remembered_(kRememberedSlots)
 {
-    bytes_.resize(kChunkBytes + 2 * static_cast<qsizetype>(kLineChars) + 2);
+    reserve(kChunkBytes + 4096);
     if (!encoder_.valid())
         error_ = QStringLiteral("Shift_JIS(CP932)の変換を開始できません．");
 }
 
-void Cp932LineWriter::convertLine(bool ended)
+void Cp932LineWriter::reserve(qsizetype bytes)
 {
-    if (failed()) {
-        lineUsed_ = 0;
+    if (used_ + bytes <= capacity_)
         return;
-    }
-    // Two bytes at most per character, then CR LF.
-    const qsizetype room = used_ + 2 * static_cast<qsizetype>(lineUsed_) + 2;
-    if (room > bytes_.size())
-        bytes_.resize(room);
-    const QStringView text(line_.data(), static_cast<qsizetype>(lineUsed_));
+    bytes_.resize(std::max(used_ + bytes, 2 * capacity_));
+    data_ = bytes_.data();
+    capacity_ = bytes_.size();
+}
+
+void Cp932LineWriter::append(QStringView text)
+{
+    if (failed())
+        return;
+    // Two bytes at most per character.
+    reserve(text.size() * 2);
     qsizetype written = 0;
-    const qsizetype bad = encoder_.encodeInto(text, bytes_.data() + used_, written);
-    if (bad >= 0) {
-        refuse(static_cast<size_t>(bad));
+    const qsizetype bad = encoder_.encodeInto(text, data_ + used_, written);
+    used_ += written;
+    if (bad >= 0)
+        refuse(text.at(bad));
+}
+
+void Cp932LineWriter::rememberLasting(QStringView text)
+{
+    const qsizetype size = text.size();
+    if (size > kRememberedChars || size == 0 || failed()) {
+        append(text);
         return;
     }
+    reserve(2 * size + 8);
+    char *const out = data_ + used_;
+    qsizetype written = 0;
+    const qsizetype bad = encoder_.encodeInto(text, out, written);
     used_ += written;
-    lineUsed_ = 0;
-    if (ended) {
-        char *end = bytes_.data() + used_;
-        end[0] = '\r';
-        end[1] = '\n';
-        used_ += 2;
+    if (bad >= 0) {
+        refuse(text.at(bad));
+        return;
     }
+    Remembered &slot = remembered_[slotOf(text.utf16(), size)];
+    slot.at = text.utf16();
+    slot.size = size;
+    slot.byteCount = written;
+    std::memcpy(slot.bytes, out, static_cast<size_t>(written));
 }
 
 void Cp932LineWriter::endLine()
 {
-    convertLine(true);
+    if (failed())
+        return;
+    reserve(2);
+    char *end = data_ + used_;
+    end[0] = '\r';
+    end[1] = '\n';
+    used_ += 2;
     if (used_ >= kChunkBytes)
         flush();
 }
 
-void Cp932LineWriter::refuse(size_t index)
+void Cp932LineWriter::refuse(QChar c)
 {
-    // The bad character's line counts the line feeds before it (a text may
-    // hold one of its own); its place counts the characters after the last
-    // of them (CP932 has no character of two UTF-16 units).
-    const char16_t *const begin = line_.data();
-    const char16_t *const bad = begin + index;
-    const qint64 feeds =
-        lineFeeds_ + countLineFeeds(bytes_.constData(), used_) + std::count(begin, bad, u'\n');
-    const char16_t *lineStart = bad;
-    while (lineStart != begin && lineStart[-1] != u'\n')
-        --lineStart;
+    // No CP932 trail byte is a line feed: the line ends of the piece are its
+    // 0x0A bytes, and the characters after the last one are counted by their
+    // lead bytes.
+    const QByteArrayView piece(bytes_.constData(), used_);
+    const qsizetype lineStart = piece.lastIndexOf('\n') + 1;
+    const qint64 line = linesDone_ + countLineFeeds(piece.data(), lineStart) + 1;
+    qint64 column = 1;
+    for (qsizetype i = lineStart; i < used_; ++i, ++column) {
+        if (isLeadByte(static_cast<unsigned char>(piece.at(i))))
+            ++i;
+    }
     error_ = QStringLiteral("%1行目%2文字目の文字%3は，Shift_JIS(CP932)で書き出せません．")
-                 .arg(feeds + 1)
-                 .arg(bad - lineStart + 1)
-                 .arg(describeCharacter(QChar(*bad)));
+                 .arg(line)
+                 .arg(column)
+                 .arg(describeCharacter(c));
     used_ = 0;
-    lineUsed_ = 0;
 }
 
 void Cp932LineWriter::flush()
@@ -98,7 +124,7 @@ void Cp932LineWriter::flush()
         used_ = 0;
         return;
     }
-    lineFeeds_ += countLineFeeds(bytes_.constData(), used_);
+    linesDone_ += countLineFeeds(bytes_.constData(), used_);
     if (device_.write(bytes_.constData(), used_) != used_)
         error_ = writeFailureReason(device_);
     used_ = 0;
@@ -106,8 +132,6 @@ void Cp932LineWriter::flush()
 
 QString Cp932LineWriter::finish()
 {
-    if (lineUsed_ > 0)
-        convertLine(false);
     flush();
     return error_;
 }

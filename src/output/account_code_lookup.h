@@ -24,7 +24,8 @@ CodeDigits codeDigitsOf(int format);
 QString Fm3_KamokuCodeGet(const AccountCodeTable &accounts, const QString &name, CodeDigits digits);
 
 // The same lookup, remembering each name's code: a journal names few accounts
-// many times. The code returned stays valid until the next call.
+// many times. The code returned stays valid until the next call; its
+// characters stay where they are as long as the cache lives.
 class AccountCodeCache {
 public:
     AccountCodeCache(const AccountCodeTable &accounts, CodeDigits digits)
