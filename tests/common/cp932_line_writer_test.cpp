@@ -86,6 +86,54 @@ TEST(Cp932LineWriter, TheBadCharacterIsPlacedByLineAndCharacter)
     }
 }
 
+TEST(Cp932LineWriter, LastingTextsGiveTheBytesOfTheirCharacters)
+{
+    // Texts that stay where they are come again and again, beside texts that
+    // change in place (a row number in one buffer) and ones too long to be
+    // remembered: every line holds the bytes of what it was given.
+    const QStringList cells = {QStringLiteral("旅費交通"),
+                               QStringLiteral("電子マネー"),
+                               QStringLiteral("場 JR東 渋谷 出 JR東 上野　"),
+                               QString(50, QChar(0x3000)),
+                               QStringLiteral("210"),
+                               QString()};
+    QString number;
+    QByteArray expected;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    Cp932LineWriter writer(buffer);
+    for (int i = 0; i < 3000; ++i) {
+        const QString &cell = cells.at(i % cells.size());
+        number.setNum(i);
+        writer.appendLasting(u"1000,0,\"");
+        writer.appendLasting(cell);
+        writer.append(QLatin1Char('"'));
+        writer.append(number);
+        writer.appendLasting(QStringView(cell).left(3));
+        writer.endLine();
+        expected +=
+            encodeCp932(QStringLiteral("1000,0,\"") + cell + QLatin1Char('"') + number + cell.left(3)).bytes +
+            "\r\n";
+    }
+    EXPECT_EQ(writer.finish(), QString());
+    EXPECT_EQ(buffer.data(), expected);
+}
+
+TEST(Cp932LineWriter, ALastingTextCp932CannotHoldIsPlacedLikeAnyOther)
+{
+    const QString summary = QStringLiteral("ab\u00e9");
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    Cp932LineWriter writer(buffer);
+    writer.appendLasting(u"旅費");
+    writer.endLine();
+    writer.appendLasting(u"旅費");
+    writer.appendLasting(summary);
+    writer.endLine();
+    EXPECT_TRUE(writer.finish().startsWith(QStringLiteral("2行目5文字目の文字")));
+    EXPECT_TRUE(buffer.data().isEmpty());
+}
+
 TEST(Cp932LineWriter, AFailingDeviceIsReported)
 {
     QBuffer buffer;
