@@ -1,6 +1,7 @@
 #include "output/csv_export.h"
 
 #include "common/text_file.h"
+#include "journal/journal_messages.h"
 #include "output/export_options.h"
 #include "output/export_preflight.h"
 #include "output/export_settings.h"
@@ -37,6 +38,20 @@ QString writeFormat(QIODevice &out, const AppState &state, const ExportFields &f
 }
 
 } // namespace
+
+QString dialogLineEndRefusal(const ExportFields &fields)
+{
+    const std::pair<const QString &, const char16_t *> boxes[] = {
+        {fields.companyCode, u"商　号"},      {fields.companyName, u"会社名"},
+        {fields.yearEnd.year, u"決算年月日"}, {fields.periodStart.year, u"出力期間"},
+        {fields.periodEnd.year, u"出力期間"}, {fields.rateBox, u"税区分"},
+    };
+    for (const auto &[text, caption] : boxes) {
+        if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
+            return journal::kLineEndInCellMessage.arg(QString::fromUtf16(caption));
+    }
+    return {};
+}
 
 ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const QString &path,
                               platform::MessageService &messages, common::Progress &progress)
@@ -128,6 +143,12 @@ ExportResult runExportCommand(ExportFields &fields, AppState &state, const platf
     if (!Fm3_FormatCheck(fields, state)) {
         services.messages->inform(kNoFormatMessage);
         return {};
+    }
+    if (const QString refusal = dialogLineEndRefusal(fields); !refusal.isEmpty()) {
+        services.messages->inform(refusal);
+        ExportResult refused;
+        refused.outcome = ExportOutcome::Refused;
+        return refused;
     }
     ExportResult result = Fm3_CsvExport(fields, state, services, progress);
     const QString settingsPath =

@@ -59,8 +59,15 @@ ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const
                               platform::MessageService &messages,
                               common::Progress &progress = common::noProgress());
 
-// "実　行": Fm3_FormatCheck, Fm3_CsvExport, then Fm3_IniFileSave (after every
-// run that passed the format check, also a cancelled one).
+// The refusal of a line end in one of the dialog's typed boxes (the company
+// code and name, the years, the rate), naming the box; empty when there is
+// none. Pasted into a box, one would end a line of the export early and move
+// every later line of the settings file.
+QString dialogLineEndRefusal(const ExportFields &fields);
+
+// "実　行": Fm3_FormatCheck, dialogLineEndRefusal, Fm3_CsvExport, then
+// Fm3_IniFileSave (after every run that passed both checks, also a cancelled
+// one). A refused line end writes nothing.
 ExportResult runExportCommand(ExportFields &fields, AppState &state, const platform::Services &services,
                               common::Progress &progress = common::noProgress());
 

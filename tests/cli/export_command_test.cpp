@@ -127,6 +127,18 @@ TEST(ExportCommand, RefusalsWriteNothingAndExitTwo)
          {"--format", "2", "--company-name", "Café"},
          QStringLiteral("「会社名」：Café　Shift_JIS(CP932)で表せない文字「é」(U+00E9)があります．"),
          false},
+        // A pasted line end would break the export's line and move every
+        // later line of the settings file.
+        {"company name with a line end",
+         {good},
+         {"--format", "2", "--company-name", "AB\rCD"},
+         QStringLiteral("「会社名」欄には改行を入力できません．改行を取り除いて下さい．\n"),
+         false},
+        {"company code with a line end",
+         {good},
+         {"--format", "1", "--company-code", "12\n34"},
+         QStringLiteral("「商　号」欄には改行を入力できません．改行を取り除いて下さい．\n"),
+         false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);

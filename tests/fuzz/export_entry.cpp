@@ -9,6 +9,7 @@
 #include "maintenance/account_code_file.h"
 #include "output/amount_offset.h"
 #include "output/column_fit.h"
+#include "output/csv_export.h"
 #include "output/export_hand_over.h"
 #include "output/export_options.h"
 #include "output/export_preflight.h"
@@ -351,7 +352,9 @@ Findings exportWritersEntry(QByteArrayView input)
     fields.rateBox = values[5];
     fields.rememberedRate = fields.rateBox;
     fields.taxBlank = (options & 1) != 0;
-    checkExport(findings, state, fields);
+    // "実　行" refuses a line end in a box before anything is written.
+    if (output::dialogLineEndRefusal(fields).isEmpty())
+        checkExport(findings, state, fields);
 
     RecordingMessages messages;
     platform::Services services;
