@@ -335,6 +335,18 @@ QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes, const QStr
     Cp932Encoder encoder;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString &line = lines.at(i);
+        // Read again, a line end inside a line would make two lines of it: a
+        // user or an account pasted with one into an editor's cell, a setting
+        // every later one of which would be out of place.
+        const auto lineEnd = std::find_if(line.begin(), line.end(), [](QChar c) {
+            return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+        });
+        if (lineEnd != line.end()) {
+            return QStringLiteral("ファイル「%1」の%2行目%3文字目に改行があるため，保存を中止しました．")
+                .arg(shownPath(pathForMessages))
+                .arg(i + 1)
+                .arg(lineEnd - line.begin() + 1);
+        }
         if (const qsizetype bad = encoder.encodeAppend(line, out); bad >= 0) {
             return QStringLiteral("ファイル「%1」の%2行目%3文字目の文字%4は，"
                                   "Shift_JIS(CP932)で保存できないため，保存を中止しました．")

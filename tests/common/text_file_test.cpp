@@ -330,6 +330,22 @@ TEST_F(TextFileTest, UnencodableCharacterKeepsTheOldFile)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("out.csv")});
 }
 
+TEST_F(TextFileTest, ALineEndInsideALineKeepsTheOldFile)
+{
+    // Read again, the line would be two: a user or an account pasted with a
+    // line end into an editor's cell.
+    const QString file = path(QStringLiteral("person.csv"));
+    writeBytes(file, "old\r\n");
+    for (const auto &[line, place] : {std::pair{QStringLiteral("山田\n太郎"), QStringLiteral("2行目3文字目")},
+                                      std::pair{QStringLiteral("\r"), QStringLiteral("2行目1文字目")},
+                                      std::pair{QStringLiteral("a\r\nb"), QStringLiteral("2行目2文字目")}}) {
+        EXPECT_EQ(writeCp932Lines(file, {QStringLiteral("ok"), line}),
+                  QStringLiteral("ファイル「%1」の%2に改行があるため，保存を中止しました．")
+                      .arg(QDir::toNativeSeparators(file), place));
+        EXPECT_EQ(fileBytes(file), QByteArray("old\r\n"));
+    }
+}
+
 TEST_F(TextFileTest, EncodeLinesLeavesBytesUntouchedOnFailure)
 {
     QByteArray bytes("keep");
