@@ -2,6 +2,7 @@
 #include "app/ui/first_paint_watcher.h"
 #include "app/ui/main_window.h"
 #include "app/ui/qt_translation.h"
+#include "common/file_size_signal.h"
 #include "platform/desktop_shortcut.h"
 #include "platform/file_system.h"
 #include "platform/lock_file_instance.h"
@@ -18,6 +19,7 @@
 
 int main(int argc, char *argv[])
 {
+    mokpe::common::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("MokpeCnv"));
     // Qt's own buttons and dialogs speak Japanese like the rest of the program.

@@ -266,11 +266,21 @@ Cp932Encoded encodeCp932(const QString &text)
     return result;
 }
 
-QString describeCharacter(QChar c)
+char32_t codePointAt(QStringView text, qsizetype index)
 {
-    const QString code = QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-    if (c.isPrint() && !c.isSurrogate())
-        return QStringLiteral("「%1」(U+%2)").arg(QString(c), code);
+    if (index < 0 || index >= text.size())
+        return 0;
+    const QChar c = text.at(index);
+    if (c.isHighSurrogate() && index + 1 < text.size() && text.at(index + 1).isLowSurrogate())
+        return QChar::surrogateToUcs4(c, text.at(index + 1));
+    return c.unicode();
+}
+
+QString describeCharacter(char32_t c)
+{
+    const QString code = QStringLiteral("%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')).toUpper();
+    if (QChar::isPrint(c) && !QChar::isSurrogate(c))
+        return QStringLiteral("「%1」(U+%2)").arg(QString::fromUcs4(&c, 1), code);
     return QStringLiteral("U+%1").arg(code);
 }
 

@@ -90,7 +90,11 @@ private:
     Cp932SystemEncoder system_;
 };
 
-// "U+XXXX" with the character itself, for messages that name a character.
-QString describeCharacter(QChar c);
+// The character at `index` of `text`: a surrogate pair read whole; a lone
+// surrogate as itself.
+char32_t codePointAt(QStringView text, qsizetype index);
+// "U+XXXX" (or U+XXXXX past the BMP) with the character itself, for messages
+// that name a character.
+QString describeCharacter(char32_t c);
 
 } // namespace mokpe::common

@@ -59,7 +59,7 @@ void Cp932LineWriter::append(QStringView text)
     const qsizetype bad = encoder_.encodeInto(text, data_ + used_, written);
     used_ += written;
     if (bad >= 0)
-        refuse(text.at(bad));
+        refuse(codePointAt(text, bad));
 }
 
 void Cp932LineWriter::rememberLasting(QStringView text)
@@ -75,7 +75,7 @@ void Cp932LineWriter::rememberLasting(QStringView text)
     const qsizetype bad = encoder_.encodeInto(text, out, written);
     used_ += written;
     if (bad >= 0) {
-        refuse(text.at(bad));
+        refuse(codePointAt(text, bad));
         return;
     }
     Remembered &slot = remembered_[slotOf(text.utf16(), size)];
@@ -98,7 +98,7 @@ void Cp932LineWriter::endLine()
         flush();
 }
 
-void Cp932LineWriter::refuse(QChar c)
+void Cp932LineWriter::refuse(char32_t c)
 {
     // No CP932 trail byte is a line feed: the line ends of the piece are its
     // 0x0A bytes, and the characters after the last one are counted by their

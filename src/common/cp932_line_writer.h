@@ -64,7 +64,7 @@ private:
     void flush();
     // The character that could not be converted; the piece holds the bytes up
     // to it.
-    void refuse(QChar c);
+    void refuse(char32_t c);
     // Room for `bytes` more in the piece.
     void reserve(qsizetype bytes);
     // A lasting text not remembered yet: converted, and its bytes remembered.

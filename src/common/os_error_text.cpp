@@ -51,4 +51,9 @@ QString osReasonForUser(const QString &systemReason)
     return systemReason;
 }
 
+QString readOnlyFileReason()
+{
+    return QStringLiteral("書き込みが許可されていないファイルです(読み取り専用)．");
+}
+
 } // namespace mokpe::common

@@ -9,4 +9,8 @@ namespace mokpe::common {
 // any other reason in the system's own words.
 QString osReasonForUser(const QString &systemReason);
 
+// An existing file that its permissions keep from being written (Qt says so
+// in English, with no error number).
+QString readOnlyFileReason();
+
 } // namespace mokpe::common

@@ -25,6 +25,9 @@ constexpr qint64 kMegabyte = 1024 * 1024;
 const QString kFolderReason = QStringLiteral("ファイルではなく，フォルダーです．");
 const QString kSpecialFileReason =
     QStringLiteral("通常のファイルではありません(パイプやデバイスは読み込めません)．");
+const QString kFolderInPlaceReason = QStringLiteral("同じ名前のフォルダーがあります．");
+const QString kSpecialTargetReason =
+    QStringLiteral("通常のファイルではありません(パイプやデバイスには書き込めません)．");
 
 QString sizeText(qint64 bytes)
 {
@@ -189,6 +192,35 @@ RegularFileRead readRegularFile(const QString &path, qint64 maxBytes)
 #endif
     result.ok = true;
     return result;
+}
+
+QString replaceRefusalReason(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return {};
+    return S_ISDIR(st.st_mode) ? kFolderInPlaceReason : kSpecialTargetReason;
+#else
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return {};
+    return info.isDir() ? kFolderInPlaceReason : kSpecialTargetReason;
+#endif
+}
+
+bool isSameFile(const QString &a, const QString &b)
+{
+#ifdef Q_OS_UNIX
+    struct stat first {};
+    struct stat second {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+#else
+    const QString first = QFileInfo(a).canonicalFilePath();
+    return !first.isEmpty() && first.compare(QFileInfo(b).canonicalFilePath(), Qt::CaseInsensitive) == 0;
+#endif
 }
 
 } // namespace mokpe::common

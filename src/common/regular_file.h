@@ -24,4 +24,15 @@ RegularFileRead readRegularFile(const QString &path, qint64 maxBytes);
 // "ファイル「…」を開けません．" with the reason on its second line.
 QString openFailureMessage(const QString &path, const QString &reason);
 
+// Why nothing may be written in place of what stands at `path`: empty when
+// nothing is there or an ordinary file is (a link is followed, as the write
+// follows it); else the reason for the user. A new file renamed over a pipe or
+// a device would replace it, so such a target is refused before anything is
+// written.
+QString replaceRefusalReason(const QString &path);
+
+// Whether two paths name one file or folder: the same name, another path to
+// it, a hard link or a symbolic link. False when either is not there.
+bool isSameFile(const QString &a, const QString &b);
+
 } // namespace mokpe::common

@@ -353,7 +353,7 @@ QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes, const QStr
                 .arg(shownPath(pathForMessages))
                 .arg(i + 1)
                 .arg(bad + 1)
-                .arg(describeCharacter(bad < line.size() ? line.at(bad) : QChar()));
+                .arg(describeCharacter(codePointAt(line, bad)));
         }
         out.append("\r\n", 2);
     }
@@ -391,6 +391,21 @@ QString writeFailureReason(QIODevice &device)
     return QStringLiteral("書き込みが途中で止まりました．");
 }
 
+QString openAtomicWrite(QSaveFile &file)
+{
+    const QString path = file.fileName();
+    // The new file is renamed over whatever stands there: a pipe or a device
+    // would be replaced.
+    if (const QString reason = replaceRefusalReason(path); !reason.isEmpty())
+        return writeFailureMessage(path, reason);
+    if (file.open(QIODevice::WriteOnly))
+        return {};
+    const QFileInfo target(path);
+    return writeFailureMessage(path, target.exists() && !target.isDir() && !target.isWritable()
+                                         ? readOnlyFileReason()
+                                         : file.errorString());
+}
+
 QString commitAtomicWrite(QSaveFile &file)
 {
     // QSaveFile::commit() does not report a failure of the final flush (a full
@@ -413,8 +428,8 @@ QString commitAtomicWrite(QSaveFile &file)
 QString writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailureMessage(path, file.errorString());
+    if (const QString error = openAtomicWrite(file); !error.isEmpty())
+        return error;
     if (file.write(bytes) != bytes.size()) {
         const QString reason = writeFailureReason(file);
         file.cancelWriting();

@@ -59,6 +59,11 @@ QString writeCp932Lines(const QString &path, const QStringList &lines);
 // Writes bytes atomically (QSaveFile); empty text on success, else the message.
 QString writeFileAtomically(const QString &path, const QByteArray &bytes);
 
+// Opens `file`, a QSaveFile on the path to replace, for writing; for writers
+// that stream into it. Something other than an ordinary file at the path is
+// refused before anything is written. Empty text on success, else the message
+// naming the file and the reason.
+QString openAtomicWrite(QSaveFile &file);
 // Ends a write through an open QSaveFile (for writers that stream into it):
 // flushes, syncs and commits, or cancels and leaves the old file whole. Empty
 // text on success, else the message naming the file and the reason.

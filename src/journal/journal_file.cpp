@@ -61,8 +61,9 @@ QString writeJournalFile(QIODevice &device, const JournalGrid &grid, const QStri
         for (int c = 0; c < kColumnCount; ++c) {
             const QString &cell = grid.text(r, c);
             if (const qsizetype bad = check.firstUnencodable(cell); bad >= 0)
-                return kUnsavableCharacterMessage.arg(r).arg(kHeadings[static_cast<size_t>(c)],
-                                                             common::describeCharacter(cell.at(bad)));
+                return kUnsavableCharacterMessage.arg(r).arg(
+                    kHeadings[static_cast<size_t>(c)],
+                    common::describeCharacter(common::codePointAt(cell, bad)));
         }
     }
     common::Cp932LineWriter out(device);

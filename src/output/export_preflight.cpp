@@ -115,7 +115,7 @@ std::optional<PreflightProblem> PreflightSink::textFault(QStringView text, Quoti
         if (c >= 0x80 || !encoder_.valid()) {
             if (!encoder_.holds(c)) {
                 PreflightProblem p = PreflightProblem::of(PreflightProblem::Kind::NotCp932);
-                p.character = text.at(i);
+                p.character = common::codePointAt(text, i);
                 return p;
             }
         } else if (c == u'"') {

@@ -34,7 +34,7 @@ struct PreflightProblem {
     // The cell's or the box's text.
     QString text;
     // For NotCp932: the character.
-    QChar character;
+    char32_t character = 0;
 
     static PreflightProblem of(Kind kind)
     {

@@ -321,9 +321,21 @@ TEST(Cp932, BadBytesAreReportedWithTheirOffset)
 
 TEST(Cp932, DescribeCharacterShowsPrintableCharactersThemselves)
 {
-    EXPECT_EQ(describeCharacter(QChar(u'\u00E9')), QStringLiteral("「é」(U+00E9)"));
-    EXPECT_EQ(describeCharacter(QChar(u'\u0001')), QStringLiteral("U+0001"));
-    EXPECT_EQ(describeCharacter(QChar(char16_t(0xD83D))), QStringLiteral("U+D83D"));
+    const struct {
+        QString text;
+        qsizetype index;
+        QString described;
+    } cases[] = {
+        {QStringLiteral("é"), 0, QStringLiteral("「é」(U+00E9)")},
+        {QStringLiteral("a\u0001"), 1, QStringLiteral("U+0001")},
+        // Past the BMP: the character of both surrogates, not the first of them.
+        {QStringLiteral("吉𠮷"), 1, QStringLiteral("「𠮷」(U+20BB7)")},
+        {QStringLiteral("😀"), 0, QStringLiteral("「😀」(U+1F600)")},
+        {QString(QChar(char16_t(0xD83D))), 0, QStringLiteral("U+D83D")},
+        {QStringLiteral("x") + QChar(char16_t(0xDE00)), 1, QStringLiteral("U+DE00")},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(describeCharacter(codePointAt(c.text, c.index)), c.described) << c.described.toStdString();
 }
 
 TEST(Cp932Encoder, EveryCharacterIsWrittenAsTheSystemWritesIt)
