@@ -19,6 +19,10 @@ inline const QString kUnsavedQuestion = QStringLiteral("データが変更され
 // %1 row, %2 column heading: a comma there would move the fields after it.
 inline const QString kCommaInFieldMessage =
     QStringLiteral("No. %1 行目 : 「%2」欄に「,」があるため保存できません．「,」を取り除いて下さい．");
+// %1 row, %2 column heading, %3 the cell: an amount that is no whole number of
+// yen within 64 bits.
+inline const QString kUnreadableAmountMessage = QStringLiteral(
+    "No. %1 行目 : 「%2」欄の「%3」は金額として読めません．金額は半角数字の整数(円)で入力して下さい．");
 // "金額ゼロ行削除" and "物販行削除" ask this first.
 inline const QString kBulkDeleteTitle = QStringLiteral("連続行削除");
 inline const QString kBulkDeleteQuestion =

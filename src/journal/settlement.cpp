@@ -1,6 +1,7 @@
 #include "journal/settlement.h"
 
 #include "common/vb_strings.h"
+#include "common/yen_amount.h"
 
 #include <algorithm>
 #include <limits>
@@ -38,14 +39,28 @@ bool isChargeRow(const JournalGrid &grid, int row, bool advancesAreCharges)
     return summary.contains(QStringLiteral("ﾁｬｰｼﾞ")) || summary.contains(QStringLiteral("チャージ"));
 }
 
-// An amount cell as the sums see it: a whole number that fits 32 bits, or
-// nothing at all.
-qint64 amountOf(const QString &cell)
+// Amounts are within 64 bits; their sums are not.
+__extension__ using Sum = __int128;
+
+// An amount cell as the sums see it: a whole number of yen, or nothing at all
+// (the checks before saving, exporting and printing name such a cell).
+Sum amountOf(const QString &cell)
 {
-    const std::optional<qint64> value = common::toWholeNumber(cell);
-    if (!value || *value < std::numeric_limits<qint32>::min() || *value > std::numeric_limits<qint32>::max())
-        return 0;
-    return *value;
+    return common::yenAmount(cell).value_or(0);
+}
+
+QString decimalText(Sum value)
+{
+    if (value >= std::numeric_limits<qint64>::min() && value <= std::numeric_limits<qint64>::max())
+        return QString::number(static_cast<qint64>(value));
+    const bool negative = value < 0;
+    QString digits;
+    do {
+        const int digit = static_cast<int>(value % 10);
+        digits.prepend(QLatin1Char(static_cast<char>('0' + (negative ? -digit : digit))));
+        value /= 10;
+    } while (value != 0);
+    return negative ? QLatin1Char('-') + digits : digits;
 }
 
 } // namespace
@@ -55,15 +70,15 @@ QString TotalMoneyCount(const JournalGrid &grid, int rowBound, const QString &fo
     // The 4-digit 楓林 format books charges as advances (仮払金).
     const bool advancesAreCharges = common::toWholeNumber(formatChoice) == 4;
     const int lastRow = std::min(rowBound + 1, grid.rowTotal() - 1);
-    qint64 charges = 0;
-    qint64 spending = 0;
+    Sum charges = 0;
+    Sum spending = 0;
     for (int r = 1; r <= lastRow; ++r) {
         if (isChargeRow(grid, r, advancesAreCharges))
             charges += amountOf(grid.text(r, CreditAmountColumn));
         else
             spending += amountOf(grid.text(r, DebitAmountColumn));
     }
-    return QString::number(charges - spending);
+    return decimalText(charges - spending);
 }
 
 QString Fm2_ThousandsFormat(const QString &number)
@@ -74,7 +89,7 @@ QString Fm2_ThousandsFormat(const QString &number)
     for (qsizetype k = 0; k < n; ++k) {
         const qsizetype pos = n - 1 - k;
         reversed.append(number.at(pos));
-        const bool groupEnds = k == 2 || k == 5 || k == 8 || k == 11 || k == 14;
+        const bool groupEnds = k % 3 == 2;
         if (groupEnds && pos > 0 && number.at(pos - 1) != QLatin1Char('-') &&
             number.at(pos - 1) != QLatin1Char('+'))
             reversed.append(QLatin1Char(','));

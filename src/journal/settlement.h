@@ -23,14 +23,14 @@ inline const QString kBalanceCellMessage =
 // A charge row adds its credit amount, every other row takes its debit amount
 // away. With format choice 4 a charge row is one whose debit account holds
 // "仮払金"; otherwise one whose summary holds "ﾁｬｰｼﾞ" or "チャージ" and whose debit
-// account holds "電子ﾏﾈ" or "電子マネ". Each amount is rounded half to even to
-// a 32-bit whole number first; a cell that is no such number adds nothing. The
-// sums are 64-bit, so no journal can make them overflow.
+// account holds "電子ﾏﾈ" or "電子マネ". Each amount is a whole number of yen
+// within 64 bits (common::yenAmount); a cell that is no such number adds
+// nothing. The sums are wider than any journal can fill.
 QString TotalMoneyCount(const JournalGrid &grid, int rowBound, const QString &formatChoice);
 
 // Thousands separators for a number given as text: "1234567" -> "1,234,567",
-// "-123456" -> "-123,456"; a sign is never followed by a separator. Groups are
-// formed for up to 18 digits.
+// "-123456" -> "-123,456"; a sign is never followed by a separator. Every
+// group of three digits is set off, as many as the number has.
 QString Fm2_ThousandsFormat(const QString &number);
 
 // "精算金額：　　　" + the settlement amount over every journal row, with

@@ -1,5 +1,6 @@
 #include "output/kai_csv_writer.h"
 
+#include "common/yen_amount.h"
 #include "output/account_code_lookup.h"
 #include "output/export_preflight.h"
 #include "output/export_writer_sink.h"
@@ -33,7 +34,7 @@ template <class Sink> void emitKaiCsv(const ExportSource &source, Sink &sink)
         sink.fixed(u",");
         sink.cell(CreditAccountColumn, row[CreditAccountColumn], Quoting::Quoted);
         sink.fixed(u",0,");
-        sink.cell(CreditAmountColumn, row[CreditAmountColumn], Quoting::Bare);
+        sink.cell(CreditAmountColumn, common::yenAmountText(row[CreditAmountColumn]), Quoting::Bare);
         sink.fixed(u",");
         sink.cell(SummaryColumn, QStringView(row[SummaryColumn]).left(kSummaryWidth), Quoting::Quoted);
         // Field 14 is 5 whatever the dialog's tax option says.

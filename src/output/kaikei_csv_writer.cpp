@@ -1,6 +1,7 @@
 #include "output/kaikei_csv_writer.h"
 
 #include "common/decimal_text.h"
+#include "common/yen_amount.h"
 #include "output/account_code_lookup.h"
 #include "output/export_preflight.h"
 #include "output/export_texts.h"
@@ -89,7 +90,7 @@ template <class Sink> void emitKaikeiCsv(const ExportSource &source, Sink &sink)
         sink.fixed(u",");
         sink.fittedCell(CreditAccountColumn, row[CreditAccountColumn], kNameWidth);
         sink.fixed(u",,\"\",");
-        sink.cell(CreditAmountColumn, row[CreditAmountColumn], Quoting::Bare);
+        sink.cell(CreditAmountColumn, common::yenAmountText(row[CreditAmountColumn]), Quoting::Bare);
         sink.fixed(u",");
         sink.fittedCell(SummaryColumn, row[SummaryColumn], kSummaryWidth);
         sink.fixed(u",");

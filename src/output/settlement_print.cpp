@@ -1,5 +1,6 @@
 #include "output/settlement_print.h"
 
+#include "journal/amount_check.h"
 #include "output/report_painter.h"
 #include "output/report_pdf_save.h"
 #include "output/settlement_report.h"
@@ -28,7 +29,7 @@ bool lastRowCheck(const journal::JournalGrid &grid, platform::MessageService &me
         messages.inform(kLastRowAmountMessage);
         return false;
     }
-    return true;
+    return journal::amountCheck(grid, messages);
 }
 
 bool printStartCheck(const journal::JournalGrid &grid, platform::PrinterService &printers,

@@ -35,7 +35,8 @@ inline const QString kPrintStoppedMessage =
 bool Fm2_PrinterCheck(const QStringList &printerNames);
 
 // The last journal row must carry an amount (debit or credit): a report of a
-// journal still being typed is refused with kLastRowAmountMessage.
+// journal still being typed is refused with kLastRowAmountMessage. Then every
+// amount there is must be a whole number of yen (journal::amountCheck).
 bool lastRowCheck(const journal::JournalGrid &grid, platform::MessageService &messages);
 
 // Before a report goes to a printer: the last-row check, then Fm2_PrinterCheck

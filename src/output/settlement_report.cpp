@@ -1,6 +1,7 @@
 #include "output/settlement_report.h"
 
 #include "common/app_state.h"
+#include "common/yen_amount.h"
 #include "journal/settlement.h"
 #include "output/column_fit.h"
 
@@ -188,9 +189,11 @@ void SettlementReport::addDataRow(ReportPage &page, int tableRow, int gridRow) c
 
     const bool income = isIncomeRow(row);
     const QString spending =
-        income ? QString() : journal::Fm2_ThousandsFormat(row[journal::DebitAmountColumn]);
+        income ? QString()
+               : journal::Fm2_ThousandsFormat(common::yenAmountText(row[journal::DebitAmountColumn]));
     const QString received =
-        income ? journal::Fm2_ThousandsFormat(row[journal::CreditAmountColumn]) : QString();
+        income ? journal::Fm2_ThousandsFormat(common::yenAmountText(row[journal::CreditAmountColumn]))
+               : QString();
     add(placeNumber(spending, 82 - 5, span(SpendingCol), kTablePoints, metrics_));
     add(placeNumber(received, 109 - 5, span(IncomeCol), kTablePoints, metrics_));
 

@@ -1,5 +1,6 @@
 #include "output/suitou_csv_writer.h"
 
+#include "common/yen_amount.h"
 #include "output/account_code_lookup.h"
 #include "output/export_preflight.h"
 #include "output/export_texts.h"
@@ -67,7 +68,7 @@ template <class Sink> void emitSuitouCsv(const ExportSource &source, Sink &sink)
         sink.fixed(u",");
         sink.cell(DebitAccountColumn, row[DebitAccountColumn], Quoting::Quoted);
         sink.fixed(u",,\"\",\"\",\"\",\"\",");
-        sink.cell(DebitAmountColumn, row[DebitAmountColumn], Quoting::Bare);
+        sink.cell(DebitAmountColumn, common::yenAmountText(row[DebitAmountColumn]), Quoting::Bare);
         sink.fixed(u",0,");
         sink.code(CreditAccountColumn, codes.code(row[CreditAccountColumn]));
         sink.fixed(u",");
@@ -75,7 +76,7 @@ template <class Sink> void emitSuitouCsv(const ExportSource &source, Sink &sink)
         sink.fixed(u",");
         sink.cell(CreditAccountColumn, row[CreditAccountColumn], Quoting::Quoted);
         sink.fixed(u",,\"\",\"\",\"\",\"\",");
-        sink.cell(CreditAmountColumn, row[CreditAmountColumn], Quoting::Bare);
+        sink.cell(CreditAmountColumn, common::yenAmountText(row[CreditAmountColumn]), Quoting::Bare);
         sink.fixed(u",0,");
         sink.cell(SummaryColumn, QStringView(row[SummaryColumn]).left(kSummaryWidth), Quoting::Quoted);
         sink.fixed(u",,,0,,0,");

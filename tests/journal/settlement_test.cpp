@@ -65,13 +65,25 @@ INSTANTIATE_TEST_SUITE_P(
         TotalCase{"NoRows", "0", {}, "0", "0"},
         TotalCase{
             "TextAddsNothing", "0", {"旅費交通,,,", "旅費交通,残金,,", "旅費交通,120,,"}, "-120", "-120"},
-        TotalCase{"HalvesToEven", "0", {"旅費交通,2.5,,", "旅費交通,3.5,,", "旅費交通,0.51,,"}, "-7", "-7"},
-        // Each amount is a 32-bit whole number; the sums are 64-bit.
-        TotalCase{"Beyond32BitsIsNoAmount",
+        // An amount is a whole number of yen: fractions, exponents, full-width
+        // digits and hex add nothing (the checks before saving name them).
+        TotalCase{
+            "OnlyWholeYenAreAmounts",
+            "0",
+            {"旅費交通,2.5,,", "旅費交通,1e9,,", "旅費交通,２１０,,", "旅費交通,0x10,,", "旅費交通, 210 ,,"},
+            "-210",
+            "-210"},
+        // Each amount is a 64-bit whole number; the sums are wider still.
+        TotalCase{"AmountsPass32Bits",
                   "0",
                   {"旅費交通,2147483647,,", "旅費交通,2147483648,,"},
-                  "-2147483647",
-                  "-2,147,483,647"},
+                  "-4294967295",
+                  "-4,294,967,295"},
+        TotalCase{"SumsPass64Bits",
+                  "0",
+                  {"旅費交通,9223372036854775807,,", "旅費交通,9223372036854775807,,", "旅費交通,10,,"},
+                  "-18446744073709551624",
+                  "-18,446,744,073,709,551,624"},
         TotalCase{"SumsPass32Bits",
                   "0",
                   {"電子マネー,,2000000000,チャージ", "電子マネー,,2000000000,チャージ"},
@@ -99,6 +111,7 @@ TEST(ThousandsFormat, GroupsByThreeFromTheRight)
         {"", ""},
         {"0", "0"},
         {"123456789012345678", "123,456,789,012,345,678"},
+        {"-9223372036854775808", "-9,223,372,036,854,775,808"},
     };
     for (const auto &[in, out] : cases)
         EXPECT_EQ(Fm2_ThousandsFormat(in), out) << in.toStdString();
