@@ -30,8 +30,8 @@ QString withoutFirstComma(QString s)
 class Builder {
 public:
     Builder(JournalGrid &grid, const CardHistory &history, const QString &emoneyAccount,
-            const QString &prefix, int bookedLines)
-        : grid_(grid), history_(history), emoney_(emoneyAccount), prefix_(prefix), booked_(bookedLines)
+            const QString &prefix, BookedLines booked)
+        : grid_(grid), history_(history), emoney_(emoneyAccount), prefix_(prefix), booked_(booked)
     {}
 
     // False when `progress` was asked to stop.
@@ -90,7 +90,7 @@ private:
     const CardHistory &history_;
     const QString &emoney_;
     const QString &prefix_;
-    const int booked_;
+    const BookedLines booked_;
     TransitLayout layout_;
     std::unordered_set<QString, TextHash, TextEqual> texts_;
     // Elements of an unordered set stay where they are as it grows.
@@ -117,15 +117,20 @@ bool Builder::run(common::Progress &progress)
             ++datedCount;
         }
     }
-    // The oldest transactions were booked from an earlier read: the first of
-    // them only lends its balance to the oldest new row.
-    const int newTransit = kind == TransitCard ? std::max(0, datedCount - std::max(0, booked_)) : datedCount;
-    const bool oldestIsNew = newTransit == datedCount;
+    // Transactions booked from an earlier read build no row: the newest ones
+    // are passed over, and the first of the oldest ones only lends its
+    // balance to the oldest new row.
+    const bool transit = kind == TransitCard;
+    const int skippedNewest = transit ? std::clamp(booked_.newest, 0, datedCount) : 0;
+    const int skippedOldest = transit ? std::clamp(booked_.oldest, 0, datedCount - skippedNewest) : 0;
+    const int newTransit = datedCount - skippedNewest - skippedOldest;
+    const bool oldestIsNew = skippedOldest == 0;
 
     // Every line writes at most one row: room for all of them, cut back after.
     grid_.setRowTotal(std::max(grid_.rowTotal(), last + 3));
     int row = 1;
     int datedSeen = 0;
+    int datedPassed = 0;
     common::ProgressSteps steps(progress, last + 1);
     for (int k = 0; k <= last; ++k) {
         if (steps.stopAt(k))
@@ -133,7 +138,11 @@ bool Builder::run(common::Progress &progress)
         const QString &line = history_.lines.at(k);
         bool wroteRow = false;
         if (isDatedLine(line)) {
-            if (kind == TransitCard && datedSeen == newTransit) {
+            if (transit && datedPassed < skippedNewest) {
+                ++datedPassed;
+                continue;
+            }
+            if (transit && datedSeen == newTransit) {
                 priceNewerRow(row, toWholeNumber(transitLineParts(line, layout_).balance));
                 break;
             }
@@ -305,10 +314,10 @@ bool Builder::undatedLine(int row, const QString &line)
 } // namespace
 
 bool Fm2_JournalBuild(JournalGrid &grid, const CardHistory &history, const QString &emoneyAccount,
-                      const QString &summaryPrefix, int bookedLines, common::Progress &progress)
+                      const QString &summaryPrefix, BookedLines booked, common::Progress &progress)
 {
     BulkChange bulk(grid);
-    return Builder(grid, history, emoneyAccount, summaryPrefix, bookedLines).run(progress);
+    return Builder(grid, history, emoneyAccount, summaryPrefix, booked).run(progress);
 }
 
 } // namespace mokpe::journal

@@ -27,15 +27,22 @@ inline const QString kEdyChargeSummary = QStringLiteral("Edyチャージ");
 // keeps the card balance in balance cells for the user to settle, unless the
 // export names the amount itself (the layout with a "残額(円)" column).
 //
-// `bookedLines` of a transit history's oldest transactions were booked from an
-// earlier read of the card: they build no row, and the newest of them gives
-// the oldest new row its amount, so that no row is left to settle. All of them
-// booked: no row at all.
+// The transactions of a transit history that earlier reads of the card booked.
+struct BookedLines {
+    // The oldest ones (a newer read): they build no row, and the newest of
+    // them gives the oldest new row its amount, so that no row is left to
+    // settle.
+    int oldest = 0;
+    // The newest ones (an older read brought in late): they build no row.
+    int newest = 0;
+};
+
+// Every line booked: no row at all.
 //
 // The lines converted are told to `progress`; false when the user stopped the
 // construction (the grid is then half filled and to be reset).
 bool Fm2_JournalBuild(JournalGrid &grid, const CardHistory &history, const QString &emoneyAccount,
-                      const QString &summaryPrefix, int bookedLines = 0,
+                      const QString &summaryPrefix, BookedLines booked = {},
                       common::Progress &progress = common::noProgress());
 
 } // namespace mokpe::journal

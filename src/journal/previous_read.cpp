@@ -13,10 +13,14 @@ QString damagedStoreMessage(const QString &path, const QString &problem, const Q
 {
     QString text =
         QStringLiteral("前回の読込み記録「%1」を使用できません．\r\n").arg(QDir::toNativeSeparators(path)) +
-        problem + QStringLiteral("\r\n照合には使わず，今回の読込みから記録し直します．");
-    if (!keptAs.isEmpty())
-        text += QStringLiteral("\r\n元の記録は「%1」として残しました．").arg(QFileInfo(keptAs).fileName());
-    return text;
+        problem;
+    if (keptAs.isEmpty()) {
+        // Whatever stands there is not replaced: it may be the user's.
+        return text + QStringLiteral("\r\n照合には使いません．置き換えることもできないため，"
+                                     "今回の読込みは記録されません．");
+    }
+    return text + QStringLiteral("\r\n照合には使わず，今回の読込みから記録し直します．") +
+           QStringLiteral("\r\n元の記録は「%1」として残しました．").arg(QFileInfo(keptAs).fileName());
 }
 
 } // namespace
@@ -28,6 +32,12 @@ PreviousRead comparePreviousRead(const AppState &state, platform::MessageService
         return read;
     read.cardId = cardIdOf(state.history);
     read.storePath = state.programFile(readStoreFileName(read.cardId));
+    read.lock = lockReadStore(read.storePath);
+    if (read.lock.status == ReadStoreLock::Status::Busy) {
+        messages.inform(readStoreBusyMessage(read.storePath));
+        read.storeBusy = true;
+        return read;
+    }
     ReadStoreLoad store = loadReadStore(read.storePath, read.cardId);
     if (store.status == ReadStoreLoad::Status::Damaged) {
         read.storeProblem = store.problem;
@@ -39,6 +49,8 @@ PreviousRead comparePreviousRead(const AppState &state, platform::MessageService
         readLinesOf(state.history, store.lines.empty() ? static_cast<size_t>(kReadStoreLimit) : SIZE_MAX);
     const ReadMatch match = matchReads(fresh, store.lines);
     read.storeAfter = storeAfterRead(fresh, store.lines, match);
+    if (!fresh.empty())
+        read.newestDate = fresh.front().date;
 
     if (!state.matchPreviousRead)
         return read;
@@ -50,28 +62,48 @@ PreviousRead comparePreviousRead(const AppState &state, platform::MessageService
         read.comparison = PreviousRead::Comparison::Compared;
         read.match = match;
         read.storedNewestBalance = store.lines.front().balance;
+        read.storedNewestDate = store.lines.front().date;
         if (match.whollyInside)
             messages.inform(kAllBookedMessage);
     }
     return read;
 }
 
-void keepPreviousRead(PreviousRead &read, platform::MessageService &messages, const QDateTime &now)
+BookedLines PreviousRead::bookedLines() const
 {
+    if (comparison != Comparison::Compared)
+        return {};
+    if (match.olderRead)
+        return {0, match.matched};
+    return {match.matched, 0};
+}
+
+bool keepPreviousRead(PreviousRead &read, platform::MessageService &messages, const QDateTime &now)
+{
+    bool kept = true;
     if (!read.storeProblem.isEmpty()) {
         // Kept under another name, never deleted: the user may want to look at
-        // it. Anything but a file in its place is left alone.
-        const QString kept =
+        // it. Anything but a file in its place is left alone, and so is a file
+        // that cannot be moved aside.
+        const QString keptAs =
             QFileInfo(read.storePath).isFile() ? maintenance::setAsideFile(read.storePath, now) : QString();
-        messages.inform(damagedStoreMessage(read.storePath, read.storeProblem, kept));
+        messages.inform(damagedStoreMessage(read.storePath, read.storeProblem, keptAs));
         read.storeProblem.clear();
+        if (keptAs.isEmpty() && read.storeAfter) {
+            read.storeAfter.reset();
+            kept = false;
+        }
     }
     if (read.storeAfter) {
         if (const QString error = saveReadStore(read.storePath, read.cardId, *read.storeAfter);
-            !error.isEmpty())
+            !error.isEmpty()) {
             messages.inform(QStringLiteral("前回の読込み記録を保存できません．\r\n") + error);
+            kept = false;
+        }
         read.storeAfter.reset();
     }
+    read.lock.release();
+    return kept;
 }
 
 QString previousReadNotice(const PreviousRead &read)
@@ -87,6 +119,14 @@ QString previousReadNotice(const PreviousRead &read)
         break;
     }
     const ReadMatch &match = read.match;
+    if (match.olderRead) {
+        QString text = QStringLiteral("今回の読込み（%1まで）は，前回の読込み（%2まで）より前のものです．")
+                           .arg(read.newestDate, read.storedNewestDate);
+        if (match.matched > 0)
+            return text + QStringLiteral("読込み済みの%1行を除き，記録に無い取引だけを仕訳しました．")
+                              .arg(match.matched);
+        return text + QStringLiteral("読込み済みの取引は無く，すべてを仕訳しました．");
+    }
     if (match.whollyInside)
         return QStringLiteral("前回の読込みと照合：%1行すべてが読込み済みです．新しい取引はありません．")
             .arg(match.matched);

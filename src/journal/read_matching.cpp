@@ -107,6 +107,46 @@ SearchEnd searchFor(const std::vector<int> &pattern, const std::vector<int> &tex
     return end;
 }
 
+// The longest run of `pattern`'s first elements that occurs anywhere in `text`,
+// and where in `text` its first occurrence begins.
+struct LongestPrefix {
+    size_t length = 0;
+    size_t at = 0;
+};
+
+LongestPrefix longestPrefixIn(const std::vector<int> &pattern, const std::vector<int> &text)
+{
+    LongestPrefix longest;
+    if (pattern.empty())
+        return longest;
+    const std::vector<size_t> border = borders(pattern);
+    size_t q = 0;
+    for (size_t j = 0; j < text.size(); ++j) {
+        const int c = text[j];
+        if (q == pattern.size())
+            q = border[q - 1];
+        while (q > 0 && pattern[q] != c)
+            q = border[q - 1];
+        if (pattern[q] == c)
+            ++q;
+        if (q > longest.length) {
+            longest.length = q;
+            longest.at = j + 1 - q;
+        }
+    }
+    return longest;
+}
+
+// The new lines' ids up to the first one the store does not hold, at most as
+// many as the store has: only they can be a run of stored lines.
+std::vector<int> knownNewestIds(const std::vector<int> &fresh, size_t storedSize)
+{
+    std::vector<int> ids;
+    for (size_t i = 0; i < fresh.size() && i < storedSize && fresh[i] != kUnknownLine; ++i)
+        ids.push_back(fresh[i]);
+    return ids;
+}
+
 // A history's date ("2024/05/03", "2024-5-3", a time after it allowed).
 std::optional<QDate> dateOf(const QString &text)
 {
@@ -163,10 +203,43 @@ ReadMatch matchReads(const std::vector<ReadLine> &fresh, const std::vector<ReadL
     // was cut from the store, booked before.
     const SearchEnd meeting = searchFor(ids.stored, ids.fresh);
     match.matched = static_cast<int>(meeting.found ? fresh.size() - meeting.firstFound : meeting.endsWith);
-    if (match.matched == 0 && isLaterDay(fresh.back().date, stored.front().date).value_or(false))
+    if (match.matched > 0)
+        return match;
+    // An older read brought in late: its newest lines were read before, in
+    // whatever part of the store they lie.
+    const LongestPrefix held = longestPrefixIn(knownNewestIds(ids.fresh, stored.size()), ids.stored);
+    if (held.length > 0 || isLaterDay(stored.front().date, fresh.front().date).value_or(false)) {
+        match.olderRead = true;
+        match.matched = static_cast<int>(held.length);
+        return match;
+    }
+    if (isLaterDay(fresh.back().date, stored.front().date).value_or(false))
         match.gap = ReadGap{stored.front().date, fresh.back().date};
     return match;
 }
+
+namespace {
+
+// An older read's lines the store did not hold, below the newest `above`
+// stored lines, which they continue; the rest of the store below them, less
+// the lines where the two meet.
+std::vector<ReadLine> olderReadInStore(const std::vector<ReadLine> &fresh,
+                                       const std::vector<ReadLine> &stored, int held, size_t above)
+{
+    std::vector<ReadLine> lines(stored.begin(), stored.begin() + static_cast<qsizetype>(above));
+    const std::vector<ReadLine> older(fresh.begin() + held, fresh.end());
+    const std::vector<ReadLine> below(stored.begin() + static_cast<qsizetype>(above), stored.end());
+    const ReadMatch meeting = matchReads(older, below);
+    if (!meeting.whollyInside)
+        lines.insert(lines.end(), older.begin(), older.end());
+    const int continued = meeting.whollyInside || meeting.olderRead ? 0 : meeting.matched;
+    lines.insert(lines.end(), below.begin() + continued, below.end());
+    if (lines.size() > static_cast<size_t>(kReadStoreLimit))
+        lines.resize(static_cast<size_t>(kReadStoreLimit));
+    return lines;
+}
+
+} // namespace
 
 std::optional<std::vector<ReadLine>> storeAfterRead(const std::vector<ReadLine> &fresh,
                                                     const std::vector<ReadLine> &stored,
@@ -174,6 +247,18 @@ std::optional<std::vector<ReadLine>> storeAfterRead(const std::vector<ReadLine> 
 {
     if (match.whollyInside || fresh.empty())
         return std::nullopt;
+    if (match.olderRead) {
+        if (match.matched > 0) {
+            const LineIds ids = lineIds(fresh, stored);
+            const std::vector<int> newest(ids.fresh.begin(), ids.fresh.begin() + match.matched);
+            const SearchEnd held = searchFor(newest, ids.stored);
+            return olderReadInStore(fresh, stored, match.matched, held.firstFound + newest.size());
+        }
+        // Older than every stored line: below the whole store.
+        if (isLaterDay(stored.back().date, fresh.front().date).value_or(false))
+            return olderReadInStore(fresh, stored, 0, stored.size());
+        return std::nullopt;
+    }
     const size_t room = static_cast<size_t>(kReadStoreLimit);
     std::vector<ReadLine> lines(fresh.begin(),
                                 fresh.begin() + static_cast<qsizetype>(std::min(fresh.size(), room)));
@@ -183,11 +268,7 @@ std::optional<std::vector<ReadLine>> storeAfterRead(const std::vector<ReadLine> 
             lines.push_back(stored[i]);
         return lines;
     }
-    // No meeting and no gap: either the history of another card without an ID,
-    // or an older read brought in after a newer one, which must not push the
-    // newer lines out of the store.
-    if (!stored.empty() && isLaterDay(stored.front().date, fresh.front().date).value_or(false))
-        return std::nullopt;
+    // No meeting and no gap: the history of another card without an ID.
     return lines;
 }
 

@@ -17,6 +17,7 @@ namespace {
 
 // Longer IDs are named by their hash, so that no name outgrows the file system.
 constexpr qsizetype kLongestNamePart = 64;
+const QString kStoreNamePrefix = QStringLiteral("card_reads_");
 
 bool isPlainNameCharacter(QChar c)
 {
@@ -90,10 +91,21 @@ QString readStoreFileName(const QString &cardId)
         else
             part += QStringLiteral("_%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
     }
-    if (part.size() > kLongestNamePart)
+    if (part.size() > kLongestNamePart) {
         part =
+            QLatin1Char('~') +
             QString::fromLatin1(QCryptographicHash::hash(cardId.toUtf8(), QCryptographicHash::Sha1).toHex());
-    return QStringLiteral("card_reads_") + part + QStringLiteral(".csv");
+    }
+    return kStoreNamePrefix + part + QStringLiteral(".csv");
+}
+
+bool isReadStoreFileName(const QString &name, Qt::CaseSensitivity cs)
+{
+    QStringView store(name);
+    if (store.endsWith(kLockSuffix, cs))
+        store.chop(kLockSuffix.size());
+    return store.compare(kReadStoreFileName, cs) == 0 ||
+           (store.startsWith(kStoreNamePrefix, cs) && store.endsWith(QLatin1String(".csv"), cs));
 }
 
 bool anyReadStoreExists(const QString &programFolder)
@@ -101,7 +113,7 @@ bool anyReadStoreExists(const QString &programFolder)
     if (programFolder.isEmpty())
         return false;
     return !QDir(programFolder)
-                .entryList({kReadStoreFileName, QStringLiteral("card_reads_*.csv")}, QDir::Files)
+                .entryList({kReadStoreFileName, kStoreNamePrefix + QStringLiteral("*.csv")}, QDir::Files)
                 .isEmpty();
 }
 

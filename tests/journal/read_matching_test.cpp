@@ -66,6 +66,7 @@ TEST_P(ReadMatchingTest, MeetingPointAndStoreAfter)
     EXPECT_EQ(match.matched, c.match.matched);
     EXPECT_EQ(match.whollyInside, c.match.whollyInside);
     EXPECT_EQ(match.gap, c.match.gap);
+    EXPECT_EQ(match.olderRead, c.match.olderRead);
     EXPECT_EQ(storeAfterRead(c.fresh, c.stored, match), c.after);
 }
 
@@ -122,8 +123,29 @@ INSTANTIATE_TEST_SUITE_P(
                   txs(10, 1),
                   {0, false, {}},
                   txs(25, 11) + std::vector{ReadLine{tx(10).date, tx(10).descriptionFields, "1", {}}}},
-        // An older read brought in late keeps the newer lines in the store.
-        MatchCase{"OlderReadLate", txs(10, 1), txs(30, 21), {}, std::nullopt},
+        // An older read brought in late keeps the newer lines in the store,
+        // and its own below them, so that it is not booked again.
+        MatchCase{"OlderReadLate", txs(10, 1), txs(30, 21), {0, false, {}, true}, txs(30, 21) + txs(10, 1)},
+        // Its newest lines were read before: they are booked already.
+        MatchCase{"OlderReadOverlapping", txs(20, 1), txs(30, 11), {10, false, {}, true}, txs(30, 1)},
+        // Wherever in the store they lie: here above a gap the store has, which
+        // the older read fills.
+        MatchCase{"OlderReadIntoAGapOfTheStore",
+                  txs(25, 8),
+                  txs(30, 21) + txs(5, 1),
+                  {5, false, {}, true},
+                  txs(30, 8) + txs(5, 1)},
+        MatchCase{"OlderReadMeetingTheStoreBelowAGap",
+                  txs(25, 4),
+                  txs(30, 21) + txs(5, 1),
+                  {5, false, {}, true},
+                  txs(30, 1)},
+        // Older, apart from the store but not below all of it: the store stays.
+        MatchCase{"OlderReadBetweenStoredLines",
+                  txs(12, 10),
+                  txs(30, 21) + txs(5, 1),
+                  {0, false, {}, true},
+                  std::nullopt},
         // The store holds the newest thousand lines.
         MatchCase{"StoreBounded", txs(1010, 991), txs(1000, 1), {10, false, {}}, txs(1010, 11)}),
     [](const auto &info) { return std::string(info.param.name); });

@@ -104,7 +104,7 @@ std::vector<Operation> operations(ExportFixture &f, test::ScriptedServices &prin
              journal::JournalGrid grid;
              grid.initialise(journal::kMinimumRowTotal);
              return journal::Fm2_JournalBuild(grid, historyOf(historyLines, TransitCard),
-                                              QStringLiteral("電子マネー"), QString(), 0, p);
+                                              QStringLiteral("電子マネー"), QString(), {}, p);
          }},
         {"loading a journal file", kLines + 1,
          [journalLines](common::Progress &p) {

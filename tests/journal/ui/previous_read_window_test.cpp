@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +24,7 @@ namespace mokpe::journal {
 namespace {
 
 using test::cp932;
+using test::fileBytes;
 using test::writeBytes;
 
 const QString kHeader = QStringLiteral("利用年月日,種別,利用駅,利用会社,種別,利用駅,利用会社,残額,備考\r\n");
@@ -166,6 +168,51 @@ TEST_F(PreviousReadWindowTest, GapNoticeAndTheStoredBalanceOffered)
         EXPECT_EQ(state.journal.colour(8, column), CellColour::White);
     }
     EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+// An older history read after a newer one: what the store holds is left out,
+// the rest is booked, the notice says so, and the store takes the older lines.
+TEST_F(PreviousReadWindowTest, OlderReadBooksOnlyWhatTheStoreDoesNotHold)
+{
+    writeBytes(folder.file(QStringLiteral("card_reads.csv")),
+               cp932(QStringLiteral("カードID=\r\n") + history(30, 11)));
+    start();
+    ASSERT_TRUE(matchBox()->isChecked());
+    import(history(20, 1));
+    EXPECT_EQ(rows(), 10);
+    EXPECT_EQ(state.journal.text(1, DateColumn), QStringLiteral("2024/05/10"));
+    EXPECT_EQ(state.journal.text(1, DebitAmountColumn), QStringLiteral("100"));
+    EXPECT_EQ(state.journal.text(10, DateColumn), QStringLiteral("2024/05/01"));
+    EXPECT_EQ(notice()->text(),
+              QStringLiteral("今回の読込み（2024/05/20まで）は，前回の読込み（2024/05/30まで）より前の"
+                             "ものです．読込み済みの10行を除き，記録に無い取引だけを仕訳しました．"));
+    EXPECT_EQ(fileBytes(folder.file(QStringLiteral("card_reads.csv"))),
+              cp932(QStringLiteral("カードID=\r\n") + history(30, 1)));
+    EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+// Another program in the middle of its read of the same card: told, and no
+// journal is opened on a store that is about to change.
+TEST_F(PreviousReadWindowTest, AnotherProgramReadingTheCardIsToldAndNothingOpens)
+{
+    const QString store = folder.file(QStringLiteral("card_reads.csv"));
+    writeBytes(store, cp932(QStringLiteral("カードID=\r\n") + history(10, 1)));
+    QLockFile other(store + QStringLiteral(".lock"));
+    ASSERT_TRUE(other.tryLock());
+    start();
+    const QString path = cards.file(QStringLiteral("suica.csv"));
+    writeBytes(path, cp932(history(20, 5)));
+    fakes.dialogs.chooseNext(path);
+    main->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+
+    EXPECT_EQ(fakes.messages.texts(),
+              QStringList{QStringLiteral("前回の読込み記録「%1」は，別のモコペ！が使用中です．\r\n"
+                                         "しばらく待ってから，もう一度読み込んで下さい．")
+                              .arg(store)});
+    EXPECT_TRUE(QTest::qWaitFor([this] { return main->isVisible(); }, 2000));
+    editor = main->journalEditor();
+    EXPECT_TRUE(editor.isNull() || !editor->isVisible());
+    EXPECT_EQ(fileBytes(store), cp932(QStringLiteral("カードID=\r\n") + history(10, 1)));
 }
 
 } // namespace
