@@ -2,9 +2,11 @@
 
 #include "common/text_file.h"
 #include "common/vb_strings.h"
+#include "journal/amount_check.h"
 #include "journal/journal_build.h"
 #include "journal/journal_file.h"
 #include "journal/journal_messages.h"
+#include "journal/output_target.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -29,7 +31,9 @@ bool JournalEditor::startUp(common::Progress &progress)
         whole = Fm2_JournalLoad(g, history, state_.summaryPrefix, progress);
     } else {
         previousRead_ = comparePreviousRead(state_, *services_.messages);
-        whole = Fm2_JournalBuild(g, history, state_.settings.emoneyNameCopy, state_.summaryPrefix,
+        // Another program is reading this card: what it books is not known yet.
+        whole = !previousRead_.storeBusy &&
+                Fm2_JournalBuild(g, history, state_.settings.emoneyNameCopy, state_.summaryPrefix,
                                  previousRead_.bookedLines(), progress);
         if (whole)
             Fm2_TotalShow();
@@ -55,9 +59,9 @@ void JournalEditor::Fm2_UndoInit()
     grid().takeSnapshot(grid().lastRowWithText(), grid().journalRowCount());
 }
 
-void JournalEditor::keepPreviousRead()
+bool JournalEditor::keepPreviousRead()
 {
-    journal::keepPreviousRead(previousRead_, *services_.messages);
+    return journal::keepPreviousRead(previousRead_, *services_.messages);
 }
 
 QString JournalEditor::caption() const
@@ -172,11 +176,18 @@ int JournalEditor::Fm2_BlankCheck()
     return 0;
 }
 
+bool JournalEditor::amountCheck()
+{
+    return journal::amountCheck(grid(), *services_.messages);
+}
+
 bool JournalEditor::saveCommand()
 {
     if (Fm2_RowCountCheck() == -1)
         return false;
     if (Fm2_BlankCheck() != 0)
+        return false;
+    if (!amountCheck())
         return false;
     return Fm2_JournalSave();
 }
@@ -197,6 +208,11 @@ bool JournalEditor::Fm2_JournalSave()
          state_.history.sourceName, state_.history.sourceFolder()});
     if (path.isEmpty())
         return false;
+    if (const QString refusal = outputTargetCheck(state_, path, OutputKind::JournalFile);
+        !refusal.isEmpty()) {
+        services_.messages->inform(refusal);
+        return false;
+    }
     if (QFileInfo::exists(path) && !services_.messages->ask(kOverwriteQuestion, kOverwriteTitle))
         return false;
     return saveJournalTo(path);
@@ -210,8 +226,8 @@ bool JournalEditor::saveJournalTo(const QString &path)
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        services_.messages->inform(common::writeFailureMessage(path, file.errorString()));
+    if (QString error = common::openAtomicWrite(file); !error.isEmpty()) {
+        services_.messages->inform(error);
         return false;
     }
     QString error = writeJournalFile(file, grid(), path);

@@ -53,7 +53,8 @@ public:
     // flag cleared, the current cell at row 1, column 1. The window then shows
     // the cell editor over that cell (Fm2_CellEditorShow).
     // The construction or loading is told to `progress`. False when the user
-    // stopped it: the journal is then reset as "閉じる" leaves it, and no read
+    // stopped it, or when another program held the card's read store past the
+    // wait (told): the journal is then reset as "閉じる" leaves it, and no read
     // of the card is kept.
     bool startUp(common::Progress &progress = common::noProgress());
     // The undo snapshot of the journal as it stands (rows in use only), with
@@ -62,8 +63,10 @@ public:
     void Fm2_UndoInit();
     // What the start-up's comparison with the previous reads found.
     const PreviousRead &previousRead() const { return previousRead_; }
-    // The read of a transit history kept in the read store (once).
-    void keepPreviousRead();
+    // The read of a transit history kept in the read store (once), and the
+    // store's lock released. False when it should have been kept and was not
+    // (told).
+    bool keepPreviousRead();
     // "編集：　" + the source file path.
     QString caption() const;
     // The account drop-down's entries: the unsettled e-money account name, then
@@ -99,13 +102,19 @@ public:
     // 1 (after its message) at the first journal row lacking its date or an
     // amount, else 0.
     int Fm2_BlankCheck();
-    // "保　存": both checks, then Fm2_JournalSave. True when the file was written.
+    // False (after its message) at the first journal row whose debit or credit
+    // amount holds something other than a whole number of yen (amountCheck).
+    bool amountCheck();
+    // "保　存": the three checks, then Fm2_JournalSave. True when the file was written.
     bool saveCommand();
-    // The save dialog, the overwrite question, the write. True when written.
+    // The save dialog, the check of where the journal may go (not onto the
+    // file it was read from unless that is a journal file, nor a file of the
+    // program folder, nor a pipe or a device), the overwrite question, the
+    // write. True when written.
     bool Fm2_JournalSave();
-    // Writes the journal file to `path` without any dialog (what the dialog's
-    // choice leads to, and `mokpe journal -o`). A failed write is told and the
-    // modified flag stays set. True when written.
+    // Writes the journal file to `path` without any dialog or check (what the
+    // dialog's choice leads to). A failed write is told and the modified flag
+    // stays set. True when written.
     bool saveJournalTo(const QString &path);
     enum class CloseOutcome { Closed, StaysOpen };
     // "閉じる": the question when modified; Closed means the window goes and the

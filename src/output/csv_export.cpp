@@ -2,6 +2,7 @@
 
 #include "common/text_file.h"
 #include "journal/journal_messages.h"
+#include "journal/output_target.h"
 #include "output/export_options.h"
 #include "output/export_preflight.h"
 #include "output/export_settings.h"
@@ -79,8 +80,8 @@ ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const
     }
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        messages.inform(common::writeFailureMessage(path, file.errorString()));
+    if (const QString error = common::openAtomicWrite(file); !error.isEmpty()) {
+        messages.inform(error);
         return ExportOutcome::Failed;
     }
     common::ProgressShare writing(progress, rows);
@@ -127,6 +128,12 @@ ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const platform
         return result;
     }
     result.path = path;
+    if (const QString refusal = journal::outputTargetCheck(state, path, journal::OutputKind::Export);
+        !refusal.isEmpty()) {
+        messages.inform(refusal);
+        result.outcome = ExportOutcome::Unwritable;
+        return result;
+    }
     if (QFileInfo::exists(path) && !messages.ask(kOverwriteQuestion, kOverwriteTitle)) {
         result.outcome = ExportOutcome::NotOverwritten;
         return result;

@@ -29,6 +29,7 @@ enum class ExportOutcome {
     NoFormat,       // no format option selected: nothing written, settings not saved
     Cancelled,      // the save dialog gave no file
     NotOverwritten, // the user kept the existing file
+    Unwritable,     // no export may go where the dialog pointed (told)
     Refused,        // the check found texts that cannot be written
     Declined,       // the user did not want the listed texts written as they stand
     Failed,         // the file could not be written; an old file is whole
@@ -45,7 +46,9 @@ struct ExportResult {
 };
 
 // The file choice and the writing (the export proper, after the format check).
-// The company code box is padded; the export file name follows the choice.
+// The company code box is padded; the export file name follows the choice. A
+// chosen file where no output may go (the journal's input, a file of the
+// program folder, a pipe or a device) is refused before the overwrite question.
 // Uses services.messages, services.dialogs and services.clock.
 ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const platform::Services &services,
                            common::Progress &progress = common::noProgress());

@@ -8,7 +8,9 @@ bool handOverChecks(journal::JournalEditor &editor)
         return false;
     if (editor.Fm2_BalanceCellCheck() == -1)
         return false;
-    return editor.Fm2_BlankCheck() == 0;
+    if (editor.Fm2_BlankCheck() != 0)
+        return false;
+    return editor.amountCheck();
 }
 
 } // namespace mokpe::output

@@ -6,8 +6,8 @@
 // export dialog.
 namespace mokpe::output {
 
-// The row count, the balance cells and the blank cells, in this order; each
-// check tells its own message. True when all three pass: the editor may hide
+// The row count, the balance cells, the blank cells and the amounts, in this
+// order; each check tells its own message. True when all pass: the editor may hide
 // and the dialog show (ExportDialog::handOver). Else the editor stays as it is.
 bool handOverChecks(journal::JournalEditor &editor);
 

@@ -2,6 +2,7 @@
 
 #include "common/app_state.h"
 #include "common/text_file.h"
+#include "journal/output_target.h"
 #include "output/report_painter.h"
 #include "output/settlement_report.h"
 
@@ -19,8 +20,8 @@ constexpr int kPdfResolution = 1200;
 QString writeReportPdf(const QString &path, const SettlementReport &report)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return common::writeFailureMessage(path, file.errorString());
+    if (const QString error = common::openAtomicWrite(file); !error.isEmpty())
+        return error;
 
     {
         QPdfWriter writer(&file);
@@ -37,6 +38,17 @@ QString writeReportPdf(const QString &path, const SettlementReport &report)
         painter.end();
     }
     return common::commitAtomicWrite(file);
+}
+
+bool saveReportPdf(const AppState &state, const QString &path, const SettlementReport &report,
+                   platform::MessageService &messages)
+{
+    QString error = journal::outputTargetCheck(state, path, journal::OutputKind::Report);
+    if (error.isEmpty())
+        error = writeReportPdf(path, report);
+    if (!error.isEmpty())
+        messages.inform(error);
+    return error.isEmpty();
 }
 
 } // namespace mokpe::output

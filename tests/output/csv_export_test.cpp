@@ -189,18 +189,18 @@ TEST(ExportRun, AnInvalidRateIsToldOncePerExportNotOncePerRow)
 
 TEST(ExportRun, AFileThatCannotBeWrittenIsToldAndTheOldOneStaysWhole)
 {
-    // The chosen name is a folder.
+    // The chosen name is a folder: refused before the overwrite question.
     ExportFixture f(settingsFor(QStringLiteral("1")));
     f.setJournal({QStringLiteral("2026/01/06|旅費交通費|160|電子マネー|160|乗車")});
     f.openDialog();
     const QString folder = f.file(QStringLiteral("folder.csv"));
     ASSERT_TRUE(QDir().mkpath(folder));
     f.services.dialogs.chooseNext(folder);
-    f.services.messages.answerNext(true);
-    EXPECT_EQ(runExportCommand(f.fields, f.state, f.services.services()).outcome, ExportOutcome::Failed);
-    ASSERT_EQ(f.services.messages.shown.size(), 2u);
-    EXPECT_TRUE(f.services.messages.shown[1].text.startsWith(
-        QStringLiteral("ファイル「%1」に書き込めません．").arg(QDir::toNativeSeparators(folder))));
+    EXPECT_EQ(runExportCommand(f.fields, f.state, f.services.services()).outcome, ExportOutcome::Unwritable);
+    ASSERT_EQ(f.services.messages.shown.size(), 1u);
+    EXPECT_EQ(f.services.messages.shown[0].text,
+              QStringLiteral("ファイル「%1」に書き込めません．\r\n同じ名前のフォルダーがあります．")
+                  .arg(QDir::toNativeSeparators(folder)));
 }
 
 TEST(ExportRun, AFullDiskLeavesTheOldExportWhole)

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -27,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sys/stat.h>
 
 namespace mokpe::journal {
 namespace {
@@ -533,6 +535,61 @@ TEST_F(JournalEditorWindowTest, SaveRefusesAJournalWithABlankAmount)
     state.journal.setText(2, CreditAmountColumn, QString());
     control("Command6")->click();
     EXPECT_EQ(fakes.messages.texts(), QStringList{"No. 2 行目 : 日付か金額欄に空欄行を検出しました．"});
+    EXPECT_TRUE(fakes.dialogs.presetNames.isEmpty());
+}
+
+// The save dialog's answer is checked before the overwrite question: not the
+// history the journal was read from, not a file of the program folder, not a
+// pipe. Each is refused with its message, and stays as it was.
+TEST_F(JournalEditorWindowTest, SaveRefusesWhereNoJournalMayGo)
+{
+    const QString history = cardFile(QStringLiteral("suica.csv"), kTransitHistory);
+    import(history);
+    for (int column : {DebitAmountColumn, CreditAmountColumn}) {
+        clickCell(3, column);
+        typeInto("Text1", QStringLiteral("320"));
+        dialogControl("Command1")->click();
+    }
+    const QString pipe = cards.file(QStringLiteral("pipe.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString users = folder.file(QStringLiteral("person.csv"));
+    const struct {
+        QString path;
+        QString message;
+    } cases[] = {
+        {history, QStringLiteral("ファイル「%1」は読み込んだファイルのため，出力先にできません．\r\n"
+                                 "別のファイル名を指定して下さい．")
+                      .arg(history)},
+        {users, QStringLiteral("ファイル「%1」はモコペ！が使うファイルのため，出力先にできません．\r\n"
+                               "別のファイル名を指定して下さい．")
+                    .arg(users)},
+        {pipe, QStringLiteral("ファイル「%1」に書き込めません．\r\n"
+                              "通常のファイルではありません(パイプやデバイスには書き込めません)．")
+                   .arg(pipe)},
+    };
+    for (const auto &c : cases) {
+        const QByteArray before = QFileInfo(c.path).isFile() ? fileBytes(c.path) : QByteArray();
+        fakes.messages.shown.clear();
+        fakes.dialogs.chooseNext(c.path);
+        control("Command6")->click();
+        EXPECT_EQ(fakes.messages.texts(), QStringList{c.message});
+        EXPECT_EQ(QFileInfo(c.path).isFile() ? fileBytes(c.path) : QByteArray(), before);
+    }
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+    EXPECT_TRUE(editor->isVisible());
+}
+
+// An amount that is no whole number of yen is named before the dialog.
+TEST_F(JournalEditorWindowTest, SaveRefusesAnAmountThatIsNoWholeNumberOfYen)
+{
+    import(cardFile(QStringLiteral("suica.csv"), kTransitHistory));
+    state.journal.setText(2, CreditAmountColumn, QStringLiteral("210.5"));
+    state.journal.setText(3, DebitAmountColumn, QStringLiteral("320"));
+    state.journal.setText(3, CreditAmountColumn, QStringLiteral("320"));
+    control("Command6")->click();
+    EXPECT_EQ(fakes.messages.texts(),
+              QStringList{"No. 2 行目 : 「貸方金額」欄の「210.5」は金額として読めません．"
+                          "金額は半角数字の整数(円)で入力して下さい．"});
     EXPECT_TRUE(fakes.dialogs.presetNames.isEmpty());
 }
 

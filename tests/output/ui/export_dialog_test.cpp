@@ -185,6 +185,39 @@ TEST_F(ExportDialogTest, RunWritesTheFileAndTheSettingsFromTheControls)
     EXPECT_TRUE(dialog->isVisible());
 }
 
+// The save dialog's answer is checked before the overwrite question: neither
+// the history the journal was read from nor a file of the program folder is
+// replaced by the export.
+TEST_F(ExportDialogTest, RunRefusesWhereNoExportMayGo)
+{
+    openWith(settingsFor(QStringLiteral("1")));
+    const QString history = f->file(QStringLiteral("card.csv"));
+    mokpe::test::writeBytes(history, "history\r\n");
+    f->state.history.sourcePath = history;
+    const QString accounts = f->file(QStringLiteral("kamoku_code.csv"));
+    const QByteArray accountBytes = mokpe::test::fileBytes(accounts);
+    const struct {
+        QString path;
+        QString message;
+    } cases[] = {
+        {history, QStringLiteral("ファイル「%1」は読み込んだファイルのため，出力先にできません．\r\n"
+                                 "別のファイル名を指定して下さい．")
+                      .arg(history)},
+        {accounts, QStringLiteral("ファイル「%1」はモコペ！が使うファイルのため，出力先にできません．\r\n"
+                                  "別のファイル名を指定して下さい．")
+                       .arg(accounts)},
+    };
+    for (const auto &c : cases) {
+        f->services.messages.shown.clear();
+        f->services.dialogs.chooseNext(c.path);
+        click("Command1");
+        EXPECT_EQ(f->services.messages.texts(), QStringList{c.message});
+    }
+    EXPECT_EQ(mokpe::test::fileBytes(history), QByteArray("history\r\n"));
+    EXPECT_EQ(mokpe::test::fileBytes(accounts), accountBytes);
+    EXPECT_TRUE(dialog->isVisible());
+}
+
 TEST_F(ExportDialogTest, ADisabledOptionTakesNoClick)
 {
     QStringList settings = settingsFor(QStringLiteral("3"));
