@@ -8,14 +8,15 @@
 
 namespace mokpe::app {
 
-bool programStart(AppState &state, const platform::Services &services)
+bool programStart(AppState &state, const platform::Services &services, settings::WhenUnusable whenUnusable)
 {
     platform::MessageService &messages = *services.messages;
-    const bool settingsRead = settings::Fm1_IniFileRead(state, messages);
+    const bool settingsRead = settings::Fm1_IniFileRead(state, messages, whenUnusable);
     state.history.cardKind = TransitCard;
     state.osMajorVersion = services.system ? osMajorVersion(services.system->osVersion()) : 0;
     const bool usersRead = readUserList(state, messages);
-    const bool accountsUsable = maintenance::Fm1_KamokuFileCheck(state, messages);
+    const bool accountsUsable =
+        maintenance::Fm1_KamokuFileCheck(state, messages, QDateTime::currentDateTime(), whenUnusable);
     maintenance::KamokuSelect(state);
     return settingsRead && usersRead && accountsUsable;
 }

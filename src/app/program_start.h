@@ -2,6 +2,7 @@
 
 #include "common/app_state.h"
 #include "platform/services.h"
+#include "settings/settings_file.h"
 
 // The start-up of the program without its window, shared by the main window
 // and the headless command.
@@ -14,8 +15,10 @@ namespace mokpe::app {
 // left in `state`. The launcher entry is the window's own business. Every step
 // runs whatever the one before it met; false when the settings file could not be
 // read or written, the user file could not be read or the account code file was
-// there but could not be used (each already told).
-bool programStart(AppState &state, const platform::Services &services);
+// there but could not be used (each already told, saying whether the caller
+// goes on without the file, as the window does, or stops, as a command does).
+bool programStart(AppState &state, const platform::Services &services,
+                  settings::WhenUnusable whenUnusable = settings::WhenUnusable::GoOn);
 
 // The user list read afresh: no user chosen (the summary prefix emptied), then
 // "person.csv". False when the file was there but could not be read (told).

@@ -17,22 +17,28 @@ bool isWellFormedAccountLine(const QString &line)
 
 namespace {
 
-// What the user is told when the file is not used: why, where it went, and how
-// to make a new table.
-QString notUsedMessage(const QString &why, const QString &kept)
+// What the user is told when the file is not used: why, where it went, what
+// the caller does without it, and how to make a new table.
+QString notUsedMessage(const QString &why, const QString &kept, settings::WhenUnusable whenUnusable)
 {
+    const bool goOn = whenUnusable == settings::WhenUnusable::GoOn;
     QString text = why + QStringLiteral("\r\n");
     if (kept.isEmpty())
-        text += QStringLiteral("科目コード設定ファイル(kamoku_code.csv)を使用せずに続けます．");
+        text +=
+            goOn
+                ? QStringLiteral("科目コード設定ファイル(kamoku_code.csv)を使用せずに続けます．")
+                : QStringLiteral("科目コード設定ファイル(kamoku_code.csv)を使用できないため，中止しました．");
     else
-        text += QStringLiteral("このファイルは「%1」という名前で残し，使用せずに続けます．")
-                    .arg(QFileInfo(kept).fileName());
+        text += QStringLiteral("このファイルは「%1」という名前で残し，%2")
+                    .arg(QFileInfo(kept).fileName(),
+                         goOn ? QStringLiteral("使用せずに続けます．") : QStringLiteral("中止しました．"));
     return text + QStringLiteral("\r\n") + kAccountFileNotChosenMessage;
 }
 
 } // namespace
 
-bool Fm1_KamokuFileCheck(AppState &state, platform::MessageService &messages, const QDateTime &now)
+bool Fm1_KamokuFileCheck(AppState &state, platform::MessageService &messages, const QDateTime &now,
+                         settings::WhenUnusable whenUnusable)
 {
     const QString path = accountCodeFilePath(state);
     if (!QFileInfo::exists(path)) {
@@ -46,7 +52,7 @@ bool Fm1_KamokuFileCheck(AppState &state, platform::MessageService &messages, co
         // another name so that the next save does not replace it. A folder in
         // the file's place is left alone.
         const QString kept = QFileInfo(path).isFile() ? setAsideFile(path, now) : QString();
-        messages.inform(notUsedMessage(read.error, kept));
+        messages.inform(notUsedMessage(read.error, kept, whenUnusable));
         return false;
     }
 
@@ -58,14 +64,19 @@ bool Fm1_KamokuFileCheck(AppState &state, platform::MessageService &messages, co
     // A malformed table would give wrong codes on every export: it is set aside
     // (never deleted) and the user builds a new one with "初回読込み".
     const QString why =
-        QStringLiteral("科目コード設定ファイル(kamoku_code.csv)の%1行目が「コード,コード,科目名」の形ではありません．")
+        QStringLiteral(
+            "科目コード設定ファイル(kamoku_code.csv)の%1行目が「コード,コード,科目名」の形ではありません．")
             .arg(bad - lines.begin() + 1);
     const QString kept = setAsideFile(path, now);
     if (kept.isEmpty()) {
-        messages.inform(why + QStringLiteral("\r\nファイルの名前を変更できなかったため，使用せずに続けます．\r\n") +
+        messages.inform(why +
+                        QStringLiteral("\r\nファイルの名前を変更できなかったため，%1\r\n")
+                            .arg(whenUnusable == settings::WhenUnusable::GoOn
+                                     ? QStringLiteral("使用せずに続けます．")
+                                     : QStringLiteral("中止しました．")) +
                         kAccountFileNotChosenMessage);
     } else {
-        messages.inform(notUsedMessage(why, kept));
+        messages.inform(notUsedMessage(why, kept, whenUnusable));
     }
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "common/app_state.h"
 #include "platform/messages.h"
+#include "settings/settings_file.h"
 
 #include <QDateTime>
 
@@ -19,9 +20,11 @@ bool isWellFormedAccountLine(const QString &line);
 // formed (blank lines at the end of the file are not account lines). A missing
 // file is reported and nothing is loaded. A file with a malformed line (an empty
 // one inside included), or one that cannot be read, is renamed out of the way
-// and then counts as missing; the message says which line or why, and under
-// which name the file was kept. False when the file was there but not used.
+// and then counts as missing; the message says which line or why, under
+// which name the file was kept, and whether the caller goes on without it.
+// False when the file was there but not used.
 bool Fm1_KamokuFileCheck(AppState &state, platform::MessageService &messages,
-                         const QDateTime &now = QDateTime::currentDateTime());
+                         const QDateTime &now = QDateTime::currentDateTime(),
+                         settings::WhenUnusable whenUnusable = settings::WhenUnusable::GoOn);
 
 } // namespace mokpe::maintenance

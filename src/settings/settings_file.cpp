@@ -56,7 +56,7 @@ QStringList settingsFileLines(const SettingsRecord &settings)
     return lines;
 }
 
-bool Fm1_IniFileRead(AppState &state, platform::MessageService &messages)
+bool Fm1_IniFileRead(AppState &state, platform::MessageService &messages, WhenUnusable whenUnusable)
 {
     bool ok = true;
     SettingsRecord &s = state.settings;
@@ -95,14 +95,18 @@ bool Fm1_IniFileRead(AppState &state, platform::MessageService &messages)
             // An unreadable file is not overwritten: the user's values may still be in it.
             messages.inform(
                 read.error + QStringLiteral("\r\n") +
-                QStringLiteral("設定ファイル(inifile.ini)を読み込めないため，標準の設定で続けます．"));
+                (whenUnusable == WhenUnusable::GoOn
+                     ? QStringLiteral("設定ファイル(inifile.ini)を読み込めないため，標準の設定で続けます．")
+                     : QStringLiteral("設定ファイル(inifile.ini)を読み込めないため，中止しました．")));
             setDefaultValues(s);
             ok = false;
         }
     } else {
         setDefaultValues(s);
-        messages.inform(kFirstStartMessage);
         ok = Fm1_IniFileInit(state, messages);
+        // A start that could not make its settings file is not a first start.
+        if (ok)
+            messages.inform(kFirstStartMessage);
     }
 
     // In memory only: the file gets them at its next save.

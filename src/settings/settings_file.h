@@ -11,10 +11,16 @@ inline const QString kSettingsFileName = QStringLiteral("inifile.ini");
 inline const QString kFirstStartMessage =
     QStringLiteral("ショートカットを作成する場合は，メンテナンスボタンより作成出来ます．");
 
+// What the caller does when a file of the program folder cannot be used: the
+// window goes on without it, a command stops. The message says which.
+enum class WhenUnusable { GoOn, Stop };
+
 // Reads the settings file into the record, creating it with defaults when it is
-// missing (with the first-start message), and rewrites it in normalised form.
-// False when the file could not be read or written (the user has been told).
-bool Fm1_IniFileRead(AppState &state, platform::MessageService &messages);
+// missing (with the first-start message, once it is there), and rewrites it in
+// normalised form. False when the file could not be read or written (the user
+// has been told; an unreadable file leaves the defaults in the record).
+bool Fm1_IniFileRead(AppState &state, platform::MessageService &messages,
+                     WhenUnusable whenUnusable = WhenUnusable::GoOn);
 
 // Writes lines 0 to 14 from the record to `path`. A failed write leaves the old
 // file whole and is reported; returns whether the file was written.
