@@ -29,26 +29,32 @@ int runAccounts(const QStringList &arguments)
 {
     QStringList args = arguments;
     QString dir;
-    if (!takeDirOption(args, dir))
-        return usageError();
+    QString problem;
+    std::optional<QString> set;
+    if (!takeDirOption(args, dir, problem) ||
+        !takeOptionValue(args, QStringLiteral("--load"), set, problem) ||
+        !(problem = leftOverProblem(args)).isEmpty())
+        return usageError(QStringLiteral("accounts"), problem);
     std::optional<maintenance::DefaultAccountSet> load;
-    if (args.size() == 2 && args.at(0) == QLatin1String("--load")) {
-        if (args.at(1) == QLatin1String("w"))
-            load = maintenance::DefaultAccountSet::WCodes;
-        else if (args.at(1) == QLatin1String("kai"))
-            load = maintenance::DefaultAccountSet::FuurinCodes;
-        else
-            return usageError();
-    } else if (!args.isEmpty()) {
-        return usageError();
-    }
+    if (set == QLatin1String("w"))
+        load = maintenance::DefaultAccountSet::WCodes;
+    else if (set == QLatin1String("kai"))
+        load = maintenance::DefaultAccountSet::FuurinCodes;
+    else if (set)
+        return usageError(QStringLiteral("accounts"),
+                          QStringLiteral("--load %1: expected w or kai").arg(*set));
 
     AppState state;
     state.programFolder = dir;
     platform::ConsoleMessageService messages;
-    if (!settings::Fm1_IniFileRead(state, messages))
+    if (!programFolderCheck(dir, messages))
         return 2;
-    const bool tableUsable = maintenance::Fm1_KamokuFileCheck(state, messages);
+    if (!settings::Fm1_IniFileRead(state, messages, settings::WhenUnusable::Stop))
+        return 2;
+    // Loading a set replaces a table that could not be used: the command goes on.
+    const bool tableUsable =
+        maintenance::Fm1_KamokuFileCheck(state, messages, QDateTime::currentDateTime(),
+                                         load ? settings::WhenUnusable::GoOn : settings::WhenUnusable::Stop);
     maintenance::KamokuSelect(state);
 
     if (load) {

@@ -6,6 +6,7 @@
 #include "output/export_options.h"
 #include "output/export_settings.h"
 #include "platform/clock.h"
+#include "settings/settings_file.h"
 
 #include <QRegularExpression>
 
@@ -41,38 +42,54 @@ bool isEightDigitDate(const QString &s)
     return pattern.match(s).hasMatch();
 }
 
-bool takeDialogOptions(QStringList &args, DialogOptions &options)
+// False, with the problem, when an option is missing, malformed or given with
+// one it excludes.
+bool takeDialogOptions(QStringList &args, DialogOptions &options, QString &problem)
 {
     std::optional<QString> format;
     std::optional<QString> out;
-    if (!takeOptionValue(args, QStringLiteral("--format"), format) ||
-        !takeOptionValue(args, QStringLiteral("-o"), out) ||
-        !takeOptionValue(args, QStringLiteral("--company-code"), options.companyCode) ||
-        !takeOptionValue(args, QStringLiteral("--company-name"), options.companyName) ||
-        !takeOptionValue(args, QStringLiteral("--year-end"), options.yearEnd) ||
-        !takeOptionValue(args, QStringLiteral("--period"), options.period) ||
-        !takeOptionValue(args, QStringLiteral("--tax-rate"), options.taxRate) ||
-        !takeOptionValue(args, QStringLiteral("--today"), options.today)) {
+    if (!takeOptionValue(args, QStringLiteral("--format"), format, problem) ||
+        !takeOptionValue(args, QStringLiteral("-o"), out, problem) ||
+        !takeOptionValue(args, QStringLiteral("--company-code"), options.companyCode, problem) ||
+        !takeOptionValue(args, QStringLiteral("--company-name"), options.companyName, problem) ||
+        !takeOptionValue(args, QStringLiteral("--year-end"), options.yearEnd, problem) ||
+        !takeOptionValue(args, QStringLiteral("--period"), options.period, problem) ||
+        !takeOptionValue(args, QStringLiteral("--tax-rate"), options.taxRate, problem) ||
+        !takeOptionValue(args, QStringLiteral("--today"), options.today, problem)) {
         return false;
     }
     options.taxBlank = takeFlag(args, QStringLiteral("--tax-blank"));
     options.yes = takeFlag(args, QStringLiteral("--yes"));
-    if (!format || !out || out->isEmpty() || (options.taxBlank && options.taxRate))
+    if (!format)
+        problem = QStringLiteral("--format is missing");
+    else if (!out || out->isEmpty())
+        problem = QStringLiteral("-o OUT is missing");
+    else if (options.taxBlank && options.taxRate)
+        problem = QStringLiteral("--tax-blank and --tax-rate: give only one of them");
+    if (!problem.isEmpty())
         return false;
     bool ok = false;
     options.format = format->toInt(&ok);
-    if (!ok || options.format < 1 || options.format > output::kFormatCount)
+    if (!ok || options.format < 1 || options.format > output::kFormatCount) {
+        problem = QStringLiteral("--format %1: expected 1, 2, 3 or 4").arg(*format);
         return false;
+    }
     options.out = *out;
-    if (options.yearEnd && !isEightDigitDate(*options.yearEnd))
+    if (options.yearEnd && !isEightDigitDate(*options.yearEnd)) {
+        problem = QStringLiteral("--year-end %1: expected YYYYMMDD").arg(*options.yearEnd);
         return false;
+    }
     if (options.period) {
         const QStringList days = options.period->split(QLatin1Char(','));
-        if (days.size() != 2 || !isEightDigitDate(days[0]) || !isEightDigitDate(days[1]))
+        if (days.size() != 2 || !isEightDigitDate(days[0]) || !isEightDigitDate(days[1])) {
+            problem = QStringLiteral("--period %1: expected YYYYMMDD,YYYYMMDD").arg(*options.period);
             return false;
+        }
     }
-    if (options.today && !QDate::fromString(*options.today, QStringLiteral("yyyyMMdd")).isValid())
+    if (options.today && !QDate::fromString(*options.today, QStringLiteral("yyyyMMdd")).isValid()) {
+        problem = QStringLiteral("--today %1: expected a date YYYYMMDD").arg(*options.today);
         return false;
+    }
     return true;
 }
 
@@ -82,8 +99,8 @@ output::DateBoxes dateBoxes(const QString &yyyymmdd)
 }
 
 // The dialog's messages on standard error. The overwrite question is answered
-// Yes (OUT is replaced); the question after the check is printed and answered
-// by --yes.
+// Yes (OUT is replaced); the question after the check is printed with the
+// answer --yes gives it.
 class ExportMessages final : public platform::MessageService {
 public:
     ExportMessages(platform::MessageService &out, bool yes) : out_(out), yes_(yes) {}
@@ -95,7 +112,10 @@ public:
     {
         if (text == output::kOverwriteQuestion && title == output::kOverwriteTitle)
             return true;
-        out_.inform(text, title);
+        out_.inform(text + QStringLiteral("\r\n") +
+                        (yes_ ? QStringLiteral("→ はい(--yes)：このまま出力します．")
+                              : QStringLiteral("→ いいえ(--yes がないため)：出力しません．")),
+                    title);
         return yes_;
     }
 
@@ -125,8 +145,9 @@ int runExport(const QStringList &arguments)
     QStringList args = arguments;
     DialogOptions dialog;
     JournalOptions journalOptions;
-    if (!takeDialogOptions(args, dialog) || !takeJournalOptions(args, journalOptions))
-        return usageError();
+    QString problem;
+    if (!takeDialogOptions(args, dialog, problem) || !takeJournalOptions(args, journalOptions, problem))
+        return usageError(QStringLiteral("export"), problem);
 
     JournalSession session(journalOptions);
     if (const int status = session.open(); status != 0)
@@ -155,9 +176,9 @@ int runExport(const QStringList &arguments)
                                           std::pair{dialog.yearEnd.has_value(), "--year-end"},
                                           std::pair{dialog.period.has_value(), "--period"}}) {
             if (given) {
-                std::fprintf(stderr, "mokpe export: %s: the field is disabled under the 楓林 code system\n",
-                             name);
-                return 1;
+                return usageError(QStringLiteral("export"),
+                                  QStringLiteral("%1: the field is disabled under the 楓林 code system")
+                                      .arg(QLatin1String(name)));
             }
         }
     }
@@ -186,10 +207,17 @@ int runExport(const QStringList &arguments)
     }
 
     const output::ExportResult result = output::runExportCommand(fields, state, services);
-    if (result.outcome != output::ExportOutcome::Written || !result.settingsSaved)
-        return 2;
-    session.keepRead();
-    return 0;
+    WrittenFiles files;
+    const bool written = result.outcome == output::ExportOutcome::Written;
+    files.add(dialog.out, written);
+    // Once the export is written its transactions are booked, whatever becomes
+    // of the settings; an export not written has told why, and the settings
+    // saved after it do not make it a partly done run.
+    if (written) {
+        session.keepRead(files);
+        files.add(state.programFile(settings::kSettingsFileName), result.settingsSaved);
+    }
+    return files.exitStatus(messages);
 }
 
 } // namespace mokpe::cli

@@ -28,10 +28,13 @@ void printJournal(journal::JournalEditor &editor)
             '\n';
     text += QStringLiteral("settlement: ") + editor.settlementLabel() + '\n';
     // The comparison with the previous reads of the card.
-    const journal::ReadMatch &match = editor.previousRead().match;
+    const journal::PreviousRead &read = editor.previousRead();
+    const journal::ReadMatch &match = read.match;
     text += QStringLiteral("matched: %1\n").arg(match.matched);
     if (match.gap)
         text += QStringLiteral("gap: %1 %2\n").arg(match.gap->from, match.gap->to);
+    if (match.olderRead)
+        text += QStringLiteral("older: %1 %2\n").arg(read.newestDate, read.storedNewestDate);
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
 }
@@ -45,24 +48,27 @@ int runJournal(const QStringList &arguments)
     QStringList args = arguments;
     std::optional<QString> output;
     JournalOptions options;
-    if (!takeOptionValue(args, QStringLiteral("-o"), output) || !takeJournalOptions(args, options) ||
-        (output && output->isEmpty()))
-        return usageError();
+    QString problem;
+    if (!takeOptionValue(args, QStringLiteral("-o"), output, problem) ||
+        !takeJournalOptions(args, options, problem))
+        return usageError(QStringLiteral("journal"), problem);
+    if (output && output->isEmpty())
+        return usageError(QStringLiteral("journal"), QStringLiteral("-o needs a file name"));
 
     JournalSession session(options);
     if (const int status = session.open(); status != 0)
         return status;
-    journal::JournalEditor &editor = session.editor();
+    WrittenFiles files;
     if (!output) {
-        printJournal(editor);
-        session.keepRead();
-        return 0;
+        printJournal(session.editor());
+    } else {
+        // "保　存" with the file already chosen: an existing file is replaced.
+        if (!session.saveJournal(*output))
+            return 2;
+        files.add(*output, true);
     }
-    // "保　存" with the file already chosen: an existing file is replaced.
-    if (editor.Fm2_RowCountCheck() == -1 || editor.Fm2_BlankCheck() != 0 || !editor.saveJournalTo(*output))
-        return 2;
-    session.keepRead();
-    return 0;
+    session.keepRead(files);
+    return files.exitStatus(session.messages());
 }
 
 } // namespace mokpe::cli

@@ -8,8 +8,13 @@ namespace mokpe::cli {
 
 int runRead(const QStringList &args)
 {
-    if (args.size() != 1 || args.first().isEmpty() || args.first().startsWith(QLatin1String("--")))
-        return usageError();
+    const QString command = QStringLiteral("read");
+    if (args.isEmpty() || args.first().isEmpty())
+        return usageError(command, QStringLiteral("FILE is missing"));
+    if (args.first().startsWith(QLatin1String("--")))
+        return usageError(command, leftOverProblem(args));
+    if (args.size() > 1)
+        return usageError(command, leftOverProblem(args.mid(1)));
     AppState state;
     platform::ConsoleMessageService messages;
     if (!import::Fm1_CsvFileRead(state, args.first(), messages))

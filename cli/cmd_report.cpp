@@ -12,18 +12,15 @@ namespace mokpe::cli {
 
 namespace {
 
-// Removes "NAME VALUE" from `args`; false when the value is missing or empty,
-// or NAME is given twice.
-bool takeOption(QStringList &args, const QString &name, std::optional<QString> &value)
+// Removes "NAME VALUE" from `args`; false, with the problem, when the value is
+// missing or empty, or NAME is given twice.
+bool takeOption(QStringList &args, const QString &name, std::optional<QString> &value, QString &problem)
 {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args.at(i) != name)
-            continue;
-        if (value || i + 1 >= args.size() || args.at(i + 1).isEmpty())
-            return false;
-        value = args.at(i + 1);
-        args.remove(i, 2);
-        --i;
+    if (!takeOptionValue(args, name, value, problem))
+        return false;
+    if (value && value->isEmpty()) {
+        problem = QStringLiteral("%1 needs a value").arg(name);
+        return false;
     }
     return true;
 }
@@ -40,17 +37,21 @@ bool takeFlag(QStringList &args, const QString &name)
 int runReport(const QStringList &arguments)
 {
     QStringList args = arguments;
+    const QString command = QStringLiteral("report");
     std::optional<QString> output;
     std::optional<QString> printerName;
-    if (!takeOption(args, QStringLiteral("-o"), output) ||
-        !takeOption(args, QStringLiteral("--printer"), printerName))
-        return usageError();
+    QString problem;
+    if (!takeOption(args, QStringLiteral("-o"), output, problem) ||
+        !takeOption(args, QStringLiteral("--printer"), printerName, problem))
+        return usageError(command, problem);
     const bool print = takeFlag(args, QStringLiteral("--print"));
-    if (output.has_value() == print || (printerName && !print))
-        return usageError();
+    if (output.has_value() == print)
+        return usageError(command, QStringLiteral("give either -o OUT.pdf or --print"));
+    if (printerName && !print)
+        return usageError(command, QStringLiteral("--printer goes with --print"));
     JournalOptions options;
-    if (!takeJournalOptions(args, options))
-        return usageError();
+    if (!takeJournalOptions(args, options, problem))
+        return usageError(command, problem);
 
     JournalSession session(options);
     if (const int status = session.open(); status != 0)
@@ -64,23 +65,22 @@ int runReport(const QStringList &arguments)
         return 2;
     const output::SettlementReport report(state.journal, state.history.cardKind, state.history.sourceName,
                                           session.editor().settlementLabel(), output::ReportFontMetrics());
+    WrittenFiles files;
     if (output) {
-        if (const QString error = output::writeReportPdf(*output, report); !error.isEmpty()) {
-            messages.inform(error);
+        if (!output::saveReportPdf(state, *output, report, messages))
             return 2;
-        }
+        files.add(*output, true);
         printLine(QStringLiteral("pages: %1").arg(report.pageCount()));
-        session.keepRead();
-        return 0;
+    } else {
+        const QString printer = output::choosePrinter(printerName.value_or(QString()), printers, messages);
+        if (printer.isEmpty())
+            return 2;
+        if (!output::printReport(report, state.history.sourceName, printer, printers, messages))
+            return 2;
+        printLine(QStringLiteral("printed: %1 pages to %2").arg(report.pageCount()).arg(printer));
     }
-    const QString printer = output::choosePrinter(printerName.value_or(QString()), printers, messages);
-    if (printer.isEmpty())
-        return 2;
-    if (!output::printReport(report, state.history.sourceName, printer, printers, messages))
-        return 2;
-    printLine(QStringLiteral("printed: %1 pages to %2").arg(report.pageCount()).arg(printer));
-    session.keepRead();
-    return 0;
+    session.keepRead(files);
+    return files.exitStatus(messages);
 }
 
 } // namespace mokpe::cli

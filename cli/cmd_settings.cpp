@@ -9,12 +9,15 @@ int runSettings(const QStringList &arguments)
 {
     QStringList args = arguments;
     QString dir;
-    if (!takeDirOption(args, dir) || !args.isEmpty())
-        return usageError();
+    QString problem;
+    if (!takeDirOption(args, dir, problem) || !(problem = leftOverProblem(args)).isEmpty())
+        return usageError(QStringLiteral("settings"), problem);
     AppState state;
     state.programFolder = dir;
     platform::ConsoleMessageService messages;
-    if (!settings::Fm1_IniFileRead(state, messages))
+    if (!programFolderCheck(dir, messages))
+        return 2;
+    if (!settings::Fm1_IniFileRead(state, messages, settings::WhenUnusable::Stop))
         return 2;
     for (int i = 0; i < SettingsRecord::kLineCount; ++i)
         printLine(QStringLiteral("%1: %2").arg(i).arg(state.settings.lines[static_cast<size_t>(i)]));

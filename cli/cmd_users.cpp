@@ -12,12 +12,16 @@ int runUsers(const QStringList &arguments)
 {
     QStringList args = arguments;
     QString dir;
-    if (!takeDirOption(args, dir) || !args.isEmpty())
-        return usageError();
+    QString problem;
+    if (!takeDirOption(args, dir, problem) || !(problem = leftOverProblem(args)).isEmpty())
+        return usageError(QStringLiteral("users"), problem);
     AppState state;
     state.programFolder = dir;
     platform::ConsoleMessageService messages;
-    if (!settings::Fm1_IniFileRead(state, messages) || !maintenance::PersonFileRead(state, messages))
+    if (!programFolderCheck(dir, messages))
+        return 2;
+    if (!settings::Fm1_IniFileRead(state, messages, settings::WhenUnusable::Stop) ||
+        !maintenance::PersonFileRead(state, messages))
         return 2;
     const QStringList users = maintenance::listedUsers(state.users);
     for (qsizetype i = 0; i < users.size(); ++i)

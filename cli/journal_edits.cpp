@@ -12,19 +12,20 @@ namespace {
 struct OptionSpec {
     const char *name;
     JournalEdit::Kind kind;
-    bool hasValue;
+    // The form of the value; none for an option without one.
+    const char *value;
 };
 
 const OptionSpec kOptions[] = {
-    {"--assign", JournalEdit::Assign, true},
-    {"--set", JournalEdit::Set, true},
-    {"--insert", JournalEdit::Insert, true},
-    {"--append", JournalEdit::Append, false},
-    {"--delete", JournalEdit::Delete, true},
-    {"--delete-last", JournalEdit::DeleteLast, false},
-    {"--delete-zero", JournalEdit::DeleteZero, false},
-    {"--delete-goods", JournalEdit::DeleteGoods, false},
-    {"--undo", JournalEdit::Undo, false},
+    {"--assign", JournalEdit::Assign, "FIRST[-LAST]:COLUMN=ACCOUNT with COLUMN 2 or 4"},
+    {"--set", JournalEdit::Set, "ROW:COLUMN=TEXT with COLUMN 1 to 6"},
+    {"--insert", JournalEdit::Insert, "a row number from 1"},
+    {"--append", JournalEdit::Append, nullptr},
+    {"--delete", JournalEdit::Delete, "a row number from 1"},
+    {"--delete-last", JournalEdit::DeleteLast, nullptr},
+    {"--delete-zero", JournalEdit::DeleteZero, nullptr},
+    {"--delete-goods", JournalEdit::DeleteGoods, nullptr},
+    {"--undo", JournalEdit::Undo, nullptr},
 };
 
 std::optional<int> rowNumber(const QString &text)
@@ -144,7 +145,7 @@ bool runEdit(journal::JournalEditor &editor, const JournalEdit &edit)
 
 } // namespace
 
-bool takeJournalEdits(QStringList &args, std::vector<JournalEdit> &edits)
+bool takeJournalEdits(QStringList &args, std::vector<JournalEdit> &edits, QString &problem)
 {
     for (qsizetype i = 0; i < args.size();) {
         const OptionSpec *spec = nullptr;
@@ -159,9 +160,16 @@ bool takeJournalEdits(QStringList &args, std::vector<JournalEdit> &edits)
         JournalEdit edit;
         edit.kind = spec->kind;
         edit.given = args.at(i);
-        if (spec->hasValue) {
-            if (i + 1 >= args.size() || !readValue(edit, args.at(i + 1)))
+        if (spec->value) {
+            if (i + 1 >= args.size()) {
+                problem = QStringLiteral("%1 needs a value: %2").arg(edit.given, QLatin1String(spec->value));
                 return false;
+            }
+            if (!readValue(edit, args.at(i + 1))) {
+                problem = QStringLiteral("%1 %2: expected %3")
+                              .arg(edit.given, args.at(i + 1), QLatin1String(spec->value));
+                return false;
+            }
             edit.given += QLatin1Char(' ') + args.at(i + 1);
             args.remove(i, 2);
         } else {

@@ -26,9 +26,9 @@ struct JournalEdit {
 // Takes "--assign FIRST[-LAST]:COLUMN=ACCOUNT" (COLUMN 2 or 4), "--set
 // ROW:COLUMN=TEXT" (COLUMN 1 to 6), "--insert ROW", "--append", "--delete ROW",
 // "--delete-last", "--delete-zero", "--delete-goods" and "--undo" out of `args`,
-// in their order. Rows count from 1. False when one is malformed or lacks its
-// value.
-bool takeJournalEdits(QStringList &args, std::vector<JournalEdit> &edits);
+// in their order. Rows count from 1. False, with the problem, when one is
+// malformed or lacks its value.
+bool takeJournalEdits(QStringList &args, std::vector<JournalEdit> &edits, QString &problem);
 
 // Runs the edits on the journal as the window would, the bulk deletions'
 // question answered Yes by the editor's message service. A row outside the

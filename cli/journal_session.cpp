@@ -12,27 +12,38 @@
 
 namespace mokpe::cli {
 
-bool takeJournalOptions(QStringList &args, JournalOptions &options)
+bool takeJournalOptions(QStringList &args, JournalOptions &options, QString &problem)
 {
     // First, so that no value of theirs is taken for another option.
-    if (!takeJournalEdits(args, options.edits) || !takeDirOption(args, options.dir))
+    if (!takeJournalEdits(args, options.edits, problem) || !takeDirOption(args, options.dir, problem))
         return false;
     std::optional<QString> user;
-    if (!takeOptionValue(args, QStringLiteral("--user"), user) ||
-        !takeOptionValue(args, QStringLiteral("--settle"), options.settle) ||
-        !takeOptionValue(args, QStringLiteral("--previous-balance"), options.previousBalance))
+    if (!takeOptionValue(args, QStringLiteral("--user"), user, problem) ||
+        !takeOptionValue(args, QStringLiteral("--settle"), options.settle, problem) ||
+        !takeOptionValue(args, QStringLiteral("--previous-balance"), options.previousBalance, problem))
         return false;
-    if (options.settle && options.previousBalance)
+    if (options.settle && options.previousBalance) {
+        problem = QStringLiteral("--settle and --previous-balance: give only one of them");
         return false;
+    }
     options.match = args.removeAll(QStringLiteral("--no-match")) == 0;
     if (user) {
         bool ok = false;
         options.user = user->toInt(&ok);
-        if (!ok || *options.user < 0)
+        if (!ok || *options.user < 0) {
+            problem = QStringLiteral("--user %1: expected a list position (0 for no user)").arg(*user);
             return false;
+        }
     }
-    if (args.size() != 1 || args.first().isEmpty() || args.first().startsWith(QLatin1Char('-')))
+    if (args.isEmpty() || args.first().isEmpty()) {
+        problem = QStringLiteral("FILE is missing");
         return false;
+    }
+    const bool option = args.first().startsWith(QLatin1Char('-'));
+    if (option || args.size() > 1) {
+        problem = leftOverProblem(option ? args : args.mid(1));
+        return false;
+    }
     options.file = args.takeFirst();
     return true;
 }
@@ -56,22 +67,42 @@ platform::Services JournalSession::services()
 
 int JournalSession::open()
 {
+    if (!programFolderCheck(options_.dir, messages_))
+        return 2;
     // A start-up the window would go on from is a failure here: a batch run
     // must not book a journal on settings or users it could not read.
-    if (!app::programStart(state_, services()))
+    if (!app::programStart(state_, services(), settings::WhenUnusable::Stop))
         return 2;
     if (!chooseUser())
         return 1;
     bool opened = false;
     import::importCommand(state_, services(), [&opened] { opened = true;
 });
-if (!opened)
+if (!opened || !editor_.startUp())
     return 2;
-editor_.startUp();
 if (!settleBalanceCells() || !runEdits())
     return 2;
 return 0;
 } // namespace mokpe::cli
+
+bool JournalSession::saveJournal(const QString &path)
+{
+    dialogs_.setSavePath(path);
+    messages_.setAnswer(true);
+    const bool saved = editor_.saveCommand();
+    messages_.setAnswer(false);
+    return saved;
+}
+
+void JournalSession::keepRead(WrittenFiles &files)
+{
+    const journal::PreviousRead &read = editor_.previousRead();
+    const bool meant = read.storeAfter.has_value() || !read.storeProblem.isEmpty();
+    const QString store = read.storePath;
+    const bool kept = editor_.keepPreviousRead();
+    if (meant)
+        files.add(store, kept);
+}
 
 bool JournalSession::chooseUser()
 {

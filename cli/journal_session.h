@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/journal_edits.h"
+#include "cli/written_files.h"
 #include "common/app_state.h"
 #include "journal/journal_editor.h"
 #include "platform/clock.h"
@@ -37,19 +38,21 @@ struct JournalOptions {
 // "--previous-balance N", "--no-match" and the editing options
 // (takeJournalEdits) out of `args`. Call it after taking the command's own
 // options: anything left over, a missing FILE, a missing value or both ways of
-// settling is a usage error (false).
-bool takeJournalOptions(QStringList &args, JournalOptions &options);
+// settling is a usage error (false, with the problem).
+bool takeJournalOptions(QStringList &args, JournalOptions &options, QString &problem);
 
-// A file dialog that answers the file given on the command line; a save dialog
-// is cancelled.
+// A file dialog that answers the file given on the command line, and the save
+// dialog with the output, once the command has one (else it is cancelled).
 class PresetFileDialogs final : public platform::FileDialogService {
 public:
     explicit PresetFileDialogs(QString path) : path_(std::move(path)) {}
     QString openFile(const platform::FileRequest &) override { return path_; }
-    QString saveFile(const platform::FileRequest &) override { return {}; }
+    QString saveFile(const platform::FileRequest &) override { return savePath_; }
+    void setSavePath(const QString &path) { savePath_ = path; }
 
 private:
     QString path_;
+    QString savePath_;
 };
 
 // The journal of FILE opened as the windows open it, messages on standard error.
@@ -63,15 +66,21 @@ public:
     // on FILE, the journal editor's start-up, then every balance cell settled
     // as the unsettled-amount dialog would, in row order and column 3 before
     // 5, and "再計算"; then the editing options in their order, questions
-    // answered Yes, and "再計算" again. Returns 0 when the journal is open, 1 when the user is not
-    // in the list (told on standard error), 2 when the system refused or a file
-    // of the program folder could not be read or written (its message shown).
+    // answered Yes, and "再計算" again. Returns 0 when the journal is open, 1
+    // when the user is not in the list (told on standard error), 2 when the
+    // system refused, a file of the program folder could not be read or
+    // written or another program was reading the same card (its message shown).
     int open();
 
+    // "保　存" with `path` chosen in the save dialog and an existing file
+    // replaced (-o). True when written.
+    bool saveJournal(const QString &path);
+
     // The command has done its work: the transit read goes into the read
-    // store, as the window keeps it once the journal is open. A command that
+    // store, as the window keeps it once the journal is open, and the store
+    // goes into `files` when there was something to keep. A command that
     // failed keeps nothing, so that it can be run again.
-    void keepRead() { editor_.keepPreviousRead(); }
+    void keepRead(WrittenFiles &files);
 
     AppState &state() { return state_; }
     journal::JournalEditor &editor() { return editor_; }

@@ -2,8 +2,11 @@
 #include "cli/standard_streams.h"
 
 #include "common/app_state.h"
+#include "common/file_size_signal.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -45,11 +48,28 @@ const char *const kUsageText =
     "                                   the editor's row buttons and undo\n"
     "\n"
     "DIR is the program folder (default: the folder of this program).\n"
-    "Messages go to standard error. Exit status: 0 done, 1 usage, 2 refused.\n"
+    "Messages go to standard error. Exit status: 0 done, 1 usage, 2 refused or not everything\n"
+    "written (the output, the card's read store, the export's settings); a run that wrote some\n"
+    "of them ends by naming the files it wrote and those it did not.\n"
     "\n"
     "A transit history is compared with the previous reads of its card (kept in DIR): the\n"
     "transactions booked then are left out; journal prints \"matched: K\" and, when the reads do\n"
-    "not meet, \"gap: FROM TO\". --no-match (journal, export, report) books every transaction.\n";
+    "not meet, \"gap: FROM TO\"; for a history older than the store, \"older: NEWEST STORED\" (its\n"
+    "newest date and the store's). --no-match (journal, export, report) books every transaction.\n";
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+// Qt warns on standard error, before the command has said anything, when it
+// finds no runtime folder of a desktop login (a server, a scheduled job, root
+// without a session): the report needs none. Every other message goes on.
+void withoutRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (text.startsWith(QLatin1String("QStandardPaths: ")) &&
+        (text.contains(QLatin1String("XDG_RUNTIME_DIR")) ||
+         text.contains(QLatin1String("runtime directory"))))
+        return;
+    qtMessageHandler(type, context, text);
+}
 
 } // namespace
 
@@ -58,9 +78,12 @@ const char *usageText()
     return kUsageText;
 }
 
-int usageError()
+int usageError(const QString &command, const QString &problem)
 {
-    std::fputs(kUsageText, stderr);
+    const QString text =
+        (command.isEmpty() ? QStringLiteral("mokpe: ") : QStringLiteral("mokpe %1: ").arg(command)) +
+        problem + QStringLiteral("\nTry 'mokpe --help' for more information.\n");
+    std::fputs(text.toUtf8().constData(), stderr);
     return 1;
 }
 
@@ -70,13 +93,19 @@ void printLine(const QString &text)
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
 }
 
-bool takeOptionValue(QStringList &args, const QString &name, std::optional<QString> &value)
+bool takeOptionValue(QStringList &args, const QString &name, std::optional<QString> &value, QString &problem)
 {
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args.at(i) != name)
             continue;
-        if (value || i + 1 >= args.size())
+        if (value) {
+            problem = QStringLiteral("%1 is given twice").arg(name);
             return false;
+        }
+        if (i + 1 >= args.size()) {
+            problem = QStringLiteral("%1 needs a value").arg(name);
+            return false;
+        }
         value = args.at(i + 1);
         args.remove(i, 2);
         --i;
@@ -84,20 +113,43 @@ bool takeOptionValue(QStringList &args, const QString &name, std::optional<QStri
     return true;
 }
 
-bool takeDirOption(QStringList &args, QString &dir)
+bool takeDirOption(QStringList &args, QString &dir, QString &problem)
 {
     dir = QCoreApplication::applicationDirPath();
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--dir")) {
-            // An empty name would quietly mean the current folder.
-            if (i + 1 >= args.size() || args.at(i + 1).isEmpty())
-                return false;
-            dir = args.at(i + 1);
-            args.remove(i, 2);
-            return true;
-        }
+    std::optional<QString> given;
+    if (!takeOptionValue(args, QStringLiteral("--dir"), given, problem))
+        return false;
+    if (!given)
+        return true;
+    // An empty name would quietly mean the current folder.
+    if (given->isEmpty()) {
+        problem = QStringLiteral("--dir needs a folder name");
+        return false;
     }
+    dir = *given;
     return true;
+}
+
+bool programFolderCheck(const QString &dir, platform::MessageService &messages)
+{
+    const QFileInfo folder(dir);
+    if (folder.isDir())
+        return true;
+    messages.inform(
+        QStringLiteral("プログラムのフォルダー「%1」がありません．%2")
+            .arg(QDir::toNativeSeparators(dir),
+                 folder.exists() ? QStringLiteral("\r\n同じ名前のファイルがあります．") : QString()));
+    return false;
+}
+
+QString leftOverProblem(const QStringList &args)
+{
+    if (args.isEmpty())
+        return {};
+    const QString &first = args.first();
+    if (first.startsWith(QLatin1Char('-')) && first.size() > 1)
+        return QStringLiteral("unknown option %1").arg(first);
+    return QStringLiteral("unexpected argument %1").arg(first.isEmpty() ? QStringLiteral("''") : first);
 }
 
 } // namespace mokpe::cli
@@ -105,6 +157,8 @@ bool takeDirOption(QStringList &args, QString &dir)
 int main(int argc, char *argv[])
 {
     mokpe::cli::prepareStandardStreams();
+    mokpe::common::ignoreFileSizeSignal();
+    mokpe::cli::qtMessageHandler = qInstallMessageHandler(mokpe::cli::withoutRuntimeFolderWarnings);
     // The report measures and draws text, which takes a GUI application; it
     // runs without a display (on Linux the offscreen platform). Every other command
     // stays a console application.
@@ -121,14 +175,16 @@ int main(int argc, char *argv[])
     using namespace mokpe::cli;
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())
-        return usageError();
+        return usageError({}, QStringLiteral("no command given"));
     const QString command = args.takeFirst();
     int status = 1;
-    if (command == QLatin1String("--help") && args.isEmpty()) {
-        std::fputs(kUsageText, stdout);
-        status = 0;
-    } else if (command == QLatin1String("--version") && args.isEmpty()) {
-        printLine(mokpe::kVersionText);
+    if (command == QLatin1String("--help") || command == QLatin1String("--version")) {
+        if (!args.isEmpty())
+            return usageError({}, QStringLiteral("%1 takes no arguments").arg(command));
+        if (command == QLatin1String("--help"))
+            std::fputs(kUsageText, stdout);
+        else
+            printLine(mokpe::kVersionText);
         status = 0;
     } else if (command == QLatin1String("read")) {
         status = runRead(args);
@@ -145,7 +201,7 @@ int main(int argc, char *argv[])
     } else if (command == QLatin1String("report")) {
         status = runReport(args);
     } else {
-        status = usageError();
+        status = usageError({}, QStringLiteral("unknown command %1").arg(command));
     }
     std::fflush(stdout);
     return status;

@@ -94,7 +94,7 @@ TEST(AccountsCommand, AMalformedTableIsSetAsideAtStart)
     EXPECT_EQ(fileBytes(folder.file(aside.at(0))), "1,2,a\r\n\r\n3,4,b\r\n");
     EXPECT_TRUE(run.err.startsWith(QStringLiteral("科目コード設定ファイル(kamoku_code.csv)の2行目が"
                                                   "「コード,コード,科目名」の形ではありません．\n"
-                                                  "このファイルは「%1」という名前で残し，使用せずに続けます．\n")
+                                                  "このファイルは「%1」という名前で残し，中止しました．\n")
                                        .arg(aside.at(0))))
         << run.err.toStdString();
 }
@@ -139,7 +139,8 @@ TEST(AccountsCommand, BadArgumentsAreAUsageError)
     for (const QStringList &args : bad) {
         const test::CliRun run = test::runMokpe(args);
         EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
-        EXPECT_TRUE(run.err.startsWith(QStringLiteral("usage: mokpe"))) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith(QStringLiteral("mokpe accounts: "))) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.endsWith(QStringLiteral("\nTry 'mokpe --help' for more information.\n")));
     }
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
 }

@@ -4,13 +4,20 @@
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
 
+#include "common/cp932.h"
+
+#include <QCryptographicHash>
 #include <QDir>
+#include <QLockFile>
+#include <QProcess>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
 namespace mokpe::cli {
 namespace {
 
+using test::cp932;
 using test::fileBytes;
 using test::writeBytes;
 
@@ -24,13 +31,13 @@ void copyFiles(const QString &from, const QString &to)
         writeBytes(QDir(to).filePath(name), fileBytes(source.filePath(name)));
 }
 
-// The read stores in a folder by name; set-aside copies apart.
+// The read stores in a folder by name; set-aside copies apart, locks left out.
 QMap<QString, QByteArray> storeFiles(const QString &folder, bool setAside)
 {
     QMap<QString, QByteArray> files;
     const QDir dir(folder);
     for (const QString &name : dir.entryList({QStringLiteral("card_reads*")}, QDir::Files)) {
-        if (name.contains(QStringLiteral(".bad-")) == setAside)
+        if (name.contains(QStringLiteral(".bad-")) == setAside && !name.endsWith(QStringLiteral(".lock")))
             files.insert(name, fileBytes(dir.filePath(name)));
     }
     return files;
@@ -44,7 +51,7 @@ QString textOf(const QString &path)
 TEST(ReadsCommand, GoldenFolders)
 {
     const QStringList cases = QDir(kReadsDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    ASSERT_GE(cases.size(), 9);
+    ASSERT_GE(cases.size(), 12);
     for (const QString &name : cases) {
         SCOPED_TRACE(name.toStdString());
         const QDir dir(kReadsDir + QLatin1Char('/') + name);
@@ -103,6 +110,97 @@ TEST(ReadsCommand, OnlyACommandThatDidItsWorkKeepsTheRead)
     EXPECT_EQ(saved.exitCode, 0);
     EXPECT_EQ(storeFiles(program.path(), false).keys(), QStringList{QStringLiteral("card_reads.csv")});
     EXPECT_TRUE(run({}).out.endsWith(QStringLiteral("matched: 3\n")));
+}
+
+QStringList journalArguments(const QString &history, const test::TempFolder &program)
+{
+    return {QStringLiteral("journal"),  history,
+            QStringLiteral("--dir"),    program.path(),
+            QStringLiteral("--settle"), QStringLiteral("100")};
+}
+
+// Another program in the middle of its read of the card holds the store's
+// lock: a second one waits for it, then meets the store as the first one left
+// it, instead of booking what the first one has just kept.
+TEST(ReadsCommand, ASecondProgramWaitsForTheFirstOnesRead)
+{
+    const QDir overlap(kReadsDir + QStringLiteral("/overlap_one"));
+    test::TempFolder program;
+    copyFiles(kProgramDir, program.path());
+    QLockFile first(program.file(QStringLiteral("card_reads.csv.lock")));
+    ASSERT_TRUE(first.tryLock());
+
+    QProcess second;
+    second.start(QStringLiteral(MOKPE_CLI_PATH),
+                 QStringList{QStringLiteral("journal"), overlap.filePath(QStringLiteral("history.csv")),
+                             QStringLiteral("--dir"), program.path()} +
+                     textOf(overlap.filePath(QStringLiteral("args.txt"))).split('\n', Qt::SkipEmptyParts));
+    ASSERT_TRUE(second.waitForStarted());
+    // What the first program keeps, while the second is (or soon is) waiting.
+    QThread::msleep(1500);
+    copyFiles(overlap.filePath(QStringLiteral("store")), program.path());
+    first.unlock();
+    ASSERT_TRUE(second.waitForFinished(60000));
+
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(second.readAllStandardOutput()),
+              textOf(overlap.filePath(QStringLiteral("expected_output.txt"))));
+    EXPECT_EQ(fileBytes(program.file(QStringLiteral("card_reads.csv"))),
+              fileBytes(overlap.filePath(QStringLiteral("expected_store/card_reads.csv"))));
+    EXPECT_FALSE(QFile::exists(program.file(QStringLiteral("card_reads.csv.lock"))));
+}
+
+// A first program that holds the lock past the wait: the second says that
+// another one is busy with the card, books nothing and keeps nothing.
+TEST(ReadsCommand, ASecondProgramSaysTheCardIsBusyPastTheWait)
+{
+    test::TempFolder program;
+    copyFiles(kProgramDir, program.path());
+    QLockFile first(program.file(QStringLiteral("card_reads.csv.lock")));
+    ASSERT_TRUE(first.tryLock());
+    const QString history = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/transit_unsettled/history.csv");
+
+    const test::CliRun run = test::runMokpe(journalArguments(history, program));
+
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, QString());
+    EXPECT_EQ(run.err, QStringLiteral("前回の読込み記録「%1」は，別のモコペ！が使用中です．\n"
+                                      "しばらく待ってから，もう一度読み込んで下さい．\n")
+                           .arg(program.file(QStringLiteral("card_reads.csv"))));
+    EXPECT_TRUE(storeFiles(program.path(), false).isEmpty());
+}
+
+// A card ID too long for a file name is named by its hash; a card whose ID is
+// that hash written out keeps a store of its own, and neither read sets the
+// other's store aside.
+TEST(ReadsCommand, NoCardIdSharesAStoreWithAHashedOne)
+{
+    const QString longId = QString(65, QLatin1Char('7'));
+    const QString hashId =
+        QString::fromLatin1(QCryptographicHash::hash(longId.toUtf8(), QCryptographicHash::Sha1).toHex());
+    test::TempFolder program;
+    copyFiles(kProgramDir, program.path());
+    const auto historyOf = [&program](const QString &id) {
+        const QString path = program.file(id.left(8) + QStringLiteral(".csv"));
+        writeBytes(path,
+                   cp932(QStringLiteral("カードID=%1\r\n"
+                                        "利用年月日,種別,利用駅,利用会社,種別,利用駅,利用会社,残額,備考\r\n"
+                                        "2024/05/02,入,ＪＲ東,新宿,出,ＪＲ東,渋谷,800,\r\n"
+                                        "2024/05/01,入,ＪＲ東,新宿,出,ＪＲ東,渋谷,1000,\r\n")
+                             .arg(id)));
+        return path;
+    };
+
+    EXPECT_EQ(test::runMokpe(journalArguments(historyOf(longId), program)).exitCode, 0);
+    EXPECT_EQ(test::runMokpe(journalArguments(historyOf(hashId), program)).exitCode, 0);
+    const test::CliRun again = test::runMokpe(journalArguments(historyOf(longId), program));
+
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_TRUE(again.out.endsWith(QStringLiteral("matched: 2\n"))) << again.out.toStdString();
+    EXPECT_TRUE(storeFiles(program.path(), true).isEmpty());
+    EXPECT_EQ(storeFiles(program.path(), false).keys(),
+              (QStringList{QStringLiteral("card_reads_") + hashId + QStringLiteral(".csv"),
+                           QStringLiteral("card_reads_~") + hashId + QStringLiteral(".csv")}));
 }
 
 } // namespace
