@@ -75,12 +75,14 @@ std::vector<size_t> borders(const std::vector<int> &pattern)
 
 // The state of a search for `pattern` after reading `text`: how long a prefix
 // of the pattern the text ends with (the whole pattern may have been passed),
-// and whether the whole pattern occurred in it.
+// whether the whole pattern occurred in it, and the longest prefix of the
+// pattern that occurred anywhere in it.
 struct SearchEnd {
     size_t endsWith = 0;
     bool found = false;
     // Where in the text the first whole occurrence begins.
     size_t firstFound = 0;
+    size_t longest = 0;
 };
 
 SearchEnd searchFor(const std::vector<int> &pattern, const std::vector<int> &text)
@@ -98,6 +100,7 @@ SearchEnd searchFor(const std::vector<int> &pattern, const std::vector<int> &tex
             q = border[q - 1];
         if (pattern[q] == c)
             ++q;
+        end.longest = std::max(end.longest, q);
         if (q == pattern.size() && !end.found) {
             end.found = true;
             end.firstFound = j + 1 - q;
@@ -105,36 +108,6 @@ SearchEnd searchFor(const std::vector<int> &pattern, const std::vector<int> &tex
     }
     end.endsWith = q;
     return end;
-}
-
-// The longest run of `pattern`'s first elements that occurs anywhere in `text`,
-// and where in `text` its first occurrence begins.
-struct LongestPrefix {
-    size_t length = 0;
-    size_t at = 0;
-};
-
-LongestPrefix longestPrefixIn(const std::vector<int> &pattern, const std::vector<int> &text)
-{
-    LongestPrefix longest;
-    if (pattern.empty())
-        return longest;
-    const std::vector<size_t> border = borders(pattern);
-    size_t q = 0;
-    for (size_t j = 0; j < text.size(); ++j) {
-        const int c = text[j];
-        if (q == pattern.size())
-            q = border[q - 1];
-        while (q > 0 && pattern[q] != c)
-            q = border[q - 1];
-        if (pattern[q] == c)
-            ++q;
-        if (q > longest.length) {
-            longest.length = q;
-            longest.at = j + 1 - q;
-        }
-    }
-    return longest;
 }
 
 // The new lines' ids up to the first one the store does not hold, at most as
@@ -207,10 +180,10 @@ ReadMatch matchReads(const std::vector<ReadLine> &fresh, const std::vector<ReadL
         return match;
     // An older read brought in late: its newest lines were read before, in
     // whatever part of the store they lie.
-    const LongestPrefix held = longestPrefixIn(knownNewestIds(ids.fresh, stored.size()), ids.stored);
-    if (held.length > 0 || isLaterDay(stored.front().date, fresh.front().date).value_or(false)) {
+    const size_t held = searchFor(knownNewestIds(ids.fresh, stored.size()), ids.stored).longest;
+    if (held > 0 || isLaterDay(stored.front().date, fresh.front().date).value_or(false)) {
         match.olderRead = true;
-        match.matched = static_cast<int>(held.length);
+        match.matched = static_cast<int>(held);
         return match;
     }
     if (isLaterDay(fresh.back().date, stored.front().date).value_or(false))

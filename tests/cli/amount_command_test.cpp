@@ -22,11 +22,7 @@ const QString kProgramData = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/progra
 
 struct ProgramFolder {
     test::TempFolder folder;
-    ProgramFolder()
-    {
-        for (const QString &name : QDir(kProgramData).entryList(QDir::Files))
-            writeBytes(folder.file(name), fileBytes(QDir(kProgramData).filePath(name)));
-    }
+    ProgramFolder() { test::copyFiles(kProgramData, folder.path()); }
     QString file(const QString &name) const { return folder.file(name); }
 };
 

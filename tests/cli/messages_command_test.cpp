@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -28,31 +27,10 @@ const QStringList kSettle{QStringLiteral("--settle"), QStringLiteral("220")};
 
 struct ProgramFolder {
     test::TempFolder folder;
-    ProgramFolder()
-    {
-        for (const QString &name : QDir(kProgramData).entryList(QDir::Files))
-            writeBytes(folder.file(name), fileBytes(QDir(kProgramData).filePath(name)));
-    }
+    ProgramFolder() { test::copyFiles(kProgramData, folder.path()); }
     QString path() const { return folder.path(); }
     QString file(const QString &name) const { return folder.file(name); }
 };
-
-// The command run with `prepare` called in the child before it starts.
-test::CliRun runPrepared(const QStringList &arguments, const std::function<void()> &prepare,
-                         const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setChildProcessModifier(prepare);
-    process.start(QStringLiteral(MOKPE_CLI_PATH), arguments);
-    test::CliRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 // A file-size limit (ulimit -f, prlimit --fsize) with the signal it sends at
 // its default: the write that passes the limit fails and is told like a full
@@ -63,16 +41,16 @@ TEST(MessagesCommand, AFileSizeLimitIsToldLikeAFullDisk)
     const QString out = program.file(QStringLiteral("journal.csv"));
     writeBytes(out, "old\r\n");
     const test::CliRun run =
-        runPrepared(QStringList{QStringLiteral("journal"), kHistory, QStringLiteral("--dir"), program.path(),
-                                QStringLiteral("-o"), out} +
-                        kSettle,
-                    [] {
-                        ::signal(SIGXFSZ, SIG_DFL);
-                        rlimit limit{};
-                        ::getrlimit(RLIMIT_FSIZE, &limit);
-                        limit.rlim_cur = 256;
-                        ::setrlimit(RLIMIT_FSIZE, &limit);
-                    });
+        test::runMokpeWith(QStringList{QStringLiteral("journal"), kHistory, QStringLiteral("--dir"),
+                                       program.path(), QStringLiteral("-o"), out} +
+                               kSettle,
+                           [] {
+                               ::signal(SIGXFSZ, SIG_DFL);
+                               rlimit limit{};
+                               ::getrlimit(RLIMIT_FSIZE, &limit);
+                               limit.rlim_cur = 256;
+                               ::setrlimit(RLIMIT_FSIZE, &limit);
+                           });
     EXPECT_EQ(run.exitCode, 2) << "ended by a signal when -1";
     EXPECT_TRUE(run.err.contains(
         QStringLiteral("ファイル「%1」に書き込めません．\nファイルが大きすぎます．").arg(out)))
@@ -87,7 +65,7 @@ TEST(MessagesCommand, ReportSaysNothingOfAMissingRuntimeFolder)
     ProgramFolder program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-    const test::CliRun run = runPrepared(
+    const test::CliRun run = test::runMokpeWith(
         QStringList{QStringLiteral("report"), kHistory, QStringLiteral("--dir"), program.path(),
                     QStringLiteral("-o"), program.file(QStringLiteral("report.pdf"))} +
             kSettle,
@@ -120,13 +98,13 @@ TEST(MessagesCommand, AReadOnlyOutputIsToldInJapanese)
         }
     }
     const test::CliRun run =
-        runPrepared(QStringList{QStringLiteral("journal"), kHistory, QStringLiteral("--dir"), program.path(),
-                                QStringLiteral("-o"), out} +
-                        kSettle,
-                    [root] {
-                        if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-                            ::_exit(99);
-                    });
+        test::runMokpeWith(QStringList{QStringLiteral("journal"), kHistory, QStringLiteral("--dir"),
+                                       program.path(), QStringLiteral("-o"), out} +
+                               kSettle,
+                           [root] {
+                               if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                                   ::_exit(99);
+                           });
     EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
     EXPECT_EQ(run.err, QStringLiteral("ファイル「%1」に書き込めません．\n"
                                       "書き込みが許可されていないファイルです(読み取り専用)．\n")

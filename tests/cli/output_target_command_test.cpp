@@ -88,8 +88,7 @@ TEST_P(OutputTargetCommandTest, IsRefusedBeforeAnythingIsWritten)
     const QString program = folder.file(QStringLiteral("program"));
     const QString work = folder.file(QStringLiteral("work"));
     ASSERT_TRUE(QDir().mkpath(program) && QDir().mkpath(work + QStringLiteral("/sub")));
-    for (const QString &name : QDir(kProgramData).entryList(QDir::Files))
-        writeBytes(QDir(program).filePath(name), fileBytes(QDir(kProgramData).filePath(name)));
+    test::copyFiles(kProgramData, program);
     writeBytes(QDir(program).filePath(QStringLiteral("card_reads.csv")), "kept\r\n");
     const QString history = QDir(work).filePath(QStringLiteral("history.csv"));
     writeBytes(history, fileBytes(kHistoryData));
@@ -197,8 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(OutputTargetCommand, OnlyAJournalMaySaveOverTheJournalItWasReadFrom)
 {
     test::TempFolder program;
-    for (const QString &name : QDir(kProgramData).entryList(QDir::Files))
-        writeBytes(program.file(name), fileBytes(QDir(kProgramData).filePath(name)));
+    test::copyFiles(kProgramData, program.path());
     const QString journal = program.file(QStringLiteral("saved.csv"));
     const QByteArray bytes = fileBytes(kJournalData);
     writeBytes(journal, bytes);

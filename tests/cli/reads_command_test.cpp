@@ -17,19 +17,13 @@
 namespace mokpe::cli {
 namespace {
 
+using test::copyFiles;
 using test::cp932;
 using test::fileBytes;
 using test::writeBytes;
 
 const QString kReadsDir = QStringLiteral(MOKPE_TEST_DATA_DIR "/reads");
 const QString kProgramDir = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/program");
-
-void copyFiles(const QString &from, const QString &to)
-{
-    const QDir source(from);
-    for (const QString &name : source.entryList(QDir::Files))
-        writeBytes(QDir(to).filePath(name), fileBytes(source.filePath(name)));
-}
 
 // The read stores in a folder by name; set-aside copies apart, locks left out.
 QMap<QString, QByteArray> storeFiles(const QString &folder, bool setAside)

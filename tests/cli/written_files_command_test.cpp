@@ -23,12 +23,6 @@ const QString kProgramData = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/progra
 const QString kHistory = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/transit/history.csv");
 const QStringList kSettle{QStringLiteral("--settle"), QStringLiteral("220")};
 
-void copyProgramFiles(const QString &to)
-{
-    for (const QString &name : QDir(kProgramData).entryList(QDir::Files))
-        writeBytes(QDir(to).filePath(name), fileBytes(QDir(kProgramData).filePath(name)));
-}
-
 QString written(const QString &path)
 {
     return QStringLiteral("書き込んだファイル：「%1」").arg(QDir::toNativeSeparators(path));
@@ -55,7 +49,7 @@ TEST(WrittenFilesCommand, AStoreThatCannotBeWrittenIsToldAndEndsWithStatus2)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         test::TempFolder program;
-        copyProgramFiles(program.path());
+        test::copyFiles(kProgramData, program.path());
         const QString store = program.file(QStringLiteral("card_reads.csv"));
         if (c.fifo)
             ASSERT_EQ(::mkfifo(QFile::encodeName(store).constData(), 0600), 0);
@@ -99,7 +93,7 @@ TEST(WrittenFilesCommand, AnExportWrittenBesideFilesThatWereNotIsToldAsWritten)
         GTEST_SKIP() << "a full disk needs a tmpfs of its own (root)";
     const QString program = disk.file(QStringLiteral("program"));
     ASSERT_TRUE(QDir().mkpath(program));
-    copyProgramFiles(program);
+    test::copyFiles(kProgramData, program);
     test::TempFolder elsewhere;
     const QString out = elsewhere.file(QStringLiteral("export.csv"));
     disk.makeFull();

@@ -2,6 +2,7 @@
 
 #include "common/cp932.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cstdlib>
@@ -20,6 +21,13 @@ QByteArray fileBytes(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray("<missing>");
     return file.readAll();
+}
+
+void copyFiles(const QString &fromFolder, const QString &toFolder)
+{
+    const QDir from(fromFolder);
+    for (const QString &name : from.entryList(QDir::Files))
+        writeBytes(QDir(toFolder).filePath(name), fileBytes(from.filePath(name)));
 }
 
 void writeBytes(const QString &path, const QByteArray &bytes)

@@ -18,6 +18,8 @@ private:
 };
 
 QByteArray fileBytes(const QString &path);
+// Every file of `fromFolder` (not its folders) into `toFolder`.
+void copyFiles(const QString &fromFolder, const QString &toFolder);
 void writeBytes(const QString &path, const QByteArray &bytes);
 // Text as CP932 bytes (for building inputs in tests; no CR LF added).
 QByteArray cp932(const QString &text);
