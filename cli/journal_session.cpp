@@ -76,14 +76,14 @@ int JournalSession::open()
     if (!chooseUser())
         return 1;
     bool opened = false;
-    import::importCommand(state_, services(), [&opened] { opened = true;
-});
-if (!opened || !editor_.startUp())
-    return 2;
-if (!settleBalanceCells() || !runEdits())
-    return 2;
-return 0;
-} // namespace mokpe::cli
+    const auto editorOpens = [&opened] { opened = true; };
+    import::importCommand(state_, services(), editorOpens);
+    if (!opened || !editor_.startUp())
+        return 2;
+    if (!settleBalanceCells() || !runEdits())
+        return 2;
+    return 0;
+}
 
 bool JournalSession::saveJournal(const QString &path)
 {

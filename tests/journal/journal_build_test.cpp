@@ -27,6 +27,8 @@ struct BuildCase {
     QStringList lines;
     QStringList rows;
     QString balanceCells;
+    // What earlier reads of the card booked.
+    BookedLines booked = {};
 };
 
 void PrintTo(const BuildCase &c, std::ostream *os)
@@ -45,7 +47,7 @@ TEST_P(JournalBuildTest, WritesExactRows)
     history.lastLineIndex = static_cast<int>(c.lines.size()) - 1;
     JournalGrid grid;
     grid.setCurrent({7, 4});
-    Fm2_JournalBuild(grid, history, QStringLiteral("電子マネー"), QStringLiteral("P，"));
+    Fm2_JournalBuild(grid, history, QStringLiteral("電子マネー"), QStringLiteral("P，"), c.booked);
 
     QStringList rows;
     for (int r = 1; r <= grid.journalRowCount(); ++r)
@@ -80,6 +82,25 @@ INSTANTIATE_TEST_SUITE_P(
                   {"1,2008/07/20,電子マネー,500,,500,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　",
                    "2,2008/07/19,電子マネー,500,,500,P，金　ﾁｬｰｼﾞ"},
                   ""},
+        // An older read brought in late: its newest lines were booked, the
+        // rest are priced from their own balances.
+        BuildCase{"NewestBookedByAnEarlierRead",
+                  TransitCard,
+                  {kHeader, "2008/07/24" + kRoute + "600,", "2008/07/23" + kRoute + "800,",
+                   "2008/07/22" + kRoute + "1000,", "2008/07/21" + kRoute + "1300,"},
+                  {"1,2008/07/22,旅費交通,300,電子マネー,300,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　",
+                   "2,2008/07/21,旅費交通,1300,電子マネー,1300,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　"},
+                  "2:3 2:5",
+                  {0, 2}},
+        // A newer read: the newest booked line prices the oldest new row.
+        BuildCase{"OldestBookedByAnEarlierRead",
+                  TransitCard,
+                  {kHeader, "2008/07/24" + kRoute + "600,", "2008/07/23" + kRoute + "800,",
+                   "2008/07/22" + kRoute + "1000,", "2008/07/21" + kRoute + "1300,"},
+                  {"1,2008/07/24,旅費交通,200,電子マネー,200,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　",
+                   "2,2008/07/23,旅費交通,200,電子マネー,200,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　"},
+                  "",
+                  {2, 0}},
         // The oldest transaction is the last dated line wherever it stands.
         BuildCase{"OnlyDataLine",
                   TransitCard,
