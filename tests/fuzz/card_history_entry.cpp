@@ -115,7 +115,8 @@ Findings historyBuildEntry(QByteArrayView input)
     if (state.history.cardKind == JournalFile) {
         journal::Fm2_JournalLoad(grid, state.history, state.summaryPrefix);
     } else {
-        journal::Fm2_JournalBuild(grid, state.history, state.settings.emoneyNameCopy, state.summaryPrefix, 0);
+        journal::Fm2_JournalBuild(grid, state.history, state.settings.emoneyNameCopy, state.summaryPrefix,
+                                  {});
         editor.Fm2_TotalShow();
     }
     checkJournal(findings, editor, state);

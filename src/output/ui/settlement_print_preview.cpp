@@ -40,23 +40,24 @@ bool runSettlementPrint(QWidget *parent, const AppState &state, const QString &s
     const SettlementReport report(state.journal, state.history.cardKind, state.history.sourceName,
                                   settlementLabel, ReportFontMetrics());
     if (start == PrintStart::PdfInstead) {
-        saveReportAsPdf(report, reportPdfName(state.history.sourceName), state.history.sourceFolder(),
+        saveReportAsPdf(state, report, reportPdfName(state.history.sourceName), state.history.sourceFolder(),
                         messages, dialogs);
         return false;
     }
     const QString jobName = state.history.sourceName.isEmpty() ? kPreviewTitle : state.history.sourceName;
-    SettlementPrintPreview preview(report, jobName, messages, printers, dialogs, parent, progressShowDelayMs);
+    SettlementPrintPreview preview(state, report, jobName, messages, printers, dialogs, parent,
+                                   progressShowDelayMs);
     preview.setPdfFolder(state.history.sourceFolder());
     preview.exec();
     return true;
 }
 
-SettlementPrintPreview::SettlementPrintPreview(const SettlementReport &report, QString jobName,
-                                               platform::MessageService &messages,
+SettlementPrintPreview::SettlementPrintPreview(const AppState &state, const SettlementReport &report,
+                                               QString jobName, platform::MessageService &messages,
                                                platform::PrinterService &printers,
                                                platform::FileDialogService &dialogs, QWidget *parent,
                                                int progressShowDelayMs)
-    : report_(report), jobName_(std::move(jobName)), messages_(messages), printers_(printers),
+    : state_(state), report_(report), jobName_(std::move(jobName)), messages_(messages), printers_(printers),
       dialogs_(dialogs), progressShowDelayMs_(progressShowDelayMs), previewPrinter_(QPrinter::HighResolution)
 {
     // The preview never reaches a printer: a PDF device keeps the print
@@ -100,7 +101,7 @@ SettlementPrintPreview::SettlementPrintPreview(const SettlementReport &report, Q
 
 bool SettlementPrintPreview::saveAsPdf()
 {
-    return saveReportAsPdf(report_, reportPdfName(jobName_), pdfFolder_, messages_, dialogs_);
+    return saveReportAsPdf(state_, report_, reportPdfName(jobName_), pdfFolder_, messages_, dialogs_);
 }
 
 SettlementPrintPreview::~SettlementPrintPreview() = default;

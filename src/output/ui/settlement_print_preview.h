@@ -43,7 +43,8 @@ public:
     static inline const QString kPrintActionName = QStringLiteral("settlementPrintAction");
     static inline const QString kPdfActionName = QStringLiteral("savePdfAction");
 
-    SettlementPrintPreview(const SettlementReport &report, QString jobName,
+    // `state`: the journal's input and program folder, where no PDF may go.
+    SettlementPrintPreview(const AppState &state, const SettlementReport &report, QString jobName,
                            platform::MessageService &messages, platform::PrinterService &printers,
                            platform::FileDialogService &dialogs, QWidget *parent = nullptr,
                            int progressShowDelayMs = kProgressShowDelayMs);
@@ -64,6 +65,7 @@ public:
 private:
     void paintPreview(QPrinter *printer);
 
+    const AppState &state_;
     const SettlementReport &report_;
     QString jobName_;
     platform::MessageService &messages_;

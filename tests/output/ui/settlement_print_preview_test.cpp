@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProgressDialog>
@@ -19,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sys/stat.h>
 
 namespace mokpe::output::ui {
 namespace {
@@ -192,12 +194,45 @@ TEST_F(SettlementPrintTest, WithoutAPrinterOrFromThePreviewTheReportIsSavedAsAPd
     EXPECT_TRUE(services.printers.jobs.empty());
 }
 
+// The PDF goes neither onto the history the journal was read from nor onto a
+// pipe: each is refused, naming the file, before the replace question.
+TEST_F(SettlementPrintTest, ThePdfIsNotWrittenWhereNoOutputMayGo)
+{
+    test::TempFolder cards;
+    state.history.sourcePath = cards.file(QStringLiteral("履歴.csv"));
+    test::writeBytes(state.history.sourcePath, "history");
+    const QString pipe = cards.file(QStringLiteral("pipe.pdf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    services.printers.names.clear();
+    const struct {
+        QString path;
+        QString message;
+    } cases[] = {
+        {state.history.sourcePath,
+         QStringLiteral("ファイル「%1」は読み込んだファイルのため，出力先にできません．\r\n"
+                        "別のファイル名を指定して下さい．")
+             .arg(state.history.sourcePath)},
+        {pipe, QStringLiteral("ファイル「%1」に書き込めません．\r\n"
+                              "通常のファイルではありません(パイプやデバイスには書き込めません)．")
+                   .arg(pipe)},
+    };
+    for (const auto &c : cases) {
+        services.messages.shown.clear();
+        services.messages.answerNext(true);
+        services.dialogs.chooseNext(c.path);
+        runSettlementPrint(nullptr, state, kLabel, services.messages, services.printers, services.dialogs);
+        EXPECT_EQ(services.messages.texts(), (QStringList{kNoPrinterMessage, c.message}));
+    }
+    EXPECT_EQ(test::fileBytes(state.history.sourcePath), QByteArray("history"));
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+}
+
 TEST_F(SettlementPrintTest, APrintStoppedAfterItsFirstPageSaysHowManyPagesWerePrinted)
 {
     const SettlementReport report(state.journal, state.history.cardKind, state.history.sourceName, kLabel,
                                   ReportFontMetrics());
-    SettlementPrintPreview preview(report, state.history.sourceName, services.messages, services.printers,
-                                   services.dialogs, nullptr, 0);
+    SettlementPrintPreview preview(state, report, state.history.sourceName, services.messages,
+                                   services.printers, services.dialogs, nullptr, 0);
     // The user stops the print as soon as its dialog is up, while the first page goes out.
     QStringList labels;
     bool cancelButton = false;
