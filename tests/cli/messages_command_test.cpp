@@ -10,10 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-#include <unistd.h>
-
 namespace mokpe::cli {
 namespace {
 
@@ -32,32 +28,6 @@ struct ProgramFolder {
     QString file(const QString &name) const { return folder.file(name); }
 };
 
-// A file-size limit (ulimit -f, prlimit --fsize) with the signal it sends at
-// its default: the write that passes the limit fails and is told like a full
-// disk, instead of the signal ending the program without a word.
-TEST(MessagesCommand, AFileSizeLimitIsToldLikeAFullDisk)
-{
-    ProgramFolder program;
-    const QString out = program.file(QStringLiteral("journal.csv"));
-    writeBytes(out, "old\r\n");
-    const test::CliRun run =
-        test::runMokpeWith(QStringList{QStringLiteral("journal"), kHistory, QStringLiteral("--dir"),
-                                       program.path(), QStringLiteral("-o"), out} +
-                               kSettle,
-                           [] {
-                               ::signal(SIGXFSZ, SIG_DFL);
-                               rlimit limit{};
-                               ::getrlimit(RLIMIT_FSIZE, &limit);
-                               limit.rlim_cur = 256;
-                               ::setrlimit(RLIMIT_FSIZE, &limit);
-                           });
-    EXPECT_EQ(run.exitCode, 2) << "ended by a signal when -1";
-    EXPECT_TRUE(run.err.contains(
-        QStringLiteral("ファイル「%1」に書き込めません．\nファイルが大きすぎます．").arg(out)))
-        << run.err.toStdString();
-    EXPECT_EQ(fileBytes(out), QByteArray("old\r\n"));
-}
-
 // Without a desktop login there is no runtime folder; Qt's warning about it
 // is no message of the report's.
 TEST(MessagesCommand, ReportSaysNothingOfAMissingRuntimeFolder)
@@ -72,44 +42,6 @@ TEST(MessagesCommand, ReportSaysNothingOfAMissingRuntimeFolder)
         [] {}, environment);
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.err, QString());
-}
-
-// An existing output its permissions keep from being written: the reason in
-// Japanese, not Qt's "Existing file … is not writable". Root may write any
-// file, so the command runs as nobody there.
-TEST(MessagesCommand, AReadOnlyOutputIsToldInJapanese)
-{
-    ProgramFolder program;
-    const QString out = program.file(QStringLiteral("journal.csv"));
-    writeBytes(out, "old\r\n");
-    ASSERT_TRUE(
-        QFile::setPermissions(out, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
-    const bool root = ::geteuid() == 0;
-    if (root) {
-        // The program folder readable and writable by nobody, the output not.
-        QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                                  QFileDevice::WriteOther | QFileDevice::ExeOther);
-        for (const QString &name : QDir(program.path()).entryList(QDir::Files)) {
-            if (name != QLatin1String("journal.csv"))
-                QFile::setPermissions(program.file(name), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                              QFileDevice::ReadOther |
-                                                              QFileDevice::WriteOther);
-        }
-    }
-    const test::CliRun run =
-        test::runMokpeWith(QStringList{QStringLiteral("journal"), kHistory, QStringLiteral("--dir"),
-                                       program.path(), QStringLiteral("-o"), out} +
-                               kSettle,
-                           [root] {
-                               if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-                                   ::_exit(99);
-                           });
-    EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
-    EXPECT_EQ(run.err, QStringLiteral("ファイル「%1」に書き込めません．\n"
-                                      "書き込みが許可されていないファイルです(読み取り専用)．\n")
-                           .arg(out));
-    EXPECT_EQ(fileBytes(out), QByteArray("old\r\n"));
 }
 
 // A character past the BMP is named by its own code point, with itself.

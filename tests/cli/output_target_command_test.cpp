@@ -4,16 +4,13 @@
 // exit status 2, and leaves every file as it was.
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
+#include "support/special_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
 
 namespace mokpe::cli {
 namespace {
@@ -97,14 +94,15 @@ TEST_P(OutputTargetCommandTest, IsRefusedBeforeAnythingIsWritten)
     QString message;
     switch (c.target) {
     case Target::Fifo:
-        target = QDir(work).filePath(QStringLiteral("pipe.csv"));
-        ASSERT_EQ(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+        if (const QString why = test::pipeInFolderUnavailable(); !why.isEmpty())
+            GTEST_SKIP() << why.toStdString();
+        target = test::makePipe(QDir(work).filePath(QStringLiteral("pipe.csv")));
         message = kNotRegular;
         break;
     case Target::Device:
-        target = QDir(work).filePath(QStringLiteral("null"));
-        if (::mknod(QFile::encodeName(target).constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
-            GTEST_SKIP() << "no device node can be made here";
+        target = test::makeDevice(QDir(work).filePath(QStringLiteral("null")));
+        if (target.isEmpty())
+            GTEST_SKIP() << "no device can be made here";
         message = kNotRegular;
         break;
     case Target::Input:
@@ -117,12 +115,13 @@ TEST_P(OutputTargetCommandTest, IsRefusedBeforeAnythingIsWritten)
         break;
     case Target::InputSymlink:
         target = QDir(work).filePath(QStringLiteral("link.csv"));
-        ASSERT_TRUE(QFile::link(history, target));
+        if (!test::makeSymbolicLink(history, target))
+            GTEST_SKIP() << "no symbolic link can be made here";
         message = kInput;
         break;
     case Target::InputHardLink:
         target = QDir(work).filePath(QStringLiteral("hard.csv"));
-        ASSERT_EQ(::link(QFile::encodeName(history).constData(), QFile::encodeName(target).constData()), 0);
+        ASSERT_TRUE(test::makeHardLink(history, target));
         message = kInput;
         break;
     case Target::Settings:

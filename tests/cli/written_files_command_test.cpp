@@ -5,13 +5,12 @@
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
 #include "support/full_disk.h"
+#include "support/special_files.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 namespace mokpe::cli {
 namespace {
@@ -51,8 +50,10 @@ TEST(WrittenFilesCommand, AStoreThatCannotBeWrittenIsToldAndEndsWithStatus2)
         test::TempFolder program;
         test::copyFiles(kProgramData, program.path());
         const QString store = program.file(QStringLiteral("card_reads.csv"));
+        if (c.fifo && !test::pipeInFolderUnavailable().isEmpty())
+            continue;
         if (c.fifo)
-            ASSERT_EQ(::mkfifo(QFile::encodeName(store).constData(), 0600), 0);
+            test::makePipe(store);
         else
             ASSERT_TRUE(QDir().mkdir(store));
         const QString out = program.file(QStringLiteral("journal.csv"));

@@ -20,4 +20,13 @@ QString pipeInFolderUnavailable();
 // (CON) on Windows.
 QString endlessDevice();
 
+// A character device standing at `path` (the null device's numbers, on Linux
+// where the test may make one: root); empty where none can be made.
+QString makeDevice(const QString &path);
+
+// Another name for the file `existing`: a hard link, a symbolic link. False
+// where the system (or the test's rights) cannot make one.
+bool makeHardLink(const QString &existing, const QString &link);
+bool makeSymbolicLink(const QString &existing, const QString &link);
+
 } // namespace mokpe::test

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace mokpe::test {
 
@@ -23,6 +25,23 @@ QString pipeInFolderUnavailable()
 QString endlessDevice()
 {
     return QStringLiteral("/dev/zero");
+}
+
+QString makeDevice(const QString &path)
+{
+    if (::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+        return {};
+    return path;
+}
+
+bool makeHardLink(const QString &existing, const QString &link)
+{
+    return ::link(QFile::encodeName(existing).constData(), QFile::encodeName(link).constData()) == 0;
+}
+
+bool makeSymbolicLink(const QString &existing, const QString &link)
+{
+    return QFile::link(existing, link);
 }
 
 } // namespace mokpe::test

@@ -1,0 +1,97 @@
+// What the command says of a limit or a permission only POSIX systems set
+// this way: a file-size limit with its signal, a file the user may not write.
+#include "support/cli_runner.h"
+#include "support/file_helpers.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace mokpe::cli {
+namespace {
+
+using test::fileBytes;
+using test::writeBytes;
+
+const QString kProgramData = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/program");
+const QString kHistory = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/transit/history.csv");
+const QStringList kSettle{QStringLiteral("--settle"), QStringLiteral("220")};
+
+struct ProgramFolder {
+    test::TempFolder folder;
+    ProgramFolder() { test::copyFiles(kProgramData, folder.path()); }
+    QString path() const { return folder.path(); }
+    QString file(const QString &name) const { return folder.file(name); }
+};
+
+// A file-size limit (ulimit -f, prlimit --fsize) with the signal it sends at
+// its default: the write that passes the limit fails and is told like a full
+// disk, instead of the signal ending the program without a word.
+TEST(MessagesCommand, AFileSizeLimitIsToldLikeAFullDisk)
+{
+    ProgramFolder program;
+    const QString out = program.file(QStringLiteral("journal.csv"));
+    writeBytes(out, "old\r\n");
+    const test::CliRun run =
+        test::runMokpeWith(QStringList{QStringLiteral("journal"), kHistory, QStringLiteral("--dir"),
+                                       program.path(), QStringLiteral("-o"), out} +
+                               kSettle,
+                           [] {
+                               ::signal(SIGXFSZ, SIG_DFL);
+                               rlimit limit{};
+                               ::getrlimit(RLIMIT_FSIZE, &limit);
+                               limit.rlim_cur = 256;
+                               ::setrlimit(RLIMIT_FSIZE, &limit);
+                           });
+    EXPECT_EQ(run.exitCode, 2) << "ended by a signal when -1";
+    EXPECT_TRUE(run.err.contains(
+        QStringLiteral("ファイル「%1」に書き込めません．\nファイルが大きすぎます．").arg(out)))
+        << run.err.toStdString();
+    EXPECT_EQ(fileBytes(out), QByteArray("old\r\n"));
+}
+
+// An existing output its permissions keep from being written: the reason in
+// Japanese, not Qt's "Existing file … is not writable". Root may write any
+// file, so the command runs as nobody there.
+TEST(MessagesCommand, AReadOnlyOutputIsToldInJapanese)
+{
+    ProgramFolder program;
+    const QString out = program.file(QStringLiteral("journal.csv"));
+    writeBytes(out, "old\r\n");
+    ASSERT_TRUE(
+        QFile::setPermissions(out, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        // The program folder readable and writable by nobody, the output not.
+        QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                  QFileDevice::WriteOther | QFileDevice::ExeOther);
+        for (const QString &name : QDir(program.path()).entryList(QDir::Files)) {
+            if (name != QLatin1String("journal.csv"))
+                QFile::setPermissions(program.file(name), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                              QFileDevice::ReadOther |
+                                                              QFileDevice::WriteOther);
+        }
+    }
+    const test::CliRun run =
+        test::runMokpeWith(QStringList{QStringLiteral("journal"), kHistory, QStringLiteral("--dir"),
+                                       program.path(), QStringLiteral("-o"), out} +
+                               kSettle,
+                           [root] {
+                               if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                                   ::_exit(99);
+                           });
+    EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
+    EXPECT_EQ(run.err, QStringLiteral("ファイル「%1」に書き込めません．\n"
+                                      "書き込みが許可されていないファイルです(読み取り専用)．\n")
+                           .arg(out));
+    EXPECT_EQ(fileBytes(out), QByteArray("old\r\n"));
+}
+
+} // namespace
+} // namespace mokpe::cli
