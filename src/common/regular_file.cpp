@@ -16,6 +16,12 @@
 #include <unistd.h>
 #endif
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <optional>
+#endif
+
 namespace mokpe::common {
 
 namespace {
@@ -103,6 +109,36 @@ bool readUpTo(int fd, QByteArray &bytes, qint64 limit)
     }
     bytes.resize(static_cast<qsizetype>(have));
     return true;
+}
+
+#endif
+
+#ifdef Q_OS_WIN
+
+// What names a file on Windows whatever the path to it: its volume and its
+// index there (the same for every hard link).
+struct FileIdentity {
+    DWORD volume = 0;
+    DWORD indexHigh = 0;
+    DWORD indexLow = 0;
+    friend bool operator==(const FileIdentity &, const FileIdentity &) = default;
+};
+
+std::optional<FileIdentity> identityOf(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    // No access asked for: a file open elsewhere, or a folder, can still be looked at.
+    const HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t *>(native.utf16()), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(handle, &info) != 0;
+    CloseHandle(handle);
+    if (!known)
+        return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
 }
 
 #endif
@@ -217,9 +253,12 @@ bool isSameFile(const QString &a, const QString &b)
     return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
            ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
            first.st_ino == second.st_ino;
+#elif defined(Q_OS_WIN)
+    const std::optional<FileIdentity> first = identityOf(a);
+    return first && first == identityOf(b);
 #else
     const QString first = QFileInfo(a).canonicalFilePath();
-    return !first.isEmpty() && first.compare(QFileInfo(b).canonicalFilePath(), Qt::CaseInsensitive) == 0;
+    return !first.isEmpty() && first == QFileInfo(b).canonicalFilePath();
 #endif
 }
 

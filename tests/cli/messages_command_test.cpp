@@ -126,12 +126,13 @@ TEST(MessagesCommand, AProgramFolderThatIsNotThereIsToldFirst)
         SCOPED_TRACE(command.first().toStdString());
         test::CliRun run = test::runMokpe(command + QStringList{QStringLiteral("--dir"), missing});
         EXPECT_EQ(run.exitCode, 2);
-        EXPECT_EQ(run.err, QStringLiteral("プログラムのフォルダー「%1」がありません．\n").arg(missing));
+        EXPECT_EQ(run.err, QStringLiteral("プログラムのフォルダー「%1」がありません．\n")
+                               .arg(QDir::toNativeSeparators(missing)));
         run = test::runMokpe(command + QStringList{QStringLiteral("--dir"), file});
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.err, QStringLiteral(
                                "プログラムのフォルダー「%1」がありません．\n同じ名前のファイルがあります．\n")
-                               .arg(file));
+                               .arg(QDir::toNativeSeparators(file)));
         EXPECT_FALSE(QFileInfo::exists(missing));
     }
 }

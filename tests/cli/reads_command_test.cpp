@@ -160,7 +160,7 @@ TEST(ReadsCommand, ASecondProgramSaysTheCardIsBusyPastTheWait)
     EXPECT_EQ(run.out, QString());
     EXPECT_EQ(run.err, QStringLiteral("前回の読込み記録「%1」は，別のモコペ！が使用中です．\n"
                                       "しばらく待ってから，もう一度読み込んで下さい．\n")
-                           .arg(program.file(QStringLiteral("card_reads.csv"))));
+                           .arg(QDir::toNativeSeparators(program.file(QStringLiteral("card_reads.csv")))));
     EXPECT_TRUE(storeFiles(program.path(), false).isEmpty());
 }
 

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -558,17 +559,17 @@ TEST_F(JournalEditorWindowTest, SaveRefusesWhereNoJournalMayGo)
     std::vector<Case> cases = {
         {history, QStringLiteral("ファイル「%1」は読み込んだファイルのため，出力先にできません．\r\n"
                                  "別のファイル名を指定して下さい．")
-                      .arg(history)},
+                      .arg(QDir::toNativeSeparators(history))},
         {users, QStringLiteral("ファイル「%1」はモコペ！が使うファイルのため，出力先にできません．\r\n"
                                "別のファイル名を指定して下さい．")
-                    .arg(users)},
+                    .arg(QDir::toNativeSeparators(users))},
     };
     const QString pipe = cards.file(QStringLiteral("pipe.csv"));
     if (test::pipeInFolderUnavailable().isEmpty()) {
         cases.push_back({test::makePipe(pipe),
                          QStringLiteral("ファイル「%1」に書き込めません．\r\n"
                                         "通常のファイルではありません(パイプやデバイスには書き込めません)．")
-                             .arg(pipe)});
+                             .arg(QDir::toNativeSeparators(pipe))});
     }
     for (const Case &c : cases) {
         const QByteArray before = QFileInfo(c.path).isFile() ? fileBytes(c.path) : QByteArray();

@@ -10,6 +10,7 @@
 #include "support/scripted_services.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLockFile>
@@ -208,7 +209,7 @@ TEST_F(PreviousReadWindowTest, AnotherProgramReadingTheCardIsToldAndNothingOpens
     EXPECT_EQ(fakes.messages.texts(),
               QStringList{QStringLiteral("前回の読込み記録「%1」は，別のモコペ！が使用中です．\r\n"
                                          "しばらく待ってから，もう一度読み込んで下さい．")
-                              .arg(store)});
+                              .arg(QDir::toNativeSeparators(store))});
     EXPECT_TRUE(QTest::qWaitFor([this] { return main->isVisible(); }, 2000));
     editor = main->journalEditor();
     EXPECT_TRUE(editor.isNull() || !editor->isVisible());

@@ -5,6 +5,7 @@
 #include "support/export_fixture.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -202,10 +203,10 @@ TEST_F(ExportDialogTest, RunRefusesWhereNoExportMayGo)
     } cases[] = {
         {history, QStringLiteral("ファイル「%1」は読み込んだファイルのため，出力先にできません．\r\n"
                                  "別のファイル名を指定して下さい．")
-                      .arg(history)},
+                      .arg(QDir::toNativeSeparators(history))},
         {accounts, QStringLiteral("ファイル「%1」はモコペ！が使うファイルのため，出力先にできません．\r\n"
                                   "別のファイル名を指定して下さい．")
-                       .arg(accounts)},
+                       .arg(QDir::toNativeSeparators(accounts))},
     };
     for (const auto &c : cases) {
         f->services.messages.shown.clear();

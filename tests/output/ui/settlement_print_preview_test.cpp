@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -210,14 +211,14 @@ TEST_F(SettlementPrintTest, ThePdfIsNotWrittenWhereNoOutputMayGo)
         {state.history.sourcePath,
          QStringLiteral("ファイル「%1」は読み込んだファイルのため，出力先にできません．\r\n"
                         "別のファイル名を指定して下さい．")
-             .arg(state.history.sourcePath)},
+             .arg(QDir::toNativeSeparators(state.history.sourcePath))},
     };
     const QString pipe = cards.file(QStringLiteral("pipe.pdf"));
     if (test::pipeInFolderUnavailable().isEmpty()) {
         cases.push_back({test::makePipe(pipe),
                          QStringLiteral("ファイル「%1」に書き込めません．\r\n"
                                         "通常のファイルではありません(パイプやデバイスには書き込めません)．")
-                             .arg(pipe)});
+                             .arg(QDir::toNativeSeparators(pipe))});
     }
     for (const Case &c : cases) {
         services.messages.shown.clear();
