@@ -265,9 +265,7 @@ Findings exportEntry(QByteArrayView input)
     const std::optional<ExportInput> given = exportInputOf(input);
     if (!given)
         return findings;
-    const int format = given->format;
-    const unsigned char options = given->options;
-    const QList<QByteArrayView> &files = given->parts;
+    const auto &[format, options, files] = *given;
 
     ScratchFolder &folder = ScratchFolder::instance();
     folder.fresh();
@@ -320,9 +318,7 @@ Findings exportWritersEntry(QByteArrayView input)
     const std::optional<ExportInput> given = exportInputOf(input);
     if (!given)
         return findings;
-    const int format = given->format;
-    const unsigned char options = given->options;
-    const QList<QByteArrayView> &parts = given->parts;
+    const auto &[format, options, parts] = *given;
 
     AppState &state = freshState(QString());
     state.settings = firstStartSettings();
