@@ -72,7 +72,9 @@ QString writeJournalFile(QIODevice &device, const JournalGrid &grid, const QStri
         for (int c = 0; c < kColumnCount; ++c) {
             if (c > 0)
                 out.append(kComma);
-            out.append(cells[static_cast<size_t>(c)]);
+            // The grid does not change while it is saved; its rows share
+            // their dates, accounts, amounts and routes.
+            out.appendLasting(cells[static_cast<size_t>(c)]);
         }
         out.endLine();
     }
