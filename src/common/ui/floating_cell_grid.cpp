@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 #include <functional>
 
@@ -33,10 +34,26 @@ protected:
     }
 };
 
+// Paints every cell with the grid's background for its column.
+class CellBackgroundDelegate final : public QStyledItemDelegate {
+public:
+    explicit CellBackgroundDelegate(FloatingCellGrid *grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->backgroundBrush = grid_->cellBackground(index.column());
+    }
+
+private:
+    FloatingCellGrid *grid_;
+};
+
 } // namespace
 
-FloatingCellGrid::FloatingCellGrid(int columns, QWidget *parent)
-    : QTableWidget(0, columns, parent), fixedColour_(palette().color(QPalette::Button))
+FloatingCellGrid::FloatingCellGrid(QWidget *parent)
+    : QTableView(parent), fixedColour_(palette().color(QPalette::Button))
 {
     auto *editor = new CellLineEdit(viewport());
     editor->setObjectName(QStringLiteral("cellEditor"));
@@ -45,6 +62,7 @@ FloatingCellGrid::FloatingCellGrid(int columns, QWidget *parent)
     editor->onEnter = [this] { storeEditorText(); };
     editor_ = editor;
 
+    setItemDelegate(new CellBackgroundDelegate(this));
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter) | Qt::Alignment(Qt::TextWordWrap));
@@ -53,40 +71,8 @@ FloatingCellGrid::FloatingCellGrid(int columns, QWidget *parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
 
-    connect(this, &QTableWidget::currentCellChanged, this, &FloatingCellGrid::onCurrentCellChanged);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, editor_, &QWidget::hide);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, editor_, &QWidget::hide);
-}
-
-QTableWidgetItem *FloatingCellGrid::makeItem(int column, const QString &text) const
-{
-    auto *item = new QTableWidgetItem(text);
-    if (column == 0) {
-        // The number column is fixed: shown, never current.
-        item->setFlags(Qt::ItemIsEnabled);
-        item->setBackground(fixedColour_);
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    } else {
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        item->setBackground(Qt::white);
-    }
-    return item;
-}
-
-void FloatingCellGrid::resetGrid(int rows)
-{
-    editor_->clear();
-    clearContents();
-    setGridRows(rows);
-    for (int r = 1; r < gridRows(); ++r) {
-        for (int c = 0; c < columnCount(); ++c)
-            setItem(r - 1, c, makeItem(c, QString()));
-    }
-}
-
-void FloatingCellGrid::setHeadings(const QStringList &headings)
-{
-    setHorizontalHeaderLabels(headings);
 }
 
 void FloatingCellGrid::setColumnWidthsTwips(const QList<int> &twips)
@@ -119,70 +105,80 @@ void FloatingCellGrid::setFixedCellColour(const QColor &colour)
     p.setColor(QPalette::Button, colour);
     p.setColor(QPalette::Window, colour);
     horizontalHeader()->setPalette(p);
-    for (int r = 0; r < rowCount(); ++r) {
-        if (QTableWidgetItem *i = item(r, 0))
-            i->setBackground(colour);
-    }
+    viewport()->update();
+}
+
+QColor FloatingCellGrid::cellBackground(int column) const
+{
+    return column == 0 ? fixedColour_ : QColor(Qt::white);
+}
+
+int FloatingCellGrid::columnCount() const
+{
+    return model() ? model()->columnCount() : 0;
+}
+
+int FloatingCellGrid::gridRows() const
+{
+    return model() ? model()->rowCount() + 1 : 1;
 }
 
 void FloatingCellGrid::setGridRows(int rows)
 {
-    const int old = rowCount();
-    setRowCount(std::max(0, rows - 1));
-    for (int r = old; r < rowCount(); ++r) {
-        for (int c = 0; c < columnCount(); ++c)
-            setItem(r, c, makeItem(c, QString()));
-    }
+    if (!model())
+        return;
+    const int now = model()->rowCount();
+    const int wanted = std::max(rows - 1, 0);
+    if (wanted > now)
+        model()->insertRows(now, wanted - now);
+    else if (wanted < now)
+        model()->removeRows(wanted, now - wanted);
 }
 
 QString FloatingCellGrid::cellText(int row, int column) const
 {
-    if (row == 0) {
-        const QTableWidgetItem *h = horizontalHeaderItem(column);
-        return h ? h->text() : QString();
-    }
-    const QTableWidgetItem *i = item(row - 1, column);
-    return i ? i->text() : QString();
-}
-
-void FloatingCellGrid::setCellText(int row, int column, const QString &text)
-{
-    if (row < 1 || row >= gridRows())
-        return;
-    if (QTableWidgetItem *i = item(row - 1, column))
-        i->setText(text);
-    else
-        setItem(row - 1, column, makeItem(column, text));
+    if (!model())
+        return {};
+    if (row == 0)
+        return model()->headerData(column, Qt::Horizontal).toString();
+    return model()->index(row - 1, column).data().toString();
 }
 
 void FloatingCellGrid::setCurrentGridCell(int row, int column)
 {
-    setCurrentCell(row - 1, column);
+    if (model())
+        setCurrentIndex(model()->index(row - 1, column));
 }
 
-void FloatingCellGrid::insertEmptyGridRow(int row)
+bool FloatingCellGrid::insertRowAtCurrent()
 {
-    const int at = std::clamp(row - 1, 0, rowCount());
-    insertRow(at);
-    for (int c = 0; c < columnCount(); ++c)
-        setItem(at, c, makeItem(c, QString()));
+    const int row = std::max(currentGridRow(), 1);
+    const int column = std::max(currentColumn(), 1);
+    if (!model() || !model()->insertRows(row - 1, 1))
+        return false;
+    setCurrentGridCell(row, column);
+    editor_->clear();
+    return true;
 }
 
-void FloatingCellGrid::removeGridRow(int row)
+bool FloatingCellGrid::removeCurrentRow()
 {
-    if (row >= 1 && row < gridRows())
-        removeRow(row - 1);
+    const int row = currentGridRow();
+    const int column = currentColumn();
+    const bool wasLast = row == gridRows() - 1;
+    if (row < 1 || !model()->removeRows(row - 1, 1))
+        return false;
+    if (wasLast)
+        editor_->hide();
+    const int now = std::min(row, gridRows() - 1);
+    setCurrentGridCell(now, column);
+    editor_->setText(cellText(now, column));
+    return true;
 }
 
-void FloatingCellGrid::appendEmptyGridRow()
+bool FloatingCellGrid::appendRow()
 {
-    insertEmptyGridRow(gridRows());
-}
-
-void FloatingCellGrid::renumber()
-{
-    for (int r = 1; r < gridRows(); ++r)
-        setCellText(r, 0, QString::number(r));
+    return model() && model()->insertRows(model()->rowCount(), 1);
 }
 
 void FloatingCellGrid::placeEditorOverCurrentCell()
@@ -196,7 +192,7 @@ void FloatingCellGrid::placeEditorOverCurrentCell()
 
 void FloatingCellGrid::openEditorOnCurrentCell()
 {
-    if (!currentIndex().isValid() || !editableColumns_.contains(currentColumn()))
+    if (!isEditable(currentIndex()))
         return;
     placeEditorOverCurrentCell();
     editor_->setText(cellText(currentGridRow(), currentColumn()));
@@ -209,43 +205,40 @@ void FloatingCellGrid::storeEditorText()
 {
     const int row = currentGridRow();
     const int column = currentColumn();
-    if (row < 1 || column < 0)
+    if (!model() || !model()->setData(currentIndex(), editor_->text()))
         return;
-    setCellText(row, column, editor_->text());
-    Q_EMIT cellStored(row, column);
     if (row < gridRows() - 1) {
         setCurrentGridCell(row + 1, column);
         openEditorOnCurrentCell();
     }
 }
 
-void FloatingCellGrid::onCurrentCellChanged(int row, int column, int, int)
+void FloatingCellGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
-    if (row < 0 || column < 0)
+    QTableView::currentChanged(current, previous);
+    if (!current.isValid())
         return;
     // The number column is never the current cell: a click on a number (or an
     // arrow key) lands on the row's first data cell, so Enter cannot store into it.
-    if (column == 0 && columnCount() > 1) {
-        setCurrentCell(row, 1);
+    if (current.column() == 0 && columnCount() > 1) {
+        setCurrentIndex(current.siblingAtColumn(1));
         return;
     }
     placeEditorOverCurrentCell();
-    editor_->setText(cellText(row + 1, column));
+    editor_->setText(cellText(current.row() + 1, current.column()));
 }
 
 void FloatingCellGrid::mousePressEvent(QMouseEvent *event)
 {
-    QTableWidget::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (!index.isValid())
-        return;
-    if (editableColumns_.contains(index.column()) && index == currentIndex())
+    if (isEditable(index) && index == currentIndex())
         openEditorOnCurrentCell();
 }
 
 void FloatingCellGrid::resizeEvent(QResizeEvent *event)
 {
-    QTableWidget::resizeEvent(event);
+    QTableView::resizeEvent(event);
     if (editor_->isVisible())
         placeEditorOverCurrentCell();
 }

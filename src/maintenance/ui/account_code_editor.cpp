@@ -5,8 +5,7 @@
 #include "common/ui/text_fit.h"
 #include "common/ui/window_colours.h"
 #include "maintenance/account_code_file.h"
-#include "maintenance/account_code_save.h"
-#include "maintenance/account_grid_limits.h"
+#include "maintenance/account_list.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,8 +23,6 @@ namespace mokpe::maintenance {
 
 namespace {
 
-constexpr int kGridColumns = 4;
-constexpr int kFreshGridRows = 3; // the heading row and two empty account rows
 const QList<int> kColumnWidthsTwips = {650, 800, 800, 3300};
 constexpr int kHeadingHeightTwips = 900;
 constexpr int kRowHeightTwips = 330;
@@ -75,12 +72,12 @@ QLabel *makeLabel(const char *name, const QString &caption, QWidget *parent)
 } // namespace
 
 AccountCodeEditor::AccountCodeEditor(AppState &state, const platform::Services &services, QWidget *parent)
-    : QWidget(parent, Qt::Window), state_(state), services_(services)
+    : QWidget(parent, Qt::Window), state_(state), services_(services), list_(makeAccountList()),
+      listModel_(list_)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("科目コード設定"));
     buildControls();
-    grid_->resetGrid(kFreshGridRows);
     resize(760, 620);
     Fm8_FormInit();
 }
@@ -123,9 +120,9 @@ void AccountCodeEditor::buildControls()
     auto *listFrame =
         new QGroupBox(QStringLiteral("その他のコードおよび勘定科目(※エンターキーで確定)"), this);
     listFrame->setObjectName(QStringLiteral("Frame3"));
-    grid_ = new ui::FloatingCellGrid(kGridColumns, listFrame);
+    grid_ = new ui::FloatingCellGrid(listFrame);
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid_->setEditableColumns({1, 2, 3});
+    grid_->setModel(&listModel_);
     grid_->horizontalHeader()->setHighlightSections(false);
     grid_->setRowHeightTwips(kRowHeightTwips);
     auto *insertButton = makeButton("Command3", QStringLiteral("1行挿入"), listFrame);
@@ -193,12 +190,12 @@ void AccountCodeEditor::buildControls()
 
     connect(saveButton, &QPushButton::clicked, this, &AccountCodeEditor::save);
     connect(closeButton, &QPushButton::clicked, this, &AccountCodeEditor::closeByButton);
-    connect(insertButton, &QPushButton::clicked, this, &AccountCodeEditor::insertRow);
-    connect(deleteButton, &QPushButton::clicked, this, &AccountCodeEditor::deleteRow);
-    connect(appendButton, &QPushButton::clicked, this, &AccountCodeEditor::appendRow);
+    connect(insertButton, &QPushButton::clicked, grid_, &ui::FloatingCellGrid::insertRowAtCurrent);
+    connect(deleteButton, &QPushButton::clicked, grid_, &ui::FloatingCellGrid::removeCurrentRow);
+    connect(appendButton, &QPushButton::clicked, grid_, &ui::FloatingCellGrid::appendRow);
     connect(wButton, &QPushButton::clicked, this, [this] { loadSet(DefaultAccountSet::WCodes); });
     connect(fuurinButton, &QPushButton::clicked, this, [this] { loadSet(DefaultAccountSet::FuurinCodes); });
-    connect(grid_, &QTableWidget::cellClicked, this, &AccountCodeEditor::onCellClicked);
+    connect(grid_, &QAbstractItemView::clicked, this, &AccountCodeEditor::onCellClicked);
 }
 
 void AccountCodeEditor::Fm8_FormInit()
@@ -213,31 +210,18 @@ void AccountCodeEditor::Fm8_FormInit()
     Fm8_GridInit();
 
     const AccountEditorContents contents = editorContentsFromTable(state_);
-    if (!contents.rows.isEmpty()) {
-        grid_->setGridRows(static_cast<int>(contents.rows.size()) + 1);
-        for (int r = 1; r <= contents.rows.size(); ++r) {
-            grid_->setCellText(r, 0, QString::number(r));
-            showRow(r, contents.rows.at(r - 1));
-        }
-    }
+    showAccounts(list_, contents.rows);
     showFixedAccounts(contents.unsettled, contents.emoney);
-    if (grid_->gridRows() > 1)
-        grid_->setCurrentGridCell(1, 1);
+    grid_->setCurrentGridCell(1, Code3Column);
 }
 
 void AccountCodeEditor::Fm8_GridInit()
 {
-    grid_->resetGrid(grid_->gridRows());
-    // The headings first: the heading row and the columns are never smaller than they need.
-    grid_->setHeadings({QStringLiteral("No."), QStringLiteral("科目ｺｰﾄﾞ\n３桁"),
-                        QStringLiteral("科目ｺｰﾄﾞ\n４桁"), QStringLiteral("科目名")});
+    grid_->cellEditor()->clear();
+    list_.clear(list_.rowTotal());
+    // The heading row and the columns are never smaller than their headings need.
     grid_->setHeadingHeightTwips(kHeadingHeightTwips);
     grid_->setColumnWidthsTwips(kColumnWidthsTwips);
-}
-
-void AccountCodeEditor::Fm8_RowNumbering()
-{
-    grid_->renumber();
 }
 
 AccountEditorContents AccountCodeEditor::contents() const
@@ -245,8 +229,7 @@ AccountEditorContents AccountCodeEditor::contents() const
     AccountEditorContents c;
     c.unsettled = {unsettledCode3_->text(), unsettledCode4_->text(), unsettledName_->text()};
     c.emoney = {emoneyCode3_->text(), emoneyCode4_->text(), emoneyName_->text()};
-    for (int r = 1; r < grid_->gridRows(); ++r)
-        c.rows.append({grid_->cellText(r, 1), grid_->cellText(r, 2), grid_->cellText(r, 3)});
+    c.rows = listedAccounts(list_);
     return c;
 }
 
@@ -260,28 +243,16 @@ void AccountCodeEditor::showFixedAccounts(const AccountTriple &unsettled, const 
     emoneyName_->setText(emoney.name);
 }
 
-void AccountCodeEditor::showRow(int row, const AccountTriple &account)
-{
-    grid_->setCellText(row, 1, account.code3);
-    grid_->setCellText(row, 2, account.code4);
-    grid_->setCellText(row, 3, account.name);
-}
-
 void AccountCodeEditor::loadSet(DefaultAccountSet set)
 {
     const AccountEditorContents contents = loadDefaultSet(state_, set);
     showFixedAccounts(contents.unsettled, contents.emoney);
-    grid_->setGridRows(static_cast<int>(contents.rows.size()) + 1);
-    Fm8_RowNumbering();
-    for (int r = 1; r <= contents.rows.size(); ++r)
-        showRow(r, contents.rows.at(r - 1));
+    showAccounts(list_, contents.rows);
 }
 
 void AccountCodeEditor::save()
 {
-    if (!services_.messages->ask(QStringLiteral("データを保存しますか？"), QStringLiteral("データの保存")))
-        return;
-    Fm8_KamokuSave(state_, contents(), *services_.messages);
+    saveAccountCodeEditor(state_, contents(), *services_.messages);
 }
 
 void AccountCodeEditor::closeByButton()
@@ -303,40 +274,11 @@ void AccountCodeEditor::closeEvent(QCloseEvent *event)
         returnToMain_();
 }
 
-void AccountCodeEditor::insertRow()
-{
-    if (!canAddAccountRow(grid_->gridRows()))
-        return;
-    grid_->insertEmptyGridRow(grid_->currentGridRow());
-    grid_->cellEditor()->clear();
-    Fm8_RowNumbering();
-}
-
-void AccountCodeEditor::deleteRow()
-{
-    const int row = grid_->currentGridRow();
-    if (!canDeleteAccountRow(grid_->gridRows()) || row < 1)
-        return;
-    if (row == grid_->gridRows() - 1)
-        grid_->cellEditor()->hide();
-    grid_->removeGridRow(row);
-    grid_->cellEditor()->setText(grid_->cellText(grid_->currentGridRow(), grid_->currentColumn()));
-    Fm8_RowNumbering();
-}
-
-void AccountCodeEditor::appendRow()
-{
-    if (!canAddAccountRow(grid_->gridRows()))
-        return;
-    grid_->appendEmptyGridRow();
-    Fm8_RowNumbering();
-}
-
-void AccountCodeEditor::onCellClicked(int, int column)
+void AccountCodeEditor::onCellClicked(const QModelIndex &index)
 {
     // Names are typed in Japanese, codes directly.
     QLineEdit *editor = grid_->cellEditor();
-    editor->setInputMethodHints(column == 3 ? Qt::ImhNone : Qt::ImhPreferLatin);
+    editor->setInputMethodHints(index.column() == NameColumn ? Qt::ImhNone : Qt::ImhPreferLatin);
     editor->setFont(grid_->font());
     if (editor->isHidden())
         grid_->openEditorOnCurrentCell();

@@ -3,6 +3,7 @@
 #include "common/app_state.h"
 #include "maintenance/account_editor_contents.h"
 #include "maintenance/default_account_sets.h"
+#include "maintenance/list_grid_model.h"
 #include "platform/services.h"
 
 #include <QWidget>
@@ -45,9 +46,8 @@ public:
 
     // Fills the window from the account code table and the settings record.
     void Fm8_FormInit();
-    // Clears the list and sets its headings and layout; the number of rows stays.
+    // Clears the list and sets its layout; the number of rows stays.
     void Fm8_GridInit();
-    void Fm8_RowNumbering();
 
     // What the boxes and the list hold now.
     AccountEditorContents contents() const;
@@ -58,18 +58,19 @@ protected:
 private:
     void buildControls();
     void showFixedAccounts(const AccountTriple &unsettled, const AccountTriple &emoney);
-    void showRow(int row, const AccountTriple &account);
     void loadSet(DefaultAccountSet set);
     void save();
     void closeByButton();
-    void insertRow();
-    void deleteRow();
-    void appendRow();
-    void onCellClicked(int row, int column);
+    void onCellClicked(const QModelIndex &index);
 
     AppState &state_;
     platform::Services services_;
     std::function<void()> returnToMain_;
+    // The list of accounts; the grid shows it.
+    ListGrid list_;
+    // Declared after the list, so that it goes first: it stops listening
+    // while the list still stands, and the grid hears that it went.
+    ListGridModel listModel_;
 
     ui::FloatingCellGrid *grid_ = nullptr;
     QLineEdit *unsettledCode3_ = nullptr;

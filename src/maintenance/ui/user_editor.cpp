@@ -3,7 +3,7 @@
 #include "common/colour_value.h"
 #include "common/ui/floating_cell_grid.h"
 #include "common/ui/window_colours.h"
-#include "maintenance/user_table.h"
+#include "maintenance/user_list.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,8 +20,6 @@ namespace mokpe::maintenance {
 
 namespace {
 
-constexpr int kUserColumn = 1;
-
 QPushButton *makeButton(const char *name, const QString &caption, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
@@ -34,14 +32,15 @@ QPushButton *makeButton(const char *name, const QString &caption, QWidget *paren
 } // namespace
 
 UserEditor::UserEditor(AppState &state, const platform::Services &services, QWidget *parent)
-    : QWidget(parent, Qt::Window), state_(state), services_(services)
+    : QWidget(parent, Qt::Window), state_(state), services_(services), list_(makeUserList()),
+      listModel_(list_)
 {
     setWindowTitle(QStringLiteral("使用者登録"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    grid_ = new ui::FloatingCellGrid(2, this);
+    grid_ = new ui::FloatingCellGrid(this);
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid_->setEditableColumns({kUserColumn});
+    grid_->setModel(&listModel_);
 
     QLineEdit *editor = grid_->cellEditor();
     editor->setObjectName(QStringLiteral("Text2"));
@@ -88,9 +87,9 @@ UserEditor::UserEditor(AppState &state, const platform::Services &services, QWid
 
     connect(saveButton_, &QPushButton::clicked, this, &UserEditor::save);
     connect(closeButton_, &QPushButton::clicked, this, &UserEditor::closeWithButton);
-    connect(insertButton_, &QPushButton::clicked, this, &UserEditor::insertRow);
-    connect(deleteButton_, &QPushButton::clicked, this, &UserEditor::deleteRow);
-    connect(appendButton_, &QPushButton::clicked, this, &UserEditor::appendRow);
+    connect(insertButton_, &QPushButton::clicked, grid_, &ui::FloatingCellGrid::insertRowAtCurrent);
+    connect(deleteButton_, &QPushButton::clicked, grid_, &ui::FloatingCellGrid::removeCurrentRow);
+    connect(appendButton_, &QPushButton::clicked, grid_, &ui::FloatingCellGrid::appendRow);
 
     applyColours();
     loadFromUserTable();
@@ -133,61 +132,14 @@ void UserEditor::loadFromUserTable()
         loaded += entry + QStringLiteral("\r\n");
     loadedText_->setPlainText(loaded);
 
-    // An empty user file still leaves one empty row, so that there is a place to
-    // type the first user.
-    grid_->resetGrid(std::max<int>(static_cast<int>(users.size()) + 1, 2));
-    grid_->setHeadings({QStringLiteral("No."), QStringLiteral("使用者")});
+    showUsers(list_, users);
     grid_->setColumnWidthsTwips({750, 2500});
-    for (int row = 1; row <= users.size(); ++row)
-        grid_->setCellText(row, kUserColumn, users.at(row - 1));
-    grid_->renumber();
     grid_->setCurrentGridCell(1, kUserColumn);
-}
-
-void UserEditor::insertRow()
-{
-    if (grid_->gridRows() >= kUserGridMaxRows)
-        return;
-    const int row = std::max(grid_->currentGridRow(), 1);
-    grid_->insertEmptyGridRow(row);
-    // The new empty row takes the current place; the old current row moved down.
-    grid_->setCurrentGridCell(row, kUserColumn);
-    grid_->cellEditor()->clear();
-    grid_->renumber();
-}
-
-void UserEditor::deleteRow()
-{
-    // The last remaining user row stays.
-    if (grid_->gridRows() <= 2)
-        return;
-    const int row = std::max(grid_->currentGridRow(), 1);
-    if (row == grid_->gridRows() - 1)
-        grid_->cellEditor()->hide();
-    grid_->removeGridRow(row);
-    const int now = std::min(row, grid_->gridRows() - 1);
-    grid_->setCurrentGridCell(now, kUserColumn);
-    grid_->cellEditor()->setText(grid_->cellText(now, kUserColumn));
-    grid_->renumber();
-}
-
-void UserEditor::appendRow()
-{
-    if (grid_->gridRows() >= kUserGridMaxRows)
-        return;
-    grid_->appendEmptyGridRow();
-    grid_->renumber();
 }
 
 void UserEditor::save()
 {
-    if (!services_.messages->ask(QStringLiteral("データを保存しますか？"), QStringLiteral("データの保存")))
-        return;
-    QStringList entries;
-    entries.reserve(grid_->gridRows() - 1);
-    for (int row = 1; row < grid_->gridRows(); ++row)
-        entries.append(grid_->cellText(row, kUserColumn));
-    savePersonFile(state_, entries, *services_.messages);
+    saveUserEditor(state_, list_, *services_.messages);
 }
 
 void UserEditor::closeWithButton()

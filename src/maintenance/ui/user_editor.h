@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/app_state.h"
+#include "maintenance/list_grid_model.h"
 #include "platform/services.h"
 
 #include <QWidget>
@@ -39,15 +40,17 @@ protected:
 private:
     void loadFromUserTable();
     void fitGridToColumns();
-    void insertRow();
-    void deleteRow();
-    void appendRow();
     void save();
     void closeWithButton();
 
     AppState &state_;
     platform::Services services_;
     std::function<void()> returnToMain_;
+    // The user entries; the grid shows them.
+    ListGrid list_;
+    // Declared after the list, so that it goes first: it stops listening
+    // while the list still stands, and the grid hears that it went.
+    ListGridModel listModel_;
 
     ui::FloatingCellGrid *grid_;
     QPlainTextEdit *loadedText_;

@@ -373,6 +373,22 @@ TEST_F(AccountCodeEditorTest, RowButtonsInsertDeleteAndAppendAndRenumber)
     EXPECT_TRUE(grid()->cellEditor()->isHidden());
 }
 
+// The inserted row becomes the current one: what is typed next goes into it,
+// not into the row it pushed down.
+TEST_F(AccountCodeEditorTest, WhatIsTypedAfterAnInsertGoesIntoTheNewRow)
+{
+    startWith(listFile(3));
+    open();
+    grid()->setCurrentGridCell(2, 1);
+    grid()->openEditorOnCurrentCell();
+    click("Command3");
+    EXPECT_EQ(grid()->currentGridRow(), 2);
+    EXPECT_EQ(grid()->cellEditor()->geometry(), grid()->visualRect(grid()->model()->index(1, 1)));
+    grid()->cellEditor()->setText(QStringLiteral("555"));
+    pressKey(grid()->cellEditor(), Qt::Key_Return);
+    EXPECT_EQ(rows(), (QStringList{"101,,1", "555,,", "102,,2", "103,,3"}));
+}
+
 TEST_F(AccountCodeEditorTest, TheLastAccountRowIsNeverDeleted)
 {
     startWith(listFile(1));

@@ -145,8 +145,8 @@ TEST_F(UserEditorTest, ColoursFollowTheSettings)
         EXPECT_EQ(editor->findChild<QPushButton *>(QLatin1String(name))->palette().color(QPalette::Button),
                   button)
             << name;
-    EXPECT_EQ(grid()->item(0, 0)->background().color(), screen);
-    EXPECT_EQ(grid()->item(0, 1)->background().color(), QColor(Qt::white));
+    EXPECT_EQ(grid()->cellBackground(0), screen);
+    EXPECT_EQ(grid()->cellBackground(1), QColor(Qt::white));
 }
 
 TEST_F(UserEditorTest, EnterStoresTheTextAndMovesDown)
