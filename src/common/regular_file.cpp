@@ -14,6 +14,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#else
+#include "common/regular_file_win.h"
 #endif
 
 #ifdef Q_OS_WIN
@@ -200,29 +202,25 @@ RegularFileRead readRegularFile(const QString &path, qint64 maxBytes)
         return result;
     }
 #else
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        result.error = openFailureMessage(path, info.isDir() ? kFolderReason : kSpecialFileReason);
+    WindowsFileRead read = readWindowsFile(path, maxBytes);
+    switch (read.outcome) {
+    case WindowsFileRead::Outcome::Read:
+        result.bytes = std::move(read.bytes);
+        break;
+    case WindowsFileRead::Outcome::NotOpened:
+        result.error = openFailureMessage(path, read.systemReason);
         return result;
-    }
-    if (info.size() > maxBytes) {
+    case WindowsFileRead::Outcome::Folder:
+        result.error = openFailureMessage(path, kFolderReason);
+        return result;
+    case WindowsFileRead::Outcome::Device:
+        result.error = openFailureMessage(path, kSpecialFileReason);
+        return result;
+    case WindowsFileRead::Outcome::TooLarge:
         result.error = tooLargeMessage(path, maxBytes);
         return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = openFailureMessage(path, file.errorString());
-        return result;
-    }
-    result.bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.error = readFailureMessage(path, file.errorString());
-        result.bytes.clear();
-        return result;
-    }
-    if (result.bytes.size() > maxBytes) {
-        result.bytes = QByteArray();
-        result.error = tooLargeMessage(path, maxBytes);
+    case WindowsFileRead::Outcome::ReadFailed:
+        result.error = readFailureMessage(path, read.systemReason);
         return result;
     }
 #endif

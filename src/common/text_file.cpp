@@ -1,6 +1,7 @@
 #include "common/text_file.h"
 
 #include "common/cp932.h"
+#include "common/durable_write.h"
 #include "common/os_error_text.h"
 #include "common/regular_file.h"
 
@@ -206,22 +207,6 @@ qsizetype lineCount(const QByteArray &bytes, qsizetype from)
     return count;
 }
 
-// The data must be on the disk before the new file replaces the old one. Some
-// file systems cannot sync at all (EINVAL): only a real write failure counts.
-bool syncedToDisk(QSaveFile &file, QString &reason)
-{
-#ifdef Q_OS_UNIX
-    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS) {
-        reason = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
-    }
-#else
-    Q_UNUSED(file);
-    Q_UNUSED(reason);
-#endif
-    return true;
-}
-
 } // namespace
 
 QStringList splitLines(const QString &text)
@@ -414,10 +399,11 @@ QString commitAtomicWrite(QSaveFile &file)
     const bool written = file.error() == QFileDevice::NoError && file.flush();
     if (!written)
         reason = writeFailureReason(file);
-    if (written && syncedToDisk(file, reason) && file.commit())
+    // The data must be on the disk before the new file replaces the old one.
+    if (written && flushToDisk(file, reason) && file.commit())
         return {};
     if (reason.isEmpty())
-        reason = file.errorString();
+        reason = replaceFailureReason(file.fileName(), file.errorString());
     file.cancelWriting();
     // A cancelled commit removes the new file now: on Windows it has a name
     // beside the old one until then.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The texts the import commands show, shared by the windows, the headless
 // command and the tests.
@@ -21,8 +22,13 @@ inline const QString kReaderStartFailedMessage = QStringLiteral("読込みソフ
 // The open dialog's filter, as description|pattern pairs.
 inline const QString kImportFilterPairs = QStringLiteral("CSVファイル (*.csv)|*.csv|");
 
-// The card reader program, looked for in this order.
-inline const QString kReaderPathC = QStringLiteral("C:\\Program Files\\Sony\\SFCard Viewer 2\\SFCV.exe");
-inline const QString kReaderPathD = QStringLiteral("D:\\Program Files\\Sony\\SFCard Viewer 2\\SFCV.exe");
+// The card reader program, looked for in this order. It is a 32-bit program:
+// on 64-bit Windows it is installed under "Program Files (x86)".
+inline const QStringList kReaderPaths = {
+    QStringLiteral("C:\\Program Files\\Sony\\SFCard Viewer 2\\SFCV.exe"),
+    QStringLiteral("D:\\Program Files\\Sony\\SFCard Viewer 2\\SFCV.exe"),
+    QStringLiteral("C:\\Program Files (x86)\\Sony\\SFCard Viewer 2\\SFCV.exe"),
+    QStringLiteral("D:\\Program Files (x86)\\Sony\\SFCard Viewer 2\\SFCV.exe"),
+};
 
 } // namespace mokpe::import

@@ -9,7 +9,7 @@ namespace mokpe::import {
 void readerLaunchCommand(const platform::Services &services)
 {
     QString program;
-    for (const QString &candidate : {kReaderPathC, kReaderPathD}) {
+    for (const QString &candidate : kReaderPaths) {
         if (services.files->exists(candidate)) {
             program = candidate;
             break;

@@ -1,6 +1,7 @@
 #include "platform/desktop_shortcut.h"
 
 #include "common/app_state.h"
+#include "common/device_names.h"
 #include "common/text_file.h"
 
 #include <QDir>
@@ -23,18 +24,6 @@ bool isUnsafeInFileName(QChar c)
 {
     static const QString unsafe = QStringLiteral("/\\:*?\"<>|");
     return isControl(c) || unsafe.contains(c);
-}
-
-bool isReservedDeviceName(const QString &fileName)
-{
-    const QString base = fileName.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
-    static const QStringList plain = {QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
-                                      QStringLiteral("NUL")};
-    if (plain.contains(base))
-        return true;
-    return base.size() == 4 &&
-           (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT"))) &&
-           base.at(3) >= QLatin1Char('1') && base.at(3) <= QLatin1Char('9');
 }
 
 // The escapes of a desktop entry string value: backslash, and the whitespace
@@ -106,7 +95,7 @@ QString DesktopShortcut::safeFileName(const QString &name)
         safe[0] = QLatin1Char('_');
     if (safe.trimmed().isEmpty())
         return kProgramCaption;
-    if (isReservedDeviceName(safe))
+    if (common::isWindowsDeviceName(safe))
         safe.prepend(QLatin1Char('_'));
     return safe;
 }

@@ -47,9 +47,9 @@ TEST(Cli, RefusedFilesExitWithTwoAndTheMessage)
 
     run = test::runMokpe({QStringLiteral("read"), folder.file(QStringLiteral("none.csv"))});
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.startsWith(
-        QStringLiteral("ファイル「%1」を開けません．\n")
-            .arg(QDir::toNativeSeparators(folder.file(QStringLiteral("none.csv"))))))
+    EXPECT_TRUE(
+        run.err.startsWith(QStringLiteral("ファイル「%1」を開けません．\n")
+                               .arg(QDir::toNativeSeparators(folder.file(QStringLiteral("none.csv"))))))
         << run.err.toStdString();
 }
 

@@ -55,8 +55,7 @@ struct BadCharacterPlace {
     QString place;
 };
 
-TEST(Cp932LineWriter, TheBadCharacterIsPlacedByLineAndCharacter)
-{
+TEST(Cp932LineWriter, TheBadCharacterIsPlacedByLineAndCharacter){
     // Full-width characters take two bytes and count as one; a line feed inside
     // a text starts a new line.
     const std::vector<BadCharacterPlace> cases = {
@@ -71,20 +70,20 @@ TEST(Cp932LineWriter, TheBadCharacterIsPlacedByLineAndCharacter)
          QStringLiteral("3行目3文字目")},
 #endif
     };
-    for (const BadCharacterPlace &c : cases) {
-        SCOPED_TRACE(c.place.toStdString());
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        Cp932LineWriter writer(buffer);
-        for (const QString &text : c.texts) {
-            writer.append(text);
-            writer.endLine();
-        }
-        const QString error = writer.finish();
-        EXPECT_TRUE(error.startsWith(c.place + QStringLiteral("の文字"))) << error.toStdString();
-        EXPECT_TRUE(buffer.data().isEmpty());
+for (const BadCharacterPlace &c : cases) {
+    SCOPED_TRACE(c.place.toStdString());
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    Cp932LineWriter writer(buffer);
+    for (const QString &text : c.texts) {
+        writer.append(text);
+        writer.endLine();
     }
+    const QString error = writer.finish();
+    EXPECT_TRUE(error.startsWith(c.place + QStringLiteral("の文字"))) << error.toStdString();
+    EXPECT_TRUE(buffer.data().isEmpty());
 }
+} // namespace
 
 TEST(Cp932LineWriter, LastingTextsGiveTheBytesOfTheirCharacters)
 {
@@ -159,5 +158,5 @@ TEST(Cp932Encoder, OneConverterServesManyTextsAfterARefusal)
     EXPECT_EQ(out, QByteArray("\x83\x41\x81\x60"));
 }
 
-} // namespace
+} // namespace mokpe::common
 } // namespace mokpe::common

@@ -10,13 +10,15 @@ namespace {
 
 const QString kOnC = QStringLiteral("C:\\Program Files\\Sony\\SFCard Viewer 2\\SFCV.exe");
 const QString kOnD = QStringLiteral("D:\\Program Files\\Sony\\SFCard Viewer 2\\SFCV.exe");
+const QString kOnCx86 = QStringLiteral("C:\\Program Files (x86)\\Sony\\SFCard Viewer 2\\SFCV.exe");
+const QString kOnDx86 = QStringLiteral("D:\\Program Files (x86)\\Sony\\SFCard Viewer 2\\SFCV.exe");
 
 TEST(ReaderLaunch, NeitherPathGivesOneMessageAndStartsNothing)
 {
     test::ScriptedServices fakes;
     readerLaunchCommand(fakes.services());
     EXPECT_EQ(fakes.messages.texts(), QStringList{QStringLiteral("読込みソフトが見つかりません．")});
-    EXPECT_EQ(fakes.files.asked, (QStringList{kOnC, kOnD}));
+    EXPECT_EQ(fakes.files.asked, (QStringList{kOnC, kOnD, kOnCx86, kOnDx86}));
     EXPECT_TRUE(fakes.processes.starts.empty());
 }
 
@@ -39,6 +41,22 @@ TEST(ReaderLaunch, DriveDIsUsedWhenCHasNone)
     ASSERT_EQ(fakes.processes.starts.size(), 1u);
     EXPECT_EQ(fakes.processes.starts[0].program, kOnD);
     EXPECT_TRUE(fakes.processes.starts[0].arguments.isEmpty());
+}
+
+TEST(ReaderLaunch, The32BitProgramFolderOf64BitWindowsIsLookedIntoLast)
+{
+    for (const QString &found : {kOnCx86, kOnDx86}) {
+        test::ScriptedServices fakes;
+        fakes.files.present = {found};
+        readerLaunchCommand(fakes.services());
+        ASSERT_EQ(fakes.processes.starts.size(), 1u);
+        EXPECT_EQ(fakes.processes.starts[0].program, found);
+    }
+    test::ScriptedServices fakes;
+    fakes.files.present = {kOnD, kOnCx86};
+    readerLaunchCommand(fakes.services());
+    ASSERT_EQ(fakes.processes.starts.size(), 1u);
+    EXPECT_EQ(fakes.processes.starts[0].program, kOnD);
 }
 
 TEST(ReaderLaunch, FailedStartIsReported)

@@ -23,8 +23,9 @@ std::optional<QString> systemCp932Text(const QByteArray &bytes)
     if (bytes.isEmpty())
         return QString();
     std::vector<wchar_t> out(static_cast<size_t>(bytes.size()) + 4);
-    const int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.constData(), static_cast<int>(bytes.size()),
-                                      out.data(), static_cast<int>(out.size()));
+    const int n =
+        MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.constData(), static_cast<int>(bytes.size()),
+                            out.data(), static_cast<int>(out.size()));
     if (n <= 0)
         return std::nullopt;
     return QString::fromWCharArray(out.data(), n);

@@ -15,8 +15,8 @@ using UnixFileName = char *(CDECL *)(const wchar_t *);
 
 UnixFileName unixFileNameCall()
 {
-    return reinterpret_cast<UnixFileName>(
-        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    return reinterpret_cast<UnixFileName>(reinterpret_cast<void *>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
 }
 
 QString unixPath(UnixFileName call, const QString &path)
@@ -43,12 +43,13 @@ bool runPdfToText(const QString &pdfPath, const QString &htmlPath)
     QFile::remove(htmlPath);
     // Wine starts a Linux program from a Windows one, but hands back no
     // process to wait for: the page is complete when its closing tag is there.
-    std::wstring command = L"/usr/bin/pdftotext -bbox-layout \"" + pdf.toStdWString() + L"\" \"" +
-                           html.toStdWString() + L"\"";
+    std::wstring command =
+        L"/usr/bin/pdftotext -bbox-layout \"" + pdf.toStdWString() + L"\" \"" + html.toStdWString() + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &process)) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }

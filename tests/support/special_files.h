@@ -12,6 +12,9 @@ namespace mokpe::test {
 // returned instead.
 QString makePipe(const QString &path);
 
+// Whether the pipe made by makePipe() is still there and no program opened it.
+bool pipeUntouched(const QString &path);
+
 // Why no pipe can take a file's place inside a folder on this system (empty
 // on Linux, where a FIFO can).
 QString pipeInFolderUnavailable();

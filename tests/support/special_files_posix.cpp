@@ -1,6 +1,7 @@
 #include "support/special_files.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,13 @@ QString makePipe(const QString &path)
     if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
         ADD_FAILURE() << "mkfifo";
     return path;
+}
+
+bool pipeUntouched(const QString &path)
+{
+    // Opening a FIFO for reading without a writer would have hung the reader.
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
 }
 
 QString pipeInFolderUnavailable()

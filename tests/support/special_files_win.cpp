@@ -24,6 +24,12 @@ QString makePipe(const QString &)
     return path;
 }
 
+bool pipeUntouched(const QString &path)
+{
+    // The one instance is free only while no client has opened it.
+    return WaitNamedPipeW(reinterpret_cast<const wchar_t *>(path.utf16()), 1);
+}
+
 QString pipeInFolderUnavailable()
 {
     return QStringLiteral("Windows keeps pipes out of folders (\\\\.\\pipe\\ only)");

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The Win32 side of readRegularFile() (regular_file.cpp words the messages).
+namespace mokpe::common {
+
+struct WindowsFileRead {
+    enum class Outcome { Read, NotOpened, Folder, Device, TooLarge, ReadFailed };
+    Outcome outcome = Outcome::NotOpened;
+    QByteArray bytes;
+    // Windows' own text for NotOpened and ReadFailed.
+    QString systemReason;
+};
+
+// Reads the ordinary file at `path` up to `maxBytes`. A device name (CON,
+// NUL, COM1…) or a path in the device name space (a pipe, \\.\pipe\…) is
+// refused before anything is opened: opening a serial port or the console
+// has effects of its own, and a pipe may never end.
+WindowsFileRead readWindowsFile(const QString &path, qint64 maxBytes);
+
+} // namespace mokpe::common
