@@ -195,5 +195,30 @@ TEST_F(DesktopShortcutTest, UnwritableDesktopGivesAnEmptyPath)
 
 #endif
 
+TEST(WindowsDesktopShortcut, IsAShellLinkToTheProgramUnderASafeName)
+{
+#ifndef Q_OS_WIN
+    GTEST_SKIP() << "a .lnk shell link is Windows' own";
+#endif
+    test::TempFolder root;
+    const QString desktop = root.file(QStringLiteral("Desktop"));
+    const QString target = root.file(QStringLiteral("MokpeCnv.exe"));
+    test::writeBytes(target, "MZ");
+    platform::DesktopShortcut shortcuts(desktop);
+    const QString link = QDir(desktop).filePath(QStringLiteral("モコペ！.lnk"));
+    // A second one replaces the first.
+    for (int made = 0; made < 2; ++made) {
+        EXPECT_EQ(
+            shortcuts.createDesktopShortcut(QStringLiteral("モコペ！"), QDir::toNativeSeparators(target)),
+            link);
+        EXPECT_TRUE(QFileInfo(link).isShortcut());
+        EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+    }
+    EXPECT_EQ(QFileInfo(shortcuts.createDesktopShortcut(QStringLiteral("com1"), target)).fileName(),
+              QStringLiteral("_com1.lnk"));
+    EXPECT_EQ(QDir(desktop).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("_com1.lnk"), QStringLiteral("モコペ！.lnk")}));
+}
+
 } // namespace
 } // namespace mokpe::app

@@ -10,9 +10,11 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(MokpeCnv mokpe core_tests)
 . tools/windows/wine-env.sh
-# ccache keeps a rebuild cheap (the MinGW compiler too).
+# ccache keeps a rebuild cheap (the MinGW compiler too), also from another
+# clone of the sources.
 if [ -z "${CMAKE_CXX_COMPILER_LAUNCHER:-}" ] && command -v ccache >/dev/null; then
   export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=1
 fi
 "$qt_prefix/bin/qt-cmake" -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMOKPE_WERROR=ON \
   -DMOKPE_BUILD_BENCH=OFF -DMOKPE_ICU_ROOT="$icu_prefix" -DGTest_DIR="$gtest_prefix/lib/cmake/GTest" >/dev/null
