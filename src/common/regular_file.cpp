@@ -236,10 +236,15 @@ QString replaceRefusalReason(const QString &path)
         return {};
     return S_ISDIR(st.st_mode) ? kFolderInPlaceReason : kSpecialTargetReason;
 #else
-    const QFileInfo info(path);
-    if (!info.exists() || info.isFile())
-        return {};
-    return info.isDir() ? kFolderInPlaceReason : kSpecialTargetReason;
+    switch (windowsTargetAt(path)) {
+    case WindowsTarget::Folder:
+        return kFolderInPlaceReason;
+    case WindowsTarget::Device:
+        return kSpecialTargetReason;
+    case WindowsTarget::NothingOrOrdinaryFile:
+        break;
+    }
+    return {};
 #endif
 }
 

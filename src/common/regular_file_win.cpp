@@ -58,6 +58,17 @@ const wchar_t *wide(const QString &text)
 
 } // namespace
 
+WindowsTarget windowsTargetAt(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    if (inDeviceNameSpace(native) || isWindowsDeviceName(QFileInfo(path).fileName()))
+        return WindowsTarget::Device;
+    const DWORD attributes = GetFileAttributesW(wide(native));
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return WindowsTarget::Folder;
+    return WindowsTarget::NothingOrOrdinaryFile;
+}
+
 WindowsFileRead readWindowsFile(const QString &path, qint64 maxBytes)
 {
     const QString native = QDir::toNativeSeparators(path);

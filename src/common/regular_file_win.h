@@ -20,4 +20,8 @@ struct WindowsFileRead {
 // has effects of its own, and a pipe may never end.
 WindowsFileRead readWindowsFile(const QString &path, qint64 maxBytes);
 
+// What stands at `path` where a new file is to take its place.
+enum class WindowsTarget { NothingOrOrdinaryFile, Folder, Device };
+WindowsTarget windowsTargetAt(const QString &path);
+
 } // namespace mokpe::common

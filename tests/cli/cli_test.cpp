@@ -132,7 +132,8 @@ TEST(Cli, EveryReadOrWriteFailureExitsWithTwo)
     test::CliRun run = test::runMokpe({QStringLiteral("settings"), QStringLiteral("--dir"), vanished});
     EXPECT_EQ(run.exitCode, 2);
     // Told as the folder it is, not as a settings file that could not be made.
-    EXPECT_EQ(run.err, QStringLiteral("プログラムのフォルダー「%1」がありません．\n").arg(vanished));
+    EXPECT_EQ(run.err, QStringLiteral("プログラムのフォルダー「%1」がありません．\n")
+                           .arg(QDir::toNativeSeparators(vanished)));
     EXPECT_TRUE(run.out.isEmpty());
 
     writeBytes(folder.file(QStringLiteral("inifile.ini")), "0\r\n\x81\x20\r\n");

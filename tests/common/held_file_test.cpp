@@ -2,6 +2,7 @@
 // program holds it open (a spreadsheet showing the last export), or it has
 // the read-only attribute. The write is refused with the reason, the old file
 // stays whole and nothing is left beside it.
+#include "common/os_error_text.h"
 #include "common/text_file.h"
 
 #include "support/file_helpers.h"
@@ -51,9 +52,9 @@ TEST(HeldFile, AReadOnlyFileIsToldAndLeftWhole)
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser));
     const QString error = writeCp932Lines(path, {QStringLiteral("新しい行")});
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-    EXPECT_TRUE(error.startsWith(
-        QStringLiteral("ファイル「%1」に書き込めません．\r\n").arg(QDir::toNativeSeparators(path))))
-        << error.toStdString();
+    EXPECT_EQ(error.toStdString(), QStringLiteral("ファイル「%1」に書き込めません．\r\n%2")
+                                       .arg(QDir::toNativeSeparators(path), readOnlyFileReason())
+                                       .toStdString());
     EXPECT_EQ(test::fileBytes(path), kOld);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("export.csv")});
