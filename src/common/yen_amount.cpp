@@ -15,10 +15,35 @@ QStringView withoutSurroundingSpaces(QStringView text)
     return text;
 }
 
+// A plain amount: an optional "-", then at most 18 digits not starting with a
+// zero ("0" alone aside), nothing around them. Almost every cell holds one, and
+// its value cannot leave 64 bits: it is read at once.
+std::optional<qint64> plainAmount(QStringView text)
+{
+    const char16_t *c = text.utf16();
+    const char16_t *const end = c + text.size();
+    const bool negative = c != end && *c == u'-';
+    if (negative)
+        ++c;
+    const qsizetype digits = end - c;
+    constexpr qsizetype kMostDigits = 18;
+    if (digits < 1 || digits > kMostDigits || (*c == u'0' && (digits > 1 || negative)))
+        return std::nullopt;
+    qint64 value = 0;
+    for (; c != end; ++c) {
+        if (*c < u'0' || *c > u'9')
+            return std::nullopt;
+        value = value * 10 + (*c - u'0');
+    }
+    return negative ? -value : value;
+}
+
 } // namespace
 
 std::optional<qint64> yenAmount(QStringView text)
 {
+    if (const std::optional<qint64> plain = plainAmount(text))
+        return plain;
     QStringView digits = withoutSurroundingSpaces(text);
     const bool negative = digits.startsWith(QLatin1Char('-'));
     if (negative)
@@ -46,10 +71,12 @@ std::optional<qint64> yenAmount(QStringView text)
 
 QString yenAmountText(const QString &text)
 {
+    // Most cells are written as they stand: no text is made for them.
+    if (plainAmount(text))
+        return text;
     const std::optional<qint64> value = yenAmount(text);
     if (!value)
         return text;
-    // Most cells are written as they stand: no text is made for them.
     const bool asWritten = !text.startsWith(QLatin1Char(' ')) && !text.endsWith(QLatin1Char(' ')) &&
                            !text.startsWith(QLatin1Char('0')) && !text.startsWith(QLatin1String("-0"));
     if (asWritten || text == QLatin1String("0"))
