@@ -79,7 +79,7 @@ private:
         qsizetype byteCount = 0;
         char bytes[2 * kRememberedChars];
     };
-    static constexpr size_t kRememberedSlots = 1024;
+    static constexpr size_t kRememberedSlots = 4096;
     static size_t slotOf(const char16_t *at, qsizetype size)
     {
         // Addresses differ in their middle bits: a multiplication brings them
@@ -87,7 +87,7 @@ private:
         const quint64 key =
             (static_cast<quint64>(reinterpret_cast<quintptr>(at)) ^ static_cast<quint64>(size)) *
             0x9E3779B97F4A7C15ULL;
-        return static_cast<size_t>(key >> 54);
+        return static_cast<size_t>(key >> 52);
     }
 
     QIODevice &device_;
