@@ -96,6 +96,7 @@ int main(int argc, char *argv[])
     QTemporaryDir folder;
     writeProgramFolder(folder.path());
     AppState state;
+    journal::JournalGrid grid;
     state.programFolder = folder.path();
     CountingMessages messages;
     platform::Services services;
@@ -123,7 +124,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < repeats; ++i) {
         QElapsedTimer timer;
         timer.start();
-        auto *window = new journal::JournalEditorWindow(state, services);
+        auto *window = new journal::JournalEditorWindow(state, grid, services);
         if (underProgress) {
             ui::ProgressDialog progress(&mainWindow, ui::kReadingLabel, ui::ProgressDialog::Cancel::Allowed);
             if (import::readCardHistory(state, history, messages, progress) !=
@@ -140,7 +141,7 @@ int main(int argc, char *argv[])
         // The first paint: the window is on screen with its rows drawn.
         QApplication::processEvents();
         shownMs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        rows = state.journal.journalRowCount();
+        rows = grid.journalRowCount();
         delete window;
         QApplication::processEvents();
     }

@@ -148,10 +148,11 @@ void BM_EditorStartUp(benchmark::State &state)
     read(state, app, path, messages);
     platform::Services services;
     services.messages = &messages;
-    journal::JournalEditor editor(app, services);
+    journal::JournalGrid grid;
+    journal::JournalEditor editor(app, grid, services);
     for (auto _ : state) {
         editor.startUp();
-        if (app.journal.journalRowCount() != state.range(0) || editor.settlementLabel().isEmpty())
+        if (grid.journalRowCount() != state.range(0) || editor.settlementLabel().isEmpty())
             state.SkipWithError("the journal did not open");
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -166,7 +167,8 @@ void BM_SaveJournal(benchmark::State &state)
     read(state, app, path, messages);
     platform::Services services;
     services.messages = &messages;
-    journal::JournalEditor editor(app, services);
+    journal::JournalGrid grid;
+    journal::JournalEditor editor(app, grid, services);
     editor.startUp();
     QTemporaryDir out;
     const QString target = out.filePath(QStringLiteral("journal.csv"));

@@ -6,6 +6,7 @@
 #include "common/app_state.h"
 #include "journal/previous_read.h"
 #include "journal/read_matching.h"
+#include "settings/program_files.h"
 
 #include <QDate>
 #include <QTemporaryDir>
@@ -109,7 +110,7 @@ void BM_ConsultPreviousRead(benchmark::State &state)
     app.history.lines = historyLines(transactions(n + 499, 500)) + QStringList{QString()};
     app.history.lastLineIndex = static_cast<int>(app.history.lines.size()) - 2;
     const std::vector<ReadLine> stored = transactions(journal::kReadStoreLimit - 1, 0);
-    const QString path = app.programFile(journal::readStoreFileName(QString()));
+    const QString path = settings::readStoreFilePath(app, QString());
     CountingMessages messages;
     for (auto _ : state) {
         state.PauseTiming();

@@ -3,7 +3,7 @@
 // Peak memory of a run: `report_pdf_bench --benchmark_filter=...` one size at a
 // time, or bench/report_command.sh for the whole command.
 #include "common/app_state.h"
-#include "common/journal_grid.h"
+#include "journal/journal_grid.h"
 #include "output/report_pdf.h"
 #include "output/settlement_report.h"
 

@@ -206,7 +206,7 @@ int runExport(const QStringList &arguments)
         return 2;
     }
 
-    const output::ExportResult result = output::runExportCommand(fields, state, services);
+    const output::ExportResult result = output::runExportCommand(fields, state, session.grid(), services);
     WrittenFiles files;
     const bool written = result.outcome == output::ExportOutcome::Written;
     files.add(dialog.out, written);
@@ -215,7 +215,7 @@ int runExport(const QStringList &arguments)
     // saved after it do not make it a partly done run.
     if (written) {
         session.keepRead(files);
-        files.add(state.programFile(settings::kSettingsFileName), result.settingsSaved);
+        files.add(settings::settingsFilePath(state), result.settingsSaved);
     }
     return files.exitStatus(messages);
 }

@@ -60,10 +60,10 @@ int runReport(const QStringList &arguments)
     platform::MessageService &messages = session.messages();
 
     platform::QtPrinterService printers;
-    if (print ? !output::printStartCheck(state.journal, printers, messages)
-              : !output::lastRowCheck(state.journal, messages))
+    if (print ? !output::printStartCheck(session.grid(), printers, messages)
+              : !output::lastRowCheck(session.grid(), messages))
         return 2;
-    const output::SettlementReport report(state.journal, state.history.cardKind, state.history.sourceName,
+    const output::SettlementReport report(session.grid(), state.history.cardKind, state.history.sourceName,
                                           session.editor().settlementLabel(), output::ReportFontMetrics());
     WrittenFiles files;
     if (output) {

@@ -49,7 +49,7 @@ bool takeJournalOptions(QStringList &args, JournalOptions &options, QString &pro
 }
 
 JournalSession::JournalSession(const JournalOptions &options)
-    : options_(options), dialogs_(options.file), editor_(state_, services())
+    : options_(options), dialogs_(options.file), editor_(state_, grid_, services())
 {
     state_.programFolder = options.dir;
     state_.matchPreviousRead = options.match;

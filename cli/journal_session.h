@@ -84,6 +84,7 @@ public:
 
     AppState &state() { return state_; }
     journal::JournalEditor &editor() { return editor_; }
+    const journal::JournalGrid &grid() const { return grid_; }
     platform::ConsoleMessageService &messages() { return messages_; }
     platform::Services services();
 
@@ -94,6 +95,7 @@ private:
 
     JournalOptions options_;
     AppState state_;
+    journal::JournalGrid grid_;
     platform::ConsoleMessageService messages_{stderr, false};
     PresetFileDialogs dialogs_;
     platform::LocalFileSystem files_;

@@ -2,9 +2,9 @@
 
 namespace mokpe::app {
 
-void Fm1_DataErase(AppState &state)
+void Fm1_DataErase(journal::JournalGrid &grid)
 {
-    state.journal.clearSnapshot();
+    grid.clearSnapshot();
 }
 
 } // namespace mokpe::app

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "common/app_state.h"
+#include "journal/journal_grid.h"
 
 namespace mokpe::app {
 
 // Releases the journal editor's undo snapshot when the program ends.
-void Fm1_DataErase(AppState &state);
+void Fm1_DataErase(journal::JournalGrid &grid);
 
 } // namespace mokpe::app

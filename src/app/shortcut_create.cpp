@@ -1,6 +1,6 @@
 #include "app/shortcut_create.h"
 
-#include "app/program_path.h"
+#include "settings/program_files.h"
 
 #include <QDir>
 
@@ -13,11 +13,11 @@ void ShortcutCreate(const AppState &state, const platform::Services &services, c
     if (state.osMajorVersion == 6) {
         // The script path is one argument, however many spaces the folder holds.
         const QString script =
-            QDir::toNativeSeparators(QDir(state.programFolder).filePath(kShortcutScriptName));
+            QDir::toNativeSeparators(settings::programFilePath(state, settings::kShortcutScriptName));
         services.processes->startDetached(QStringLiteral("WSCRIPT.EXE"), {script});
         return;
     }
-    services.shortcuts->createDesktopShortcut(currentCaption, programExecutablePath(state));
+    services.shortcuts->createDesktopShortcut(currentCaption, settings::programExecutablePath(state));
 }
 
 } // namespace mokpe::app

@@ -9,7 +9,6 @@ namespace mokpe::app {
 
 inline const QString kShortcutQuestion = QStringLiteral("デスクトップにショートカットを作成しますか？\r\n");
 inline const QString kShortcutTitle = QStringLiteral("ショートカットの作成");
-inline const QString kShortcutScriptName = QStringLiteral("mokpe_scut.vbs");
 
 // "ショートカットの作成": after a Yes, a desktop shortcut to the program named
 // after the main window's caption. On OS major version 6 the script beside the

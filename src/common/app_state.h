@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/journal_grid.h"
+#include "journal/journal_grid.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,7 +29,6 @@ struct SettingsRecord {
     AccountTriple unsettledAccount;
     AccountTriple emoneyAccount;
     QString emoneyNameCopy;
-    QString filePath;
 };
 
 enum CardKind : int { TransitCard = 0, Edy = 1, JournalFile = 2, MoneyReport = 3 };
@@ -74,14 +73,9 @@ struct AppState {
     int osMajorVersion = 0;
     // Which default set the account code editor loaded last in this run: 1 Ｗ, 0 楓林.
     int accountEditorDefaultSet = 0;
-    // The journal of the journal editor: cells, row count, undo snapshot. The
-    // export and the report read it while the editor is open.
-    journal::JournalGrid journal;
     // "前回の読込みと照合する": a transit history is compared with the previous
     // reads of its card, and what was booked then is left out of the journal.
     bool matchPreviousRead = false;
-
-    QString programFile(const QString &fileName) const;
 };
 
 inline const QString kVersionText = QStringLiteral("Ver.081030-00");

@@ -4,6 +4,7 @@
 #include "import/import_messages.h"
 #include "maintenance/account_code_file.h"
 #include "platform/file_dialogs.h"
+#include "settings/program_files.h"
 
 #include <QFileInfo>
 
@@ -14,8 +15,7 @@ namespace {
 // An account code table and a code system must be there before a file is read.
 bool prerequisitesMet(const AppState &state, const platform::Services &services)
 {
-    if (!services.files->exists(state.programFile(maintenance::kAccountCodeFileName)) ||
-        state.codeSystemState == -1) {
+    if (!services.files->exists(settings::accountCodeFilePath(state)) || state.codeSystemState == -1) {
         services.messages->inform(kPrerequisiteMessage);
         return false;
     }

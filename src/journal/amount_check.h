@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/journal_grid.h"
+#include "journal/journal_grid.h"
 #include "platform/messages.h"
 
 // The check of the amounts, before a journal is saved, exported or printed:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/journal_grid.h"
+#include "journal/journal_grid.h"
 
 // Where the keyboard and a drag of the mouse may take the current cell. Both
 // reach every journal row, the last one included, and stop there: the empty

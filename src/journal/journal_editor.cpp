@@ -13,8 +13,8 @@
 
 namespace mokpe::journal {
 
-JournalEditor::JournalEditor(AppState &state, const platform::Services &services)
-    : state_(state), services_(services)
+JournalEditor::JournalEditor(AppState &state, JournalGrid &grid, const platform::Services &services)
+    : state_(state), grid_(grid), services_(services)
 {}
 
 bool JournalEditor::startUp(common::Progress &progress)

@@ -3,6 +3,7 @@
 #include "common/app_state.h"
 #include "common/progress.h"
 #include "journal/cell_navigation.h"
+#include "journal/journal_grid.h"
 #include "journal/previous_read.h"
 #include "journal/settlement.h"
 #include "platform/services.h"
@@ -14,7 +15,7 @@
 #include <optional>
 
 // The journal editor without its window: every command of the editor as a
-// function that works on the journal grid (AppState::journal) and tells the
+// function that works on the journal grid and tells the
 // user through the services. The window binds its controls to this object;
 // the headless command drives the same object.
 namespace mokpe::journal {
@@ -40,11 +41,11 @@ struct DragRange {
 
 class JournalEditor {
 public:
-    JournalEditor(AppState &state, const platform::Services &services);
+    JournalEditor(AppState &state, JournalGrid &grid, const platform::Services &services);
 
     AppState &state() { return state_; }
-    JournalGrid &grid() { return state_.journal; }
-    const JournalGrid &grid() const { return state_.journal; }
+    JournalGrid &grid() { return grid_; }
+    const JournalGrid &grid() const { return grid_; }
 
     // --- start-up ------------------------------------------------------------
     // Grid initialised, then the journal built (card kinds 0, 1, 3; a transit
@@ -201,6 +202,9 @@ public:
 
 private:
     AppState &state_;
+    // The journal: cells, row count, undo snapshot. The export and the report
+    // read it while the editor is open.
+    JournalGrid &grid_;
     platform::Services services_;
     QString settlementLabel_;
     bool recalculateVisible_ = true;

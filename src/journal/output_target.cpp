@@ -2,10 +2,7 @@
 
 #include "common/regular_file.h"
 #include "common/text_file.h"
-#include "journal/read_store.h"
-#include "maintenance/account_code_file.h"
-#include "maintenance/user_table.h"
-#include "settings/settings_file.h"
+#include "settings/program_files.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,16 +31,6 @@ QString programFileMessage(const QString &path)
         .arg(QDir::toNativeSeparators(path));
 }
 
-bool isProgramFileName(const QString &name)
-{
-    for (const QString &own :
-         {settings::kSettingsFileName, maintenance::kAccountCodeFileName, maintenance::kPersonFileName}) {
-        if (name.compare(own, kNameCase) == 0)
-            return true;
-    }
-    return isReadStoreFileName(name, kNameCase);
-}
-
 // Whether the program keeps a file of this name in its folder at `path`:
 // looked at where the write goes (a link's target), also for a file not yet
 // there, and for a hard link to one of the fixed files.
@@ -53,11 +40,11 @@ bool isProgramFolderFile(const QString &programFolder, const QString &path)
         return false;
     const QFileInfo given(path);
     const QFileInfo written(given.isSymLink() ? given.symLinkTarget() : given.absoluteFilePath());
-    if (common::isSameFile(written.absolutePath(), programFolder) && isProgramFileName(written.fileName()))
+    if (common::isSameFile(written.absolutePath(), programFolder) &&
+        settings::isProgramFileName(written.fileName(), kNameCase))
         return true;
     const QDir folder(programFolder);
-    for (const QString &own :
-         {settings::kSettingsFileName, maintenance::kAccountCodeFileName, maintenance::kPersonFileName}) {
+    for (const QString &own : settings::fixedProgramFileNames()) {
         if (common::isSameFile(path, folder.filePath(own)))
             return true;
     }

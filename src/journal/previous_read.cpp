@@ -1,6 +1,7 @@
 #include "journal/previous_read.h"
 
 #include "maintenance/set_aside_file.h"
+#include "settings/program_files.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,7 +32,7 @@ PreviousRead comparePreviousRead(const AppState &state, platform::MessageService
     if (state.history.cardKind != TransitCard || state.programFolder.isEmpty())
         return read;
     read.cardId = cardIdOf(state.history);
-    read.storePath = state.programFile(readStoreFileName(read.cardId));
+    read.storePath = settings::readStoreFilePath(state, read.cardId);
     read.lock = lockReadStore(read.storePath);
     if (read.lock.status == ReadStoreLock::Status::Busy) {
         messages.inform(readStoreBusyMessage(read.storePath));

@@ -5,7 +5,6 @@
 #include "journal/line_fields.h"
 #include "journal/transit_line.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 
@@ -14,17 +13,6 @@
 namespace mokpe::journal {
 
 namespace {
-
-// Longer IDs are named by their hash, so that no name outgrows the file system.
-constexpr qsizetype kLongestNamePart = 64;
-const QString kStoreNamePrefix = QStringLiteral("card_reads_");
-
-bool isPlainNameCharacter(QChar c)
-{
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-           (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || c == QLatin1Char('-');
-}
 
 QString storedLineText(const ReadLine &line)
 {
@@ -78,43 +66,6 @@ std::vector<ReadLine> readLinesOf(const CardHistory &history, size_t newest)
                          std::move(parts.remark)});
     }
     return lines;
-}
-
-QString readStoreFileName(const QString &cardId)
-{
-    if (cardId.isEmpty())
-        return kReadStoreFileName;
-    QString part;
-    for (const QChar c : cardId) {
-        if (isPlainNameCharacter(c))
-            part += c;
-        else
-            part += QStringLiteral("_%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-    }
-    if (part.size() > kLongestNamePart) {
-        part =
-            QLatin1Char('~') +
-            QString::fromLatin1(QCryptographicHash::hash(cardId.toUtf8(), QCryptographicHash::Sha1).toHex());
-    }
-    return kStoreNamePrefix + part + QStringLiteral(".csv");
-}
-
-bool isReadStoreFileName(const QString &name, Qt::CaseSensitivity cs)
-{
-    QStringView store(name);
-    if (store.endsWith(kLockSuffix, cs))
-        store.chop(kLockSuffix.size());
-    return store.compare(kReadStoreFileName, cs) == 0 ||
-           (store.startsWith(kStoreNamePrefix, cs) && store.endsWith(QLatin1String(".csv"), cs));
-}
-
-bool anyReadStoreExists(const QString &programFolder)
-{
-    if (programFolder.isEmpty())
-        return false;
-    return !QDir(programFolder)
-                .entryList({kReadStoreFileName, kStoreNamePrefix + QStringLiteral("*.csv")}, QDir::Files)
-                .isEmpty();
 }
 
 ReadStoreLoad loadReadStore(const QString &path, const QString &cardId)

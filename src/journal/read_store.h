@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/app_state.h"
+#include "settings/program_files.h"
 
 #include <QString>
 
@@ -27,9 +28,6 @@ struct ReadLine {
     friend bool operator==(const ReadLine &, const ReadLine &) = default;
 };
 
-inline const QString kReadStoreFileName = QStringLiteral("card_reads.csv");
-// The lock beside a store: "<store>.lock".
-inline const QString kLockSuffix = QStringLiteral(".lock");
 inline const QString kCardIdPrefix = QStringLiteral("カードID=");
 inline const QString kReadStoreHeading =
     QStringLiteral("利用年月日,種別,利用駅,利用会社,種別,利用駅,利用会社,残額,備考");
@@ -44,18 +42,6 @@ QString cardIdOf(const CardHistory &history);
 // The transactions of a transit history (either layout), newest first; only
 // the newest `newest` of them when that is fewer.
 std::vector<ReadLine> readLinesOf(const CardHistory &history, size_t newest = SIZE_MAX);
-
-// The store's file name for a card: "card_reads.csv" without an ID, else
-// "card_reads_<ID>.csv" with any character but letters, digits and "-" written
-// as "_" and four hex digits. An ID too long for a file name is named by its
-// hash after a "~", which no ID written out can give.
-QString readStoreFileName(const QString &cardId);
-// Whether a file of the program folder by this name is a read store or the
-// lock beside one.
-bool isReadStoreFileName(const QString &name, Qt::CaseSensitivity cs = Qt::CaseSensitive);
-
-// Whether the program folder holds a store of any card.
-bool anyReadStoreExists(const QString &programFolder);
 
 struct ReadStoreLoad {
     enum class Status { Missing, Loaded, Damaged };

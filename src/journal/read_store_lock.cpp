@@ -1,6 +1,7 @@
 #include "journal/read_store_lock.h"
 
 #include "journal/read_store.h"
+#include "settings/program_files.h"
 
 #include <QDir>
 #include <QLockFile>
@@ -10,7 +11,7 @@ namespace mokpe::journal {
 ReadStoreLock lockReadStore(const QString &storePath, std::chrono::milliseconds wait)
 {
     ReadStoreLock lock;
-    auto file = std::make_shared<QLockFile>(storePath + kLockSuffix);
+    auto file = std::make_shared<QLockFile>(storePath + settings::kLockSuffix);
     file->setStaleLockTime(kReadStoreStaleLockTime);
     if (file->tryLock(wait)) {
         lock.status = ReadStoreLock::Status::Held;

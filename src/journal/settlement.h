@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/journal_grid.h"
+#include "journal/journal_grid.h"
 
 #include <QList>
 #include <QString>

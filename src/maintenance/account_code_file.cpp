@@ -2,16 +2,12 @@
 
 #include "common/text_file.h"
 #include "maintenance/code_system_detection.h"
+#include "settings/program_files.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace mokpe::maintenance {
-
-QString accountCodeFilePath(const AppState &state)
-{
-    return state.programFile(kAccountCodeFileName);
-}
 
 QStringList accountLinesOf(QStringList fileLines)
 {
@@ -22,7 +18,7 @@ QStringList accountLinesOf(QStringList fileLines)
 
 bool KamokuFileRead(AppState &state, platform::MessageService &messages)
 {
-    const QString path = accountCodeFilePath(state);
+    const QString path = settings::accountCodeFilePath(state);
     if (!QFileInfo::exists(path)) {
         state.accounts.lines = QStringList{QString()};
         state.accounts.lastIndex = 0;

@@ -25,7 +25,7 @@ bool Fm8_KamokuSave(AppState &state, const AccountEditorContents &contents,
 
     // The table and the settings belong together (the settings hold the fixed
     // accounts): when the settings cannot follow, the old table goes back.
-    const QString tablePath = accountCodeFilePath(state);
+    const QString tablePath = settings::accountCodeFilePath(state);
     const common::RegularFileRead oldTable = common::readRegularFile(tablePath, common::kMaxProgramFileBytes);
     const bool hadTable = oldTable.ok;
     const QByteArray &oldBytes = oldTable.bytes;
@@ -41,7 +41,7 @@ bool Fm8_KamokuSave(AppState &state, const AccountEditorContents &contents,
     const SettingsRecord oldSettings = state.settings;
     settings.emoneyNameCopy = contents.emoney.name;
     state.settings = settings;
-    if (!settings::Fm1_IniFileSave(state, state.programFile(settings::kSettingsFileName), messages)) {
+    if (!settings::Fm1_IniFileSave(state, settings::settingsFilePath(state), messages)) {
         state.settings = oldSettings;
         const QString undone = hadTable ? common::writeFileAtomically(tablePath, oldBytes)
                                         : (QFile::remove(tablePath) ? QString() : QStringLiteral("-"));

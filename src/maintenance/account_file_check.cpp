@@ -40,7 +40,7 @@ QString notUsedMessage(const QString &why, const QString &kept, settings::WhenUn
 bool Fm1_KamokuFileCheck(AppState &state, platform::MessageService &messages, const QDateTime &now,
                          settings::WhenUnusable whenUnusable)
 {
-    const QString path = accountCodeFilePath(state);
+    const QString path = settings::accountCodeFilePath(state);
     if (!QFileInfo::exists(path)) {
         messages.inform(kAccountFileNotChosenMessage);
         return true;

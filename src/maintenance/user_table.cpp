@@ -1,6 +1,7 @@
 #include "maintenance/user_table.h"
 
 #include "common/text_file.h"
+#include "settings/program_files.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,15 +10,10 @@
 
 namespace mokpe::maintenance {
 
-QString personFileReadPath(const AppState &state)
-{
-    return state.programFile(kPersonFileName);
-}
-
 bool PersonFileRead(AppState &state, platform::MessageService &messages)
 {
     UserTable &users = state.users;
-    const QString path = personFileReadPath(state);
+    const QString path = settings::personFilePath(state);
     if (!QFileInfo::exists(path)) {
         users.entries = QStringList(kMissingFileEntryCount, QString());
         users.lastIndex = std::clamp(users.lastIndex, -1, kMissingFileEntryCount - 1);
@@ -36,7 +32,7 @@ bool PersonFileRead(AppState &state, platform::MessageService &messages)
 
 bool savePersonFile(AppState &state, const QStringList &gridEntries, platform::MessageService &messages)
 {
-    const QString error = common::writeCp932Lines(state.programFile(kPersonFileName), gridEntries);
+    const QString error = common::writeCp932Lines(settings::personFilePath(state), gridEntries);
     if (!error.isEmpty()) {
         messages.inform(error);
         return false;

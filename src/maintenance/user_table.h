@@ -2,6 +2,7 @@
 
 #include "common/app_state.h"
 #include "platform/messages.h"
+#include "settings/program_files.h"
 
 #include <QStringList>
 
@@ -10,7 +11,6 @@
 // the user editor maintains them.
 namespace mokpe::maintenance {
 
-inline const QString kPersonFileName = QStringLiteral("person.csv");
 inline const QString kPersonFileMissingMessage =
     QStringLiteral("使用者設定ファイル(person.csv)がありません．\r\n"
                    "最初にメンテナンス画面から，「 使用者 」設定を行って下さい．");

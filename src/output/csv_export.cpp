@@ -22,17 +22,17 @@ namespace mokpe::output {
 
 namespace {
 
-QString writeFormat(QIODevice &out, const AppState &state, const ExportFields &fields,
-                    common::Progress &progress)
+QString writeFormat(QIODevice &out, const AppState &state, const journal::JournalGrid &grid,
+                    const ExportFields &fields, common::Progress &progress)
 {
     switch (fields.selectedFormat) {
     case SuitouFormat:
-        return Fm3_SuitouCsvWrite(out, state.journal, state.accounts, fields, progress);
+        return Fm3_SuitouCsvWrite(out, grid, state.accounts, fields, progress);
     case KaikeiFormat:
-        return Fm3_KaikeiCsvWrite(out, state.journal, state.accounts, fields, progress);
+        return Fm3_KaikeiCsvWrite(out, grid, state.accounts, fields, progress);
     case FuurinFormat3:
     case FuurinFormat4:
-        return Fm3_KaiCsvWrite(out, state.journal, state.accounts, fields, progress);
+        return Fm3_KaiCsvWrite(out, grid, state.accounts, fields, progress);
     default:
         return QStringLiteral("CSVファイル出力形式が選択されていません．");
     }
@@ -54,14 +54,14 @@ QString dialogLineEndRefusal(const ExportFields &fields)
     return {};
 }
 
-ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const QString &path,
-                              platform::MessageService &messages, common::Progress &progress)
+ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const journal::JournalGrid &grid,
+                              const QString &path, platform::MessageService &messages,
+                              common::Progress &progress)
 {
-    const qint64 rows = std::max(0, state.journal.journalRowCount());
+    const qint64 rows = std::max(0, grid.journalRowCount());
     progress.setRange(2 * rows);
     common::ProgressShare checking(progress, 0);
-    const PreflightReport report =
-        Fm3_Preflight(ExportSource{state.journal, state.accounts, fields}, checking);
+    const PreflightReport report = Fm3_Preflight(ExportSource{grid, state.accounts, fields}, checking);
     if (progress.wasCanceled()) {
         messages.inform(kExportStoppedMessage);
         return ExportOutcome::Stopped;
@@ -74,7 +74,7 @@ ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const
         return ExportOutcome::Declined;
 
     // The rate is the same on every row: one message for the whole file.
-    if (fields.selectedFormat == KaikeiFormat && !fields.taxBlank && state.journal.journalRowCount() > 0 &&
+    if (fields.selectedFormat == KaikeiFormat && !fields.taxBlank && grid.journalRowCount() > 0 &&
         !Fm3_ZenNumber(fields.rememberedRate)) {
         messages.inform(kRateDigitsMessage);
     }
@@ -85,7 +85,7 @@ ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const
         return ExportOutcome::Failed;
     }
     common::ProgressShare writing(progress, rows);
-    const QString error = writeFormat(file, state, fields, writing);
+    const QString error = writeFormat(file, state, grid, fields, writing);
     if (progress.wasCanceled()) {
         file.cancelWriting();
         messages.inform(kExportStoppedMessage);
@@ -105,8 +105,8 @@ ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const
     return ExportOutcome::Written;
 }
 
-ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const platform::Services &services,
-                           common::Progress &progress)
+ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const journal::JournalGrid &grid,
+                           const platform::Services &services, common::Progress &progress)
 {
     platform::MessageService &messages = *services.messages;
     ExportResult result;
@@ -140,12 +140,12 @@ ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const platform
     }
     fields.exportFileName = QFileInfo(path).fileName();
     fields.rememberedRate = fields.rateBox;
-    result.outcome = writeExportFile(fields, state, path, messages, progress);
+    result.outcome = writeExportFile(fields, state, grid, path, messages, progress);
     return result;
 }
 
-ExportResult runExportCommand(ExportFields &fields, AppState &state, const platform::Services &services,
-                              common::Progress &progress)
+ExportResult runExportCommand(ExportFields &fields, AppState &state, const journal::JournalGrid &grid,
+                              const platform::Services &services, common::Progress &progress)
 {
     if (!Fm3_FormatCheck(fields, state)) {
         services.messages->inform(kNoFormatMessage);
@@ -157,10 +157,9 @@ ExportResult runExportCommand(ExportFields &fields, AppState &state, const platf
         refused.outcome = ExportOutcome::Refused;
         return refused;
     }
-    ExportResult result = Fm3_CsvExport(fields, state, services, progress);
-    const QString settingsPath =
-        fields.settingsPath.isEmpty() ? state.programFile(settings::kSettingsFileName) : fields.settingsPath;
-    result.settingsSaved = Fm3_IniFileSave(fields, state, settingsPath, *services.messages);
+    ExportResult result = Fm3_CsvExport(fields, state, grid, services, progress);
+    result.settingsSaved =
+        Fm3_IniFileSave(fields, state, settings::settingsFilePath(state), *services.messages);
     return result;
 }
 

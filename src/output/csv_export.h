@@ -2,6 +2,7 @@
 
 #include "common/app_state.h"
 #include "common/progress.h"
+#include "journal/journal_grid.h"
 #include "output/export_fields.h"
 #include "platform/services.h"
 
@@ -50,7 +51,8 @@ struct ExportResult {
 // chosen file where no output may go (the journal's input, a file of the
 // program folder, a pipe or a device) is refused before the overwrite question.
 // Uses services.messages, services.dialogs and services.clock.
-ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const platform::Services &services,
+ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const journal::JournalGrid &grid,
+                           const platform::Services &services,
                            common::Progress &progress = common::noProgress());
 
 // The check and the writing into `path`, without any dialog: what the file
@@ -58,8 +60,8 @@ ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const platform
 // and the writing are told to `progress` as one range of twice the journal
 // rows; when the user stops either, nothing is written and
 // kExportStoppedMessage is told.
-ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const QString &path,
-                              platform::MessageService &messages,
+ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const journal::JournalGrid &grid,
+                              const QString &path, platform::MessageService &messages,
                               common::Progress &progress = common::noProgress());
 
 // The refusal of a line end in one of the dialog's typed boxes (the company
@@ -71,7 +73,8 @@ QString dialogLineEndRefusal(const ExportFields &fields);
 // "実　行": Fm3_FormatCheck, dialogLineEndRefusal, Fm3_CsvExport, then
 // Fm3_IniFileSave (after every run that passed both checks, also a cancelled
 // one). A refused line end writes nothing.
-ExportResult runExportCommand(ExportFields &fields, AppState &state, const platform::Services &services,
+ExportResult runExportCommand(ExportFields &fields, AppState &state, const journal::JournalGrid &grid,
+                              const platform::Services &services,
                               common::Progress &progress = common::noProgress());
 
 } // namespace mokpe::output

@@ -49,7 +49,6 @@ struct ExportFields {
 
     // The dialog's copy of the settings file; lines 9 to 14 go back as read.
     std::array<QString, kSlotCount> lines;
-    QString settingsPath;
     // Offered in the save dialog; afterwards the name part of the chosen path.
     QString exportFileName;
     // The opening (settings read) happens at the first showing only.

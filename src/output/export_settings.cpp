@@ -69,8 +69,7 @@ void Fm3_DefaultSet(ExportFields &fields, QDate today)
 void Fm3_IniFileRead(ExportFields &fields, const AppState &state, QDate today,
                      platform::MessageService &messages)
 {
-    const QString path = state.programFile(settings::kSettingsFileName);
-    fields.settingsPath = path;
+    const QString path = settings::settingsFilePath(state);
     Fm3_DefaultSet(fields, today);
 
     if (!QFileInfo::exists(path)) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/app_state.h"
-#include "common/journal_grid.h"
+#include "journal/journal_grid.h"
 #include "output/era_date.h"
 #include "output/export_fields.h"
 

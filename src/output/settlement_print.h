@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/journal_grid.h"
 #include "common/progress.h"
+#include "journal/journal_grid.h"
 #include "platform/messages.h"
 #include "platform/printer_service.h"
 

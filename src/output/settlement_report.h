@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/journal_grid.h"
+#include "journal/journal_grid.h"
 #include "output/report_font.h"
 #include "output/report_page.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/app_state.h"
-#include "common/journal_grid.h"
 #include "common/progress.h"
+#include "journal/journal_grid.h"
 #include "output/export_fields.h"
 
 #include <QString>

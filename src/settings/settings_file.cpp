@@ -60,8 +60,7 @@ bool Fm1_IniFileRead(AppState &state, platform::MessageService &messages, WhenUn
 {
     bool ok = true;
     SettingsRecord &s = state.settings;
-    const QString path = state.programFile(kSettingsFileName);
-    s.filePath = path;
+    const QString path = settingsFilePath(state);
 
     if (QFileInfo::exists(path)) {
         const common::RegularFileRead file = common::readRegularFile(path, common::kMaxProgramFileBytes);
@@ -140,7 +139,7 @@ bool Fm1_IniFileInit(AppState &state, platform::MessageService &messages)
     s.lines[6] = s.buttonColour;
     s.lines[7] = QStringLiteral("1");
     s.lines[8] = QStringLiteral("0");
-    const QString path = state.programFile(kSettingsFileName);
+    const QString path = settingsFilePath(state);
     const QString error = common::writeCp932Lines(path, settingsFileLines(s));
     if (!error.isEmpty())
         messages.inform(QStringLiteral("設定ファイル(inifile.ini)を作成できませんでした．\r\n") + error);

@@ -2,12 +2,12 @@
 
 #include "common/app_state.h"
 #include "platform/messages.h"
+#include "settings/program_files.h"
 
 // "inifile.ini": 15 positional lines, one value each, read at start-up into the
 // settings record and written back whole by every writer.
 namespace mokpe::settings {
 
-inline const QString kSettingsFileName = QStringLiteral("inifile.ini");
 inline const QString kFirstStartMessage =
     QStringLiteral("ショートカットを作成する場合は，メンテナンスボタンより作成出来ます．");
 

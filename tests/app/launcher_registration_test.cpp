@@ -1,7 +1,7 @@
 #include "app/launcher_registration.h"
 
-#include "app/program_path.h"
 #include "platform/settings_launcher_entry.h"
+#include "settings/program_files.h"
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
 
@@ -57,9 +57,9 @@ TEST(LauncherRegistration, ProgramPathIsTheGuiProgramInTheProgramFolder)
     AppState state;
     state.programFolder = QStringLiteral("/opt/mokpe dir");
 #ifdef Q_OS_WIN
-    EXPECT_EQ(programExecutablePath(state), QStringLiteral("\\opt\\mokpe dir\\MokpeCnv.exe"));
+    EXPECT_EQ(settings::programExecutablePath(state), QStringLiteral("\\opt\\mokpe dir\\MokpeCnv.exe"));
 #else
-    EXPECT_EQ(programExecutablePath(state), QStringLiteral("/opt/mokpe dir/MokpeCnv"));
+    EXPECT_EQ(settings::programExecutablePath(state), QStringLiteral("/opt/mokpe dir/MokpeCnv"));
 #endif
 }
 

@@ -1,7 +1,7 @@
 #include "app/shortcut_create.h"
 
-#include "app/program_path.h"
 #include "platform/desktop_shortcut.h"
+#include "settings/program_files.h"
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
 
@@ -68,7 +68,7 @@ TEST_F(ShortcutCreateTest, OtherVersionsLinkUnderTheCurrentCaption)
     ASSERT_EQ(fakes.shortcuts.made.size(), 2u);
     for (const auto &made : fakes.shortcuts.made) {
         EXPECT_EQ(made.name, caption);
-        EXPECT_EQ(made.target, programExecutablePath(state));
+        EXPECT_EQ(made.target, settings::programExecutablePath(state));
     }
     EXPECT_TRUE(fakes.processes.starts.empty());
     EXPECT_EQ(fakes.messages.unexpectedQuestions, 0);

@@ -50,6 +50,7 @@ struct Program {
     test::FullDiskFolder disk;
     QString folder = disk.file(QStringLiteral("program"));
     AppState state;
+    journal::JournalGrid grid;
     test::ScriptedServices services;
     test::ScriptedMessages &messages = services.messages;
     Program()
@@ -65,7 +66,7 @@ struct Program {
         // Every account of the sample journal is in the table: the export asks nothing.
         state.accounts.lines = output::test_support::wAccountLines() << QStringLiteral("411,4111,売上高");
         state.accounts.lastIndex = static_cast<int>(state.accounts.lines.size()) - 1;
-        state.journal = test::sampleJournal(200);
+        grid = test::sampleJournal(200);
         messages.shown.clear();
     }
     QString file(const char *name) const { return QDir(folder).filePath(QLatin1String(name)); }
@@ -84,7 +85,7 @@ const QString kSettingsLead = QStringLiteral("設定ファイル(inifile.ini)を
 
 bool saveJournal(Program &p)
 {
-    journal::JournalEditor editor(p.state, p.services.services());
+    journal::JournalEditor editor(p.state, p.grid, p.services.services());
     p.state.history.cardKind = TransitCard;
     p.state.history.lines = {QStringLiteral("利用年月日,種別,利用駅,利用会社,種別,利用駅,利用会社,残額,備考"),
                              QStringLiteral("2008/07/20,入,ＪＲ東,新宿,出,ＪＲ東,渋谷,1000,"),
@@ -102,13 +103,13 @@ bool exportJournal(Program &p)
 {
     output::ExportFields fields;
     fields.selectedFormat = output::SuitouFormat;
-    return output::writeExportFile(fields, p.state, p.file("export.csv"), p.messages) ==
+    return output::writeExportFile(fields, p.state, p.grid, p.file("export.csv"), p.messages) ==
            output::ExportOutcome::Written;
 }
 
 bool writeReport(Program &p)
 {
-    const output::SettlementReport report(p.state.journal, TransitCard, QStringLiteral("交通履歴.csv"),
+    const output::SettlementReport report(p.grid, TransitCard, QStringLiteral("交通履歴.csv"),
                                           QStringLiteral("精算金額：　　　-12,345"),
                                           output::ReportFontMetrics());
     const QString error = output::writeReportPdf(p.file("report.pdf"), report);
@@ -121,7 +122,7 @@ const WriterCase kWriters[] = {
     {"Settings", "inifile.ini", kSettingsLead,
      [](Program &p) {
          p.state.settings.screenColour = QStringLiteral("&HFFFFFF");
-         return settings::Fm1_IniFileSave(p.state, p.state.settings.filePath, p.messages);
+         return settings::Fm1_IniFileSave(p.state, settings::settingsFilePath(p.state), p.messages);
      }},
     {"ExportSettings", "inifile.ini", kSettingsLead,
      [](Program &p) {

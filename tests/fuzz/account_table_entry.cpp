@@ -30,7 +30,7 @@ void checkSetAside(Findings &findings, const ScratchFolder &folder, QByteArrayVi
 {
     QStringList names = folder.names();
     names.removeOne(kSettingsName);
-    if (names.size() != 1 || names.first() == maintenance::kAccountCodeFileName) {
+    if (names.size() != 1 || names.first() == settings::kAccountCodeFileName) {
         findings.append(QStringLiteral("an account table that was not used left the files %1")
                             .arg(folder.names().join(QLatin1Char(' '))));
         return;
@@ -80,7 +80,8 @@ maintenance::AccountEditorContents checkTableInUse(Findings &findings, AppState 
     // account line after the first.
     platform::Services services;
     services.messages = &messages;
-    const journal::JournalEditor editor(state, services);
+    journal::JournalGrid grid;
+    const journal::JournalEditor editor(state, grid, services);
     expect(findings, editor.accountList().size() == 1 + std::max<qsizetype>(table.lastIndex, 0),
            QStringLiteral("the drop-down offers %1 entries for %2 account lines")
                .arg(editor.accountList().size())
@@ -100,7 +101,7 @@ Findings accountTableEntry(QByteArrayView input)
     Findings findings;
     ScratchFolder &folder = ScratchFolder::instance();
     folder.fresh();
-    const QString path = folder.write(maintenance::kAccountCodeFileName, input);
+    const QString path = folder.write(settings::kAccountCodeFileName, input);
 
     AppState &state = freshState(folder.path());
     RecordingMessages messages;
@@ -169,7 +170,7 @@ Findings accountLinesEntry(QByteArrayView input)
     state.settings = firstStartSettings();
     RecordingMessages messages;
     const common::TextReadResult read = common::decodeTextBytes(
-        input.toByteArray(), common::TextEncoding::Cp932, maintenance::kAccountCodeFileName);
+        input.toByteArray(), common::TextEncoding::Cp932, settings::kAccountCodeFileName);
     if (!read.ok) {
         expect(findings, !read.error.isEmpty(), QStringLiteral("an unreadable account table has no message"));
         return findings;

@@ -86,7 +86,8 @@ Findings cardHistoryEntry(QByteArrayView input)
 
     platform::Services services;
     services.messages = &messages;
-    journal::JournalEditor editor(state, services);
+    journal::JournalGrid grid;
+    journal::JournalEditor editor(state, grid, services);
     editor.startUp();
     expect(findings, editor.caption() == journal::kCaptionPrefix + path,
            QStringLiteral("the editor's caption is \"%1\"").arg(editor.caption()));
@@ -107,11 +108,11 @@ Findings historyBuildEntry(QByteArrayView input)
 
     // The construction alone, as the editor's start-up runs it when no earlier
     // read of the card is kept.
-    journal::JournalGrid &grid = state.journal;
+    journal::JournalGrid grid;
     grid.initialise(1);
     platform::Services services;
     services.messages = &messages;
-    journal::JournalEditor editor(state, services);
+    journal::JournalEditor editor(state, grid, services);
     if (state.history.cardKind == JournalFile) {
         journal::Fm2_JournalLoad(grid, state.history, state.summaryPrefix);
     } else {

@@ -57,15 +57,16 @@ FormatShape shapeOf(int format)
     }
 }
 
-QString writeFormat(QIODevice &out, const AppState &state, const output::ExportFields &fields)
+QString writeFormat(QIODevice &out, const AppState &state, const journal::JournalGrid &grid,
+                    const output::ExportFields &fields)
 {
     switch (fields.selectedFormat) {
     case output::SuitouFormat:
-        return output::Fm3_SuitouCsvWrite(out, state.journal, state.accounts, fields);
+        return output::Fm3_SuitouCsvWrite(out, grid, state.accounts, fields);
     case output::KaikeiFormat:
-        return output::Fm3_KaikeiCsvWrite(out, state.journal, state.accounts, fields);
+        return output::Fm3_KaikeiCsvWrite(out, grid, state.accounts, fields);
     default:
-        return output::Fm3_KaiCsvWrite(out, state.journal, state.accounts, fields);
+        return output::Fm3_KaiCsvWrite(out, grid, state.accounts, fields);
     }
 }
 
@@ -93,17 +94,18 @@ bool hasProblem(const output::PreflightReport &report, PreflightProblem::Kind ki
 // character, the writer cannot write. A written file is CP932 with CR LF, has
 // the format's lines, and, when no text breaks the CSV structure, every
 // journal line has the format's fields.
-void checkExport(Findings &findings, const AppState &state, const output::ExportFields &fields)
+void checkExport(Findings &findings, const AppState &state, const journal::JournalGrid &grid,
+                 const output::ExportFields &fields)
 {
     const output::PreflightReport report =
-        output::Fm3_Preflight(output::ExportSource{state.journal, state.accounts, fields});
+        output::Fm3_Preflight(output::ExportSource{grid, state.accounts, fields});
     const QString listed =
         report.refused() ? output::preflightRefusalMessage(report) : output::preflightQuestion(report);
     expect(findings, report.empty() || !listed.isEmpty(), QStringLiteral("the preflight lists no problem"));
 
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    const QString error = writeFormat(buffer, state, fields);
+    const QString error = writeFormat(buffer, state, grid, fields);
     const bool notCp932 = hasProblem(report, PreflightProblem::Kind::NotCp932);
     if (!error.isEmpty() || notCp932) {
         expect(findings, !error.isEmpty() && notCp932,
@@ -129,7 +131,7 @@ void checkExport(Findings &findings, const AppState &state, const output::Export
     if (!lines.isEmpty() && lines.constLast().isEmpty())
         lines.removeLast();
     const FormatShape shape = shapeOf(fields.selectedFormat);
-    const int rows = state.journal.journalRowCount();
+    const int rows = grid.journalRowCount();
     if (lines.size() != shape.headLines + rows + shape.tailLines) {
         findings.append(QStringLiteral("format %1: %2 lines for %3 journal rows")
                             .arg(fields.selectedFormat)
@@ -158,12 +160,13 @@ void checkExport(Findings &findings, const AppState &state, const output::Export
 
 // Every page of the report: as many as the rows need, and every summary and
 // every number the offset table does not place ends inside its column.
-void checkReport(Findings &findings, const AppState &state, const QString &settlementLabel)
+void checkReport(Findings &findings, const AppState &state, const journal::JournalGrid &grid,
+                 const QString &settlementLabel)
 {
     static const output::ReportFontMetrics metrics;
-    const output::SettlementReport report(state.journal, state.history.cardKind, state.history.sourceName,
+    const output::SettlementReport report(grid, state.history.cardKind, state.history.sourceName,
                                           settlementLabel, metrics);
-    const int rows = std::clamp(state.journal.journalRowCount(), 0, state.journal.rowTotal() - 1);
+    const int rows = std::clamp(grid.journalRowCount(), 0, grid.rowTotal() - 1);
     const int pages = rows == 0 ? 1 : (rows + output::kReportRowsPerPage - 1) / output::kReportRowsPerPage;
     if (report.pageCount() != pages) {
         findings.append(QStringLiteral("%1 report pages for %2 rows").arg(report.pageCount()).arg(rows));
@@ -285,7 +288,8 @@ Findings exportEntry(QByteArrayView input)
     state.history.sourcePath = historyPath;
     state.history.sourceName = QStringLiteral("history.csv");
 
-    journal::JournalEditor editor(state, services);
+    journal::JournalGrid grid;
+    journal::JournalEditor editor(state, grid, services);
     editor.startUp();
     if (options & 1)
         settleBalanceCells(findings, editor);
@@ -305,10 +309,10 @@ Findings exportEntry(QByteArrayView input)
     // What "実　行" does to the boxes before writing.
     fields.companyCode = output::padCompanyCode(fields.companyCode).code;
     fields.rememberedRate = fields.rateBox;
-    checkExport(findings, state, fields);
+    checkExport(findings, state, grid, fields);
 
     output::lastRowCheck(editor.grid(), messages);
-    checkReport(findings, state, editor.settlementLabel());
+    checkReport(findings, state, grid, editor.settlementLabel());
     return findings;
 }
 
@@ -324,11 +328,12 @@ Findings exportWritersEntry(QByteArrayView input)
     state.settings = firstStartSettings();
     state.history.cardKind = (options >> 1) % 4;
     state.history.sourceName = QStringLiteral("history.csv");
-    loadRows(state.journal, parts[0]);
+    journal::JournalGrid grid;
+    loadRows(grid, parts[0]);
     // The account table as the start-up check loads it; one that cannot be
     // read is left out, as a missing one is.
     const common::TextReadResult table = common::decodeTextBytes(
-        parts[1].toByteArray(), common::TextEncoding::Cp932, maintenance::kAccountCodeFileName);
+        parts[1].toByteArray(), common::TextEncoding::Cp932, settings::kAccountCodeFileName);
     state.accounts.lines = table.ok ? maintenance::accountLinesOf(table.lines) : QStringList{QString()};
     state.accounts.lastIndex = static_cast<int>(state.accounts.lines.size()) - 1;
 
@@ -350,14 +355,14 @@ Findings exportWritersEntry(QByteArrayView input)
     fields.taxBlank = (options & 1) != 0;
     // "実　行" refuses a line end in a box before anything is written.
     if (output::dialogLineEndRefusal(fields).isEmpty())
-        checkExport(findings, state, fields);
+        checkExport(findings, state, grid, fields);
 
     RecordingMessages messages;
     platform::Services services;
     services.messages = &messages;
-    journal::JournalEditor editor(state, services);
+    journal::JournalEditor editor(state, grid, services);
     editor.Fm2_TotalShow();
-    checkReport(findings, state, editor.settlementLabel());
+    checkReport(findings, state, grid, editor.settlementLabel());
     return findings;
 }
 

@@ -68,7 +68,8 @@ Findings journalFileEntry(QByteArrayView input)
 
     platform::Services services;
     services.messages = &messages;
-    journal::JournalEditor editor(state, services);
+    journal::JournalGrid grid;
+    journal::JournalEditor editor(state, grid, services);
     editor.startUp();
     checkLoadedJournal(findings, editor, state.history);
     return findings;
@@ -87,11 +88,12 @@ Findings journalLoadEntry(QByteArrayView input)
 
     // The loader alone, into an empty grid, as the editor's start-up runs it.
     state.history.cardKind = JournalFile;
-    state.journal.initialise(1);
-    journal::Fm2_JournalLoad(state.journal, state.history, state.summaryPrefix);
+    journal::JournalGrid grid;
+    grid.initialise(1);
+    journal::Fm2_JournalLoad(grid, state.history, state.summaryPrefix);
     platform::Services services;
     services.messages = &messages;
-    journal::JournalEditor editor(state, services);
+    journal::JournalEditor editor(state, grid, services);
     checkLoadedJournal(findings, editor, state.history);
     return findings;
 }

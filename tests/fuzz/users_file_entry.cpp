@@ -12,7 +12,7 @@ Findings usersFileEntry(QByteArrayView input)
     Findings findings;
     ScratchFolder &folder = ScratchFolder::instance();
     folder.fresh();
-    const QString path = folder.write(maintenance::kPersonFileName, input);
+    const QString path = folder.write(settings::kPersonFileName, input);
 
     AppState &state = freshState(folder.path());
     state.summaryPrefix = QStringLiteral("No.1: before，");

@@ -1,6 +1,7 @@
 #include "import/import_command.h"
 
 #include "import/import_messages.h"
+#include "settings/program_files.h"
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
 
@@ -25,7 +26,7 @@ struct ImportCommandTest : ::testing::Test {
     {
         state.programFolder = folder.path();
         state.codeSystemState = 1;
-        fakes.files.present.insert(state.programFile(QStringLiteral("kamoku_code.csv")));
+        fakes.files.present.insert(settings::accountCodeFilePath(state));
     }
     QString card(const QString &name, const QByteArray &bytes)
     {
@@ -73,7 +74,7 @@ TEST_F(ImportCommandTest, MissingAccountCodeTableOrCodeSystemStopsBeforeTheDialo
     run();
     EXPECT_EQ(fakes.messages.texts(), (QStringList{expected, expected}));
     EXPECT_EQ(fakes.messages.texts().first(), kPrerequisiteMessage);
-    EXPECT_EQ(fakes.files.asked.last(), state.programFile(QStringLiteral("kamoku_code.csv")));
+    EXPECT_EQ(fakes.files.asked.last(), settings::accountCodeFilePath(state));
     EXPECT_TRUE(fakes.dialogs.filters.isEmpty());
     EXPECT_EQ(editorShown, 0);
 }

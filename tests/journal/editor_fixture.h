@@ -13,8 +13,8 @@ namespace mokpe::test {
 struct EditorFixture : ::testing::Test {
     ScriptedServices scripted;
     AppState state;
-    journal::JournalEditor editor{state, scripted.services()};
-    journal::JournalGrid &grid = state.journal;
+    journal::JournalGrid grid;
+    journal::JournalEditor editor{state, grid, scripted.services()};
 
     EditorFixture()
     {

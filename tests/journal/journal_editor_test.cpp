@@ -22,8 +22,8 @@ struct JournalEditorTest : ::testing::Test {
     test::TempFolder folder;
     test::ScriptedServices scripted;
     AppState state;
-    JournalEditor editor{state, scripted.services()};
-    JournalGrid &grid = state.journal;
+    JournalGrid grid;
+    JournalEditor editor{state, grid, scripted.services()};
 
     JournalEditorTest()
     {

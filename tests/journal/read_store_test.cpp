@@ -2,8 +2,6 @@
 
 #include "support/file_helpers.h"
 
-#include <QCryptographicHash>
-
 #include <gtest/gtest.h>
 
 namespace mokpe::journal {
@@ -58,30 +56,6 @@ TEST(ReadStore, TransactionsOfBothLayouts)
         EXPECT_TRUE(readLinesOf(history, 0).empty());
         EXPECT_EQ(cardIdOf(history), c.cardId);
     }
-}
-
-TEST(ReadStore, FileNamePerCard)
-{
-    EXPECT_EQ(readStoreFileName(QString()), QStringLiteral("card_reads.csv"));
-    EXPECT_EQ(readStoreFileName(QStringLiteral("JE80F1234567890A")),
-              QStringLiteral("card_reads_JE80F1234567890A.csv"));
-    // No character of an ID can reach another folder or clash with a plain one.
-    EXPECT_EQ(readStoreFileName(QStringLiteral("../a_b ｶ")),
-              QStringLiteral("card_reads__002e_002e_002fa_005fb_0020_ff76.csv"));
-    // A long ID is named by its hash after a "~", which no plain ID gives:
-    // not even the hash itself as an ID.
-    const QString longId(200, QLatin1Char('A'));
-    const QString hash =
-        QString::fromLatin1(QCryptographicHash::hash(longId.toUtf8(), QCryptographicHash::Sha1).toHex());
-    EXPECT_EQ(readStoreFileName(longId), QStringLiteral("card_reads_~") + hash + QStringLiteral(".csv"));
-    EXPECT_EQ(readStoreFileName(hash), QStringLiteral("card_reads_") + hash + QStringLiteral(".csv"));
-    EXPECT_EQ(readStoreFileName(QStringLiteral("~") + hash),
-              QStringLiteral("card_reads__007e") + hash + QStringLiteral(".csv"));
-    for (const QString &name : {readStoreFileName(longId), readStoreFileName(hash), readStoreFileName({}),
-                                readStoreFileName(hash) + kLockSuffix})
-        EXPECT_TRUE(isReadStoreFileName(name)) << name.toStdString();
-    EXPECT_FALSE(isReadStoreFileName(QStringLiteral("card_reads.csv.bad-20240101-000000")));
-    EXPECT_FALSE(isReadStoreFileName(QStringLiteral("card_readsX.csv")));
 }
 
 // The store is itself a classic transit history, written whole or not at all,

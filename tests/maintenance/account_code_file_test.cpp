@@ -17,11 +17,7 @@ struct AccountCodeFileTest : ::testing::Test {
     test::TempFolder folder;
     AppState state;
     test::ScriptedMessages messages;
-    AccountCodeFileTest()
-    {
-        state.programFolder = folder.path();
-        state.settings.filePath = folder.file(QStringLiteral("inifile.ini"));
-    }
+    AccountCodeFileTest() { state.programFolder = folder.path(); }
     QString csvPath() const { return folder.file(QStringLiteral("kamoku_code.csv")); }
 };
 
@@ -65,15 +61,14 @@ TEST_F(AccountCodeFileTest, AnEmptyFileGivesAnEmptyTableAndTheFuurinCodeSystem)
     EXPECT_EQ(state.codeSystemState, 0);
 }
 
-TEST_F(AccountCodeFileTest, TheFileIsLookedForInTheProgramFolderWhereverTheSettingsPathPoints)
+TEST_F(AccountCodeFileTest, TheFileIsLookedForInTheProgramFolderOnly)
 {
     QDir(folder.path()).mkdir(QStringLiteral("other"));
-    state.settings.filePath = folder.file(QStringLiteral("other/inifile.ini"));
     writeBytes(folder.file(QStringLiteral("other/kamoku_code.csv")), "1,2,x\r\n");
     writeBytes(csvPath(), "9,9,y\r\n");
     KamokuFileRead(state, messages);
     EXPECT_EQ(state.accounts.lines, QStringList{QStringLiteral("9,9,y")});
-    EXPECT_EQ(accountCodeFilePath(state), csvPath());
+    EXPECT_EQ(settings::accountCodeFilePath(state), csvPath());
 }
 
 TEST_F(AccountCodeFileTest, UnreadableFileIsReportedAndTheTableKept)

@@ -27,7 +27,6 @@ struct AccountFileCheckTest : ::testing::Test {
     AccountFileCheckTest()
     {
         state.programFolder = folder.path();
-        state.settings.filePath = folder.file(QStringLiteral("inifile.ini"));
         state.codeSystemState = -1;
     }
     QString csvPath() const { return folder.file(QStringLiteral("kamoku_code.csv")); }
@@ -71,8 +70,8 @@ TEST_F(AccountFileCheckTest, AMalformedFileIsSetAsideWithItsNameAndCountsAsMissi
         int badLine;
     } cases[] = {
         {"1,2,a\r\n\r\n3,4,b\r\n", 2}, // an empty line inside
-        {"1,2,a\r\n3,4\r\n", 2},        // one comma
-        {"1;2;a\r\n", 1},               // no comma at all
+        {"1,2,a\r\n3,4\r\n", 2},       // one comma
+        {"1;2;a\r\n", 1},              // no comma at all
     };
     for (const auto &c : cases) {
         test::TempFolder caseFolder;
@@ -85,7 +84,8 @@ TEST_F(AccountFileCheckTest, AMalformedFileIsSetAsideWithItsNameAndCountsAsMissi
         EXPECT_FALSE(Fm1_KamokuFileCheck(caseState, caseMessages, now));
         ASSERT_EQ(caseMessages.shown.size(), 1u) << c.bytes.toStdString();
         EXPECT_EQ(caseMessages.shown[0].text,
-                  QStringLiteral("科目コード設定ファイル(kamoku_code.csv)の%1行目が「コード,コード,科目名」の形ではありません．"
+                  QStringLiteral("科目コード設定ファイル(kamoku_code.csv)の%1行目が「コード,コード,"
+                                 "科目名」の形ではありません．"
                                  "\r\nこのファイルは「kamoku_code.csv.bad-20260102-030405」という名前で残し，"
                                  "使用せずに続けます．\r\n")
                           .arg(c.badLine) +

@@ -18,11 +18,7 @@ struct UserTableTest : ::testing::Test {
     test::TempFolder folder;
     AppState state;
     test::ScriptedMessages messages;
-    UserTableTest()
-    {
-        state.programFolder = folder.path();
-        state.settings.filePath = folder.file(QStringLiteral("inifile.ini"));
-    }
+    UserTableTest() { state.programFolder = folder.path(); }
     QString personPath() const { return folder.file(QStringLiteral("person.csv")); }
 };
 
@@ -57,10 +53,9 @@ TEST_F(UserTableTest, EmptyFileGivesNoEntriesAndLastIndexMinusOne)
     EXPECT_TRUE(listedUsers(state.users).isEmpty());
 }
 
-TEST_F(UserTableTest, FileIsLookedForInTheProgramFolderWhereverTheSettingsPathPoints)
+TEST_F(UserTableTest, FileIsLookedForInTheProgramFolderOnly)
 {
     test::TempFolder settingsFolder;
-    state.settings.filePath = settingsFolder.file(QStringLiteral("inifile.ini"));
     writeBytes(personPath(), "program folder\r\n");
     writeBytes(settingsFolder.file(QStringLiteral("person.csv")), "settings folder\r\n");
     PersonFileRead(state, messages);
@@ -151,7 +146,6 @@ TEST_F(UserTableTest, SaveWritesOneLinePerGridRowEmptyRowsIncluded)
 TEST_F(UserTableTest, SaveGoesToTheProgramFolder)
 {
     test::TempFolder settingsFolder;
-    state.settings.filePath = settingsFolder.file(QStringLiteral("inifile.ini"));
     EXPECT_TRUE(savePersonFile(state, {QStringLiteral("a")}, messages));
     EXPECT_EQ(fileBytes(personPath()), QByteArray("a\r\n"));
     EXPECT_EQ(fileBytes(settingsFolder.file(QStringLiteral("person.csv"))), QByteArray("<missing>"));

@@ -59,7 +59,8 @@ TEST_P(ExportGoldenTest, WritesTheExpectedBytesAndSettings)
     maintenance::KamokuFileRead(state, services.messages);
     maintenance::KamokuSelect(state);
     ASSERT_TRUE(import::Fm1_CsvFileRead(state, dir + QStringLiteral("/journal.csv"), services.messages));
-    journal::JournalEditor editor(state, services.services());
+    journal::JournalGrid grid;
+    journal::JournalEditor editor(state, grid, services.services());
     editor.startUp();
     ExportFields fields;
     Fm3_IniFileRead(fields, state, services.clock.today(), services.messages);
@@ -67,7 +68,7 @@ TEST_P(ExportGoldenTest, WritesTheExpectedBytesAndSettings)
 
     const QString out = program.file(QStringLiteral("out.csv"));
     services.dialogs.chooseNext(out);
-    const ExportResult result = runExportCommand(fields, state, services.services());
+    const ExportResult result = runExportCommand(fields, state, grid, services.services());
 
     EXPECT_EQ(result.outcome, ExportOutcome::Written);
     EXPECT_TRUE(result.settingsSaved);

@@ -41,8 +41,8 @@ TEST(ExportHandOver, TheThreeJournalChecksRunInOrderAndTheFirstRefusalStops)
         ExportFixture f(settingsFor(QStringLiteral("1")));
         f.setJournal(c.rows);
         if (c.redRow > 0)
-            f.state.journal.setColour(c.redRow, journal::CreditAmountColumn, journal::CellColour::Balance);
-        journal::JournalEditor editor(f.state, f.services.services());
+            f.grid.setColour(c.redRow, journal::CreditAmountColumn, journal::CellColour::Balance);
+        journal::JournalEditor editor(f.state, f.grid, f.services.services());
         EXPECT_EQ(handOverChecks(editor), c.passes) << c.what;
         const QStringList expected = c.message ? QStringList{QString::fromUtf16(c.message)} : QStringList();
         EXPECT_EQ(f.services.messages.texts().join('|').toStdString(), expected.join('|').toStdString())

@@ -92,7 +92,7 @@ std::vector<Operation> operations(ExportFixture &f, test::ScriptedServices &prin
     const QByteArray history = transitHistoryBytes(kLines);
     const QStringList historyLines = decodedLines(history);
     const QStringList journalLines = journalFileLines(kLines);
-    const int journalRows = f.state.journal.journalRowCount();
+    const int journalRows = f.grid.journalRowCount();
     return {
         {"decoding a history", kLines + 1,
          [history](common::Progress &p) {
@@ -114,8 +114,8 @@ std::vector<Operation> operations(ExportFixture &f, test::ScriptedServices &prin
          }},
         {"checking and writing an export", 2 * journalRows,
          [&f](common::Progress &p) {
-             return writeExportFile(f.fields, f.state, f.file(QStringLiteral("out.csv")), f.services.messages,
-                                    p) == ExportOutcome::Written;
+             return writeExportFile(f.fields, f.state, f.grid, f.file(QStringLiteral("out.csv")),
+                                    f.services.messages, p) == ExportOutcome::Written;
          }},
         {"painting the report", 3,
          [](common::Progress &p) {
@@ -150,7 +150,7 @@ struct ProgressTest : ::testing::Test {
         QStringList rows;
         for (int r = 0; r < kLines; ++r)
             rows.append(QStringLiteral("2026/01/06|旅費交通費|160|電子マネー|160|乗車"));
-        f.state.journal.setRowTotal(kLines + 1);
+        f.grid.setRowTotal(kLines + 1);
         f.setJournal(rows);
         f.openDialog();
         printing.printers.names = {QStringLiteral("Office")};
@@ -193,7 +193,7 @@ TEST_F(ProgressTest, AStoppedOperationLeavesNothingHalfDone)
         test::writeBytes(out, "old export\r\n");
         f.services.messages.shown.clear();
         RecordingProgress progress(stopAfter);
-        EXPECT_EQ(writeExportFile(f.fields, f.state, out, f.services.messages, progress),
+        EXPECT_EQ(writeExportFile(f.fields, f.state, f.grid, out, f.services.messages, progress),
                   ExportOutcome::Stopped)
             << stopAfter;
         EXPECT_EQ(test::fileBytes(out), QByteArray("old export\r\n")) << stopAfter;

@@ -37,7 +37,7 @@ TEST_F(SettingsFileTest, MissingFileIsCreatedWithDefaultsAndTheFirstStartMessage
     EXPECT_EQ(messages.texts(), QStringList{kFirstStartMessage});
     EXPECT_EQ(fileBytes(iniPath()), kDefaultFile);
     EXPECT_EQ(state.codeSystemState, -1);
-    EXPECT_EQ(state.settings.filePath, iniPath());
+    EXPECT_EQ(settingsFilePath(state), iniPath());
     EXPECT_EQ(state.settings.emoneyNameCopy, QStringLiteral("電子マネー"));
     EXPECT_EQ(state.settings.unsettledAccount, (AccountTriple{"000", "0000", "電子未決"}));
 }

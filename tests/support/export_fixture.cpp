@@ -50,7 +50,7 @@ ExportFixture::ExportFixture(const QStringList &settingsLines, const QStringList
     state.accounts = {accounts, static_cast<int>(accounts.size()) - 1};
     maintenance::KamokuSelect(state);
     state.history.sourceName = QStringLiteral("card.csv");
-    state.journal.initialise(journal::kMinimumRowTotal);
+    grid.initialise(journal::kMinimumRowTotal);
 }
 
 void ExportFixture::setJournal(const QStringList &rows)
@@ -63,9 +63,9 @@ void ExportFixture::setJournal(const QStringList &rows)
         texts[0] = QString::number(r);
         for (int c = 1; c < journal::kColumnCount && c - 1 < parts.size(); ++c)
             texts[static_cast<size_t>(c)] = parts.at(c - 1);
-        state.journal.setRowTexts(r, texts);
+        grid.setRowTexts(r, texts);
     }
-    state.journal.setJournalRowCount(r);
+    grid.setJournalRowCount(r);
 }
 
 void ExportFixture::openDialog()

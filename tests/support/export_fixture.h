@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/app_state.h"
+#include "journal/journal_grid.h"
 #include "output/export_fields.h"
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
@@ -20,6 +21,7 @@ QStringList fuurinAccountLines();
 struct ExportFixture {
     mokpe::test::TempFolder program;
     AppState state;
+    journal::JournalGrid grid;
     mokpe::test::ScriptedServices services;
     ExportFields fields;
 

@@ -2,7 +2,6 @@
 
 #include "app/data_erase.h"
 #include "app/launcher_registration.h"
-#include "app/program_path.h"
 #include "app/program_start.h"
 #include "app/shortcut_create.h"
 #include "app/user_selection.h"
@@ -21,6 +20,7 @@
 #include "output/export_hand_over.h"
 #include "output/ui/export_dialog.h"
 #include "output/ui/settlement_print_preview.h"
+#include "settings/program_files.h"
 #include "settings/settings_file.h"
 
 #include <QCheckBox>
@@ -195,7 +195,7 @@ void MainWindow::buildControls()
     connect(command6, &QPushButton::clicked, this, &MainWindow::showMaintenance);
     connect(command7, &QPushButton::clicked, this, &MainWindow::closeMaintenance);
     connect(command2, &QPushButton::clicked, this, [this] {
-        app::Fm1_DataErase(state_);
+        app::Fm1_DataErase(journal_);
         Q_EMIT endRequested();
     });
     connect(command5, &QPushButton::clicked, this, &MainWindow::openAccountCodeEditor);
@@ -209,7 +209,7 @@ void MainWindow::buildControls()
 void MainWindow::load()
 {
     if (services_.launcher)
-        app::RegEntrySet(*services_.launcher, app::programExecutablePath(state_));
+        app::RegEntrySet(*services_.launcher, settings::programExecutablePath(state_));
     setWindowTitle(kProgramCaption);
     // The window is not shown yet: what the start-up reads, it shows afterwards.
     // It goes on whatever the start-up met; each failure has been told.
@@ -296,7 +296,7 @@ void MainWindow::closeMaintenance()
 void MainWindow::showMatchChoice()
 {
     if (!matchChosenByUser_)
-        check1_->setChecked(journal::anyReadStoreExists(state_.programFolder));
+        check1_->setChecked(settings::anyReadStoreExists(state_.programFolder));
     state_.matchPreviousRead = check1_->isChecked();
 }
 
@@ -396,15 +396,15 @@ void MainWindow::openJournalEditor()
 {
     // An editor closed by "閉じる" may still wait for its deferred deletion.
     delete journalEditor_.data();
-    journalEditor_ = new journal::JournalEditorWindow(state_, services_);
+    journalEditor_ = new journal::JournalEditorWindow(state_, journal_, services_);
     journalEditor_->setHideMain([this] { hide(); });
     journalEditor_->setReturnToMain([this] { returnFromChild(); });
     journalEditor_->setExportOpener([this] { openExportDialog(); });
     journalEditor_->setReportPrinter([this] {
         if (journalEditor_)
-            output::ui::runSettlementPrint(journalEditor_, state_, journalEditor_->editor().settlementLabel(),
-                                           *services_.messages, *services_.printers, *services_.dialogs,
-                                           progressShowDelayMs_);
+            output::ui::runSettlementPrint(journalEditor_, state_, journal_,
+                                           journalEditor_->editor().settlementLabel(), *services_.messages,
+                                           *services_.printers, *services_.dialogs, progressShowDelayMs_);
     });
     if (importProgress_) {
         importProgress_->setLabel(kBuildingLabel);
@@ -419,7 +419,7 @@ void MainWindow::openExportDialog()
     if (!journalEditor_ || !output::handOverChecks(journalEditor_->editor()))
         return;
     if (!exportDialog_) {
-        exportDialog_ = new output::ExportDialog(state_, services_);
+        exportDialog_ = new output::ExportDialog(state_, journal_, services_);
         exportDialog_->setProgressShowDelay(progressShowDelayMs_);
         exportDialog_->setHideEditor([this] {
             if (journalEditor_)
@@ -435,7 +435,7 @@ void MainWindow::openExportDialog()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    app::Fm1_DataErase(state_);
+    app::Fm1_DataErase(journal_);
     event->accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/app_state.h"
+#include "journal/journal_grid.h"
 #include "platform/services.h"
 
 #include <QPointer>
@@ -63,6 +64,8 @@ public:
     journal::JournalEditorWindow *journalEditor() const;
     // The export dialog once "ＣＳＶ出力" has opened it; it lives until the program ends.
     output::ExportDialog *exportDialog() const;
+    // The journal the editor, the export and the report work on.
+    journal::JournalGrid &journal() { return journal_; }
 
 Q_SIGNALS:
     // "終　了": the program ends.
@@ -101,6 +104,8 @@ private:
 
     AppState &state_;
     platform::Services services_;
+    // Kept between editor windows: the export dialog outlives the editor.
+    journal::JournalGrid journal_;
     std::function<void()> journalEditorOpener_;
     int progressShowDelayMs_;
     // The import's dialog while it runs: the editor's start-up goes on in it.

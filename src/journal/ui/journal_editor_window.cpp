@@ -66,8 +66,9 @@ QPushButton *makeButton(const ButtonSpec &spec, QWidget *parent)
 
 } // namespace
 
-JournalEditorWindow::JournalEditorWindow(AppState &state, const platform::Services &services, QWidget *parent)
-    : QWidget(parent, Qt::Window), state_(state), services_(services), editor_(state, services)
+JournalEditorWindow::JournalEditorWindow(AppState &state, JournalGrid &grid,
+                                         const platform::Services &services, QWidget *parent)
+    : QWidget(parent, Qt::Window), state_(state), services_(services), editor_(state, grid, services)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -84,7 +85,7 @@ UnsettledAmountDialog *JournalEditorWindow::unsettledAmountDialog() const
 
 void JournalEditorWindow::buildControls()
 {
-    model_ = new JournalTableModel(state_.journal, this);
+    model_ = new JournalTableModel(editor_.grid(), this);
     grid_ = new JournalGridView(this);
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
     grid_->setGridFontSize(editor_.fontSize());

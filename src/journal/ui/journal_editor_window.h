@@ -29,7 +29,8 @@ class UnsettledAmountDialog;
 class JournalEditorWindow final : public QWidget {
     Q_OBJECT
 public:
-    JournalEditorWindow(AppState &state, const platform::Services &services, QWidget *parent = nullptr);
+    JournalEditorWindow(AppState &state, JournalGrid &grid, const platform::Services &services,
+                        QWidget *parent = nullptr);
     ~JournalEditorWindow() override;
 
     // Hides the main window; run by the start-up once the journal is there.

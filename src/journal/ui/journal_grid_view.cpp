@@ -1,8 +1,8 @@
 #include "journal/ui/journal_grid_view.h"
 
-#include "common/journal_grid.h"
 #include "common/twips.h"
 #include "common/ui/text_fit.h"
+#include "journal/journal_grid.h"
 #include "journal/journal_table_model.h"
 
 #include <QAbstractItemView>

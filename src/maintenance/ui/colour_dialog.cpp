@@ -164,7 +164,7 @@ void ColourDialog::closeWithSave()
     if (applyToMain_)
         applyToMain_();
     // A failed write is reported by the settings file itself; the dialog closes either way.
-    settings::Fm1_IniFileSave(state_, state_.settings.filePath, *services_.messages);
+    settings::Fm1_IniFileSave(state_, settings::settingsFilePath(state_), *services_.messages);
     hide();
     if (returnToMain_)
         returnToMain_();

@@ -48,8 +48,9 @@ void keepPlaceWhenHidden(QWidget *widget)
 
 } // namespace
 
-ExportDialog::ExportDialog(AppState &state, const platform::Services &services, QWidget *parent)
-    : QWidget(parent, Qt::Window), state_(state), services_(services),
+ExportDialog::ExportDialog(AppState &state, const journal::JournalGrid &grid,
+                           const platform::Services &services, QWidget *parent)
+    : QWidget(parent, Qt::Window), state_(state), grid_(grid), services_(services),
       progressShowDelayMs_(ui::kProgressShowDelayMs)
 {
     setObjectName(QStringLiteral("Form3"));
@@ -291,7 +292,7 @@ void ExportDialog::run()
     readControls();
     ui::ProgressDialog progress(this, ui::kExportingLabel, ui::ProgressDialog::Cancel::Allowed,
                                 progressShowDelayMs_);
-    runExportCommand(fields_, state_, services_, progress);
+    runExportCommand(fields_, state_, grid_, services_, progress);
     showFields();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/app_state.h"
+#include "journal/journal_grid.h"
 #include "output/export_fields.h"
 #include "platform/services.h"
 
@@ -41,7 +42,8 @@ namespace mokpe::output {
 class ExportDialog : public QWidget {
     Q_OBJECT
 public:
-    ExportDialog(AppState &state, const platform::Services &services, QWidget *parent = nullptr);
+    ExportDialog(AppState &state, const journal::JournalGrid &grid, const platform::Services &services,
+                 QWidget *parent = nullptr);
 
     // Hides the journal editor (hand-over) and shows it again ("閉じる").
     void setHideEditor(std::function<void()> f) { hideEditor_ = std::move(f); }
@@ -76,6 +78,7 @@ private:
     void setCompanyFieldsEnabled(bool enabled);
 
     AppState &state_;
+    const journal::JournalGrid &grid_;
     platform::Services services_;
     ExportFields fields_;
     std::function<void()> hideEditor_;

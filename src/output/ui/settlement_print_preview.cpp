@@ -30,15 +30,16 @@ QAction *previewAction(QPrintPreviewDialog &dialog, const char *text)
 
 } // namespace
 
-bool runSettlementPrint(QWidget *parent, const AppState &state, const QString &settlementLabel,
-                        platform::MessageService &messages, platform::PrinterService &printers,
-                        platform::FileDialogService &dialogs, int progressShowDelayMs)
+bool runSettlementPrint(QWidget *parent, const AppState &state, const journal::JournalGrid &grid,
+                        const QString &settlementLabel, platform::MessageService &messages,
+                        platform::PrinterService &printers, platform::FileDialogService &dialogs,
+                        int progressShowDelayMs)
 {
-    const PrintStart start = settlementPrintStart(state.journal, printers, messages);
+    const PrintStart start = settlementPrintStart(grid, printers, messages);
     if (start == PrintStart::Refused)
         return false;
-    const SettlementReport report(state.journal, state.history.cardKind, state.history.sourceName,
-                                  settlementLabel, ReportFontMetrics());
+    const SettlementReport report(grid, state.history.cardKind, state.history.sourceName, settlementLabel,
+                                  ReportFontMetrics());
     if (start == PrintStart::PdfInstead) {
         saveReportAsPdf(state, report, reportPdfName(state.history.sourceName), state.history.sourceFolder(),
                         messages, dialogs);

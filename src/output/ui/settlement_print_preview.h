@@ -28,9 +28,10 @@ using mokpe::ui::kProgressShowDelayMs;
 // "PDFで保存" does. True when the preview was shown, false when a check refused.
 // Painting the preview and printing show a progress dialog when they outlast
 // `progressShowDelayMs`; the print can be stopped after any page.
-bool runSettlementPrint(QWidget *parent, const AppState &state, const QString &settlementLabel,
-                        platform::MessageService &messages, platform::PrinterService &printers,
-                        platform::FileDialogService &dialogs, int progressShowDelayMs = kProgressShowDelayMs);
+bool runSettlementPrint(QWidget *parent, const AppState &state, const journal::JournalGrid &grid,
+                        const QString &settlementLabel, platform::MessageService &messages,
+                        platform::PrinterService &printers, platform::FileDialogService &dialogs,
+                        int progressShowDelayMs = kProgressShowDelayMs);
 
 // The preview of one report: A4 portrait only (its orientation and page set-up
 // buttons are hidden), printed through the printer service instead of Qt's

@@ -68,7 +68,7 @@ TEST_F(EditorCommandsTest, ExportOpensOnlyAfterTheJournalChecksAndGivesTheEditor
     EXPECT_EQ(main->exportDialog(), nullptr);
     EXPECT_TRUE(editor()->isVisible());
 
-    state.journal.setCurrent({2, 3});
+    main->journal().setCurrent({2, 3});
     editor()->editor().setCurrentCell(2, 3);
     ASSERT_TRUE(editor()->editor().Fm2_CellEditorShow());
     editor()->editor().settlePendingCell(QStringLiteral("210"));

@@ -126,10 +126,10 @@ TEST_F(LongOperationTest, TheImportShowsItsStagesAndAStopAtEitherOpensNoEditor)
             EXPECT_EQ(state.history.sourcePath, QStringLiteral("前の履歴.csv"));
         }
         if (!c.editorOpens) {
-            EXPECT_EQ(state.journal.journalRowCount(), 0) << what;
+            EXPECT_EQ(main->journal().journalRowCount(), 0) << what;
             continue;
         }
-        EXPECT_EQ(state.journal.journalRowCount(), 10000);
+        EXPECT_EQ(main->journal().journalRowCount(), 10000);
         if (auto *dialog = editor->findChild<QWidget *>(QStringLiteral("Form4")))
             dialog->close();
         editor->findChild<QPushButton *>(QStringLiteral("Command1"))->click();

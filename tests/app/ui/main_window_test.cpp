@@ -288,11 +288,11 @@ TEST_F(MainWindowTest, EndRunsTheDataEraseAndEndsTheProgram)
     writeBytes(file("kamoku_code.csv"), kWTable);
     writeBytes(file("person.csv"), "A\r\n");
     load();
-    state.journal.takeSnapshot(2, 2);
+    window->journal().takeSnapshot(2, 2);
     QSignalSpy ended(window.get(), &MainWindow::endRequested);
     control("Command2")->click();
     EXPECT_EQ(ended.count(), 1);
-    EXPECT_EQ(state.journal.snapshotRows(), 0);
+    EXPECT_EQ(window->journal().snapshotRows(), 0);
 }
 
 TEST_F(MainWindowTest, ShortcutIsNamedAfterTheCaptionAndStaysOnTheDesktop)

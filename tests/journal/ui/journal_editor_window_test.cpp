@@ -333,7 +333,7 @@ TEST_F(JournalEditorWindowTest, SettlementLabelAndRecalculateFollowTheCardKind)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file);
         import(cardFile(QLatin1String(c.file), c.text));
-        EXPECT_EQ(state.journal.journalRowCount(), c.journalRows);
+        EXPECT_EQ(main->journal().journalRowCount(), c.journalRows);
         EXPECT_EQ(control<QLabel>("Label3")->text(), c.label);
         EXPECT_EQ(control("Command5")->isVisible(), c.recalculate);
         EXPECT_EQ(editor->unsettledAmountDialog(), nullptr);
@@ -423,7 +423,7 @@ TEST_F(JournalEditorWindowTest, AnotherBalanceCellBringsTheOpenDialogToIt)
 {
     import(cardFile(QStringLiteral("suica.csv"), kTransitHistory));
     // A second balance cell with another value, as a second unsettled row would be.
-    state.journal.setColour(1, DebitAmountColumn, CellColour::Balance);
+    main->journal().setColour(1, DebitAmountColumn, CellColour::Balance);
 
     clickCell(3, DebitAmountColumn);
     QPointer<UnsettledAmountDialog> first = dialog();
@@ -533,7 +533,7 @@ TEST_F(JournalEditorWindowTest, SaveAsksBeforeReplacingAFile)
 TEST_F(JournalEditorWindowTest, SaveRefusesAJournalWithABlankAmount)
 {
     import(cardFile(QStringLiteral("suica.csv"), kTransitHistory));
-    state.journal.setText(2, CreditAmountColumn, QString());
+    main->journal().setText(2, CreditAmountColumn, QString());
     control("Command6")->click();
     EXPECT_EQ(fakes.messages.texts(), QStringList{"No. 2 行目 : 日付か金額欄に空欄行を検出しました．"});
     EXPECT_TRUE(fakes.dialogs.presetNames.isEmpty());
@@ -587,9 +587,9 @@ TEST_F(JournalEditorWindowTest, SaveRefusesWhereNoJournalMayGo)
 TEST_F(JournalEditorWindowTest, SaveRefusesAnAmountThatIsNoWholeNumberOfYen)
 {
     import(cardFile(QStringLiteral("suica.csv"), kTransitHistory));
-    state.journal.setText(2, CreditAmountColumn, QStringLiteral("210.5"));
-    state.journal.setText(3, DebitAmountColumn, QStringLiteral("320"));
-    state.journal.setText(3, CreditAmountColumn, QStringLiteral("320"));
+    main->journal().setText(2, CreditAmountColumn, QStringLiteral("210.5"));
+    main->journal().setText(3, DebitAmountColumn, QStringLiteral("320"));
+    main->journal().setText(3, CreditAmountColumn, QStringLiteral("320"));
     control("Command6")->click();
     EXPECT_EQ(fakes.messages.texts(),
               QStringList{"No. 2 行目 : 「貸方金額」欄の「210.5」は金額として読めません．"
@@ -611,7 +611,7 @@ TEST_F(JournalEditorWindowTest, CloseAsksOnlyAfterAChange)
     EXPECT_TRUE(editorGone());
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(fakes.messages.shown.empty());
-    EXPECT_EQ(state.journal.journalRowCount(), 0);
+    EXPECT_EQ(main->journal().journalRowCount(), 0);
 
     // After a committed cell: No closes without saving.
     import(path);
@@ -696,7 +696,7 @@ TEST_F(JournalEditorWindowTest, CloseBoxIsRefused)
     EXPECT_TRUE(editor->isVisible());
     EXPECT_FALSE(main->isVisible());
     EXPECT_FALSE(QTest::qWaitFor([this] { return editor.isNull(); }, 100));
-    EXPECT_EQ(state.journal.journalRowCount(), 3);
+    EXPECT_EQ(main->journal().journalRowCount(), 3);
 }
 
 TEST_F(JournalEditorWindowTest, RowButtonsWorkOnTheCurrentRow)
@@ -713,7 +713,7 @@ TEST_F(JournalEditorWindowTest, RowButtonsWorkOnTheCurrentRow)
     clickCell(1, SummaryColumn);
     fakes.messages.answerNext(false);
     control("Command15")->click();
-    EXPECT_EQ(state.journal.journalRowCount(), 3);
+    EXPECT_EQ(main->journal().journalRowCount(), 3);
     fakes.messages.answerNext(true);
     control("Command15")->click();
     EXPECT_EQ((QStringList{rowLine(1), rowLine(2)}), (QStringList{journal[0], renumbered(journal[2], 2)}));
@@ -731,7 +731,7 @@ TEST_F(JournalEditorWindowTest, RowButtonsWorkOnTheCurrentRow)
 
     clickCell(2, SummaryColumn);
     control("Command10")->click();
-    EXPECT_EQ(state.journal.journalRowCount(), 4);
+    EXPECT_EQ(main->journal().journalRowCount(), 4);
     EXPECT_EQ(rowLine(2), QStringLiteral("2,,,,,,"));
     EXPECT_EQ(rowLine(3), renumbered(journal[1], 3));
     EXPECT_EQ(model()->rowCount(), kMinimumRowTotal - 1);
@@ -743,7 +743,7 @@ TEST_F(JournalEditorWindowTest, RowButtonsWorkOnTheCurrentRow)
     EXPECT_EQ((QStringList{rowLine(1), rowLine(2), rowLine(3)}), journal);
 
     control("Command11")->click();
-    EXPECT_EQ(state.journal.journalRowCount(), 2);
+    EXPECT_EQ(main->journal().journalRowCount(), 2);
     EXPECT_EQ(rowLine(2), renumbered(journal[2], 2));
     EXPECT_EQ(label->text(), QStringLiteral("精算金額：　　　-1,700"));
 
@@ -751,12 +751,12 @@ TEST_F(JournalEditorWindowTest, RowButtonsWorkOnTheCurrentRow)
     EXPECT_EQ(rowLine(3), QStringLiteral("3,,,,,,"));
     EXPECT_EQ(model()->rowCount(), kMinimumRowTotal);
     control("Command13")->click();
-    EXPECT_EQ(state.journal.journalRowCount(), 2);
+    EXPECT_EQ(main->journal().journalRowCount(), 2);
     EXPECT_EQ(model()->rowCount(), kMinimumRowTotal - 1);
     // An empty row below the journal is not deleted.
     clickCell(5, SummaryColumn);
     control("Command11")->click();
-    EXPECT_EQ(state.journal.journalRowCount(), 2);
+    EXPECT_EQ(main->journal().journalRowCount(), 2);
     EXPECT_EQ(dialog(), nullptr);
 }
 

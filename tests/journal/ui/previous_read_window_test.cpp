@@ -91,7 +91,7 @@ struct PreviousReadWindowTest : ::testing::Test {
         ASSERT_TRUE(QTest::qWaitFor([this] { return editor.isNull(); }, 2000));
     }
     QLabel *notice() const { return editor->findChild<QLabel *>(QStringLiteral("Label5")); }
-    int rows() const { return state.journal.journalRowCount(); }
+    int rows() const { return main->journal().journalRowCount(); }
 };
 
 TEST_F(PreviousReadWindowTest, ChoiceIsOnOnceAStoreExistsAndTheUserHasTheLastWord)
@@ -135,8 +135,8 @@ TEST_F(PreviousReadWindowTest, ChoiceIsOnOnceAStoreExistsAndTheUserHasTheLastWor
     EXPECT_EQ(rows(), 1);
     EXPECT_EQ(notice()->text(), QStringLiteral("前回の読込みと照合：読込み済みの19行を除きました．"));
     EXPECT_NE(notice()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(state.journal.text(1, DebitAmountColumn), QStringLiteral("100"));
-    EXPECT_EQ(state.journal.colour(1, DebitAmountColumn), CellColour::White);
+    EXPECT_EQ(main->journal().text(1, DebitAmountColumn), QStringLiteral("100"));
+    EXPECT_EQ(main->journal().colour(1, DebitAmountColumn), CellColour::White);
 }
 
 TEST_F(PreviousReadWindowTest, GapNoticeAndTheStoredBalanceOffered)
@@ -151,7 +151,7 @@ TEST_F(PreviousReadWindowTest, GapNoticeAndTheStoredBalanceOffered)
                              "前回の読込み（2024/05/10）と今回の読込み（2024/05/13）が重なりません．"
                              "2024/05/10から2024/05/13までの間の取引が欠けている可能性があります．"));
     EXPECT_EQ(notice()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(state.journal.colour(8, DebitAmountColumn), CellColour::Balance);
+    EXPECT_EQ(main->journal().colour(8, DebitAmountColumn), CellColour::Balance);
 
     // The dialog opens in computed mode on the stored newest balance, for
     // each of the row's two balance cells.
@@ -165,8 +165,8 @@ TEST_F(PreviousReadWindowTest, GapNoticeAndTheStoredBalanceOffered)
         dialog->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
         dialog->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         EXPECT_TRUE(QTest::qWaitFor([this] { return editor->unsettledAmountDialog() == nullptr; }, 2000));
-        EXPECT_EQ(state.journal.text(8, column), QStringLiteral("300"));
-        EXPECT_EQ(state.journal.colour(8, column), CellColour::White);
+        EXPECT_EQ(main->journal().text(8, column), QStringLiteral("300"));
+        EXPECT_EQ(main->journal().colour(8, column), CellColour::White);
     }
     EXPECT_TRUE(fakes.messages.shown.empty());
 }
@@ -181,9 +181,9 @@ TEST_F(PreviousReadWindowTest, OlderReadBooksOnlyWhatTheStoreDoesNotHold)
     ASSERT_TRUE(matchBox()->isChecked());
     import(history(20, 1));
     EXPECT_EQ(rows(), 10);
-    EXPECT_EQ(state.journal.text(1, DateColumn), QStringLiteral("2024/05/10"));
-    EXPECT_EQ(state.journal.text(1, DebitAmountColumn), QStringLiteral("100"));
-    EXPECT_EQ(state.journal.text(10, DateColumn), QStringLiteral("2024/05/01"));
+    EXPECT_EQ(main->journal().text(1, DateColumn), QStringLiteral("2024/05/10"));
+    EXPECT_EQ(main->journal().text(1, DebitAmountColumn), QStringLiteral("100"));
+    EXPECT_EQ(main->journal().text(10, DateColumn), QStringLiteral("2024/05/01"));
     EXPECT_EQ(notice()->text(),
               QStringLiteral("今回の読込み（2024/05/20まで）は，前回の読込み（2024/05/30まで）より前の"
                              "ものです．読込み済みの10行を除き，記録に無い取引だけを仕訳しました．"));

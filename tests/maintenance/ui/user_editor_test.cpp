@@ -33,7 +33,6 @@ struct UserEditorTest : ::testing::Test {
     UserEditorTest()
     {
         state.programFolder = folder.path();
-        state.settings.filePath = folder.file(QStringLiteral("inifile.ini"));
         state.settings.screenColour = QStringLiteral("&H8000000F");
         state.settings.buttonColour = QStringLiteral("&H8000000F");
     }

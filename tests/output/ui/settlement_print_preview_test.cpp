@@ -30,6 +30,7 @@ const QString kLabel = QStringLiteral("精算金額：　　　-1,500");
 
 struct SettlementPrintTest : ::testing::Test {
     AppState state;
+    journal::JournalGrid grid;
     test::ScriptedServices services;
     // What the test saw of the preview while it was open.
     int previewPages = -1;
@@ -37,7 +38,7 @@ struct SettlementPrintTest : ::testing::Test {
 
     SettlementPrintTest()
     {
-        state.journal = test::sampleJournal(120);
+        grid = test::sampleJournal(120);
         state.history.cardKind = TransitCard;
         state.history.sourceName = QStringLiteral("履歴.csv");
         services.printers.names = {QStringLiteral("Office_Laser"), QStringLiteral("Counter")};
@@ -65,7 +66,7 @@ struct SettlementPrintTest : ::testing::Test {
             if (dialog->isVisible())
                 dialog->reject();
         });
-        return runSettlementPrint(nullptr, state, kLabel, services.messages, services.printers,
+        return runSettlementPrint(nullptr, state, grid, kLabel, services.messages, services.printers,
                                   services.dialogs);
     }
 
@@ -127,8 +128,8 @@ TEST_F(SettlementPrintTest, RefusalComesBeforeAnyPreview)
     // Other printers are installed, but the last one listed is a document writer.
     services.printers.names.append(QStringLiteral("Microsoft Print to PDF"));
     services.messages.answerNext(false);
-    EXPECT_FALSE(
-        runSettlementPrint(nullptr, state, kLabel, services.messages, services.printers, services.dialogs));
+    EXPECT_FALSE(runSettlementPrint(nullptr, state, grid, kLabel, services.messages, services.printers,
+                                    services.dialogs));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(services.messages.texts(), QStringList{kNoPrinterMessage});
     EXPECT_EQ(services.messages.offeredActions, QStringList{QStringLiteral("PDFで保存")});
@@ -154,8 +155,8 @@ TEST_F(SettlementPrintTest, WithoutAPrinterOrFromThePreviewTheReportIsSavedAsAPd
     services.printers.names.clear();
     services.messages.answerNext(true);
     services.dialogs.chooseNext(pdf);
-    EXPECT_FALSE(
-        runSettlementPrint(nullptr, state, kLabel, services.messages, services.printers, services.dialogs));
+    EXPECT_FALSE(runSettlementPrint(nullptr, state, grid, kLabel, services.messages, services.printers,
+                                    services.dialogs));
     ASSERT_EQ(services.dialogs.requests.size(), 1u);
     const platform::FileRequest &request = services.dialogs.requests[0];
     EXPECT_EQ(request.kind, platform::FileKind::Report);
@@ -167,7 +168,7 @@ TEST_F(SettlementPrintTest, WithoutAPrinterOrFromThePreviewTheReportIsSavedAsAPd
     const QStringList pages = pagesOf(pdf);
     ASSERT_EQ(pages.size(), 3);
     EXPECT_TRUE(pages[2].contains(QStringLiteral("Page: 3 / 3")));
-    const SettlementReport report(state.journal, state.history.cardKind, state.history.sourceName, kLabel,
+    const SettlementReport report(grid, state.history.cardKind, state.history.sourceName, kLabel,
                                   ReportFontMetrics());
     test::TempFolder other;
     ASSERT_EQ(writeReportPdf(other.file(QStringLiteral("cli.pdf")), report), QString());
@@ -224,7 +225,8 @@ TEST_F(SettlementPrintTest, ThePdfIsNotWrittenWhereNoOutputMayGo)
         services.messages.shown.clear();
         services.messages.answerNext(true);
         services.dialogs.chooseNext(c.path);
-        runSettlementPrint(nullptr, state, kLabel, services.messages, services.printers, services.dialogs);
+        runSettlementPrint(nullptr, state, grid, kLabel, services.messages, services.printers,
+                           services.dialogs);
         EXPECT_EQ(services.messages.texts(), (QStringList{kNoPrinterMessage, c.message}));
     }
     EXPECT_EQ(test::fileBytes(state.history.sourcePath), QByteArray("history"));
@@ -233,7 +235,7 @@ TEST_F(SettlementPrintTest, ThePdfIsNotWrittenWhereNoOutputMayGo)
 
 TEST_F(SettlementPrintTest, APrintStoppedAfterItsFirstPageSaysHowManyPagesWerePrinted)
 {
-    const SettlementReport report(state.journal, state.history.cardKind, state.history.sourceName, kLabel,
+    const SettlementReport report(grid, state.history.cardKind, state.history.sourceName, kLabel,
                                   ReportFontMetrics());
     SettlementPrintPreview preview(state, report, state.history.sourceName, services.messages,
                                    services.printers, services.dialogs, nullptr, 0);

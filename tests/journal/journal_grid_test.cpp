@@ -1,4 +1,4 @@
-#include "common/journal_grid.h"
+#include "journal/journal_grid.h"
 
 #include <gtest/gtest.h>
 
