@@ -1,5 +1,6 @@
 #include "maintenance/user_list.h"
 
+#include "settings/program_files.h"
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
 
@@ -64,7 +65,7 @@ TEST_F(UserSaveCommandTest, SaveAsksFirstAndWritesEveryRow)
          old,
          QStringLiteral("Shift_JIS(CP932)で保存できないため，保存を中止しました．")},
     };
-    const QString personPath = folder.file(kPersonFileName);
+    const QString personPath = folder.file(settings::kPersonFileName);
     for (const Case &t : cases) {
         QFile::remove(personPath);
         state.users = {old, 0};
