@@ -182,7 +182,7 @@ inline void registerEditingBenchmarks(const std::string &prefix,
                  // snapshot included), then an account picked.
                  j.e().setCurrentCell(1, CreditAccountColumn);
                  j.e().gridMouseDown();
-                 j.e().gridMouseUp(0, j.rows, 1);
+                 j.e().gridMouseUp(j.rows);
                  j.e().KamokuPaste(++i % 2 ? QStringLiteral("現金") : QStringLiteral("普通預金"));
                  v.heard();
                  state.PauseTiming();

@@ -165,10 +165,8 @@ int runExport(const QStringList &arguments)
     services.dialogs = &chosen;
     services.clock = &clock;
 
-    // The dialog's opening in DIR, then the hand-over's set-up.
     output::ExportFields fields;
-    output::Fm3_IniFileRead(fields, state, clock.today(), messages);
-    output::Fm3_SelectedKamoku(fields, state);
+    output::handOverFields(fields, state, clock.today(), messages);
 
     // The fields the 楓林 code system disables cannot be typed into.
     if (!output::companyFieldsEnabled(state.codeSystemState)) {

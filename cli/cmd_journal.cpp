@@ -62,8 +62,7 @@ int runJournal(const QStringList &arguments)
     if (!output) {
         printJournal(session.editor());
     } else {
-        // "保　存" with the file already chosen: an existing file is replaced.
-        if (!session.saveJournal(*output))
+        if (!session.editor().saveCommand(*output))
             return 2;
         files.add(*output, true);
     }

@@ -3,7 +3,6 @@
 
 #include "output/report_pdf.h"
 #include "output/settlement_print.h"
-#include "output/settlement_report.h"
 #include "platform/qt/qt_printer_service.h"
 
 #include <optional>
@@ -63,21 +62,21 @@ int runReport(const QStringList &arguments)
     if (print ? !output::printStartCheck(session.grid(), printers, messages)
               : !output::lastRowCheck(session.grid(), messages))
         return 2;
-    const output::SettlementReport report(session.grid(), state.history.cardKind, state.history.sourceName,
-                                          session.editor().settlementLabel(), output::ReportFontMetrics());
+    const output::SettlementPrintJob job =
+        output::prepareSettlementReport(state, session.grid(), session.editor().settlementLabel());
     WrittenFiles files;
     if (output) {
-        if (!output::saveReportPdf(state, *output, report, messages))
+        if (!output::saveReportPdf(state, *output, job.report, messages))
             return 2;
         files.add(*output, true);
-        printLine(QStringLiteral("pages: %1").arg(report.pageCount()));
+        printLine(QStringLiteral("pages: %1").arg(job.report.pageCount()));
     } else {
         const QString printer = output::choosePrinter(printerName.value_or(QString()), printers, messages);
         if (printer.isEmpty())
             return 2;
-        if (!output::printReport(report, state.history.sourceName, printer, printers, messages))
+        if (!output::printReport(job.report, job.jobName, printer, printers, messages))
             return 2;
-        printLine(QStringLiteral("printed: %1 pages to %2").arg(report.pageCount()).arg(printer));
+        printLine(QStringLiteral("printed: %1 pages to %2").arg(job.report.pageCount()).arg(printer));
     }
     session.keepRead(files);
     return files.exitStatus(messages);

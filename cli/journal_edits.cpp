@@ -91,23 +91,22 @@ bool runEdit(journal::JournalEditor &editor, const JournalEdit &edit)
     const int count = editor.grid().journalRowCount();
     const int column = editor.grid().current().column;
     switch (edit.kind) {
-    case JournalEdit::Assign: {
-        if (edit.firstRow > count)
+    case JournalEdit::Assign:
+        switch (editor.assignAccountCommand(edit.firstRow, edit.lastRow, edit.column, edit.text)) {
+        case journal::JournalEditor::AssignOutcome::Assigned:
+            return true;
+        case journal::JournalEditor::AssignOutcome::NotAJournalRow:
             return tellNotAJournalRow(edit, edit.firstRow, count);
-        // A click on the first row's account cell, dragged down (or up) by
-        // whole rows to the last.
-        editor.setCurrentCell(edit.firstRow, edit.column);
-        editor.gridMouseDown();
-        editor.gridMouseUp(0, edit.lastRow - edit.firstRow, 1);
-        if (!editor.accountList().contains(edit.text)) {
+        case journal::JournalEditor::AssignOutcome::NotInTheList:
             std::fprintf(stderr,
                          "mokpe: %s: %s is not in the account list (the unsettled e-money account and the "
                          "accounts of kamoku_code.csv)\n",
                          edit.given.toUtf8().constData(), edit.text.toUtf8().constData());
             return false;
+        case journal::JournalEditor::AssignOutcome::Refused:
+            return false;
         }
-        return editor.KamokuPaste(edit.text).has_value();
-    }
+        return false;
     case JournalEdit::Set:
         if (edit.firstRow > count)
             return tellNotAJournalRow(edit, edit.firstRow, count);

@@ -85,15 +85,6 @@ int JournalSession::open()
     return 0;
 }
 
-bool JournalSession::saveJournal(const QString &path)
-{
-    dialogs_.setSavePath(path);
-    messages_.setAnswer(true);
-    const bool saved = editor_.saveCommand();
-    messages_.setAnswer(false);
-    return saved;
-}
-
 void JournalSession::keepRead(WrittenFiles &files)
 {
     const journal::PreviousRead &read = editor_.previousRead();

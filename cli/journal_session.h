@@ -41,18 +41,16 @@ struct JournalOptions {
 // settling is a usage error (false, with the problem).
 bool takeJournalOptions(QStringList &args, JournalOptions &options, QString &problem);
 
-// A file dialog that answers the file given on the command line, and the save
-// dialog with the output, once the command has one (else it is cancelled).
+// A file dialog that answers the file given on the command line; a save
+// dialog is cancelled (the commands name their output without one).
 class PresetFileDialogs final : public platform::FileDialogService {
 public:
     explicit PresetFileDialogs(QString path) : path_(std::move(path)) {}
     QString openFile(const platform::FileRequest &) override { return path_; }
-    QString saveFile(const platform::FileRequest &) override { return savePath_; }
-    void setSavePath(const QString &path) { savePath_ = path; }
+    QString saveFile(const platform::FileRequest &) override { return {}; }
 
 private:
     QString path_;
-    QString savePath_;
 };
 
 // The journal of FILE opened as the windows open it, messages on standard error.
@@ -71,10 +69,6 @@ public:
     // system refused, a file of the program folder could not be read or
     // written or another program was reading the same card (its message shown).
     int open();
-
-    // "保　存" with `path` chosen in the save dialog and an existing file
-    // replaced (-o). True when written.
-    bool saveJournal(const QString &path);
 
     // The command has done its work: the transit read goes into the read
     // store, as the window keeps it once the journal is open, and the store

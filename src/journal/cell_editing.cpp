@@ -5,6 +5,8 @@
 #include "journal/journal_editor.h"
 #include "journal/journal_messages.h"
 
+#include <algorithm>
+
 namespace mokpe::journal {
 
 namespace {
@@ -77,10 +79,11 @@ void JournalEditor::gridMouseDown()
     drag_.startRow = grid().current().row;
 }
 
-JournalEditor::GridMouseUp JournalEditor::gridMouseUp(int startCellTop, int releaseY, int cellHeight)
+JournalEditor::GridMouseUp JournalEditor::gridMouseUp(int pointerRow)
 {
     const CellPosition cell = grid().current();
-    drag_.endRow = dragEndRow(drag_.startRow, startCellTop, releaseY, cellHeight, grid().journalRowCount());
+    // Released below the journal: its last row ends the drag.
+    drag_.endRow = std::min(pointerRow, grid().journalRowCount());
     GridMouseUp up;
     if (isAccountColumn(cell.column)) {
         // Whatever is picked can be taken back.
@@ -131,6 +134,19 @@ std::optional<QString> JournalEditor::KamokuPaste(const QString &entry)
         g.setText(cell.row, cell.column, text);
     g.setModified(true);
     return text;
+}
+
+JournalEditor::AssignOutcome JournalEditor::assignAccountCommand(int firstRow, int lastRow, int column,
+                                                                 const QString &account)
+{
+    if (firstRow > grid().journalRowCount())
+        return AssignOutcome::NotAJournalRow;
+    setCurrentCell(firstRow, column);
+    gridMouseDown();
+    gridMouseUp(lastRow);
+    if (!accountList().contains(account))
+        return AssignOutcome::NotInTheList;
+    return KamokuPaste(account) ? AssignOutcome::Assigned : AssignOutcome::Refused;
 }
 
 bool JournalEditor::enlargeFontCommand()

@@ -46,16 +46,4 @@ int rowAfterEnter(int row, int journalRowCount)
     return row < journalRowCount ? row + 1 : row;
 }
 
-int dragEndRow(int startRow, int startCellTop, int releaseY, int cellHeight, int journalRowCount)
-{
-    if (cellHeight <= 0)
-        return startRow;
-    const int distance = releaseY - startCellTop;
-    int rows = distance / cellHeight;
-    // Rounded down, also above the start row.
-    if (distance % cellHeight != 0 && distance < 0)
-        --rows;
-    return std::min(startRow + rows, journalRowCount);
-}
-
 } // namespace mokpe::journal

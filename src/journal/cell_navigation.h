@@ -19,11 +19,4 @@ CellPosition cellAfterKey(CellPosition current, NavigationKey key, int journalRo
 // lies above the last journal row.
 int rowAfterEnter(int row, int journalRowCount);
 
-// The row under the pointer at button-up of a drag that began on `startRow`,
-// whose cell's top edge stood at `startCellTop`: whole cell heights below that
-// edge, rounded down, added to the start row (fewer than the start row for a
-// drag upward). A release below the last journal row gives the last journal
-// row. Positions and the height in one unit, the height above 0.
-int dragEndRow(int startRow, int startCellTop, int releaseY, int cellHeight, int journalRowCount);
-
 } // namespace mokpe::journal

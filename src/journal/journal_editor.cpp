@@ -181,15 +181,31 @@ bool JournalEditor::amountCheck()
     return journal::amountCheck(grid(), *services_.messages);
 }
 
+namespace {
+
+// The checks "保　存" makes before anything else.
+bool saveChecks(JournalEditor &editor)
+{
+    return editor.Fm2_RowCountCheck() != -1 && editor.Fm2_BlankCheck() == 0 && editor.amountCheck();
+}
+
+} // namespace
+
 bool JournalEditor::saveCommand()
 {
-    if (Fm2_RowCountCheck() == -1)
+    return saveChecks(*this) && Fm2_JournalSave();
+}
+
+bool JournalEditor::saveCommand(const QString &path)
+{
+    if (!saveChecks(*this))
         return false;
-    if (Fm2_BlankCheck() != 0)
+    // Told before the target, as the dialog's way tells it before the dialog.
+    if (const QString commaError = journalCommaCheck(grid()); !commaError.isEmpty()) {
+        services_.messages->inform(commaError);
         return false;
-    if (!amountCheck())
-        return false;
-    return Fm2_JournalSave();
+    }
+    return saveChosenFile(path, ExistingFile::Replace);
 }
 
 bool JournalEditor::Fm2_JournalSave()
@@ -208,12 +224,18 @@ bool JournalEditor::Fm2_JournalSave()
          state_.history.sourceName, state_.history.sourceFolder()});
     if (path.isEmpty())
         return false;
+    return saveChosenFile(path, ExistingFile::Ask);
+}
+
+bool JournalEditor::saveChosenFile(const QString &path, ExistingFile existing)
+{
     if (const QString refusal = outputTargetCheck(state_, path, OutputKind::JournalFile);
         !refusal.isEmpty()) {
         services_.messages->inform(refusal);
         return false;
     }
-    if (QFileInfo::exists(path) && !services_.messages->ask(kOverwriteQuestion, kOverwriteTitle))
+    if (existing == ExistingFile::Ask && QFileInfo::exists(path) &&
+        !services_.messages->ask(kOverwriteQuestion, kOverwriteTitle))
         return false;
     return saveJournalTo(path);
 }

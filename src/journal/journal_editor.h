@@ -108,11 +108,19 @@ public:
     bool amountCheck();
     // "保　存": the three checks, then Fm2_JournalSave. True when the file was written.
     bool saveCommand();
-    // The save dialog, the check of where the journal may go (not onto the
-    // file it was read from unless that is a journal file, nor a file of the
-    // program folder, nor a pipe or a device), the overwrite question, the
-    // write. True when written.
+    // "保　存" with the file already chosen (`mokpe journal -o`): the same
+    // checks and refusals, and an existing file replaced without the
+    // overwrite question. True when written.
+    bool saveCommand(const QString &path);
+    // The save dialog, then saveChosenFile with the overwrite question. True
+    // when written.
     bool Fm2_JournalSave();
+    enum class ExistingFile { Ask, Replace };
+    // The check of where the journal may go (not onto the file it was read
+    // from unless that is a journal file, nor a file of the program folder,
+    // nor a pipe or a device), the overwrite question when `existing` asks
+    // for it, the write. True when written.
+    bool saveChosenFile(const QString &path, ExistingFile existing);
     // Writes the journal file to `path` without any dialog or check (what the
     // dialog's choice leads to). A failed write is told and the modified flag
     // stays set. True when written.
@@ -180,9 +188,10 @@ public:
         // on screen): a date or amount that holds a value is not typed over.
         bool hideEditor = false;
     };
-    // Mouse button up: the drag's end row (see dragEndRow; the top of the
-    // start row's cell, the pointer and the cell height in one unit).
-    GridMouseUp gridMouseUp(int startCellTop, int releaseY, int cellHeight);
+    // Mouse button up over grid row `pointerRow` (the view turns the pointer
+    // into a row; above the start row for a drag upward): the drag ends
+    // there, at the last journal row at most.
+    GridMouseUp gridMouseUp(int pointerRow);
     DragRange dragRange() const { return drag_; }
     void setDragRange(DragRange range) { drag_ = range; }
     // An entry of the drop-down was picked: the text after its first comma (if
@@ -191,6 +200,13 @@ public:
     // has been made. The text the cell editor shows then; nothing when refused
     // (after the message): an account name with a second comma.
     std::optional<QString> KamokuPaste(const QString &entry);
+    enum class AssignOutcome { Assigned, NotAJournalRow, NotInTheList, Refused };
+    // A drag in account column `column` from `firstRow` to `lastRow`, then
+    // `account` picked from the drop-down: the window's way, step by step.
+    // NotAJournalRow when `firstRow` lies below the journal, NotInTheList when
+    // the drop-down does not offer `account` (nothing assigned either way);
+    // Refused when KamokuPaste refused it (told).
+    AssignOutcome assignAccountCommand(int firstRow, int lastRow, int column, const QString &account);
 
     // Grid text size in points and the column widths in twips that go with it.
     int fontSize() const { return fontSize_; }

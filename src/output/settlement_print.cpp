@@ -56,6 +56,14 @@ PrintStart settlementPrintStart(const journal::JournalGrid &grid, platform::Prin
                                                                 : PrintStart::Refused;
 }
 
+SettlementPrintJob prepareSettlementReport(const AppState &state, const journal::JournalGrid &grid,
+                                           const QString &settlementLabel)
+{
+    const QString &name = state.history.sourceName;
+    return {SettlementReport(grid, state.history.cardKind, name, settlementLabel, ReportFontMetrics()),
+            name.isEmpty() ? kSettlementPrintTitle : name};
+}
+
 QString choosePrinter(const QString &requested, platform::PrinterService &printers,
                       platform::MessageService &messages)
 {

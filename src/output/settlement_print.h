@@ -1,7 +1,9 @@
 #pragma once
 
+#include "common/app_state.h"
 #include "common/progress.h"
 #include "journal/journal_grid.h"
+#include "output/settlement_report.h"
 #include "platform/messages.h"
 #include "platform/printer_service.h"
 
@@ -13,8 +15,7 @@
 // journal editor's window and `mokpe report` run the same steps.
 namespace mokpe::output {
 
-class SettlementReport;
-
+inline const QString kSettlementPrintTitle = QStringLiteral("精算印刷");
 inline const QString kLastRowAmountMessage = QStringLiteral("最終行の金額を入力して下さい．");
 inline const QString kNoPrinterMessage =
     QStringLiteral("使用可能なプリンタが存在しません．\r\n印刷機能はプリンタを準備した後に可能となります．");
@@ -52,6 +53,18 @@ enum class PrintStart { Refused, Preview, PdfInstead };
 // takes it, else Refused.
 PrintStart settlementPrintStart(const journal::JournalGrid &grid, platform::PrinterService &printers,
                                 platform::MessageService &messages);
+
+// The report of "精算印刷" and the name its print jobs go under: the
+// journal's file name, or "精算印刷" for a journal that has none.
+struct SettlementPrintJob {
+    SettlementReport report;
+    QString jobName;
+};
+
+// The report of the journal in `grid` (which must outlive it), read from the
+// card history in `state`, closed by the settlement label's text.
+SettlementPrintJob prepareSettlementReport(const AppState &state, const journal::JournalGrid &grid,
+                                           const QString &settlementLabel);
 
 // The printer a report goes to: `requested` when given and installed, else the
 // default printer, else the printer Fm2_PrinterCheck looked at. Empty, after

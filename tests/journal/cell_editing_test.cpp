@@ -14,13 +14,13 @@ const QString kFixed = QStringLiteral("「　日付　」及び「　金額　�
 
 struct CellEditingTest : test::EditorFixture {
     CellEditingTest() { load({"a", "b", "c|", "d", "e"}); }
-    // A drag in `column` from `first` down to `last` (whole rows), the
-    // drop-down opened at its end.
+    // A drag in `column` from `first` down to `last`, the drop-down opened at
+    // its end.
     JournalEditor::GridMouseUp drag(int first, int last, int column)
     {
         editor.setCurrentCell(first, column);
         editor.gridMouseDown();
-        return editor.gridMouseUp(100, 100 + (last - first) * 20 + 10, 20);
+        return editor.gridMouseUp(last);
     }
 };
 
@@ -189,6 +189,54 @@ TEST_F(CellEditingTest, DragsReachTheLastRowAndNoFurther)
     editor.KamokuPaste(QStringLiteral("現金"));
     EXPECT_TRUE(grid.text(7, CreditAccountColumn).isEmpty());
     EXPECT_FALSE(grid.modified());
+}
+
+TEST_F(CellEditingTest, AssignmentOverRowsIsTheDragAndThePick)
+{
+    state.settings.unsettledAccount.name = QStringLiteral("電子未決");
+    state.accounts.lines = {"000,0000,電子未決残", "111,1111,現金", "222,2222,x,y,z"};
+    state.accounts.lastIndex = 2;
+    using enum JournalEditor::AssignOutcome;
+    const int dc = DebitAccountColumn;
+    const int cc = CreditAccountColumn;
+    // What load() puts in the two columns, and what is assigned.
+    const QString tr = QStringLiteral("旅費交通");
+    const QString em = QStringLiteral("電子マネー");
+    const QString cash = QStringLiteral("現金");
+    const QString unsettled = QStringLiteral("電子未決");
+    const QString comma =
+        QStringLiteral("「借方科目」欄には「,」を入力できません．「,」を取り除いて下さい．");
+    const struct {
+        const char *name;
+        int first;
+        int last;
+        int column;
+        QString account;
+        JournalEditor::AssignOutcome outcome;
+        // The column's texts, rows 1 to 5, afterwards.
+        QStringList texts;
+        QStringList told;
+    } cases[] = {
+        {"Range", 2, 4, cc, cash, Assigned, {em, cash, cash, cash, em}, {}},
+        {"PastTheLastRow", 3, 40, dc, cash, Assigned, {tr, tr, cash, cash, cash}, {}},
+        {"OneRow", 5, 5, dc, unsettled, Assigned, {tr, tr, tr, tr, unsettled}, {}},
+        // A drag upward picks no rows.
+        {"Upward", 4, 2, cc, cash, Assigned, {em, em, em, em, em}, {}},
+        {"BelowTheJournal", 6, 6, dc, cash, NotAJournalRow, {tr, tr, tr, tr, tr}, {}},
+        {"NotOffered", 1, 5, dc, QStringLiteral("売上"), NotInTheList, {tr, tr, tr, tr, tr}, {}},
+        {"SecondComma", 1, 2, dc, QStringLiteral("x,y,z"), Refused, {tr, tr, tr, tr, tr}, {comma}},
+    };
+    for (const auto &c : cases) {
+        load({"a", "b", "c", "d", "e"});
+        scripted.messages.shown.clear();
+        EXPECT_EQ(editor.assignAccountCommand(c.first, c.last, c.column, c.account), c.outcome) << c.name;
+        QStringList texts;
+        for (int r = 1; r <= 5; ++r)
+            texts.append(grid.text(r, c.column));
+        EXPECT_EQ(texts, c.texts) << c.name;
+        EXPECT_EQ(told(), c.told) << c.name;
+        EXPECT_EQ(grid.modified(), c.texts != QStringList(5, c.column == dc ? tr : em)) << c.name;
+    }
 }
 
 TEST_F(CellEditingTest, TextSizeStaysWithinSevenAndTwentyFourPoints)

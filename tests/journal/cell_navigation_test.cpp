@@ -38,31 +38,5 @@ TEST(CellNavigation, KeysStayWithinTheJournal)
     EXPECT_EQ(cellAfterKey({1, 1}, NavigationKey::PageDown, 0), (CellPosition{1, 1}));
 }
 
-TEST(CellNavigation, DragEndsOnTheRowUnderThePointer)
-{
-    // Start row 2, its cell's top at 40, cells 20 high.
-    const struct {
-        int releaseY;
-        int endRow;
-    } cases[] = {
-        {41, 2},
-        {59, 2},
-        {60, 3},
-        {99, 4},
-        {100, 5},
-        // Below the last journal row, and far below the grid.
-        {120, 5},
-        {5000, 5},
-        // Above the start row: the range is empty.
-        {39, 1},
-        {20, 1},
-        {19, 0},
-        {-30, -2},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(dragEndRow(2, 40, c.releaseY, 20, kRows), c.endRow) << c.releaseY;
-    EXPECT_EQ(dragEndRow(2, 40, 100, 0, kRows), 2);
-}
-
 } // namespace
 } // namespace mokpe::journal

@@ -6,6 +6,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace mokpe::journal {
@@ -205,6 +207,84 @@ TEST_F(JournalEditorTest, SaveAsksBeforeReplacingAFile)
     EXPECT_EQ(scripted.dialogs.presetNames.last(), QStringLiteral("saved.csv"));
     EXPECT_EQ(scripted.messages.shown.size(), 2u);
     EXPECT_TRUE(grid.modified());
+}
+
+TEST_F(JournalEditorTest, SaveToAGivenFileRefusesAsTheDialogsWayAndNeverAsks)
+{
+    state.programFolder = folder.path();
+    writeBytes(folder.file(QStringLiteral("card.csv")), "利用年月日\r\n");
+    const QString comma = QStringLiteral("普通預金,三井");
+    const struct {
+        const char *name;
+        const char *target;
+        // Written there before the save.
+        QByteArray existing;
+        QString creditAccountOfRow1;
+        // Empty when the journal is written.
+        QString told;
+    } cases[] = {
+        {"NewFile", "new.csv", {}, {}, {}},
+        {"ReplacesAFile", "saved.csv", "old\r\n", {}, {}},
+        {"OntoTheHistory",
+         "card.csv",
+         {},
+         {},
+         QStringLiteral("ファイル「%1」は読み込んだファイルのため，出力先にできません．\r\n"
+                        "別のファイル名を指定して下さい．")
+             .arg(QDir::toNativeSeparators(folder.file(QStringLiteral("card.csv"))))},
+        {"OntoTheSettings",
+         "inifile.ini",
+         {},
+         {},
+         QStringLiteral("ファイル「%1」はモコペ！が使うファイルのため，出力先にできません．\r\n"
+                        "別のファイル名を指定して下さい．")
+             .arg(QDir::toNativeSeparators(folder.file(QStringLiteral("inifile.ini"))))},
+        // Told before the target is looked at.
+        {"CommaInAnAccount",
+         "card.csv",
+         {},
+         comma,
+         QStringLiteral(
+             "No. 1 行目 : 「貸方科目」欄に「,」があるため保存できません．「,」を取り除いて下さい．")},
+    };
+    for (const auto &c : cases) {
+        const QString target = folder.file(QString::fromUtf8(c.target));
+        const bool written = c.told.isEmpty();
+        // The command's way with the file given, then the window's with the
+        // same file chosen in the dialog and the question answered Yes.
+        for (const bool dialog : {false, true}) {
+            QFile::remove(folder.file(QStringLiteral("new.csv")));
+            if (!c.existing.isEmpty())
+                writeBytes(target, c.existing);
+            state.history.sourceName = QStringLiteral("card.csv");
+            openTransit();
+            if (!c.creditAccountOfRow1.isEmpty())
+                grid.setText(1, CreditAccountColumn, c.creditAccountOfRow1);
+            grid.setModified(true);
+            scripted.messages.shown.clear();
+            // The comma is told before the dialog opens.
+            if (dialog && c.creditAccountOfRow1.isEmpty()) {
+                scripted.dialogs.chooseNext(target);
+                if (QFileInfo::exists(target) && written)
+                    scripted.messages.answerNext(true);
+            }
+            EXPECT_EQ(dialog ? editor.saveCommand() : editor.saveCommand(target), written)
+                << c.name << dialog;
+            QStringList told;
+            for (const ShownMessage &m : scripted.messages.shown) {
+                if (m.kind == ShownMessage::Inform)
+                    told.append(m.text);
+            }
+            EXPECT_EQ(told, written ? QStringList() : QStringList{c.told}) << c.name << dialog;
+            const bool asked = std::any_of(scripted.messages.shown.begin(), scripted.messages.shown.end(),
+                                           [](const ShownMessage &m) { return m.kind == ShownMessage::Ask; });
+            EXPECT_EQ(asked, dialog && !c.existing.isEmpty()) << c.name << dialog;
+            if (written) {
+                EXPECT_TRUE(fileBytes(target).startsWith("No.,")) << c.name << dialog;
+            }
+            EXPECT_EQ(grid.modified(), !written) << c.name << dialog;
+        }
+    }
 }
 
 TEST_F(JournalEditorTest, FailedSaveIsToldAndKeepsTheFlag)

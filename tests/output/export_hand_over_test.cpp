@@ -2,6 +2,10 @@
 
 #include "support/export_fixture.h"
 
+#include <QFile>
+
+#include <array>
+
 #include <gtest/gtest.h>
 
 namespace mokpe::output {
@@ -47,6 +51,41 @@ TEST(ExportHandOver, TheThreeJournalChecksRunInOrderAndTheFirstRefusalStops)
         const QStringList expected = c.message ? QStringList{QString::fromUtf16(c.message)} : QStringList();
         EXPECT_EQ(f.services.messages.texts().join('|').toStdString(), expected.join('|').toStdString())
             << c.what;
+    }
+}
+
+TEST(ExportHandOver, SettingsAreReadOnceAndTheFormatOptionsEachTime)
+{
+    using Enabled = std::array<bool, kFormatCount>;
+    const struct {
+        const char *what;
+        // The code system when the journal is handed over again.
+        qint16 codeSystemState;
+        Enabled enabled;
+        int selected;
+    } cases[] = {
+        {"the same code system", 1, {true, true, false, false}, SuitouFormat},
+        // The remembered choice 1 is not one of 楓林's formats.
+        {"the account table changed to 楓林", 0, {false, false, true, true}, NoFormat},
+    };
+    for (const auto &c : cases) {
+        ExportFixture f(settingsFor(QStringLiteral("1")));
+        ExportFields fields;
+        handOverFields(fields, f.state, QDate(2026, 6, 1), f.services.messages);
+        EXPECT_TRUE(fields.opened) << c.what;
+        EXPECT_EQ(fields.companyName, QStringLiteral("モコペ商事")) << c.what;
+        EXPECT_EQ(fields.selectedFormat, SuitouFormat) << c.what;
+
+        // What the user typed stays; the settings file is not read again.
+        fields.companyName = QStringLiteral("typed");
+        QFile::remove(f.iniPath());
+        f.state.codeSystemState = c.codeSystemState;
+        handOverFields(fields, f.state, QDate(2026, 6, 1), f.services.messages);
+        EXPECT_EQ(fields.companyName, QStringLiteral("typed")) << c.what;
+        EXPECT_FALSE(QFile::exists(f.iniPath())) << c.what;
+        EXPECT_EQ(fields.optionEnabled, c.enabled) << c.what;
+        EXPECT_EQ(fields.selectedFormat, c.selected) << c.what;
+        EXPECT_TRUE(f.services.messages.texts().isEmpty()) << c.what;
     }
 }
 

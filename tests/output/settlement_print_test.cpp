@@ -147,5 +147,35 @@ INSTANTIATE_TEST_SUITE_P(
                                  QString(),
                                  {QStringLiteral("プリンタ「C」が見つかりません．")}}));
 
+TEST(SettlementPrintJob, TheJobGoesUnderTheJournalsNameOrTheDefault)
+{
+    const struct {
+        QString sourceName;
+        QString jobName;
+    } cases[] = {
+        {QStringLiteral("card.csv"), QStringLiteral("card.csv")},
+        // A journal without a file name (the command's report once printed
+        // such jobs without a name).
+        {QString(), QStringLiteral("精算印刷")},
+    };
+    const journal::JournalGrid grid = test::sampleJournal(60);
+    for (const auto &c : cases) {
+        AppState state;
+        state.history.cardKind = TransitCard;
+        state.history.sourceName = c.sourceName;
+        const SettlementPrintJob job =
+            prepareSettlementReport(state, grid, QStringLiteral("精算金額：　　　0"));
+        EXPECT_EQ(job.jobName, c.jobName);
+        EXPECT_EQ(job.report.pageCount(), 2);
+        test::FakePrinterService printers;
+        test::ScriptedMessages messages;
+        ASSERT_TRUE(printReport(job.report, job.jobName, QStringLiteral("Office"), printers, messages));
+        ASSERT_EQ(printers.jobs.size(), 2u);
+        EXPECT_EQ(printers.jobs[0].name, c.jobName + QStringLiteral(" (1/2)"));
+        EXPECT_EQ(printers.jobs[1].name, c.jobName + QStringLiteral(" (2/2)"));
+        EXPECT_TRUE(messages.shown.empty());
+    }
+}
+
 } // namespace
 } // namespace mokpe::output

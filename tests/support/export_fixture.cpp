@@ -2,6 +2,7 @@
 
 #include "common/text_file.h"
 #include "maintenance/code_system_select.h"
+#include "output/export_hand_over.h"
 #include "output/export_options.h"
 #include "output/export_settings.h"
 #include "settings/settings_file.h"
@@ -70,8 +71,7 @@ void ExportFixture::setJournal(const QStringList &rows)
 
 void ExportFixture::openDialog()
 {
-    Fm3_IniFileRead(fields, state, services.clock.today(), services.messages);
-    Fm3_SelectedKamoku(fields, state);
+    handOverFields(fields, state, services.clock.today(), services.messages);
 }
 
 QStringList ExportFixture::iniLines() const

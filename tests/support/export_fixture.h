@@ -30,7 +30,7 @@ struct ExportFixture {
     explicit ExportFixture(const QStringList &settingsLines, const QStringList &accounts = wAccountLines());
     // Journal rows 1… from "date|debit|amount|credit|amount|summary" texts.
     void setJournal(const QStringList &rows);
-    // The dialog's opening: Fm3_IniFileRead, Fm3_SelectedKamoku.
+    // The dialog's first hand-over (handOverFields).
     void openDialog();
     QString iniPath() const { return program.file(QStringLiteral("inifile.ini")); }
     QStringList iniLines() const;

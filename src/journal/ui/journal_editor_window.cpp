@@ -424,15 +424,14 @@ void JournalEditorWindow::refreshCellControls()
         grid_->showCellEditor(text);
 }
 
-void JournalEditorWindow::onGridMouseDown(int cellTop)
+void JournalEditorWindow::onGridMouseDown()
 {
-    dragStartCellTop_ = cellTop;
     editor_.gridMouseDown();
 }
 
-void JournalEditorWindow::onGridMouseUp(int y, int cellHeight)
+void JournalEditorWindow::onGridMouseUp(int row)
 {
-    const JournalEditor::GridMouseUp up = editor_.gridMouseUp(dragStartCellTop_, y, cellHeight);
+    const JournalEditor::GridMouseUp up = editor_.gridMouseUp(row);
     Fm2_ComboHide();
     if (up.dropDown) {
         QComboBox *dropDown = grid_->accountDropDown();

@@ -88,8 +88,8 @@ private:
     // text box show the committed text.
     void followCurrentCell(bool committed);
     void refreshCellControls();
-    void onGridMouseDown(int cellTop);
-    void onGridMouseUp(int y, int cellHeight);
+    void onGridMouseDown();
+    void onGridMouseUp(int row);
     void onAccountPicked(int index);
     void Fm2_ComboHide();
     void setInputMode(platform::InputMode mode);
@@ -110,7 +110,6 @@ private:
     bool closing_ = false;
     // The start-up and the row operations place the current cell themselves.
     bool placingCurrentCell_ = false;
-    int dragStartCellTop_ = 0;
 
     JournalTableModel *model_ = nullptr;
     JournalGridView *grid_ = nullptr;

@@ -256,7 +256,8 @@ void JournalGridView::mousePressEvent(QMouseEvent *event)
         !indexAt(event->position().toPoint()).isValid())
         return;
     dragStart_ = current;
-    Q_EMIT gridMouseDown(visualRect(current).top());
+    dragStartCellTop_ = visualRect(current).top();
+    Q_EMIT gridMouseDown();
 }
 
 void JournalGridView::mouseMoveEvent(QMouseEvent *event)
@@ -279,10 +280,23 @@ void JournalGridView::mouseReleaseEvent(QMouseEvent *event)
     QTableView::mouseReleaseEvent(event);
     if (!dragged)
         return;
+    const int startRow = JournalTableModel::gridRow(dragStart_.row());
     dragStart_ = QPersistentModelIndex();
     const QModelIndex current = currentIndex();
-    Q_EMIT gridMouseUp(static_cast<int>(event->position().y()),
-                       current.isValid() ? rowHeight(current.row()) : 0);
+    Q_EMIT gridMouseUp(rowUnderPointer(startRow, dragStartCellTop_, static_cast<int>(event->position().y()),
+                                       current.isValid() ? rowHeight(current.row()) : 0));
+}
+
+int rowUnderPointer(int startRow, int startCellTop, int releaseY, int cellHeight)
+{
+    if (cellHeight <= 0)
+        return startRow;
+    const int distance = releaseY - startCellTop;
+    int rows = distance / cellHeight;
+    // Rounded down, also above the start row.
+    if (distance % cellHeight != 0 && distance < 0)
+        --rows;
+    return startRow + rows;
 }
 
 void JournalGridView::currentChanged(const QModelIndex &current, const QModelIndex &previous)

@@ -62,12 +62,10 @@ public:
 Q_SIGNALS:
     // A new cell became current (never column 0).
     void currentGridCellChanged(int row, int column);
-    // The left button went down on a cell and made it current; `cellTop` is
-    // the top edge of that cell in the viewport.
-    void gridMouseDown(int cellTop);
-    // The left button came up at `y` in the viewport; `cellHeight` is the
-    // height of the current cell.
-    void gridMouseUp(int y, int cellHeight);
+    // The left button went down on a cell and made it current.
+    void gridMouseDown();
+    // The left button came up over grid row `row` (rowUnderPointer).
+    void gridMouseUp(int row);
     // A navigation key in the grid or in the cell editor: the window decides
     // where it leads.
     void navigationKey(mokpe::journal::NavigationKey key);
@@ -91,9 +89,18 @@ private:
     JournalTableModel *model_ = nullptr;
     QLineEdit *cellEditor_;
     QComboBox *dropDown_;
-    // A drag with the left button is under way from this cell.
+    // A drag with the left button is under way from this cell, whose top
+    // edge stood here in the viewport when it began.
     QPersistentModelIndex dragStart_;
+    int dragStartCellTop_ = 0;
 };
+
+// The grid row under the pointer at button-up of a drag that began on
+// `startRow`, whose cell's top edge stood at `startCellTop`: whole cell
+// heights below that edge, rounded down, added to the start row (fewer than
+// the start row for a drag upward, past the journal for a release below it).
+// Positions and the height in pixels; a height of 0 gives the start row.
+int rowUnderPointer(int startRow, int startCellTop, int releaseY, int cellHeight);
 
 // The navigation key a key press stands for, if any.
 std::optional<NavigationKey> navigationKeyOf(int key);

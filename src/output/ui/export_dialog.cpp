@@ -4,6 +4,7 @@
 #include "common/ui/text_fit.h"
 #include "common/ui/window_colours.h"
 #include "output/csv_export.h"
+#include "output/export_hand_over.h"
 #include "output/export_options.h"
 #include "output/export_settings.h"
 
@@ -209,18 +210,9 @@ void ExportDialog::handOver()
         hideEditor_();
     show();
     if (!fields_.opened)
-        open();
+        ui::applyWindowColours(this, state_.settings.screenColour, state_.settings.buttonColour);
+    handOverFields(fields_, state_, services_.clock->today(), *services_.messages);
     setCompanyFieldsEnabled(companyFieldsEnabled(state_.codeSystemState));
-    Fm3_SelectedKamoku(fields_, state_);
-    showFields();
-}
-
-void ExportDialog::open()
-{
-    fields_.opened = true;
-    ui::applyWindowColours(this, state_.settings.screenColour, state_.settings.buttonColour);
-    Fm3_IniFileRead(fields_, state_, services_.clock->today(), *services_.messages);
-    Fm3_SelectedKamoku(fields_, state_);
     showFields();
 }
 

@@ -65,8 +65,6 @@ protected:
 
 private:
     void buildControls();
-    // The opening at the first showing.
-    void open();
     void run();
     void closeByButton();
     void clickFormat(int format);

@@ -15,8 +15,6 @@ namespace mokpe::output::ui {
 
 namespace {
 
-const QString kPreviewTitle = QStringLiteral("精算印刷");
-
 // The dialog's own actions carry no names; they are found by their texts.
 QAction *previewAction(QPrintPreviewDialog &dialog, const char *text)
 {
@@ -38,15 +36,13 @@ bool runSettlementPrint(QWidget *parent, const AppState &state, const journal::J
     const PrintStart start = settlementPrintStart(grid, printers, messages);
     if (start == PrintStart::Refused)
         return false;
-    const SettlementReport report(grid, state.history.cardKind, state.history.sourceName, settlementLabel,
-                                  ReportFontMetrics());
+    const SettlementPrintJob job = prepareSettlementReport(state, grid, settlementLabel);
     if (start == PrintStart::PdfInstead) {
-        saveReportAsPdf(state, report, reportPdfName(state.history.sourceName), state.history.sourceFolder(),
-                        messages, dialogs);
+        saveReportAsPdf(state, job.report, reportPdfName(job.jobName), state.history.sourceFolder(), messages,
+                        dialogs);
         return false;
     }
-    const QString jobName = state.history.sourceName.isEmpty() ? kPreviewTitle : state.history.sourceName;
-    SettlementPrintPreview preview(state, report, jobName, messages, printers, dialogs, parent,
+    SettlementPrintPreview preview(state, job.report, job.jobName, messages, printers, dialogs, parent,
                                    progressShowDelayMs);
     preview.setPdfFolder(state.history.sourceFolder());
     preview.exec();
@@ -70,7 +66,7 @@ SettlementPrintPreview::SettlementPrintPreview(const AppState &state, const Sett
 
     dialog_ = std::make_unique<QPrintPreviewDialog>(&previewPrinter_, parent);
     dialog_->setObjectName(kDialogName);
-    dialog_->setWindowTitle(kPreviewTitle);
+    dialog_->setWindowTitle(kSettlementPrintTitle);
     connect(dialog_.get(), &QPrintPreviewDialog::paintRequested, this, &SettlementPrintPreview::paintPreview);
 
     for (const char *fixed : {"Portrait", "Landscape", "Page setup"}) {
