@@ -27,14 +27,16 @@ void printTable(const AppState &state)
 // code editor does on a default set button, "保　存" answered Yes, then "閉じる".
 int runAccounts(const QStringList &arguments)
 {
-    QStringList args = arguments;
+    CommandLine line({dirOption(), {QStringLiteral("--load")}});
     QString dir;
     QString problem;
-    std::optional<QString> set;
-    if (!takeDirOption(args, dir, problem) ||
-        !takeOptionValue(args, QStringLiteral("--load"), set, problem) ||
-        !(problem = leftOverProblem(args)).isEmpty())
+    if (!line.parse(arguments))
+        problem = line.problem();
+    else if (readDirOption(line, dir, problem))
+        problem = positionalProblem(line.positionalArguments(), 0);
+    if (!problem.isEmpty())
         return usageError(QStringLiteral("accounts"), problem);
+    const std::optional<QString> set = line.value(QStringLiteral("--load"));
     std::optional<maintenance::DefaultAccountSet> load;
     if (set == QLatin1String("w"))
         load = maintenance::DefaultAccountSet::WCodes;

@@ -31,35 +31,38 @@ struct DialogOptions {
     bool yes = false;
 };
 
-bool takeFlag(QStringList &args, const QString &name)
-{
-    return args.removeAll(name) > 0;
-}
-
 bool isEightDigitDate(const QString &s)
 {
     static const QRegularExpression pattern(QStringLiteral("^\\d{8}$"));
     return pattern.match(s).hasMatch();
 }
 
+// The dialog's options, before the journal's.
+std::vector<OptionSpec> dialogOptions()
+{
+    std::vector<OptionSpec> options;
+    for (const char *name : {"--format", "-o", "--company-code", "--company-name", "--year-end", "--period",
+                             "--tax-rate", "--today"})
+        options.push_back({QLatin1String(name)});
+    options.push_back({QStringLiteral("--tax-blank"), OptionSpec::Flag});
+    options.push_back({QStringLiteral("--yes"), OptionSpec::Flag});
+    return options;
+}
+
 // False, with the problem, when an option is missing, malformed or given with
 // one it excludes.
-bool takeDialogOptions(QStringList &args, DialogOptions &options, QString &problem)
+bool readDialogOptions(const CommandLine &line, DialogOptions &options, QString &problem)
 {
-    std::optional<QString> format;
-    std::optional<QString> out;
-    if (!takeOptionValue(args, QStringLiteral("--format"), format, problem) ||
-        !takeOptionValue(args, QStringLiteral("-o"), out, problem) ||
-        !takeOptionValue(args, QStringLiteral("--company-code"), options.companyCode, problem) ||
-        !takeOptionValue(args, QStringLiteral("--company-name"), options.companyName, problem) ||
-        !takeOptionValue(args, QStringLiteral("--year-end"), options.yearEnd, problem) ||
-        !takeOptionValue(args, QStringLiteral("--period"), options.period, problem) ||
-        !takeOptionValue(args, QStringLiteral("--tax-rate"), options.taxRate, problem) ||
-        !takeOptionValue(args, QStringLiteral("--today"), options.today, problem)) {
-        return false;
-    }
-    options.taxBlank = takeFlag(args, QStringLiteral("--tax-blank"));
-    options.yes = takeFlag(args, QStringLiteral("--yes"));
+    const std::optional<QString> format = line.value(QStringLiteral("--format"));
+    const std::optional<QString> out = line.value(QStringLiteral("-o"));
+    options.companyCode = line.value(QStringLiteral("--company-code"));
+    options.companyName = line.value(QStringLiteral("--company-name"));
+    options.yearEnd = line.value(QStringLiteral("--year-end"));
+    options.period = line.value(QStringLiteral("--period"));
+    options.taxRate = line.value(QStringLiteral("--tax-rate"));
+    options.today = line.value(QStringLiteral("--today"));
+    options.taxBlank = line.isSet(QStringLiteral("--tax-blank"));
+    options.yes = line.isSet(QStringLiteral("--yes"));
     if (!format)
         problem = QStringLiteral("--format is missing");
     else if (!out || out->isEmpty())
@@ -142,11 +145,18 @@ private:
 // as the chosen file.
 int runExport(const QStringList &arguments)
 {
-    QStringList args = arguments;
+    std::vector<OptionSpec> specs = dialogOptions();
+    const std::vector<OptionSpec> journal = journalOptions();
+    specs.insert(specs.end(), journal.begin(), journal.end());
+    CommandLine line(specs);
     DialogOptions dialog;
     JournalOptions journalOptions;
     QString problem;
-    if (!takeDialogOptions(args, dialog, problem) || !takeJournalOptions(args, journalOptions, problem))
+    if (!line.parse(arguments))
+        problem = line.problem();
+    else if (readDialogOptions(line, dialog, problem))
+        readJournalOptions(line, journalOptions, problem);
+    if (!problem.isEmpty())
         return usageError(QStringLiteral("export"), problem);
 
     JournalSession session(journalOptions);

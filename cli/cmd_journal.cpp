@@ -45,13 +45,18 @@ void printJournal(journal::JournalEditor &editor)
 // saved with "保　存" to OUT.
 int runJournal(const QStringList &arguments)
 {
-    QStringList args = arguments;
-    std::optional<QString> output;
+    std::vector<OptionSpec> specs = journalOptions();
+    specs.insert(specs.begin(), {QStringLiteral("-o")});
+    CommandLine line(specs);
     JournalOptions options;
     QString problem;
-    if (!takeOptionValue(args, QStringLiteral("-o"), output, problem) ||
-        !takeJournalOptions(args, options, problem))
+    if (!line.parse(arguments))
+        problem = line.problem();
+    else
+        readJournalOptions(line, options, problem);
+    if (!problem.isEmpty())
         return usageError(QStringLiteral("journal"), problem);
+    const std::optional<QString> output = line.value(QStringLiteral("-o"));
     if (output && output->isEmpty())
         return usageError(QStringLiteral("journal"), QStringLiteral("-o needs a file name"));
 

@@ -9,15 +9,17 @@ namespace mokpe::cli {
 int runRead(const QStringList &args)
 {
     const QString command = QStringLiteral("read");
-    if (args.isEmpty() || args.first().isEmpty())
+    CommandLine line({});
+    if (!line.parse(args))
+        return usageError(command, line.problem());
+    const QStringList files = line.positionalArguments();
+    if (files.isEmpty() || files.first().isEmpty())
         return usageError(command, QStringLiteral("FILE is missing"));
-    if (args.first().startsWith(QLatin1String("--")))
-        return usageError(command, leftOverProblem(args));
-    if (args.size() > 1)
-        return usageError(command, leftOverProblem(args.mid(1)));
+    if (const QString problem = positionalProblem(files, 1); !problem.isEmpty())
+        return usageError(command, problem);
     AppState state;
     platform::ConsoleMessageService messages;
-    if (!import::Fm1_CsvFileRead(state, args.first(), messages))
+    if (!import::Fm1_CsvFileRead(state, files.first(), messages))
         return 2;
     printLine(QStringLiteral("card kind: %1").arg(state.history.cardKind));
     printLine(QStringLiteral("lines: %1").arg(state.history.lastLineIndex + 1));

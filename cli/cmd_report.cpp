@@ -9,47 +9,33 @@
 
 namespace mokpe::cli {
 
-namespace {
-
-// Removes "NAME VALUE" from `args`; false, with the problem, when the value is
-// missing or empty, or NAME is given twice.
-bool takeOption(QStringList &args, const QString &name, std::optional<QString> &value, QString &problem)
-{
-    if (!takeOptionValue(args, name, value, problem))
-        return false;
-    if (value && value->isEmpty()) {
-        problem = QStringLiteral("%1 needs a value").arg(name);
-        return false;
-    }
-    return true;
-}
-
-bool takeFlag(QStringList &args, const QString &name)
-{
-    return args.removeAll(name) > 0;
-}
-
-} // namespace
-
 // The journal opened as `mokpe journal` opens it, then the settlement report of
 // "精算印刷": into one PDF with -o, or to a printer, one job per page.
 int runReport(const QStringList &arguments)
 {
-    QStringList args = arguments;
     const QString command = QStringLiteral("report");
-    std::optional<QString> output;
-    std::optional<QString> printerName;
-    QString problem;
-    if (!takeOption(args, QStringLiteral("-o"), output, problem) ||
-        !takeOption(args, QStringLiteral("--printer"), printerName, problem))
-        return usageError(command, problem);
-    const bool print = takeFlag(args, QStringLiteral("--print"));
+    std::vector<OptionSpec> specs = journalOptions();
+    specs.insert(specs.begin(), {{QStringLiteral("-o")},
+                                 {QStringLiteral("--printer")},
+                                 {QStringLiteral("--print"), OptionSpec::Flag}});
+    CommandLine line(specs);
+    if (!line.parse(arguments))
+        return usageError(command, line.problem());
+    const std::optional<QString> output = line.value(QStringLiteral("-o"));
+    const std::optional<QString> printerName = line.value(QStringLiteral("--printer"));
+    // An empty value is no value.
+    if (output && output->isEmpty())
+        return usageError(command, QStringLiteral("-o needs a value"));
+    if (printerName && printerName->isEmpty())
+        return usageError(command, QStringLiteral("--printer needs a value"));
+    const bool print = line.isSet(QStringLiteral("--print"));
     if (output.has_value() == print)
         return usageError(command, QStringLiteral("give either -o OUT.pdf or --print"));
     if (printerName && !print)
         return usageError(command, QStringLiteral("--printer goes with --print"));
     JournalOptions options;
-    if (!takeJournalOptions(args, options, problem))
+    QString problem;
+    if (!readJournalOptions(line, options, problem))
         return usageError(command, problem);
 
     JournalSession session(options);

@@ -7,10 +7,14 @@ namespace mokpe::cli {
 
 int runSettings(const QStringList &arguments)
 {
-    QStringList args = arguments;
+    CommandLine line({dirOption()});
     QString dir;
     QString problem;
-    if (!takeDirOption(args, dir, problem) || !(problem = leftOverProblem(args)).isEmpty())
+    if (!line.parse(arguments))
+        problem = line.problem();
+    else if (readDirOption(line, dir, problem))
+        problem = positionalProblem(line.positionalArguments(), 0);
+    if (!problem.isEmpty())
         return usageError(QStringLiteral("settings"), problem);
     AppState state;
     state.programFolder = dir;

@@ -10,10 +10,14 @@ namespace mokpe::cli {
 // looked for beside it) and prints what the main window would list.
 int runUsers(const QStringList &arguments)
 {
-    QStringList args = arguments;
+    CommandLine line({dirOption()});
     QString dir;
     QString problem;
-    if (!takeDirOption(args, dir, problem) || !(problem = leftOverProblem(args)).isEmpty())
+    if (!line.parse(arguments))
+        problem = line.problem();
+    else if (readDirOption(line, dir, problem))
+        problem = positionalProblem(line.positionalArguments(), 0);
+    if (!problem.isEmpty())
         return usageError(QStringLiteral("users"), problem);
     AppState state;
     state.programFolder = dir;

@@ -2,6 +2,9 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <iterator>
+
 #include <cstdio>
 #include <optional>
 
@@ -9,14 +12,14 @@ namespace mokpe::cli {
 
 namespace {
 
-struct OptionSpec {
+struct EditOption {
     const char *name;
     JournalEdit::Kind kind;
     // The form of the value; none for an option without one.
     const char *value;
 };
 
-const OptionSpec kOptions[] = {
+const EditOption kOptions[] = {
     {"--assign", JournalEdit::Assign, "FIRST[-LAST]:COLUMN=ACCOUNT with COLUMN 2 or 4"},
     {"--set", JournalEdit::Set, "ROW:COLUMN=TEXT with COLUMN 1 to 6"},
     {"--insert", JournalEdit::Insert, "a row number from 1"},
@@ -144,35 +147,35 @@ bool runEdit(journal::JournalEditor &editor, const JournalEdit &edit)
 
 } // namespace
 
-bool takeJournalEdits(QStringList &args, std::vector<JournalEdit> &edits, QString &problem)
+std::vector<OptionSpec> journalEditOptions()
 {
-    for (qsizetype i = 0; i < args.size();) {
-        const OptionSpec *spec = nullptr;
-        for (const OptionSpec &s : kOptions) {
-            if (args.at(i) == QLatin1String(s.name))
-                spec = &s;
-        }
-        if (!spec) {
-            ++i;
+    std::vector<OptionSpec> options;
+    for (const EditOption &o : kOptions) {
+        options.push_back({QLatin1String(o.name),
+                           o.value ? OptionSpec::OrderedValue : OptionSpec::OrderedFlag,
+                           o.value ? QLatin1String(o.value) : QString()});
+    }
+    return options;
+}
+
+bool readJournalEdits(const CommandLine &line, std::vector<JournalEdit> &edits, QString &problem)
+{
+    for (const CommandLine::Given &given : line.ordered()) {
+        const auto option =
+            std::find_if(std::begin(kOptions), std::end(kOptions),
+                         [&given](const EditOption &o) { return given.name == QLatin1String(o.name); });
+        if (option == std::end(kOptions))
             continue;
-        }
         JournalEdit edit;
-        edit.kind = spec->kind;
-        edit.given = args.at(i);
-        if (spec->value) {
-            if (i + 1 >= args.size()) {
-                problem = QStringLiteral("%1 needs a value: %2").arg(edit.given, QLatin1String(spec->value));
-                return false;
-            }
-            if (!readValue(edit, args.at(i + 1))) {
+        edit.kind = option->kind;
+        edit.given = given.name;
+        if (option->value) {
+            if (!readValue(edit, given.value)) {
                 problem = QStringLiteral("%1 %2: expected %3")
-                              .arg(edit.given, args.at(i + 1), QLatin1String(spec->value));
+                              .arg(edit.given, given.value, QLatin1String(option->value));
                 return false;
             }
-            edit.given += QLatin1Char(' ') + args.at(i + 1);
-            args.remove(i, 2);
-        } else {
-            args.remove(i);
+            edit.given += QLatin1Char(' ') + given.value;
         }
         edits.push_back(std::move(edit));
     }

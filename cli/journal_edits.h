@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/command_line.h"
 #include "journal/journal_editor.h"
 
 #include <QString>
@@ -23,12 +24,15 @@ struct JournalEdit {
     QString text;
 };
 
-// Takes "--assign FIRST[-LAST]:COLUMN=ACCOUNT" (COLUMN 2 or 4), "--set
-// ROW:COLUMN=TEXT" (COLUMN 1 to 6), "--insert ROW", "--append", "--delete ROW",
-// "--delete-last", "--delete-zero", "--delete-goods" and "--undo" out of `args`,
-// in their order. Rows count from 1. False, with the problem, when one is
-// malformed or lacks its value.
-bool takeJournalEdits(QStringList &args, std::vector<JournalEdit> &edits, QString &problem);
+// The editing options: "--assign FIRST[-LAST]:COLUMN=ACCOUNT" (COLUMN 2 or
+// 4), "--set ROW:COLUMN=TEXT" (COLUMN 1 to 6), "--insert ROW", "--append",
+// "--delete ROW", "--delete-last", "--delete-zero", "--delete-goods" and
+// "--undo". Rows count from 1.
+std::vector<OptionSpec> journalEditOptions();
+
+// The edits of a parsed command line, in their order. False, with the
+// problem, when a value is malformed.
+bool readJournalEdits(const CommandLine &line, std::vector<JournalEdit> &edits, QString &problem);
 
 // Runs the edits on the journal as the window would, the bulk deletions'
 // question answered Yes by the editor's message service. A row outside the

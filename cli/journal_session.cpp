@@ -12,22 +12,29 @@
 
 namespace mokpe::cli {
 
-bool takeJournalOptions(QStringList &args, JournalOptions &options, QString &problem)
+std::vector<OptionSpec> journalOptions()
 {
-    // First, so that no value of theirs is taken for another option.
-    if (!takeJournalEdits(args, options.edits, problem) || !takeDirOption(args, options.dir, problem))
+    std::vector<OptionSpec> options = journalEditOptions();
+    options.insert(options.begin(), {dirOption(),
+                                     {QStringLiteral("--user")},
+                                     {QStringLiteral("--settle")},
+                                     {QStringLiteral("--previous-balance")},
+                                     {QStringLiteral("--no-match"), OptionSpec::Flag}});
+    return options;
+}
+
+bool readJournalOptions(const CommandLine &line, JournalOptions &options, QString &problem)
+{
+    if (!readJournalEdits(line, options.edits, problem) || !readDirOption(line, options.dir, problem))
         return false;
-    std::optional<QString> user;
-    if (!takeOptionValue(args, QStringLiteral("--user"), user, problem) ||
-        !takeOptionValue(args, QStringLiteral("--settle"), options.settle, problem) ||
-        !takeOptionValue(args, QStringLiteral("--previous-balance"), options.previousBalance, problem))
-        return false;
+    options.settle = line.value(QStringLiteral("--settle"));
+    options.previousBalance = line.value(QStringLiteral("--previous-balance"));
     if (options.settle && options.previousBalance) {
         problem = QStringLiteral("--settle and --previous-balance: give only one of them");
         return false;
     }
-    options.match = args.removeAll(QStringLiteral("--no-match")) == 0;
-    if (user) {
+    options.match = !line.isSet(QStringLiteral("--no-match"));
+    if (const std::optional<QString> user = line.value(QStringLiteral("--user"))) {
         bool ok = false;
         options.user = user->toInt(&ok);
         if (!ok || *options.user < 0) {
@@ -35,16 +42,15 @@ bool takeJournalOptions(QStringList &args, JournalOptions &options, QString &pro
             return false;
         }
     }
-    if (args.isEmpty() || args.first().isEmpty()) {
+    const QStringList files = line.positionalArguments();
+    if (files.isEmpty() || files.first().isEmpty()) {
         problem = QStringLiteral("FILE is missing");
         return false;
     }
-    const bool option = args.first().startsWith(QLatin1Char('-'));
-    if (option || args.size() > 1) {
-        problem = leftOverProblem(option ? args : args.mid(1));
+    problem = positionalProblem(files, 1);
+    if (!problem.isEmpty())
         return false;
-    }
-    options.file = args.takeFirst();
+    options.file = files.first();
     return true;
 }
 

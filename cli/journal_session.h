@@ -34,12 +34,15 @@ struct JournalOptions {
     std::vector<JournalEdit> edits;
 };
 
-// Takes FILE, "--dir DIR", "--user N", "--settle AMOUNT",
-// "--previous-balance N", "--no-match" and the editing options
-// (takeJournalEdits) out of `args`. Call it after taking the command's own
-// options: anything left over, a missing FILE, a missing value or both ways of
-// settling is a usage error (false, with the problem).
-bool takeJournalOptions(QStringList &args, JournalOptions &options, QString &problem);
+// The options that open a journal: "--dir DIR", "--user N", "--settle
+// AMOUNT", "--previous-balance N", "--no-match" and the editing options
+// (journalEditOptions). A command adds its own to them.
+std::vector<OptionSpec> journalOptions();
+
+// Reads those options and FILE from a parsed command line, after the
+// command's own. False, with the problem: a malformed value, both ways of
+// settling, a missing FILE or an argument too many.
+bool readJournalOptions(const CommandLine &line, JournalOptions &options, QString &problem);
 
 // A file dialog that answers the file given on the command line; a save
 // dialog is cancelled (the commands name their output without one).

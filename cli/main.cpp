@@ -93,34 +93,18 @@ void printLine(const QString &text)
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
 }
 
-bool takeOptionValue(QStringList &args, const QString &name, std::optional<QString> &value, QString &problem)
+OptionSpec dirOption()
 {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args.at(i) != name)
-            continue;
-        if (value) {
-            problem = QStringLiteral("%1 is given twice").arg(name);
-            return false;
-        }
-        if (i + 1 >= args.size()) {
-            problem = QStringLiteral("%1 needs a value").arg(name);
-            return false;
-        }
-        value = args.at(i + 1);
-        args.remove(i, 2);
-        --i;
-    }
-    return true;
+    return {QStringLiteral("--dir")};
 }
 
-bool takeDirOption(QStringList &args, QString &dir, QString &problem)
+bool readDirOption(const CommandLine &line, QString &dir, QString &problem)
 {
-    dir = QCoreApplication::applicationDirPath();
-    std::optional<QString> given;
-    if (!takeOptionValue(args, QStringLiteral("--dir"), given, problem))
-        return false;
-    if (!given)
+    const std::optional<QString> given = line.value(QStringLiteral("--dir"));
+    if (!given) {
+        dir = QCoreApplication::applicationDirPath();
         return true;
+    }
     // An empty name would quietly mean the current folder.
     if (given->isEmpty()) {
         problem = QStringLiteral("--dir needs a folder name");
@@ -140,16 +124,6 @@ bool programFolderCheck(const QString &dir, platform::MessageService &messages)
             .arg(QDir::toNativeSeparators(dir),
                  folder.exists() ? QStringLiteral("\r\n同じ名前のファイルがあります．") : QString()));
     return false;
-}
-
-QString leftOverProblem(const QStringList &args)
-{
-    if (args.isEmpty())
-        return {};
-    const QString &first = args.first();
-    if (first.startsWith(QLatin1Char('-')) && first.size() > 1)
-        return QStringLiteral("unknown option %1").arg(first);
-    return QStringLiteral("unexpected argument %1").arg(first.isEmpty() ? QStringLiteral("''") : first);
 }
 
 } // namespace mokpe::cli
