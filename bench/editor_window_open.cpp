@@ -13,6 +13,7 @@
 #include "import/card_history_reader.h"
 #include "journal/ui/journal_editor_window.h"
 #include "maintenance/account_code_file.h"
+#include "platform/inert_services.h"
 #include "platform/messages.h"
 #include "settings/settings_file.h"
 
@@ -99,8 +100,8 @@ int main(int argc, char *argv[])
     journal::JournalGrid grid;
     state.programFolder = folder.path();
     CountingMessages messages;
-    platform::Services services;
-    services.messages = &messages;
+    platform::NoFileDialogs dialogs;
+    platform::NoInputMethod inputModes;
     settings::Fm1_IniFileRead(state, messages);
     maintenance::KamokuFileRead(state, messages);
 
@@ -124,7 +125,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < repeats; ++i) {
         QElapsedTimer timer;
         timer.start();
-        auto *window = new journal::JournalEditorWindow(state, grid, services);
+        auto *window = new journal::JournalEditorWindow(state, grid, {messages, dialogs}, inputModes);
         if (underProgress) {
             ui::ProgressDialog progress(&mainWindow, ui::kReadingLabel, ui::ProgressDialog::Cancel::Allowed);
             if (import::readCardHistory(state, history, messages, progress) !=

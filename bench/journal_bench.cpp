@@ -9,6 +9,7 @@
 #include "import/card_history_reader.h"
 #include "journal/journal_build.h"
 #include "journal/journal_editor.h"
+#include "platform/inert_services.h"
 
 #include <QDir>
 #include <QFile>
@@ -146,8 +147,8 @@ void BM_EditorStartUp(benchmark::State &state)
     AppState app;
     prepare(app);
     read(state, app, path, messages);
-    platform::Services services;
-    services.messages = &messages;
+    platform::NoFileDialogs dialogs;
+    const journal::EditorServices services{messages, dialogs};
     journal::JournalGrid grid;
     journal::JournalEditor editor(app, grid, services);
     for (auto _ : state) {
@@ -165,8 +166,8 @@ void BM_SaveJournal(benchmark::State &state)
     AppState app;
     prepare(app);
     read(state, app, path, messages);
-    platform::Services services;
-    services.messages = &messages;
+    platform::NoFileDialogs dialogs;
+    const journal::EditorServices services{messages, dialogs};
     journal::JournalGrid grid;
     journal::JournalEditor editor(app, grid, services);
     editor.startUp();

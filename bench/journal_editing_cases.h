@@ -7,6 +7,7 @@
 // what the window pays for every change it hears.
 #include "common/app_state.h"
 #include "journal/journal_editor.h"
+#include "platform/inert_services.h"
 #include "platform/messages.h"
 
 #include <benchmark/benchmark.h>
@@ -41,7 +42,7 @@ struct EditingJournal {
     AppState app;
     journal::JournalGrid grid;
     YesMessages messages;
-    platform::Services services;
+    platform::NoFileDialogs dialogs;
     std::unique_ptr<journal::JournalEditor> editor;
     int rows;
     int goodsRows = 0;
@@ -51,8 +52,7 @@ struct EditingJournal {
         using namespace journal;
         app.settings.formatChoice = QStringLiteral("0");
         app.history.cardKind = TransitCard;
-        services.messages = &messages;
-        editor = std::make_unique<JournalEditor>(app, grid, services);
+        editor = std::make_unique<JournalEditor>(app, grid, EditorServices{messages, dialogs});
         fill();
     }
     void fill()

@@ -170,10 +170,6 @@ int runExport(const QStringList &arguments)
                                             : QDate::currentDate());
     ExportMessages messages(session.messages(), dialog.yes);
     ChosenFile chosen(dialog.out);
-    platform::Services services = session.services();
-    services.messages = &messages;
-    services.dialogs = &chosen;
-    services.clock = &clock;
 
     output::ExportFields fields;
     output::handOverFields(fields, state, clock.today(), messages);
@@ -214,7 +210,8 @@ int runExport(const QStringList &arguments)
         return 2;
     }
 
-    const output::ExportResult result = output::runExportCommand(fields, state, session.grid(), services);
+    const output::ExportResult result =
+        output::runExportCommand(fields, state, session.grid(), {messages, chosen, clock});
     WrittenFiles files;
     const bool written = result.outcome == output::ExportOutcome::Written;
     files.add(dialog.out, written);

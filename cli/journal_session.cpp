@@ -55,20 +55,10 @@ bool readJournalOptions(const CommandLine &line, JournalOptions &options, QStrin
 }
 
 JournalSession::JournalSession(const JournalOptions &options)
-    : options_(options), dialogs_(options.file), editor_(state_, grid_, services())
+    : options_(options), dialogs_(options.file), editor_(state_, grid_, {messages_, dialogs_})
 {
     state_.programFolder = options.dir;
     state_.matchPreviousRead = options.match;
-}
-
-platform::Services JournalSession::services()
-{
-    platform::Services s;
-    s.messages = &messages_;
-    s.dialogs = &dialogs_;
-    s.files = &files_;
-    s.clock = &clock_;
-    return s;
 }
 
 int JournalSession::open()
@@ -77,13 +67,13 @@ int JournalSession::open()
         return 2;
     // A start-up the window would go on from is a failure here: a batch run
     // must not book a journal on settings or users it could not read.
-    if (!app::programStart(state_, services(), settings::WhenUnusable::Stop))
+    if (!app::programStart(state_, messages_, system_, settings::WhenUnusable::Stop))
         return 2;
     if (!chooseUser())
         return 1;
     bool opened = false;
     const auto editorOpens = [&opened] { opened = true; };
-    import::importCommand(state_, services(), editorOpens);
+    import::importCommand(state_, {messages_, dialogs_, files_}, editorOpens);
     if (!opened || !editor_.startUp())
         return 2;
     if (!settleBalanceCells() || !runEdits())

@@ -4,10 +4,10 @@
 #include "cli/written_files.h"
 #include "common/app_state.h"
 #include "journal/journal_editor.h"
-#include "platform/clock.h"
 #include "platform/console_messages.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
+#include "platform/os_system_info.h"
 
 #include <QString>
 #include <QStringList>
@@ -83,7 +83,6 @@ public:
     journal::JournalEditor &editor() { return editor_; }
     const journal::JournalGrid &grid() const { return grid_; }
     platform::ConsoleMessageService &messages() { return messages_; }
-    platform::Services services();
 
 private:
     bool chooseUser();
@@ -96,7 +95,7 @@ private:
     platform::ConsoleMessageService messages_{stderr, false};
     PresetFileDialogs dialogs_;
     platform::LocalFileSystem files_;
-    platform::SystemClock clock_;
+    platform::OsSystemInfo system_;
     journal::JournalEditor editor_;
 };
 

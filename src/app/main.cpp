@@ -44,8 +44,8 @@ int main(int argc, char *argv[])
     mokpe::platform::SystemClock clock;
     mokpe::platform::QtPrinterService printers;
     mokpe::platform::QtInputModes inputModes;
-    const mokpe::platform::Services services{&messages,  &dialogs, &processes, &files,    &launcher,
-                                             &shortcuts, &system,  &clock,     &printers, &inputModes};
+    const mokpe::platform::Services services{messages,  dialogs, processes, files,    launcher,
+                                             shortcuts, system,  clock,     printers, inputModes};
 
     // For timing the start-up: the program ends once its main window has been
     // painted, leaving the event loop as a closed window would.

@@ -8,12 +8,12 @@
 
 namespace mokpe::app {
 
-bool programStart(AppState &state, const platform::Services &services, settings::WhenUnusable whenUnusable)
+bool programStart(AppState &state, platform::MessageService &messages, platform::SystemInfo &system,
+                  settings::WhenUnusable whenUnusable)
 {
-    platform::MessageService &messages = *services.messages;
     const bool settingsRead = settings::Fm1_IniFileRead(state, messages, whenUnusable);
     state.history.cardKind = TransitCard;
-    state.osMajorVersion = services.system ? osMajorVersion(services.system->osVersion()) : 0;
+    state.osMajorVersion = osMajorVersion(system.osVersion());
     const bool usersRead = readUserList(state, messages);
     const bool accountsUsable =
         maintenance::Fm1_KamokuFileCheck(state, messages, QDateTime::currentDateTime(), whenUnusable);

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "common/app_state.h"
-#include "platform/services.h"
+#include "platform/messages.h"
+#include "platform/system_info.h"
 #include "settings/settings_file.h"
 
 // The start-up of the program without its window, shared by the main window
@@ -11,13 +12,13 @@ namespace mokpe::app {
 // In the main window's order: the settings file read (or created on the first
 // start), the card kind reset, the OS version kept, the user list read with no
 // user chosen, the account code file checked and read, the code system chosen.
-// Every message goes through `services.messages`; a window then shows what this
+// Every message goes through `messages`; a window then shows what this
 // left in `state`. The launcher entry is the window's own business. Every step
 // runs whatever the one before it met; false when the settings file could not be
 // read or written, the user file could not be read or the account code file was
 // there but could not be used (each already told, saying whether the caller
 // goes on without the file, as the window does, or stops, as a command does).
-bool programStart(AppState &state, const platform::Services &services,
+bool programStart(AppState &state, platform::MessageService &messages, platform::SystemInfo &system,
                   settings::WhenUnusable whenUnusable = settings::WhenUnusable::GoOn);
 
 // The user list read afresh: no user chosen (the summary prefix emptied), then

@@ -13,10 +13,11 @@ namespace mokpe::import {
 namespace {
 
 // An account code table and a code system must be there before a file is read.
-bool prerequisitesMet(const AppState &state, const platform::Services &services)
+bool prerequisitesMet(const AppState &state, platform::MessageService &messages,
+                      platform::FileSystemQuery &files)
 {
-    if (!services.files->exists(settings::accountCodeFilePath(state)) || state.codeSystemState == -1) {
-        services.messages->inform(kPrerequisiteMessage);
+    if (!files.exists(settings::accountCodeFilePath(state)) || state.codeSystemState == -1) {
+        messages.inform(kPrerequisiteMessage);
         return false;
     }
     return true;
@@ -39,25 +40,26 @@ void readChosenFile(AppState &state, platform::MessageService &messages, const Q
 
 } // namespace
 
-void importCommand(AppState &state, const platform::Services &services,
+void importCommand(AppState &state, const ImportServices &services,
                    const std::function<void()> &showJournalEditor, common::Progress &progress)
 {
-    if (!prerequisitesMet(state, services))
+    if (!prerequisitesMet(state, services.messages, services.files))
         return;
-    const QString path = services.dialogs->openFile(
+    const QString path = services.dialogs.openFile(
         {platform::FileKind::History, platform::qtFilterFromPairs(kImportFilterPairs), {}, {}});
     if (path.isEmpty()) {
-        services.messages->inform(kNoFileChosenMessage);
+        services.messages.inform(kNoFileChosenMessage);
         return;
     }
-    readChosenFile(state, *services.messages, path, showJournalEditor, progress);
+    readChosenFile(state, services.messages, path, showJournalEditor, progress);
 }
 
-void importDroppedFile(AppState &state, const platform::Services &services, const QString &path,
-                       const std::function<void()> &showJournalEditor, common::Progress &progress)
+void importDroppedFile(AppState &state, platform::MessageService &messages, platform::FileSystemQuery &files,
+                       const QString &path, const std::function<void()> &showJournalEditor,
+                       common::Progress &progress)
 {
-    if (prerequisitesMet(state, services))
-        readChosenFile(state, *services.messages, path, showJournalEditor, progress);
+    if (prerequisitesMet(state, messages, files))
+        readChosenFile(state, messages, path, showJournalEditor, progress);
 }
 
 } // namespace mokpe::import

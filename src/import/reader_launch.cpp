@@ -6,21 +6,22 @@
 
 namespace mokpe::import {
 
-void readerLaunchCommand(const platform::Services &services)
+void readerLaunchCommand(platform::MessageService &messages, platform::FileSystemQuery &files,
+                         platform::ProcessLauncher &processes)
 {
     QString program;
     for (const QString &candidate : kReaderPaths) {
-        if (services.files->exists(candidate)) {
+        if (files.exists(candidate)) {
             program = candidate;
             break;
         }
     }
     if (program.isEmpty()) {
-        services.messages->inform(kReaderNotFoundMessage);
+        messages.inform(kReaderNotFoundMessage);
         return;
     }
-    if (!services.processes->startDetached(program, {}))
-        services.messages->inform(kReaderStartFailedMessage.arg(QDir::toNativeSeparators(program)));
+    if (!processes.startDetached(program, {}))
+        messages.inform(kReaderStartFailedMessage.arg(QDir::toNativeSeparators(program)));
 }
 
 } // namespace mokpe::import

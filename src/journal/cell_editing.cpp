@@ -41,16 +41,16 @@ bool JournalEditor::Fm2_CellCommit(const QString &editorText)
     // What came from the card is changed only through the unsettled-amount
     // dialog.
     if (isFixedColumn(cell.column) && !g.text(cell.row, cell.column).isEmpty()) {
-        services_.messages->inform(kFixedCellMessage);
+        services_.messages.inform(kFixedCellMessage);
         return false;
     }
     // The summary is the journal file's last field and may hold commas.
     if (cell.column != SummaryColumn && editorText.contains(QLatin1Char(','))) {
-        services_.messages->inform(kCommaInCellMessage.arg(kHeadings[static_cast<size_t>(cell.column)]));
+        services_.messages.inform(kCommaInCellMessage.arg(kHeadings[static_cast<size_t>(cell.column)]));
         return false;
     }
     if (editorText.contains(QLatin1Char('\r')) || editorText.contains(QLatin1Char('\n'))) {
-        services_.messages->inform(kLineEndInCellMessage.arg(kHeadings[static_cast<size_t>(cell.column)]));
+        services_.messages.inform(kLineEndInCellMessage.arg(kHeadings[static_cast<size_t>(cell.column)]));
         return false;
     }
     Fm2_UndoSave();
@@ -125,7 +125,7 @@ std::optional<QString> JournalEditor::KamokuPaste(const QString &entry)
     // Only the part after the first comma is the account; a second comma would
     // still move the fields of the saved journal file.
     if (cell.column != SummaryColumn && text.contains(QLatin1Char(','))) {
-        services_.messages->inform(kCommaInCellMessage.arg(kHeadings[static_cast<size_t>(cell.column)]));
+        services_.messages.inform(kCommaInCellMessage.arg(kHeadings[static_cast<size_t>(cell.column)]));
         return std::nullopt;
     }
     if (dragged)

@@ -13,7 +13,7 @@
 
 namespace mokpe::journal {
 
-JournalEditor::JournalEditor(AppState &state, JournalGrid &grid, const platform::Services &services)
+JournalEditor::JournalEditor(AppState &state, JournalGrid &grid, const EditorServices &services)
     : state_(state), grid_(grid), services_(services)
 {}
 
@@ -30,7 +30,7 @@ bool JournalEditor::startUp(common::Progress &progress)
     if (history.cardKind == JournalFile) {
         whole = Fm2_JournalLoad(g, history, state_.summaryPrefix, progress);
     } else {
-        previousRead_ = comparePreviousRead(state_, *services_.messages);
+        previousRead_ = comparePreviousRead(state_, services_.messages);
         // Another program is reading this card: what it books is not known yet.
         whole = !previousRead_.storeBusy &&
                 Fm2_JournalBuild(g, history, state_.settings.emoneyNameCopy, state_.summaryPrefix,
@@ -61,7 +61,7 @@ void JournalEditor::Fm2_UndoInit()
 
 bool JournalEditor::keepPreviousRead()
 {
-    return journal::keepPreviousRead(previousRead_, *services_.messages);
+    return journal::keepPreviousRead(previousRead_, services_.messages);
 }
 
 QString JournalEditor::caption() const
@@ -102,7 +102,7 @@ int JournalEditor::Fm2_BalanceCellCheck()
     const std::optional<int> row = firstBalanceCellRow(grid());
     if (!row)
         return 0;
-    services_.messages->inform(QString::number(*row) + kBalanceCellMessage);
+    services_.messages.inform(QString::number(*row) + kBalanceCellMessage);
     return -1;
 }
 
@@ -158,7 +158,7 @@ int JournalEditor::Fm2_RowCountCheck()
     g.setJournalRowCount(count);
     if (blankRow == 0)
         return 0;
-    services_.messages->inform(QStringLiteral("No. ") + QString::number(blankRow) + kRowCountCheckMessage);
+    services_.messages.inform(QStringLiteral("No. ") + QString::number(blankRow) + kRowCountCheckMessage);
     return -1;
 }
 
@@ -169,7 +169,7 @@ int JournalEditor::Fm2_BlankCheck()
     for (int r = 1; r <= last; ++r) {
         if (g.text(r, CreditAmountColumn).isEmpty() || g.text(r, DebitAmountColumn).isEmpty() ||
             g.text(r, DateColumn).isEmpty()) {
-            services_.messages->inform(QString::number(r) + kBlankCheckMessage);
+            services_.messages.inform(QString::number(r) + kBlankCheckMessage);
             return 1;
         }
     }
@@ -178,7 +178,7 @@ int JournalEditor::Fm2_BlankCheck()
 
 bool JournalEditor::amountCheck()
 {
-    return journal::amountCheck(grid(), *services_.messages);
+    return journal::amountCheck(grid(), services_.messages);
 }
 
 namespace {
@@ -202,7 +202,7 @@ bool JournalEditor::saveCommand(const QString &path)
         return false;
     // Told before the target, as the dialog's way tells it before the dialog.
     if (const QString commaError = journalCommaCheck(grid()); !commaError.isEmpty()) {
-        services_.messages->inform(commaError);
+        services_.messages.inform(commaError);
         return false;
     }
     return saveChosenFile(path, ExistingFile::Replace);
@@ -214,12 +214,12 @@ bool JournalEditor::Fm2_JournalSave()
     // that would make the file readable.
     const QString commaError = journalCommaCheck(grid());
     if (!commaError.isEmpty()) {
-        services_.messages->inform(commaError);
+        services_.messages.inform(commaError);
         return false;
     }
     // A cancelled dialog (an empty name) writes nothing and says nothing.
     // A journal goes beside its history until the user has saved one elsewhere.
-    const QString path = services_.dialogs->saveFile(
+    const QString path = services_.dialogs.saveFile(
         {platform::FileKind::Journal, platform::qtFilterFromPairs(kSaveFilterPairs),
          state_.history.sourceName, state_.history.sourceFolder()});
     if (path.isEmpty())
@@ -231,11 +231,11 @@ bool JournalEditor::saveChosenFile(const QString &path, ExistingFile existing)
 {
     if (const QString refusal = outputTargetCheck(state_, path, OutputKind::JournalFile);
         !refusal.isEmpty()) {
-        services_.messages->inform(refusal);
+        services_.messages.inform(refusal);
         return false;
     }
     if (existing == ExistingFile::Ask && QFileInfo::exists(path) &&
-        !services_.messages->ask(kOverwriteQuestion, kOverwriteTitle))
+        !services_.messages.ask(kOverwriteQuestion, kOverwriteTitle))
         return false;
     return saveJournalTo(path);
 }
@@ -244,23 +244,23 @@ bool JournalEditor::saveJournalTo(const QString &path)
 {
     const QString commaError = journalCommaCheck(grid());
     if (!commaError.isEmpty()) {
-        services_.messages->inform(commaError);
+        services_.messages.inform(commaError);
         return false;
     }
     QSaveFile file(path);
     if (QString error = common::openAtomicWrite(file); !error.isEmpty()) {
-        services_.messages->inform(error);
+        services_.messages.inform(error);
         return false;
     }
     QString error = writeJournalFile(file, grid(), path);
     if (!error.isEmpty()) {
         file.cancelWriting();
-        services_.messages->inform(error);
+        services_.messages.inform(error);
         return false;
     }
     error = common::commitAtomicWrite(file);
     if (!error.isEmpty()) {
-        services_.messages->inform(error);
+        services_.messages.inform(error);
         return false;
     }
     // Later saves and the export's file names start from the name saved under.
@@ -271,7 +271,7 @@ bool JournalEditor::saveJournalTo(const QString &path)
 
 JournalEditor::CloseOutcome JournalEditor::closeCommand()
 {
-    if (grid().modified() && services_.messages->ask(kUnsavedQuestion, kUnsavedTitle)) {
+    if (grid().modified() && services_.messages.ask(kUnsavedQuestion, kUnsavedTitle)) {
         // The editor stays open; once saved, the next "閉じる" closes it.
         Fm2_JournalSave();
         return CloseOutcome::StaysOpen;

@@ -6,7 +6,9 @@
 #include "journal/journal_grid.h"
 #include "journal/previous_read.h"
 #include "journal/settlement.h"
-#include "platform/services.h"
+#include "platform/file_dialogs.h"
+#include "platform/input_modes.h"
+#include "platform/messages.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,7 +18,7 @@
 
 // The journal editor without its window: every command of the editor as a
 // function that works on the journal grid and tells the
-// user through the services. The window binds its controls to this object;
+// user through the EditorServices. The window binds its controls to this object;
 // the headless command drives the same object.
 namespace mokpe::journal {
 
@@ -39,9 +41,16 @@ struct DragRange {
     int endRow = 0;
 };
 
+// What the editor asks of the person: messages and questions, and the save
+// dialog of "保　存" (also reached from the question of "閉じる").
+struct EditorServices {
+    platform::MessageService &messages;
+    platform::FileDialogService &dialogs;
+};
+
 class JournalEditor {
 public:
-    JournalEditor(AppState &state, JournalGrid &grid, const platform::Services &services);
+    JournalEditor(AppState &state, JournalGrid &grid, const EditorServices &services);
 
     AppState &state() { return state_; }
     JournalGrid &grid() { return grid_; }
@@ -221,7 +230,7 @@ private:
     // The journal: cells, row count, undo snapshot. The export and the report
     // read it while the editor is open.
     JournalGrid &grid_;
-    platform::Services services_;
+    EditorServices services_;
     QString settlementLabel_;
     bool recalculateVisible_ = true;
     PendingCell pending_;

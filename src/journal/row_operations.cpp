@@ -99,7 +99,7 @@ bool JournalEditor::deleteLastRowCommand()
 
 int JournalEditor::Fm2_BulkRowDelete(int mode)
 {
-    if (!services_.messages->ask(kBulkDeleteQuestion, kBulkDeleteTitle))
+    if (!services_.messages.ask(kBulkDeleteQuestion, kBulkDeleteTitle))
         return 0;
     JournalGrid &g = grid();
     const int count = g.journalRowCount();

@@ -106,11 +106,11 @@ ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const
 }
 
 ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const journal::JournalGrid &grid,
-                           const platform::Services &services, common::Progress &progress)
+                           const ExportServices &services, common::Progress &progress)
 {
-    platform::MessageService &messages = *services.messages;
+    platform::MessageService &messages = services.messages;
     ExportResult result;
-    const QString stamp = dateStamp(services.clock->today());
+    const QString stamp = dateStamp(services.clock.today());
     const QString filter = platform::qtFilterFromPairs(kExportFilterPairs);
 
     const PaddedCompanyCode padded = padCompanyCode(fields.companyCode);
@@ -120,7 +120,7 @@ ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const journal:
 
     fields.exportFileName =
         defaultExportFileName(fields.selectedFormat, stamp, state.history.sourceName, fields.companyCode);
-    const QString path = services.dialogs->saveFile(
+    const QString path = services.dialogs.saveFile(
         {platform::FileKind::Export, filter, fields.exportFileName, state.history.sourceFolder()});
     if (path.isEmpty()) {
         messages.inform(kNoFileChosenMessage);
@@ -145,21 +145,21 @@ ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const journal:
 }
 
 ExportResult runExportCommand(ExportFields &fields, AppState &state, const journal::JournalGrid &grid,
-                              const platform::Services &services, common::Progress &progress)
+                              const ExportServices &services, common::Progress &progress)
 {
     if (!Fm3_FormatCheck(fields, state)) {
-        services.messages->inform(kNoFormatMessage);
+        services.messages.inform(kNoFormatMessage);
         return {};
     }
     if (const QString refusal = dialogLineEndRefusal(fields); !refusal.isEmpty()) {
-        services.messages->inform(refusal);
+        services.messages.inform(refusal);
         ExportResult refused;
         refused.outcome = ExportOutcome::Refused;
         return refused;
     }
     ExportResult result = Fm3_CsvExport(fields, state, grid, services, progress);
     result.settingsSaved =
-        Fm3_IniFileSave(fields, state, settings::settingsFilePath(state), *services.messages);
+        Fm3_IniFileSave(fields, state, settings::settingsFilePath(state), services.messages);
     return result;
 }
 

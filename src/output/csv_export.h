@@ -4,7 +4,9 @@
 #include "common/progress.h"
 #include "journal/journal_grid.h"
 #include "output/export_fields.h"
-#include "platform/services.h"
+#include "platform/clock.h"
+#include "platform/file_dialogs.h"
+#include "platform/messages.h"
 
 #include <QString>
 
@@ -38,6 +40,14 @@ enum class ExportOutcome {
     Written,
 };
 
+// What the export asks of the person and the machine: the messages, the save
+// dialog and today's date (for the file name the dialog proposes).
+struct ExportServices {
+    platform::MessageService &messages;
+    platform::FileDialogService &dialogs;
+    platform::Clock &clock;
+};
+
 struct ExportResult {
     ExportOutcome outcome = ExportOutcome::NoFormat;
     // The chosen file, when there was one.
@@ -50,10 +60,8 @@ struct ExportResult {
 // The company code box is padded; the export file name follows the choice. A
 // chosen file where no output may go (the journal's input, a file of the
 // program folder, a pipe or a device) is refused before the overwrite question.
-// Uses services.messages, services.dialogs and services.clock.
 ExportResult Fm3_CsvExport(ExportFields &fields, AppState &state, const journal::JournalGrid &grid,
-                           const platform::Services &services,
-                           common::Progress &progress = common::noProgress());
+                           const ExportServices &services, common::Progress &progress = common::noProgress());
 
 // The check and the writing into `path`, without any dialog: what the file
 // choice leads to. The path is replaced only by a whole new file. The check
@@ -74,7 +82,7 @@ QString dialogLineEndRefusal(const ExportFields &fields);
 // Fm3_IniFileSave (after every run that passed both checks, also a cancelled
 // one). A refused line end writes nothing.
 ExportResult runExportCommand(ExportFields &fields, AppState &state, const journal::JournalGrid &grid,
-                              const platform::Services &services,
+                              const ExportServices &services,
                               common::Progress &progress = common::noProgress());
 
 } // namespace mokpe::output

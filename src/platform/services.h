@@ -13,19 +13,19 @@
 
 namespace mokpe::platform {
 
-// The services a command needs, handed down from main (or a test). A command
-// uses only those it needs; the others may be null where the caller knows it.
+// Every service of the window program, made in main (or a test) and handed to
+// the main window, which passes each command the few it uses.
 struct Services {
-    MessageService *messages = nullptr;
-    FileDialogService *dialogs = nullptr;
-    ProcessLauncher *processes = nullptr;
-    FileSystemQuery *files = nullptr;
-    LauncherEntryService *launcher = nullptr;
-    ShortcutService *shortcuts = nullptr;
-    SystemInfo *system = nullptr;
-    Clock *clock = nullptr;
-    PrinterService *printers = nullptr;
-    InputModeService *inputModes = nullptr;
+    MessageService &messages;
+    FileDialogService &dialogs;
+    ProcessLauncher &processes;
+    FileSystemQuery &files;
+    LauncherEntryService &launcher;
+    ShortcutService &shortcuts;
+    SystemInfo &system;
+    Clock &clock;
+    PrinterService &printers;
+    InputModeService &inputModes;
 };
 
 } // namespace mokpe::platform

@@ -21,7 +21,7 @@ struct ShortcutCreateTest : ::testing::Test {
     ShortcutCreateTest() { state.programFolder = QStringLiteral("/opt/mokpe dir"); }
     void run(const QString &caption = QStringLiteral("モコペ！"))
     {
-        ShortcutCreate(state, fakes.services(), caption);
+        ShortcutCreate(state, {fakes.messages, fakes.processes, fakes.shortcuts}, caption);
     }
 };
 

@@ -85,7 +85,7 @@ const QString kSettingsLead = QStringLiteral("設定ファイル(inifile.ini)を
 
 bool saveJournal(Program &p)
 {
-    journal::JournalEditor editor(p.state, p.grid, p.services.services());
+    journal::JournalEditor editor(p.state, p.grid, {p.services.messages, p.services.dialogs});
     p.state.history.cardKind = TransitCard;
     p.state.history.lines = {QStringLiteral("利用年月日,種別,利用駅,利用会社,種別,利用駅,利用会社,残額,備考"),
                              QStringLiteral("2008/07/20,入,ＪＲ東,新宿,出,ＪＲ東,渋谷,1000,"),

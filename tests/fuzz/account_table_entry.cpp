@@ -10,6 +10,7 @@
 #include "maintenance/code_system_detection.h"
 #include "maintenance/code_system_select.h"
 #include "output/account_code_lookup.h"
+#include "platform/inert_services.h"
 #include "settings/settings_file.h"
 
 #include <QDateTime>
@@ -78,8 +79,8 @@ maintenance::AccountEditorContents checkTableInUse(Findings &findings, AppState 
 
     // The drop-down of the journal editor: the unsettled account, then every
     // account line after the first.
-    platform::Services services;
-    services.messages = &messages;
+    platform::NoFileDialogs dialogs;
+    const journal::EditorServices services{messages, dialogs};
     journal::JournalGrid grid;
     const journal::JournalEditor editor(state, grid, services);
     expect(findings, editor.accountList().size() == 1 + std::max<qsizetype>(table.lastIndex, 0),

@@ -6,6 +6,7 @@
 #include "journal/journal_editor.h"
 #include "journal/journal_file.h"
 #include "journal/settlement.h"
+#include "platform/inert_services.h"
 
 namespace mokpe::fuzz {
 
@@ -84,8 +85,8 @@ Findings cardHistoryEntry(QByteArrayView input)
     state.history.sourcePath = path;
     state.history.sourceName = kHistoryName;
 
-    platform::Services services;
-    services.messages = &messages;
+    platform::NoFileDialogs dialogs;
+    const journal::EditorServices services{messages, dialogs};
     journal::JournalGrid grid;
     journal::JournalEditor editor(state, grid, services);
     editor.startUp();
@@ -110,8 +111,8 @@ Findings historyBuildEntry(QByteArrayView input)
     // read of the card is kept.
     journal::JournalGrid grid;
     grid.initialise(1);
-    platform::Services services;
-    services.messages = &messages;
+    platform::NoFileDialogs dialogs;
+    const journal::EditorServices services{messages, dialogs};
     journal::JournalEditor editor(state, grid, services);
     if (state.history.cardKind == JournalFile) {
         journal::Fm2_JournalLoad(grid, state.history, state.summaryPrefix);

@@ -20,6 +20,8 @@
 #include "output/settlement_print.h"
 #include "output/settlement_report.h"
 #include "output/suitou_csv_writer.h"
+#include "platform/inert_services.h"
+#include "platform/os_system_info.h"
 
 #include <QBuffer>
 
@@ -280,9 +282,10 @@ Findings exportEntry(QByteArrayView input)
 
     AppState &state = freshState(folder.path());
     RecordingMessages messages((options & 2) != 0);
-    platform::Services services;
-    services.messages = &messages;
-    app::programStart(state, services);
+    platform::NoFileDialogs dialogs;
+    const journal::EditorServices services{messages, dialogs};
+    platform::OsSystemInfo system;
+    app::programStart(state, messages, system);
     if (import::readCardHistory(state, historyPath, messages) != import::CsvReadOutcome::Accepted)
         return findings;
     state.history.sourcePath = historyPath;
@@ -358,8 +361,8 @@ Findings exportWritersEntry(QByteArrayView input)
         checkExport(findings, state, grid, fields);
 
     RecordingMessages messages;
-    platform::Services services;
-    services.messages = &messages;
+    platform::NoFileDialogs dialogs;
+    const journal::EditorServices services{messages, dialogs};
     journal::JournalEditor editor(state, grid, services);
     editor.Fm2_TotalShow();
     checkReport(findings, state, grid, editor.settlementLabel());

@@ -4,6 +4,7 @@
 #include "import/card_history_reader.h"
 #include "journal/journal_editor.h"
 #include "journal/journal_file.h"
+#include "platform/inert_services.h"
 
 namespace mokpe::fuzz {
 
@@ -66,8 +67,8 @@ Findings journalFileEntry(QByteArrayView input)
     state.history.cardKind = JournalFile;
     state.history.sourcePath = path;
 
-    platform::Services services;
-    services.messages = &messages;
+    platform::NoFileDialogs dialogs;
+    const journal::EditorServices services{messages, dialogs};
     journal::JournalGrid grid;
     journal::JournalEditor editor(state, grid, services);
     editor.startUp();
@@ -91,8 +92,8 @@ Findings journalLoadEntry(QByteArrayView input)
     journal::JournalGrid grid;
     grid.initialise(1);
     journal::Fm2_JournalLoad(grid, state.history, state.summaryPrefix);
-    platform::Services services;
-    services.messages = &messages;
+    platform::NoFileDialogs dialogs;
+    const journal::EditorServices services{messages, dialogs};
     journal::JournalEditor editor(state, grid, services);
     checkLoadedJournal(findings, editor, state.history);
     return findings;

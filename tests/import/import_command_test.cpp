@@ -34,7 +34,7 @@ struct ImportCommandTest : ::testing::Test {
         writeBytes(path, bytes);
         return path;
     }
-    void run() { importCommand(state, fakes.services(), showEditor); }
+    void run() { importCommand(state, {fakes.messages, fakes.dialogs, fakes.files}, showEditor); }
 };
 
 TEST_F(ImportCommandTest, ChosenFileIsReadAndTheEditorShown)
@@ -136,7 +136,7 @@ TEST_F(ImportCommandTest, UnreadableFileKeepsTheWholeHistory)
 TEST_F(ImportCommandTest, NoEditorCallbackIsFine)
 {
     fakes.dialogs.chooseNext(card(QStringLiteral("x.csv"), QByteArray("Edy\r\n")));
-    importCommand(state, fakes.services(), {});
+    importCommand(state, {fakes.messages, fakes.dialogs, fakes.files}, {});
     EXPECT_EQ(state.history.cardKind, Edy);
     EXPECT_TRUE(fakes.messages.shown.empty());
 }

@@ -16,7 +16,7 @@ const QString kOnDx86 = QStringLiteral("D:\\Program Files (x86)\\Sony\\SFCard Vi
 TEST(ReaderLaunch, NeitherPathGivesOneMessageAndStartsNothing)
 {
     test::ScriptedServices fakes;
-    readerLaunchCommand(fakes.services());
+    readerLaunchCommand(fakes.messages, fakes.files, fakes.processes);
     EXPECT_EQ(fakes.messages.texts(), QStringList{QStringLiteral("読込みソフトが見つかりません．")});
     EXPECT_EQ(fakes.files.asked, (QStringList{kOnC, kOnD, kOnCx86, kOnDx86}));
     EXPECT_TRUE(fakes.processes.starts.empty());
@@ -26,7 +26,7 @@ TEST(ReaderLaunch, DriveCIsPreferredAndStartedWithoutArguments)
 {
     test::ScriptedServices fakes;
     fakes.files.present = {kOnC, kOnD};
-    readerLaunchCommand(fakes.services());
+    readerLaunchCommand(fakes.messages, fakes.files, fakes.processes);
     ASSERT_EQ(fakes.processes.starts.size(), 1u);
     EXPECT_EQ(fakes.processes.starts[0].program, kOnC);
     EXPECT_TRUE(fakes.processes.starts[0].arguments.isEmpty());
@@ -37,7 +37,7 @@ TEST(ReaderLaunch, DriveDIsUsedWhenCHasNone)
 {
     test::ScriptedServices fakes;
     fakes.files.present = {kOnD};
-    readerLaunchCommand(fakes.services());
+    readerLaunchCommand(fakes.messages, fakes.files, fakes.processes);
     ASSERT_EQ(fakes.processes.starts.size(), 1u);
     EXPECT_EQ(fakes.processes.starts[0].program, kOnD);
     EXPECT_TRUE(fakes.processes.starts[0].arguments.isEmpty());
@@ -48,13 +48,13 @@ TEST(ReaderLaunch, The32BitProgramFolderOf64BitWindowsIsLookedIntoLast)
     for (const QString &found : {kOnCx86, kOnDx86}) {
         test::ScriptedServices fakes;
         fakes.files.present = {found};
-        readerLaunchCommand(fakes.services());
+        readerLaunchCommand(fakes.messages, fakes.files, fakes.processes);
         ASSERT_EQ(fakes.processes.starts.size(), 1u);
         EXPECT_EQ(fakes.processes.starts[0].program, found);
     }
     test::ScriptedServices fakes;
     fakes.files.present = {kOnD, kOnCx86};
-    readerLaunchCommand(fakes.services());
+    readerLaunchCommand(fakes.messages, fakes.files, fakes.processes);
     ASSERT_EQ(fakes.processes.starts.size(), 1u);
     EXPECT_EQ(fakes.processes.starts[0].program, kOnD);
 }
@@ -64,7 +64,7 @@ TEST(ReaderLaunch, FailedStartIsReported)
     test::ScriptedServices fakes;
     fakes.files.present = {kOnC};
     fakes.processes.result = false;
-    readerLaunchCommand(fakes.services());
+    readerLaunchCommand(fakes.messages, fakes.files, fakes.processes);
     EXPECT_EQ(fakes.processes.starts.size(), 1u);
     EXPECT_EQ(fakes.messages.texts(), QStringList{kReaderStartFailedMessage.arg(kOnC)});
     EXPECT_TRUE(fakes.messages.texts().first().contains(QStringLiteral("SFCV.exe")));

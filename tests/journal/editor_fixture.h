@@ -14,7 +14,7 @@ struct EditorFixture : ::testing::Test {
     ScriptedServices scripted;
     AppState state;
     journal::JournalGrid grid;
-    journal::JournalEditor editor{state, grid, scripted.services()};
+    journal::JournalEditor editor{state, grid, {scripted.messages, scripted.dialogs}};
 
     EditorFixture()
     {

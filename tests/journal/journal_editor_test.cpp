@@ -25,7 +25,7 @@ struct JournalEditorTest : ::testing::Test {
     test::ScriptedServices scripted;
     AppState state;
     JournalGrid grid;
-    JournalEditor editor{state, grid, scripted.services()};
+    JournalEditor editor{state, grid, {scripted.messages, scripted.dialogs}};
 
     JournalEditorTest()
     {

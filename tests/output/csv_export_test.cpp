@@ -89,7 +89,7 @@ TEST(ExportRun, EachWayOfEndingTellsWhatTheWindowShowsAndSavesTheSettingsOnlyAft
         if (c.overwriteAnswer >= 0)
             f.services.messages.answerNext(c.overwriteAnswer == 1);
 
-        const ExportResult result = runExportCommand(f.fields, f.state, f.grid, f.services.services());
+        const ExportResult result = runExportCommand(f.fields, f.state, f.grid, f.exportServices());
 
         EXPECT_EQ(result.outcome, c.outcome) << c.what;
         QStringList expectedMessages;
@@ -135,7 +135,7 @@ TEST(ExportRun, TheSaveDialogOffersTheDefaultNameAndTheChoiceBecomesTheExportFil
         f.state.history.sourcePath = f.file(QStringLiteral("card.csv"));
         const QString out = f.file(QStringLiteral("chosen name.csv"));
         f.services.dialogs.chooseNext(out);
-        runExportCommand(f.fields, f.state, f.grid, f.services.services());
+        runExportCommand(f.fields, f.state, f.grid, f.exportServices());
         ASSERT_EQ(f.services.dialogs.presetNames.size(), 1) << c.formatChoice;
         EXPECT_EQ(f.services.dialogs.presetNames[0], QString::fromUtf16(c.preset)) << c.formatChoice;
         EXPECT_EQ(f.services.dialogs.filters[0], QStringLiteral("CSVファイル (*.csv)")) << c.formatChoice;
@@ -176,7 +176,7 @@ TEST(ExportRun, AnInvalidRateIsToldOncePerExportNotOncePerRow)
             chooseTaxBlank(f.fields);
         const QString out = f.file(QStringLiteral("out.csv"));
         f.services.dialogs.chooseNext(out);
-        const ExportResult result = runExportCommand(f.fields, f.state, f.grid, f.services.services());
+        const ExportResult result = runExportCommand(f.fields, f.state, f.grid, f.exportServices());
         EXPECT_EQ(result.outcome, ExportOutcome::Written) << c.what;
         EXPECT_EQ(f.services.messages.texts().count(kRateDigitsMessage), c.messages) << c.what;
         if (c.messages > 0) {
@@ -196,7 +196,7 @@ TEST(ExportRun, AFileThatCannotBeWrittenIsToldAndTheOldOneStaysWhole)
     const QString folder = f.file(QStringLiteral("folder.csv"));
     ASSERT_TRUE(QDir().mkpath(folder));
     f.services.dialogs.chooseNext(folder);
-    EXPECT_EQ(runExportCommand(f.fields, f.state, f.grid, f.services.services()).outcome,
+    EXPECT_EQ(runExportCommand(f.fields, f.state, f.grid, f.exportServices()).outcome,
               ExportOutcome::Unwritable);
     ASSERT_EQ(f.services.messages.shown.size(), 1u);
     EXPECT_EQ(f.services.messages.shown[0].text,
@@ -221,7 +221,7 @@ TEST(ExportRun, AFullDiskLeavesTheOldExportWhole)
     disk.makeFull();
     f.services.dialogs.chooseNext(out);
     f.services.messages.answerNext(true);
-    const ExportResult result = runExportCommand(f.fields, f.state, f.grid, f.services.services());
+    const ExportResult result = runExportCommand(f.fields, f.state, f.grid, f.exportServices());
     disk.release();
     EXPECT_EQ(result.outcome, ExportOutcome::Failed);
     EXPECT_EQ(test::fileBytes(out), kOldExport);

@@ -60,7 +60,7 @@ TEST_P(ExportGoldenTest, WritesTheExpectedBytesAndSettings)
     maintenance::KamokuSelect(state);
     ASSERT_TRUE(import::Fm1_CsvFileRead(state, dir + QStringLiteral("/journal.csv"), services.messages));
     journal::JournalGrid grid;
-    journal::JournalEditor editor(state, grid, services.services());
+    journal::JournalEditor editor(state, grid, {services.messages, services.dialogs});
     editor.startUp();
     ExportFields fields;
     Fm3_IniFileRead(fields, state, services.clock.today(), services.messages);
@@ -68,7 +68,8 @@ TEST_P(ExportGoldenTest, WritesTheExpectedBytesAndSettings)
 
     const QString out = program.file(QStringLiteral("out.csv"));
     services.dialogs.chooseNext(out);
-    const ExportResult result = runExportCommand(fields, state, grid, services.services());
+    const ExportResult result =
+        runExportCommand(fields, state, grid, {services.messages, services.dialogs, services.clock});
 
     EXPECT_EQ(result.outcome, ExportOutcome::Written);
     EXPECT_TRUE(result.settingsSaved);

@@ -46,7 +46,7 @@ TEST(ExportHandOver, TheThreeJournalChecksRunInOrderAndTheFirstRefusalStops)
         f.setJournal(c.rows);
         if (c.redRow > 0)
             f.grid.setColour(c.redRow, journal::CreditAmountColumn, journal::CellColour::Balance);
-        journal::JournalEditor editor(f.state, f.grid, f.services.services());
+        journal::JournalEditor editor(f.state, f.grid, {f.services.messages, f.services.dialogs});
         EXPECT_EQ(handOverChecks(editor), c.passes) << c.what;
         const QStringList expected = c.message ? QStringList{QString::fromUtf16(c.message)} : QStringList();
         EXPECT_EQ(f.services.messages.texts().join('|').toStdString(), expected.join('|').toStdString())

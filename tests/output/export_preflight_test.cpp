@@ -100,7 +100,7 @@ TEST(ExportPreflight, ARefusalWritesNothingAndAQuestionWritesOnlyOnYes)
             const bool refuses = c.kind == Kind::NotCp932 || c.kind == Kind::UnreadableDate;
             if (!refuses)
                 f.services.messages.answerNext(yes);
-            const ExportResult result = runExportCommand(f.fields, f.state, f.grid, f.services.services());
+            const ExportResult result = runExportCommand(f.fields, f.state, f.grid, f.exportServices());
             ASSERT_EQ(f.services.messages.shown.size(), 2u)
                 << c.what << f.services.messages.texts().join('|').toStdString();
             const test::ShownMessage &shown = f.services.messages.shown[1];

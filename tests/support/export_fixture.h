@@ -2,6 +2,7 @@
 
 #include "common/app_state.h"
 #include "journal/journal_grid.h"
+#include "output/csv_export.h"
 #include "output/export_fields.h"
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
@@ -32,6 +33,7 @@ struct ExportFixture {
     void setJournal(const QStringList &rows);
     // The dialog's first hand-over (handOverFields).
     void openDialog();
+    ExportServices exportServices() { return {services.messages, services.dialogs, services.clock}; }
     QString iniPath() const { return program.file(QStringLiteral("inifile.ini")); }
     QStringList iniLines() const;
     QString file(const QString &name) const { return program.file(name); }

@@ -127,8 +127,8 @@ struct ScriptedServices {
     FakePrinterService printers;
     platform::Services services()
     {
-        return {&messages,  &dialogs, &processes, &files,    &launcher,
-                &shortcuts, &system,  &clock,     &printers, &inputModes};
+        return {messages,  dialogs, processes, files,    launcher,
+                shortcuts, system,  clock,     printers, inputModes};
     }
 };
 

@@ -189,7 +189,9 @@ void MainWindow::buildControls()
 
     connect(list1_, &QListWidget::itemSelectionChanged, this, &MainWindow::onUserSelectionChanged);
     connect(command1, &QPushButton::clicked, this, &MainWindow::importAndOpen);
-    connect(command10, &QPushButton::clicked, this, [this] { import::readerLaunchCommand(services_); });
+    connect(command10, &QPushButton::clicked, this, [this] {
+        import::readerLaunchCommand(services_.messages, services_.files, services_.processes);
+    });
     connect(check1_, &QCheckBox::toggled, this, [this](bool on) { state_.matchPreviousRead = on; });
     connect(check1_, &QCheckBox::clicked, this, [this] { matchChosenByUser_ = true; });
     connect(command6, &QPushButton::clicked, this, &MainWindow::showMaintenance);
@@ -201,19 +203,20 @@ void MainWindow::buildControls()
     connect(command5, &QPushButton::clicked, this, &MainWindow::openAccountCodeEditor);
     connect(command9, &QPushButton::clicked, this, &MainWindow::openUserEditor);
     connect(command4, &QPushButton::clicked, this, &MainWindow::openColourDialog);
-    connect(command8, &QPushButton::clicked, this,
-            [this] { app::ShortcutCreate(state_, services_, windowTitle()); });
+    connect(command8, &QPushButton::clicked, this, [this] {
+        app::ShortcutCreate(state_, {services_.messages, services_.processes, services_.shortcuts},
+                            windowTitle());
+    });
     // "精算印刷（未使用）" is kept for its place in the frame and does nothing.
 }
 
 void MainWindow::load()
 {
-    if (services_.launcher)
-        app::RegEntrySet(*services_.launcher, settings::programExecutablePath(state_));
+    app::RegEntrySet(services_.launcher, settings::programExecutablePath(state_));
     setWindowTitle(kProgramCaption);
     // The window is not shown yet: what the start-up reads, it shows afterwards.
     // It goes on whatever the start-up met; each failure has been told.
-    app::programStart(state_, services_);
+    app::programStart(state_, services_.messages, services_.system);
     applyColours();
     label1_->setText(kProgramCaption + QStringLiteral("\nバージョン：") + kVersionText);
     showUserList();
@@ -229,7 +232,7 @@ void MainWindow::applyColours()
 void MainWindow::Fm1_UserListSet()
 {
     QCoreApplication::processEvents();
-    app::readUserList(state_, *services_.messages);
+    app::readUserList(state_, services_.messages);
     showUserList();
 }
 
@@ -313,7 +316,7 @@ void MainWindow::openAccountCodeEditor()
 {
     hide();
     if (!accountCodeEditor_) {
-        accountCodeEditor_ = new maintenance::AccountCodeEditor(state_, services_);
+        accountCodeEditor_ = new maintenance::AccountCodeEditor(state_, services_.messages);
         accountCodeEditor_->setReturnToMain([this] { returnFromChild(); });
     }
     accountCodeEditor_->show();
@@ -324,7 +327,7 @@ void MainWindow::openUserEditor()
 {
     hide();
     if (!userEditor_) {
-        userEditor_ = new maintenance::UserEditor(state_, services_);
+        userEditor_ = new maintenance::UserEditor(state_, services_.messages);
         userEditor_->setReturnToMain([this] { returnFromChild(); });
     } else {
         // A kept editor takes the colours chosen since it was last shown.
@@ -338,7 +341,7 @@ void MainWindow::openColourDialog()
 {
     hide();
     if (!colourDialog_) {
-        colourDialog_ = new maintenance::ColourDialog(state_, services_);
+        colourDialog_ = new maintenance::ColourDialog(state_, services_.messages);
         colourDialog_->setApplyToMain([this] {
             applyColours();
             KamokuSelect();
@@ -353,14 +356,16 @@ void MainWindow::importAndOpen()
 {
     ProgressDialog progress(this, kReadingLabel, ProgressDialog::Cancel::Allowed, progressShowDelayMs_);
     const QScopedValueRollback<ProgressDialog *> during(importProgress_, &progress);
-    import::importCommand(state_, services_, journalEditorOpener_, progress);
+    import::importCommand(state_, {services_.messages, services_.dialogs, services_.files},
+                          journalEditorOpener_, progress);
 }
 
 void MainWindow::importDroppedAndOpen(const QString &path)
 {
     ProgressDialog progress(this, kReadingLabel, ProgressDialog::Cancel::Allowed, progressShowDelayMs_);
     const QScopedValueRollback<ProgressDialog *> during(importProgress_, &progress);
-    import::importDroppedFile(state_, services_, path, journalEditorOpener_, progress);
+    import::importDroppedFile(state_, services_.messages, services_.files, path, journalEditorOpener_,
+                              progress);
 }
 
 namespace {
@@ -396,15 +401,16 @@ void MainWindow::openJournalEditor()
 {
     // An editor closed by "閉じる" may still wait for its deferred deletion.
     delete journalEditor_.data();
-    journalEditor_ = new journal::JournalEditorWindow(state_, journal_, services_);
+    journalEditor_ = new journal::JournalEditorWindow(
+        state_, journal_, {services_.messages, services_.dialogs}, services_.inputModes);
     journalEditor_->setHideMain([this] { hide(); });
     journalEditor_->setReturnToMain([this] { returnFromChild(); });
     journalEditor_->setExportOpener([this] { openExportDialog(); });
     journalEditor_->setReportPrinter([this] {
         if (journalEditor_)
             output::ui::runSettlementPrint(journalEditor_, state_, journal_,
-                                           journalEditor_->editor().settlementLabel(), *services_.messages,
-                                           *services_.printers, *services_.dialogs, progressShowDelayMs_);
+                                           journalEditor_->editor().settlementLabel(), services_.messages,
+                                           services_.printers, services_.dialogs, progressShowDelayMs_);
     });
     if (importProgress_) {
         importProgress_->setLabel(kBuildingLabel);
@@ -419,7 +425,8 @@ void MainWindow::openExportDialog()
     if (!journalEditor_ || !output::handOverChecks(journalEditor_->editor()))
         return;
     if (!exportDialog_) {
-        exportDialog_ = new output::ExportDialog(state_, journal_, services_);
+        exportDialog_ = new output::ExportDialog(state_, journal_,
+                                                 {services_.messages, services_.dialogs, services_.clock});
         exportDialog_->setProgressShowDelay(progressShowDelayMs_);
         exportDialog_->setHideEditor([this] {
             if (journalEditor_)

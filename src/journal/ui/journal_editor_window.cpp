@@ -66,9 +66,10 @@ QPushButton *makeButton(const ButtonSpec &spec, QWidget *parent)
 
 } // namespace
 
-JournalEditorWindow::JournalEditorWindow(AppState &state, JournalGrid &grid,
-                                         const platform::Services &services, QWidget *parent)
-    : QWidget(parent, Qt::Window), state_(state), services_(services), editor_(state, grid, services)
+JournalEditorWindow::JournalEditorWindow(AppState &state, JournalGrid &grid, const EditorServices &services,
+                                         platform::InputModeService &inputModes, QWidget *parent)
+    : QWidget(parent, Qt::Window), state_(state), messages_(services.messages), inputModes_(inputModes),
+      editor_(state, grid, services)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -315,7 +316,7 @@ void JournalEditorWindow::openUnsettledAmountDialog()
     const QString value = editor_.pendingCell().value;
     if (!dialog_) {
         const SettingsRecord &s = state_.settings;
-        dialog_ = new UnsettledAmountDialog(value, s.screenColour, s.buttonColour, *services_.messages, this);
+        dialog_ = new UnsettledAmountDialog(value, s.screenColour, s.buttonColour, messages_, this);
         connect(dialog_, &UnsettledAmountDialog::confirmed, this, &JournalEditorWindow::settlePendingCell);
         // A closed dialog is gone for the editor at once, although Qt deletes it
         // a little later: the next balance cell opens a new one.
@@ -465,8 +466,7 @@ void JournalEditorWindow::Fm2_ComboHide()
 
 void JournalEditorWindow::setInputMode(platform::InputMode mode)
 {
-    if (services_.inputModes)
-        services_.inputModes->setInputMode(*grid_->cellEditor(), mode);
+    inputModes_.setInputMode(*grid_->cellEditor(), mode);
 }
 
 void JournalEditorWindow::applyFontSize()

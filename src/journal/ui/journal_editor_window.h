@@ -3,7 +3,7 @@
 #include "common/app_state.h"
 #include "common/progress.h"
 #include "journal/journal_editor.h"
-#include "platform/services.h"
+#include "platform/input_modes.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -29,8 +29,9 @@ class UnsettledAmountDialog;
 class JournalEditorWindow final : public QWidget {
     Q_OBJECT
 public:
-    JournalEditorWindow(AppState &state, JournalGrid &grid, const platform::Services &services,
-                        QWidget *parent = nullptr);
+    // `inputModes` switches the cell editor between hiragana and direct input.
+    JournalEditorWindow(AppState &state, JournalGrid &grid, const EditorServices &services,
+                        platform::InputModeService &inputModes, QWidget *parent = nullptr);
     ~JournalEditorWindow() override;
 
     // Hides the main window; run by the start-up once the journal is there.
@@ -101,7 +102,8 @@ private:
     void runRowOperation(const std::function<bool()> &operation, CellEditorAfter after);
 
     AppState &state_;
-    platform::Services services_;
+    platform::MessageService &messages_;
+    platform::InputModeService &inputModes_;
     JournalEditor editor_;
     std::function<void()> hideMain_;
     std::function<void()> returnToMain_;

@@ -71,8 +71,8 @@ QLabel *makeLabel(const char *name, const QString &caption, QWidget *parent)
 
 } // namespace
 
-AccountCodeEditor::AccountCodeEditor(AppState &state, const platform::Services &services, QWidget *parent)
-    : QWidget(parent, Qt::Window), state_(state), services_(services), list_(makeAccountList()),
+AccountCodeEditor::AccountCodeEditor(AppState &state, platform::MessageService &messages, QWidget *parent)
+    : QWidget(parent, Qt::Window), state_(state), messages_(messages), list_(makeAccountList()),
       listModel_(list_)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -252,13 +252,13 @@ void AccountCodeEditor::loadSet(DefaultAccountSet set)
 
 void AccountCodeEditor::save()
 {
-    saveAccountCodeEditor(state_, contents(), *services_.messages);
+    saveAccountCodeEditor(state_, contents(), messages_);
 }
 
 void AccountCodeEditor::closeByButton()
 {
     // Unsaved edits are dropped: the table is read again and the code system detected anew.
-    KamokuFileRead(state_, *services_.messages);
+    KamokuFileRead(state_, messages_);
     Fm8_FormInit();
     hide();
     if (returnToMain_)

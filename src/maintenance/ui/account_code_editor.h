@@ -4,7 +4,7 @@
 #include "maintenance/account_editor_contents.h"
 #include "maintenance/default_account_sets.h"
 #include "maintenance/list_grid_model.h"
-#include "platform/services.h"
+#include "platform/messages.h"
 
 #include <QWidget>
 
@@ -39,7 +39,7 @@ namespace mokpe::maintenance {
 class AccountCodeEditor : public QWidget {
     Q_OBJECT
 public:
-    AccountCodeEditor(AppState &state, const platform::Services &services, QWidget *parent = nullptr);
+    AccountCodeEditor(AppState &state, platform::MessageService &messages, QWidget *parent = nullptr);
 
     // Called after the window has hidden itself, whichever way it was closed.
     void setReturnToMain(std::function<void()> f) { returnToMain_ = std::move(f); }
@@ -64,7 +64,7 @@ private:
     void onCellClicked(const QModelIndex &index);
 
     AppState &state_;
-    platform::Services services_;
+    platform::MessageService &messages_;
     std::function<void()> returnToMain_;
     // The list of accounts; the grid shows it.
     ListGrid list_;

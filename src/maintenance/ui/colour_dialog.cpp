@@ -21,8 +21,8 @@ const char *const kSwatchIndexProperty = "swatchIndex";
 
 } // namespace
 
-ColourDialog::ColourDialog(AppState &state, const platform::Services &services, QWidget *parent)
-    : QWidget(parent), state_(state), services_(services)
+ColourDialog::ColourDialog(AppState &state, platform::MessageService &messages, QWidget *parent)
+    : QWidget(parent), state_(state), messages_(messages)
 {
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -164,7 +164,7 @@ void ColourDialog::closeWithSave()
     if (applyToMain_)
         applyToMain_();
     // A failed write is reported by the settings file itself; the dialog closes either way.
-    settings::Fm1_IniFileSave(state_, settings::settingsFilePath(state_), *services_.messages);
+    settings::Fm1_IniFileSave(state_, settings::settingsFilePath(state_), messages_);
     hide();
     if (returnToMain_)
         returnToMain_();

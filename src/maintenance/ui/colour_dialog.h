@@ -2,7 +2,7 @@
 
 #include "common/app_state.h"
 #include "maintenance/colour_swatches.h"
-#include "platform/services.h"
+#include "platform/messages.h"
 
 #include <QWidget>
 
@@ -28,7 +28,7 @@ namespace mokpe::maintenance {
 class ColourDialog : public QWidget {
     Q_OBJECT
 public:
-    ColourDialog(AppState &state, const platform::Services &services, QWidget *parent = nullptr);
+    ColourDialog(AppState &state, platform::MessageService &messages, QWidget *parent = nullptr);
 
     // The main window's step run first by "閉じる": apply the colours to the main
     // window and run KamokuSelect.
@@ -53,7 +53,7 @@ private:
     void closeWithSave();
 
     AppState &state_;
-    platform::Services services_;
+    platform::MessageService &messages_;
     SwatchBorders borders_{};
     std::array<QLabel *, kSwatchCount> swatches_{};
     QGroupBox *screenFrame_ = nullptr;

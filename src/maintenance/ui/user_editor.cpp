@@ -31,8 +31,8 @@ QPushButton *makeButton(const char *name, const QString &caption, QWidget *paren
 
 } // namespace
 
-UserEditor::UserEditor(AppState &state, const platform::Services &services, QWidget *parent)
-    : QWidget(parent, Qt::Window), state_(state), services_(services), list_(makeUserList()),
+UserEditor::UserEditor(AppState &state, platform::MessageService &messages, QWidget *parent)
+    : QWidget(parent, Qt::Window), state_(state), messages_(messages), list_(makeUserList()),
       listModel_(list_)
 {
     setWindowTitle(QStringLiteral("使用者登録"));
@@ -139,13 +139,13 @@ void UserEditor::loadFromUserTable()
 
 void UserEditor::save()
 {
-    saveUserEditor(state_, list_, *services_.messages);
+    saveUserEditor(state_, list_, messages_);
 }
 
 void UserEditor::closeWithButton()
 {
     // Unsaved grid edits do not reach the user table: it is read from the file again.
-    PersonFileRead(state_, *services_.messages);
+    PersonFileRead(state_, messages_);
     hide();
     if (returnToMain_)
         returnToMain_();

@@ -2,7 +2,7 @@
 
 #include "common/app_state.h"
 #include "maintenance/list_grid_model.h"
-#include "platform/services.h"
+#include "platform/messages.h"
 
 #include <QWidget>
 
@@ -25,7 +25,7 @@ namespace mokpe::maintenance {
 class UserEditor : public QWidget {
     Q_OBJECT
 public:
-    UserEditor(AppState &state, const platform::Services &services, QWidget *parent = nullptr);
+    UserEditor(AppState &state, platform::MessageService &messages, QWidget *parent = nullptr);
 
     // Called after the window has hidden itself, by "閉じる" and by the close box.
     void setReturnToMain(std::function<void()> f) { returnToMain_ = std::move(f); }
@@ -44,7 +44,7 @@ private:
     void closeWithButton();
 
     AppState &state_;
-    platform::Services services_;
+    platform::MessageService &messages_;
     std::function<void()> returnToMain_;
     // The user entries; the grid shows them.
     ListGrid list_;

@@ -49,8 +49,8 @@ void keepPlaceWhenHidden(QWidget *widget)
 
 } // namespace
 
-ExportDialog::ExportDialog(AppState &state, const journal::JournalGrid &grid,
-                           const platform::Services &services, QWidget *parent)
+ExportDialog::ExportDialog(AppState &state, const journal::JournalGrid &grid, const ExportServices &services,
+                           QWidget *parent)
     : QWidget(parent, Qt::Window), state_(state), grid_(grid), services_(services),
       progressShowDelayMs_(ui::kProgressShowDelayMs)
 {
@@ -211,7 +211,7 @@ void ExportDialog::handOver()
     show();
     if (!fields_.opened)
         ui::applyWindowColours(this, state_.settings.screenColour, state_.settings.buttonColour);
-    handOverFields(fields_, state_, services_.clock->today(), *services_.messages);
+    handOverFields(fields_, state_, services_.clock.today(), services_.messages);
     setCompanyFieldsEnabled(companyFieldsEnabled(state_.codeSystemState));
     showFields();
 }

@@ -2,8 +2,8 @@
 
 #include "common/app_state.h"
 #include "journal/journal_grid.h"
+#include "output/csv_export.h"
 #include "output/export_fields.h"
-#include "platform/services.h"
 
 #include <QWidget>
 
@@ -42,7 +42,7 @@ namespace mokpe::output {
 class ExportDialog : public QWidget {
     Q_OBJECT
 public:
-    ExportDialog(AppState &state, const journal::JournalGrid &grid, const platform::Services &services,
+    ExportDialog(AppState &state, const journal::JournalGrid &grid, const ExportServices &services,
                  QWidget *parent = nullptr);
 
     // Hides the journal editor (hand-over) and shows it again ("閉じる").
@@ -77,7 +77,7 @@ private:
 
     AppState &state_;
     const journal::JournalGrid &grid_;
-    platform::Services services_;
+    ExportServices services_;
     ExportFields fields_;
     std::function<void()> hideEditor_;
     std::function<void()> showEditor_;

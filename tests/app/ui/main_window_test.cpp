@@ -303,11 +303,9 @@ TEST_F(MainWindowTest, ShortcutIsNamedAfterTheCaptionAndStaysOnTheDesktop)
     test::TempFolder desktop;
     platform::DesktopShortcut shortcuts(desktop.path());
     fakes.system.version = 12.0;
-    window = std::make_unique<MainWindow>(state, [&] {
-        platform::Services s = fakes.services();
-        s.shortcuts = &shortcuts;
-        return s;
-    }());
+    window = std::make_unique<MainWindow>(
+        state, platform::Services{fakes.messages, fakes.dialogs, fakes.processes, fakes.files, fakes.launcher,
+                                  shortcuts, fakes.system, fakes.clock, fakes.printers, fakes.inputModes});
     window->load();
     select(1);
     fakes.messages.answerNext(true);

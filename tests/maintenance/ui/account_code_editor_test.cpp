@@ -2,11 +2,11 @@
 
 #include "maintenance/account_file_texts.h"
 
-#include "settings/settings_file.h"
 #include "common/text_file.h"
 #include "common/ui/floating_cell_grid.h"
 #include "maintenance/account_code_file.h"
 #include "maintenance/account_file_check.h"
+#include "settings/settings_file.h"
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
 
@@ -55,7 +55,7 @@ struct AccountCodeEditorTest : ::testing::Test {
 
     void open()
     {
-        editor = new AccountCodeEditor(state, services.services());
+        editor = new AccountCodeEditor(state, services.messages);
         editor->setReturnToMain([this] { ++returns; });
         editor->show();
     }

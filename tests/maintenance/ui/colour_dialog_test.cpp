@@ -42,7 +42,7 @@ struct ColourDialogTest : ::testing::Test {
     ~ColourDialogTest() override { delete dialog.data(); }
     ColourDialog *makeDialog()
     {
-        auto *d = new ColourDialog(state, services.services());
+        auto *d = new ColourDialog(state, services.messages);
         d->setApplyToMain([this] {
             ++applied;
             fileWhenApplied = test::fileBytes(iniPath());

@@ -41,7 +41,7 @@ struct UserEditorTest : ::testing::Test {
     void open(const QStringList &entries, int lastIndex)
     {
         state.users = {entries, lastIndex};
-        editor = new UserEditor(state, scripted.services());
+        editor = new UserEditor(state, scripted.messages);
         editor->setReturnToMain([this] { ++returns; });
     }
     ui::FloatingCellGrid *grid() const

@@ -32,7 +32,7 @@ struct ExportDialogTest : ::testing::Test {
         editorHidden = 0;
         f = std::make_unique<ExportFixture>(settings, accounts);
         f->setJournal({QStringLiteral("2026/01/06|旅費交通費|160|電子マネー|160|乗車")});
-        dialog = std::make_unique<ExportDialog>(f->state, f->grid, f->services.services());
+        dialog = std::make_unique<ExportDialog>(f->state, f->grid, f->exportServices());
         dialog->setHideEditor([this] { ++editorHidden; });
         dialog->setShowEditor([this] { ++editorShown; });
         dialog->handOver();

@@ -17,6 +17,8 @@
 #include "output/ui/export_dialog.h"
 #include "output/ui/settlement_print_preview.h"
 #include "platform/file_system.h"
+#include "platform/inert_services.h"
+#include "platform/os_system_info.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_messages.h"
 #include "platform/recent_folders.h"
@@ -177,12 +179,15 @@ void tourEveryWindow(const std::function<void(const QString &name, QWidget &wind
     writeCp932Lines(dialogs.history, transitHistory(40));
     NoPrinters printers;
     platform::FixedClock clock(QDate(2026, 1, 6));
-    platform::Services services;
-    services.messages = &messages;
-    services.files = &files;
-    services.dialogs = &dialogs;
-    services.clock = &clock;
-    services.printers = &printers;
+    // The tour starts no program, writes no launcher entry or shortcut and
+    // switches no input method.
+    platform::NoProcesses processes;
+    platform::NoLauncherEntry launcher;
+    platform::NoShortcuts shortcuts;
+    platform::OsSystemInfo system;
+    platform::NoInputMethod inputModes;
+    const platform::Services services{messages,  dialogs, processes, files,    launcher,
+                                      shortcuts, system,  clock,     printers, inputModes};
 
     ui::SplashWindow splash;
     shown(QStringLiteral("splash"), splash);
