@@ -79,7 +79,8 @@ void BM_CsvFileRead(benchmark::State &state)
     CountingMessages messages;
     for (auto _ : state) {
         AppState app;
-        const bool accepted = import::Fm1_CsvFileRead(app, file.path, messages);
+        const bool accepted =
+            import::Fm1_CsvFileRead(app, file.path, messages) == import::CsvReadOutcome::Accepted;
         if (!accepted || app.history.lastLineIndex != kDataLines)
             state.SkipWithError("the history was not read whole");
         benchmark::DoNotOptimize(app.history.lines.data());

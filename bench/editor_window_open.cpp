@@ -107,7 +107,7 @@ int main(int argc, char *argv[])
 
     QElapsedTimer reading;
     reading.start();
-    if (import::readCardHistory(state, history, messages) != import::CsvReadOutcome::Accepted)
+    if (import::Fm1_CsvFileRead(state, history, messages) != import::CsvReadOutcome::Accepted)
         return 2;
     state.history.sourcePath = history;
     state.history.sourceName = QFileInfo(history).fileName();
@@ -128,14 +128,14 @@ int main(int argc, char *argv[])
         auto *window = new journal::JournalEditorWindow(state, grid, {messages, dialogs}, inputModes);
         if (underProgress) {
             ui::ProgressDialog progress(&mainWindow, ui::kReadingLabel, ui::ProgressDialog::Cancel::Allowed);
-            if (import::readCardHistory(state, history, messages, progress) !=
+            if (import::Fm1_CsvFileRead(state, history, messages, progress) !=
                 import::CsvReadOutcome::Accepted)
                 return 2;
             progress.setLabel(ui::kBuildingLabel);
             window->startUp(progress);
         } else {
             if (readEachRun &&
-                import::readCardHistory(state, history, messages) != import::CsvReadOutcome::Accepted)
+                import::Fm1_CsvFileRead(state, history, messages) != import::CsvReadOutcome::Accepted)
                 return 2;
             window->startUp();
         }

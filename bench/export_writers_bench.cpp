@@ -80,7 +80,7 @@ void BM_Preflight(benchmark::State &state)
 {
     Journal &j = journalOf(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        const output::PreflightReport report = output::Fm3_Preflight({j.grid, j.state.accounts, j.fields});
+        const output::PreflightReport report = output::checkExportTexts({j.grid, j.state.accounts, j.fields});
         if (!report.empty())
             std::abort();
     }

@@ -105,7 +105,8 @@ void prepare(AppState &app)
 
 void read(benchmark::State &state, AppState &app, const QString &path, CountingMessages &messages)
 {
-    if (!import::Fm1_CsvFileRead(app, path, messages) || app.history.lastLineIndex != state.range(0))
+    if (import::Fm1_CsvFileRead(app, path, messages) != import::CsvReadOutcome::Accepted ||
+        app.history.lastLineIndex != state.range(0))
         state.SkipWithError("the history was not read whole");
 }
 

@@ -19,7 +19,7 @@ int runRead(const QStringList &args)
         return usageError(command, problem);
     AppState state;
     platform::ConsoleMessageService messages;
-    if (!import::Fm1_CsvFileRead(state, files.first(), messages))
+    if (import::Fm1_CsvFileRead(state, files.first(), messages) != import::CsvReadOutcome::Accepted)
         return 2;
     printLine(QStringLiteral("card kind: %1").arg(state.history.cardKind));
     printLine(QStringLiteral("lines: %1").arg(state.history.lastLineIndex + 1));

@@ -133,10 +133,10 @@ bool runEdit(journal::JournalEditor &editor, const JournalEdit &edit)
         editor.deleteLastRowCommand();
         return true;
     case JournalEdit::DeleteZero:
-        editor.deleteZeroRowsCommand();
+        editor.Fm2_BulkRowDelete(journal::BulkDelete::ZeroAmountRows);
         return true;
     case JournalEdit::DeleteGoods:
-        editor.deleteGoodsRowsCommand();
+        editor.Fm2_BulkRowDelete(journal::BulkDelete::GoodsRows);
         return true;
     case JournalEdit::Undo:
         editor.undoCommand();

@@ -113,7 +113,7 @@ bool JournalSession::settleBalanceCells()
     for (const journal::CellPosition &cell : journal::balanceCells(editor_.grid())) {
         // Entering the cell hands it to the dialog, which opens on its value.
         editor_.setCurrentCell(cell.row, cell.column);
-        if (!editor_.Fm2_CellEditorShow())
+        if (!editor_.enterBalanceCell())
             continue;
         journal::UnsettledAmountForm form(editor_.pendingCell().value);
         if (options_.settle) {

@@ -40,7 +40,7 @@ std::optional<int> recognizeCardKind(const QStringList &lines, int lastLineIndex
     return std::nullopt;
 }
 
-CsvReadOutcome readCardHistory(AppState &state, const QString &path, platform::MessageService &messages,
+CsvReadOutcome Fm1_CsvFileRead(AppState &state, const QString &path, platform::MessageService &messages,
                                common::Progress &progress)
 {
     return takeCardHistory(
@@ -76,11 +76,6 @@ CsvReadOutcome takeCardHistory(CardHistory &history, common::TextReadResult read
     }
     history.cardKind = *kind;
     return CsvReadOutcome::Accepted;
-}
-
-bool Fm1_CsvFileRead(AppState &state, const QString &path, platform::MessageService &messages)
-{
-    return readCardHistory(state, path, messages) == CsvReadOutcome::Accepted;
 }
 
 } // namespace mokpe::import

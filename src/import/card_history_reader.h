@@ -39,9 +39,12 @@ enum class CsvReadOutcome {
     Cancelled,
 };
 
-// Fm1_CsvFileRead with the reason of a refusal, for callers that need it. The
-// lines decoded are told to `progress`, which may stop the reading.
-CsvReadOutcome readCardHistory(AppState &state, const QString &path, platform::MessageService &messages,
+// Reads every line of the file (CP932, or UTF-8 when the file is clearly UTF-8)
+// into the card history, plus one final empty element, and sets the card kind.
+// Every refusal is told through `messages`; Accepted means the journal editor
+// is to be opened on the new history. The lines decoded are told to
+// `progress`, which may stop the reading.
+CsvReadOutcome Fm1_CsvFileRead(AppState &state, const QString &path, platform::MessageService &messages,
                                common::Progress &progress = common::noProgress());
 
 // The rest of a read once the file's bytes are decoded (`read`): its lines go
@@ -49,11 +52,5 @@ CsvReadOutcome readCardHistory(AppState &state, const QString &path, platform::M
 // through `messages`; a cancelled read leaves the card history as it was.
 CsvReadOutcome takeCardHistory(CardHistory &history, common::TextReadResult read,
                                platform::MessageService &messages);
-
-// Reads every line of the file (CP932, or UTF-8 when the file is clearly UTF-8)
-// into the card history, plus one final empty element, and sets the card kind.
-// Every refusal is told through `messages`. Returns true when the journal
-// editor is to be opened on the new history.
-bool Fm1_CsvFileRead(AppState &state, const QString &path, platform::MessageService &messages);
 
 } // namespace mokpe::import

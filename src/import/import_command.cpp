@@ -26,7 +26,7 @@ bool prerequisitesMet(const AppState &state, platform::MessageService &messages,
 void readChosenFile(AppState &state, platform::MessageService &messages, const QString &path,
                     const std::function<void()> &showJournalEditor, common::Progress &progress)
 {
-    const CsvReadOutcome outcome = readCardHistory(state, path, messages, progress);
+    const CsvReadOutcome outcome = Fm1_CsvFileRead(state, path, messages, progress);
     // A file that could not be read, or whose reading was stopped, leaves the
     // whole card history as it was, its path and name included; any other
     // file replaced it.

@@ -97,13 +97,13 @@ void JournalEditor::Fm2_TotalShow()
     }
 }
 
-int JournalEditor::Fm2_BalanceCellCheck()
+bool JournalEditor::Fm2_BalanceCellCheck()
 {
     const std::optional<int> row = firstBalanceCellRow(grid());
     if (!row)
-        return 0;
+        return true;
     services_.messages.inform(QString::number(*row) + kBalanceCellMessage);
-    return -1;
+    return false;
 }
 
 void JournalEditor::setCurrentCell(int row, int column)
@@ -111,7 +111,7 @@ void JournalEditor::setCurrentCell(int row, int column)
     grid().setCurrent({row, column});
 }
 
-bool JournalEditor::Fm2_CellEditorShow()
+bool JournalEditor::enterBalanceCell()
 {
     const CellPosition cell = grid().current();
     if (cell.row < 0 || cell.row >= grid().rowTotal() || cell.column < 0 || cell.column >= kColumnCount)
@@ -139,7 +139,7 @@ void JournalEditor::settlePendingCell(const QString &value)
     grid().setModified(true);
 }
 
-int JournalEditor::Fm2_RowCountCheck()
+bool JournalEditor::Fm2_RowCountCheck()
 {
     JournalGrid &g = grid();
     const int lastRow = g.rowTotal() - 1;
@@ -157,12 +157,12 @@ int JournalEditor::Fm2_RowCountCheck()
     // The journal rows are the leading rows that carry a row number.
     g.setJournalRowCount(count);
     if (blankRow == 0)
-        return 0;
+        return true;
     services_.messages.inform(QStringLiteral("No. ") + QString::number(blankRow) + kRowCountCheckMessage);
-    return -1;
+    return false;
 }
 
-int JournalEditor::Fm2_BlankCheck()
+bool JournalEditor::Fm2_BlankCheck()
 {
     const JournalGrid &g = grid();
     const int last = std::min(g.journalRowCount(), g.rowTotal() - 1);
@@ -170,10 +170,10 @@ int JournalEditor::Fm2_BlankCheck()
         if (g.text(r, CreditAmountColumn).isEmpty() || g.text(r, DebitAmountColumn).isEmpty() ||
             g.text(r, DateColumn).isEmpty()) {
             services_.messages.inform(QString::number(r) + kBlankCheckMessage);
-            return 1;
+            return false;
         }
     }
-    return 0;
+    return true;
 }
 
 bool JournalEditor::amountCheck()
@@ -186,7 +186,7 @@ namespace {
 // The checks "保　存" makes before anything else.
 bool saveChecks(JournalEditor &editor)
 {
-    return editor.Fm2_RowCountCheck() != -1 && editor.Fm2_BlankCheck() == 0 && editor.amountCheck();
+    return editor.Fm2_RowCountCheck() && editor.Fm2_BlankCheck() && editor.amountCheck();
 }
 
 } // namespace

@@ -36,6 +36,15 @@ inline constexpr int kSmallestFontSize = 7;
 inline constexpr int kLargestFontSize = 24;
 
 // Rows under the mouse at button-down and button-up (0, 0 until the first drag).
+// The rows "金額ゼロ行削除" and "物販行削除" take out.
+enum class BulkDelete {
+    // Rows whose debit amount is a number that rounds to zero (an empty or
+    // non-numeric amount keeps its row).
+    ZeroAmountRows,
+    // Rows whose summary holds "物販".
+    GoodsRows,
+};
+
 struct DragRange {
     int startRow = 0;
     int endRow = 0;
@@ -89,16 +98,17 @@ public:
     bool recalculateVisible() const { return recalculateVisible_; }
     // "再計算" and every other recomputation of the settlement label.
     void Fm2_TotalShow();
-    // 0 when no journal row has a balance cell, else -1 after the message.
-    int Fm2_BalanceCellCheck();
+    // True when no journal row has a balance cell, else false after the
+    // message.
+    bool Fm2_BalanceCellCheck();
 
     // --- current cell and the unsettled amount -------------------------------
     // The grid reported a new current cell (row, column).
     void setCurrentCell(int row, int column);
-    // Refreshes the current cell; when it is a balance cell, records the pending
-    // cell and returns true: the window then shows the unsettled-amount dialog
-    // and the label is recomputed.
-    bool Fm2_CellEditorShow();
+    // Entering the current cell: when it is a balance cell it becomes the
+    // pending cell, the label is recomputed and the result is true; the window
+    // then shows the unsettled-amount dialog on it.
+    bool enterBalanceCell();
     const PendingCell &pendingCell() const { return pending_; }
     // "確　定" of the dialog succeeded with `value`: the pending cell takes it and
     // turns white, and the journal counts as changed. The settlement label is
@@ -106,12 +116,12 @@ public:
     void settlePendingCell(const QString &value);
 
     // --- validation, save, close ---------------------------------------------
-    // -1 (after its message) when a journal row lacks its date or an amount, else
-    // 0; recounts the journal row count.
-    int Fm2_RowCountCheck();
-    // 1 (after its message) at the first journal row lacking its date or an
-    // amount, else 0.
-    int Fm2_BlankCheck();
+    // Recounts the journal row count; false (after its message) when a journal
+    // row lacks its date or an amount.
+    bool Fm2_RowCountCheck();
+    // False (after its message) at the first journal row lacking its date or
+    // an amount.
+    bool Fm2_BlankCheck();
     // False (after its message) at the first journal row whose debit or credit
     // amount holds something other than a whole number of yen (amountCheck).
     bool amountCheck();
@@ -148,16 +158,14 @@ public:
     //
     // The undo snapshot of the journal as it stands, before a change.
     void Fm2_UndoSave();
-    void Fm2_RowNumbering();
     // Deletes journal row `row` (rows below the journal are refused: nothing
     // happens), then recomputes the settlement label in any case. True when a
     // row was deleted.
     bool Fm2_RowDelete(int row);
-    // mode 0: rows whose debit amount is a number that rounds to zero (an
-    // empty or non-numeric amount keeps its row); 1: rows whose summary holds
-    // "物販". Asks first; returns how many rows went. Undo afterwards brings
-    // back the topmost of them only, as a deletion row by row would.
-    int Fm2_BulkRowDelete(int mode);
+    // "金額ゼロ行削除" and "物販行削除". Asks first; returns how many rows
+    // went. Undo afterwards brings back the topmost of them only, as a
+    // deletion row by row would.
+    int Fm2_BulkRowDelete(BulkDelete which);
     // "１行挿入": an empty row at the current row, which must be a journal row
     // or the first row below the journal (else refused: false).
     bool insertRowCommand();
@@ -166,9 +174,6 @@ public:
     // "１行削除": the current row. "最終行削除": the last journal row.
     bool deleteRowCommand();
     bool deleteLastRowCommand();
-    // "金額ゼロ行削除" and "物販行削除".
-    int deleteZeroRowsCommand() { return Fm2_BulkRowDelete(0); }
-    int deleteGoodsRowsCommand() { return Fm2_BulkRowDelete(1); }
     // "元に戻す": the snapshot back, every cell white, the label recomputed.
     void undoCommand();
 

@@ -164,7 +164,7 @@ const QString &JournalGrid::numberText(int row)
     return numberTexts_[index(row)];
 }
 
-void JournalGrid::renumber()
+void JournalGrid::Fm2_RowNumbering()
 {
     const int last = std::min(journalRowCount_, rowTotal() - 1);
     int firstChanged = -1;

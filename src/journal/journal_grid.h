@@ -103,7 +103,7 @@ public:
     int journalRowCount() const { return journalRowCount_; }
     void setJournalRowCount(int count) { journalRowCount_ = count; }
     // Column 0 of rows 1 to the journal row count = the row number.
-    void renumber();
+    void Fm2_RowNumbering();
     CellPosition current() const { return current_; }
     void setCurrent(CellPosition cell) { current_ = cell; }
     bool modified() const { return modified_; }

@@ -19,9 +19,9 @@ int rowTotalFor(int journalRowCount)
     return std::max(kMinimumRowTotal, journalRowCount + 1);
 }
 
-bool isBulkDeleted(const JournalGrid &grid, int row, int mode)
+bool isBulkDeleted(const JournalGrid &grid, int row, BulkDelete which)
 {
-    if (mode == 1)
+    if (which == BulkDelete::GoodsRows)
         return grid.text(row, SummaryColumn).contains(QStringLiteral("物販"));
     // Only a number can be zero: an empty or written-out amount stays.
     const std::optional<qint64> amount = common::toWholeNumber(grid.text(row, DebitAmountColumn));
@@ -33,11 +33,6 @@ bool isBulkDeleted(const JournalGrid &grid, int row, int mode)
 void JournalEditor::Fm2_UndoSave()
 {
     grid().takeSnapshot(grid().lastRowWithText(), grid().journalRowCount());
-}
-
-void JournalEditor::Fm2_RowNumbering()
-{
-    grid().renumber();
 }
 
 bool JournalEditor::insertRowCommand()
@@ -52,7 +47,7 @@ bool JournalEditor::insertRowCommand()
     g.insertRow(row);
     g.setJournalRowCount(g.journalRowCount() + 1);
     g.setRowTotal(rowTotalFor(g.journalRowCount()));
-    Fm2_RowNumbering();
+    g.Fm2_RowNumbering();
     g.setModified(true);
     return true;
 }
@@ -64,7 +59,7 @@ void JournalEditor::appendRowCommand()
     const int row = g.journalRowCount() + 1;
     g.setJournalRowCount(row);
     g.insertRow(row);
-    Fm2_RowNumbering();
+    g.Fm2_RowNumbering();
     g.setModified(true);
 }
 
@@ -80,7 +75,7 @@ bool JournalEditor::Fm2_RowDelete(int row)
         g.removeRow(row);
         g.setJournalRowCount(g.journalRowCount() - 1);
         g.setRowTotal(rowTotalFor(g.journalRowCount()));
-        Fm2_RowNumbering();
+        g.Fm2_RowNumbering();
         g.setModified(true);
     }
     Fm2_TotalShow();
@@ -97,7 +92,7 @@ bool JournalEditor::deleteLastRowCommand()
     return Fm2_RowDelete(grid().journalRowCount());
 }
 
-int JournalEditor::Fm2_BulkRowDelete(int mode)
+int JournalEditor::Fm2_BulkRowDelete(BulkDelete which)
 {
     if (!services_.messages.ask(kBulkDeleteQuestion, kBulkDeleteTitle))
         return 0;
@@ -105,7 +100,7 @@ int JournalEditor::Fm2_BulkRowDelete(int mode)
     const int count = g.journalRowCount();
     std::vector<int> rows;
     for (int r = 1; r <= count; ++r) {
-        if (isBulkDeleted(g, r, mode))
+        if (isBulkDeleted(g, r, which))
             rows.push_back(r);
     }
     if (rows.empty())
@@ -121,7 +116,7 @@ int JournalEditor::Fm2_BulkRowDelete(int mode)
     g.removeRows(rows);
     g.setJournalRowCount(count - deleted);
     g.setRowTotal(rowTotalFor(g.journalRowCount()));
-    Fm2_RowNumbering();
+    g.Fm2_RowNumbering();
     g.setModified(true);
     Fm2_TotalShow();
     return deleted;
@@ -134,7 +129,7 @@ void JournalEditor::undoCommand()
     if (g.snapshotRows() == 0)
         return;
     g.restoreSnapshot(rowTotalFor(g.snapshotRowCount()));
-    Fm2_RowNumbering();
+    g.Fm2_RowNumbering();
     const CellPosition current = g.current();
     g.setCurrent({std::min(current.row, g.rowTotal() - 1), current.column});
     g.setModified(true);

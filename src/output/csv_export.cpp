@@ -61,7 +61,7 @@ ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const
     const qint64 rows = std::max(0, grid.journalRowCount());
     progress.setRange(2 * rows);
     common::ProgressShare checking(progress, 0);
-    const PreflightReport report = Fm3_Preflight(ExportSource{grid, state.accounts, fields}, checking);
+    const PreflightReport report = checkExportTexts(ExportSource{grid, state.accounts, fields}, checking);
     if (progress.wasCanceled()) {
         messages.inform(kExportStoppedMessage);
         return ExportOutcome::Stopped;

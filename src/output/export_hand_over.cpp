@@ -7,13 +7,8 @@ namespace mokpe::output {
 
 bool handOverChecks(journal::JournalEditor &editor)
 {
-    if (editor.Fm2_RowCountCheck() == -1)
-        return false;
-    if (editor.Fm2_BalanceCellCheck() == -1)
-        return false;
-    if (editor.Fm2_BlankCheck() != 0)
-        return false;
-    return editor.amountCheck();
+    return editor.Fm2_RowCountCheck() && editor.Fm2_BalanceCellCheck() && editor.Fm2_BlankCheck() &&
+           editor.amountCheck();
 }
 
 void handOverFields(ExportFields &fields, AppState &state, QDate today, platform::MessageService &messages)

@@ -225,7 +225,7 @@ QString PreflightSink::dialogValue(DialogItem item) const
     return {};
 }
 
-PreflightReport Fm3_Preflight(const ExportSource &source, common::Progress &progress)
+PreflightReport checkExportTexts(const ExportSource &source, common::Progress &progress)
 {
     PreflightReport report;
     PreflightSink sink(source, report.problems, progress);

@@ -105,7 +105,8 @@ private:
 
 // Runs the check for the selected format, telling the rows checked to
 // `progress` (which may stop it: the report is then incomplete).
-PreflightReport Fm3_Preflight(const ExportSource &source, common::Progress &progress = common::noProgress());
+PreflightReport checkExportTexts(const ExportSource &source,
+                                 common::Progress &progress = common::noProgress());
 
 // The message listing the problems: a refusal when any problem refuses, else
 // the question whether to write the file as it stands.

@@ -56,7 +56,7 @@ void checkJournal(Findings &findings, journal::JournalEditor &editor, const AppS
     settleBalanceCells(findings, editor);
     if (settles)
         checkSettlementLabel(findings, editor.settlementLabel());
-    expect(findings, editor.Fm2_BalanceCellCheck() == 0,
+    expect(findings, editor.Fm2_BalanceCellCheck(),
            QStringLiteral("the balance cell check still finds a balance cell"));
     // What "保　存" checks first: the row count and the blanks. Neither may
     // change a text.
@@ -77,7 +77,7 @@ Findings cardHistoryEntry(QByteArrayView input)
 
     AppState &state = freshState(folder.path());
     RecordingMessages messages;
-    const import::CsvReadOutcome outcome = import::readCardHistory(state, path, messages);
+    const import::CsvReadOutcome outcome = import::Fm1_CsvFileRead(state, path, messages);
     checkHistory(findings, state.history, outcome);
     checkMessages(findings, messages, input, true);
     if (outcome != import::CsvReadOutcome::Accepted)

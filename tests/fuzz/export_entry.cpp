@@ -100,7 +100,7 @@ void checkExport(Findings &findings, const AppState &state, const journal::Journ
                  const output::ExportFields &fields)
 {
     const output::PreflightReport report =
-        output::Fm3_Preflight(output::ExportSource{grid, state.accounts, fields});
+        output::checkExportTexts(output::ExportSource{grid, state.accounts, fields});
     const QString listed =
         report.refused() ? output::preflightRefusalMessage(report) : output::preflightQuestion(report);
     expect(findings, report.empty() || !listed.isEmpty(), QStringLiteral("the preflight lists no problem"));
@@ -286,7 +286,7 @@ Findings exportEntry(QByteArrayView input)
     const journal::EditorServices services{messages, dialogs};
     platform::OsSystemInfo system;
     app::programStart(state, messages, system);
-    if (import::readCardHistory(state, historyPath, messages) != import::CsvReadOutcome::Accepted)
+    if (import::Fm1_CsvFileRead(state, historyPath, messages) != import::CsvReadOutcome::Accepted)
         return findings;
     state.history.sourcePath = historyPath;
     state.history.sourceName = QStringLiteral("history.csv");

@@ -97,7 +97,7 @@ void settleBalanceCells(Findings &findings, journal::JournalEditor &editor)
 {
     for (const journal::CellPosition &cell : journal::balanceCells(editor.grid())) {
         editor.setCurrentCell(cell.row, cell.column);
-        if (!editor.Fm2_CellEditorShow()) {
+        if (!editor.enterBalanceCell()) {
             findings.append(
                 QStringLiteral("the balance cell of row %1 does not open the dialog").arg(cell.row));
             continue;

@@ -58,7 +58,7 @@ Findings journalFileEntry(QByteArrayView input)
 
     AppState &state = freshState(folder.path());
     RecordingMessages messages;
-    const import::CsvReadOutcome outcome = import::readCardHistory(state, path, messages);
+    const import::CsvReadOutcome outcome = import::Fm1_CsvFileRead(state, path, messages);
     checkMessages(findings, messages, input, true);
     if (outcome == import::CsvReadOutcome::Unreadable)
         return findings;

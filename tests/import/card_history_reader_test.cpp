@@ -85,7 +85,7 @@ TEST_F(CsvFileReadTest, TransitHistoryIsReadWithAFinalEmptyElement)
                                                    "2026/11/05,ﾊﾞｽ等,ﾊﾞｽ,東京都交通局,,,,1234,\r\n"
                                                    "2026/11/04,現金,ﾁｬｰｼﾞ,,,,,1444,\r\n")));
     state.history.cardKind = Edy;
-    EXPECT_TRUE(Fm1_CsvFileRead(state, path, messages));
+    EXPECT_EQ(Fm1_CsvFileRead(state, path, messages), CsvReadOutcome::Accepted);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(state.history.cardKind, TransitCard);
     EXPECT_EQ(state.history.lastLineIndex, 2);
@@ -99,7 +99,7 @@ TEST_F(CsvFileReadTest, EdyYenSignIsTheBackslashByte)
 {
     // 0x5C is the yen sign of the Japanese code page; it reads as "\".
     const QString path = file(QByteArray("Edy\r\n2026/11/05 12:00 \\1,000\r\n"));
-    EXPECT_TRUE(Fm1_CsvFileRead(state, path, messages));
+    EXPECT_EQ(Fm1_CsvFileRead(state, path, messages), CsvReadOutcome::Accepted);
     EXPECT_EQ(state.history.cardKind, Edy);
     EXPECT_EQ(state.history.lines.at(1), QStringLiteral("2026/11/05 12:00 \\1,000"));
 }
@@ -107,7 +107,7 @@ TEST_F(CsvFileReadTest, EdyYenSignIsTheBackslashByte)
 TEST_F(CsvFileReadTest, HeaderOnlyFileIsAcceptedWithLastLineIndexZero)
 {
     const QString path = file(cp932(QStringLiteral("利用年月日,種別\r\n")));
-    EXPECT_TRUE(Fm1_CsvFileRead(state, path, messages));
+    EXPECT_EQ(Fm1_CsvFileRead(state, path, messages), CsvReadOutcome::Accepted);
     EXPECT_EQ(state.history.lastLineIndex, 0);
     EXPECT_EQ(state.history.lines, (QStringList{QStringLiteral("利用年月日,種別"), QString()}));
     EXPECT_TRUE(messages.shown.empty());
@@ -116,7 +116,7 @@ TEST_F(CsvFileReadTest, HeaderOnlyFileIsAcceptedWithLastLineIndexZero)
 TEST_F(CsvFileReadTest, EmptyFileGivesTheFirstMessage)
 {
     state.history.cardKind = MoneyReport;
-    EXPECT_FALSE(Fm1_CsvFileRead(state, file({}), messages));
+    EXPECT_NE(Fm1_CsvFileRead(state, file({}), messages), CsvReadOutcome::Accepted);
     EXPECT_EQ(messages.texts(), QStringList{kEmptyFileMessage});
     EXPECT_EQ(messages.texts().first(),
               QStringLiteral("このファイルは，読み込み可能なＣＳＶファイルではありません．"));
@@ -128,7 +128,7 @@ TEST_F(CsvFileReadTest, EmptyFileGivesTheFirstMessage)
 TEST_F(CsvFileReadTest, BlankLinesAreReadThenRejected)
 {
     state.history.cardKind = Edy;
-    EXPECT_FALSE(Fm1_CsvFileRead(state, file("\r\n\r\n\r\n"), messages));
+    EXPECT_NE(Fm1_CsvFileRead(state, file("\r\n\r\n\r\n"), messages), CsvReadOutcome::Accepted);
     EXPECT_EQ(messages.texts(), QStringList{kUnrecognisedFileMessage});
     EXPECT_EQ(messages.texts().first(), QStringLiteral("このファイルは，Siuca／Edyまたは，\r\n"
                                                        "読み込み可能なＣＳＶファイルではありません．"));
@@ -139,10 +139,11 @@ TEST_F(CsvFileReadTest, BlankLinesAreReadThenRejected)
 
 TEST_F(CsvFileReadTest, RejectedFileKeepsTheCardKindButReplacesTheLines)
 {
-    ASSERT_TRUE(Fm1_CsvFileRead(state, file(QByteArray("No.,a\r\nrow\r\n"), "a.csv"), messages));
+    ASSERT_EQ(Fm1_CsvFileRead(state, file(QByteArray("No.,a\r\nrow\r\n"), "a.csv"), messages),
+              CsvReadOutcome::Accepted);
     ASSERT_EQ(state.history.cardKind, JournalFile);
     const QString rejected = file(QByteArray("a\r\nb\r\nc\r\nd\r\nEdy\r\n"), "b.csv");
-    EXPECT_FALSE(Fm1_CsvFileRead(state, rejected, messages));
+    EXPECT_NE(Fm1_CsvFileRead(state, rejected, messages), CsvReadOutcome::Accepted);
     EXPECT_EQ(messages.texts(), QStringList{kUnrecognisedFileMessage});
     EXPECT_EQ(state.history.cardKind, JournalFile);
     EXPECT_EQ(state.history.lastLineIndex, 4);
@@ -151,7 +152,8 @@ TEST_F(CsvFileReadTest, RejectedFileKeepsTheCardKindButReplacesTheLines)
 
 TEST_F(CsvFileReadTest, UnreadableFileLeavesTheHistoryAsItWas)
 {
-    ASSERT_TRUE(Fm1_CsvFileRead(state, file(QByteArray("Edy\r\nline\r\n")), messages));
+    ASSERT_EQ(Fm1_CsvFileRead(state, file(QByteArray("Edy\r\nline\r\n")), messages),
+              CsvReadOutcome::Accepted);
     const CardHistory before = state.history;
 
     // A missing file, and a file with bytes that are no CP932 on its third line.
@@ -159,7 +161,7 @@ TEST_F(CsvFileReadTest, UnreadableFileLeavesTheHistoryAsItWas)
     const QString broken = file(QByteArray("No.\r\nok\r\n\x81\x20\r\n"), QStringLiteral("broken.csv"));
     for (const QString &path : {missing, broken}) {
         messages.shown.clear();
-        EXPECT_EQ(readCardHistory(state, path, messages), CsvReadOutcome::Unreadable);
+        EXPECT_EQ(Fm1_CsvFileRead(state, path, messages), CsvReadOutcome::Unreadable);
         EXPECT_EQ(state.history.lines, before.lines);
         EXPECT_EQ(state.history.lastLineIndex, before.lastLineIndex);
         EXPECT_EQ(state.history.cardKind, before.cardKind);
@@ -169,14 +171,15 @@ TEST_F(CsvFileReadTest, UnreadableFileLeavesTheHistoryAsItWas)
               QStringLiteral("ファイル「%1」の3行目に，読み込めない文字があります．")
                   .arg(QDir::toNativeSeparators(broken)));
     messages.shown.clear();
-    EXPECT_FALSE(Fm1_CsvFileRead(state, missing, messages));
+    EXPECT_NE(Fm1_CsvFileRead(state, missing, messages), CsvReadOutcome::Accepted);
     EXPECT_TRUE(messages.texts().first().startsWith(
         QStringLiteral("ファイル「%1」を開けません．\r\n").arg(QDir::toNativeSeparators(missing))));
 }
 
 TEST_F(CsvFileReadTest, OnlyOrdinaryFilesOfAHistorysSizeAreRead)
 {
-    ASSERT_TRUE(Fm1_CsvFileRead(state, file(QByteArray("Edy\r\nline\r\n")), messages));
+    ASSERT_EQ(Fm1_CsvFileRead(state, file(QByteArray("Edy\r\nline\r\n")), messages),
+              CsvReadOutcome::Accepted);
     const QStringList before = state.history.lines;
     const QString pipe = test::makePipe(folder.file(QStringLiteral("pipe.csv")));
     // One byte more than a history may have, sparse: nothing of it is read.
@@ -200,7 +203,7 @@ TEST_F(CsvFileReadTest, OnlyOrdinaryFilesOfAHistorysSizeAreRead)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.path.toStdString());
         messages.shown.clear();
-        EXPECT_EQ(readCardHistory(state, c.path, messages), CsvReadOutcome::Unreadable);
+        EXPECT_EQ(Fm1_CsvFileRead(state, c.path, messages), CsvReadOutcome::Unreadable);
         EXPECT_EQ(messages.texts(), QStringList{c.message.arg(QDir::toNativeSeparators(c.path))});
         EXPECT_EQ(state.history.lines, before);
     }
@@ -210,7 +213,7 @@ TEST_F(CsvFileReadTest, Utf8FilesAreRead)
 {
     const QByteArray text = QStringLiteral("利用年月日,種別\r\n2026/11/05,ﾊﾞｽ等,,,,,,980,\r\n").toUtf8();
     for (const QByteArray &bytes : {text, QByteArray("\xEF\xBB\xBF") + text}) {
-        EXPECT_TRUE(Fm1_CsvFileRead(state, file(bytes), messages));
+        EXPECT_EQ(Fm1_CsvFileRead(state, file(bytes), messages), CsvReadOutcome::Accepted);
         EXPECT_EQ(state.history.lines,
                   (QStringList{QStringLiteral("利用年月日,種別"),
                                QStringLiteral("2026/11/05,ﾊﾞｽ等,,,,,,980,"), QString()}));
@@ -220,7 +223,8 @@ TEST_F(CsvFileReadTest, Utf8FilesAreRead)
 
 TEST_F(CsvFileReadTest, LastLineWithoutLineEndAndMixedLineEndsAreLines)
 {
-    EXPECT_TRUE(Fm1_CsvFileRead(state, file(QByteArray("x\ny\rEdy\r\nlast")), messages));
+    EXPECT_EQ(Fm1_CsvFileRead(state, file(QByteArray("x\ny\rEdy\r\nlast")), messages),
+              CsvReadOutcome::Accepted);
     EXPECT_EQ(state.history.lines, (QStringList{"x", "y", "Edy", "last", ""}));
     EXPECT_EQ(state.history.lastLineIndex, 3);
     EXPECT_EQ(state.history.cardKind, Edy);
@@ -231,7 +235,7 @@ TEST_F(CsvFileReadTest, LongFilesAreReadWhole)
     QByteArray bytes = cp932(QStringLiteral("利用年月日\r\n"));
     for (int i = 0; i < 40000; ++i)
         bytes += "2026/11/05,x,,,,,," + QByteArray::number(i) + ",\r\n";
-    EXPECT_TRUE(Fm1_CsvFileRead(state, file(bytes), messages));
+    EXPECT_EQ(Fm1_CsvFileRead(state, file(bytes), messages), CsvReadOutcome::Accepted);
     EXPECT_EQ(state.history.lastLineIndex, 40000);
     EXPECT_EQ(state.history.lines.size(), 40002);
     EXPECT_EQ(state.history.lines.at(40000), QStringLiteral("2026/11/05,x,,,,,,39999,"));

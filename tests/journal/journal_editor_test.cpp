@@ -106,9 +106,9 @@ TEST_F(JournalEditorTest, AccountListNamesTheAccounts)
 TEST_F(JournalEditorTest, BalanceCellsAreSettledWhereTheyAre)
 {
     openTransit();
-    EXPECT_FALSE(editor.Fm2_CellEditorShow());
+    EXPECT_FALSE(editor.enterBalanceCell());
     editor.setCurrentCell(3, DebitAmountColumn);
-    ASSERT_TRUE(editor.Fm2_CellEditorShow());
+    ASSERT_TRUE(editor.enterBalanceCell());
     EXPECT_EQ(editor.pendingCell().row + ':' + editor.pendingCell().column + ':' + editor.pendingCell().value,
               QStringLiteral("3:3:1500"));
 
@@ -124,12 +124,12 @@ TEST_F(JournalEditorTest, BalanceCellsAreSettledWhereTheyAre)
     editor.Fm2_TotalShow();
     EXPECT_EQ(editor.settlementLabel(), QStringLiteral("精算金額：　　　-820"));
 
-    EXPECT_EQ(editor.Fm2_BalanceCellCheck(), -1);
+    EXPECT_FALSE(editor.Fm2_BalanceCellCheck());
     EXPECT_EQ(told(), QStringList{QStringLiteral("3行目：「　金額　」列が使用金額ではない可能性有ります．")});
     EXPECT_EQ(grid.current(), (CellPosition{3, CreditAmountColumn}));
-    ASSERT_TRUE(editor.Fm2_CellEditorShow());
+    ASSERT_TRUE(editor.enterBalanceCell());
     editor.settlePendingCell(QStringLiteral("320"));
-    EXPECT_EQ(editor.Fm2_BalanceCellCheck(), 0);
+    EXPECT_TRUE(editor.Fm2_BalanceCellCheck());
 }
 
 TEST_F(JournalEditorTest, ChecksNameTheirRows)
@@ -137,8 +137,8 @@ TEST_F(JournalEditorTest, ChecksNameTheirRows)
     openFive();
     grid.setText(2, CreditAmountColumn, QString());
     grid.setText(5, CreditAmountColumn, QString());
-    EXPECT_EQ(editor.Fm2_RowCountCheck(), -1);
-    EXPECT_EQ(editor.Fm2_BlankCheck(), 1);
+    EXPECT_FALSE(editor.Fm2_RowCountCheck());
+    EXPECT_FALSE(editor.Fm2_BlankCheck());
     EXPECT_EQ(told(), (QStringList{QStringLiteral("No. 5 行目 : 日付か金額欄に空欄行を検出しました．"),
                                    QStringLiteral("2行目：「　日付　」か「　金額　」列に空欄が有ります．")}));
 
@@ -146,12 +146,12 @@ TEST_F(JournalEditorTest, ChecksNameTheirRows)
     // grid's last row.
     grid.setText(2, CreditAmountColumn, QStringLiteral("1"));
     grid.setText(4, NumberColumn, QString());
-    EXPECT_EQ(editor.Fm2_RowCountCheck(), 0);
+    EXPECT_TRUE(editor.Fm2_RowCountCheck());
     EXPECT_EQ(grid.journalRowCount(), 3);
     grid.setText(4, NumberColumn, QStringLiteral("4"));
     grid.setText(5, CreditAmountColumn, QStringLiteral("1"));
     grid.setRowTotal(6);
-    EXPECT_EQ(editor.Fm2_RowCountCheck(), 0);
+    EXPECT_TRUE(editor.Fm2_RowCountCheck());
     EXPECT_EQ(grid.journalRowCount(), 5);
     EXPECT_EQ(told().size(), 2);
 }

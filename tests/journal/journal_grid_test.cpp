@@ -68,7 +68,7 @@ TEST(JournalGridSnapshot, UndoBringsBackTheTextsOfTheSnapshotWhateverChangedSinc
          [](JournalGrid &g) {
              g.removeRow(4);
              g.setJournalRowCount(kRows - 1);
-             g.renumber();
+             g.Fm2_RowNumbering();
          }},
         {"the grid cut short", [](JournalGrid &g) { g.setRowTotal(10); }},
         {"started afresh", [](JournalGrid &g) { g.initialise(kMinimumRowTotal); }},

@@ -168,7 +168,7 @@ TEST_F(RowOperationsTest, DeletionsRecomputeTheSettlement)
 
 struct BulkCase {
     const char *name;
-    int mode;
+    BulkDelete which;
     QStringList journal;
     QStringList after;
     // Undo brings back the topmost deleted row only.
@@ -189,7 +189,7 @@ TEST_P(BulkDeleteTest, OneQuestionThenEveryRow)
     load(c.journal);
     grid.setCurrent({1, SummaryColumn});
     scripted.messages.answerNext(true);
-    EXPECT_EQ(editor.Fm2_BulkRowDelete(c.mode), c.journal.size() - c.after.size());
+    EXPECT_EQ(editor.Fm2_BulkRowDelete(c.which), c.journal.size() - c.after.size());
     EXPECT_EQ(scripted.messages.shown,
               (std::vector<test::ShownMessage>{
                   {test::ShownMessage::Ask,
@@ -203,7 +203,7 @@ TEST_P(BulkDeleteTest, OneQuestionThenEveryRow)
 
 INSTANTIATE_TEST_SUITE_P(Modes, BulkDeleteTest,
                          ::testing::Values(BulkCase{"Goods",
-                                                    1,
+                                                    BulkDelete::GoodsRows,
                                                     {"a", "物販 b", "c", "d 物販", "e", "物販"},
                                                     {"1:a", "2:c", "3:e"},
                                                     {"1:a", "2:物販 b", "3:c", "4:e"},
@@ -211,7 +211,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, BulkDeleteTest,
                                            // Only a number is zero: an empty or written-out amount keeps its
                                            // row, and the run goes on past it.
                                            BulkCase{"Zero",
-                                                    0,
+                                                    BulkDelete::ZeroAmountRows,
                                                     {"a|0", "b|", "c|abc", "d|0.4", "e|100", "f| -0 ",
                                                      "g|0.5", "h|0"},
                                                     {"1:b", "2:c", "3:e"},
@@ -223,9 +223,9 @@ TEST_F(RowOperationsTest, BulkDeleteAskedNoOrFindingNothingChangesNothing)
 {
     load(kFive);
     scripted.messages.answerNext(false);
-    EXPECT_EQ(editor.Fm2_BulkRowDelete(1), 0);
+    EXPECT_EQ(editor.Fm2_BulkRowDelete(BulkDelete::GoodsRows), 0);
     scripted.messages.answerNext(true);
-    EXPECT_EQ(editor.Fm2_BulkRowDelete(0), 0);
+    EXPECT_EQ(editor.Fm2_BulkRowDelete(BulkDelete::ZeroAmountRows), 0);
     EXPECT_EQ(rows(), (QStringList{"1:a", "2:b", "3:c", "4:d", "5:e"}));
     EXPECT_FALSE(grid.modified());
     EXPECT_EQ(scripted.messages.shown.size(), 2u);

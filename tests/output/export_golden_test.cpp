@@ -58,7 +58,8 @@ TEST_P(ExportGoldenTest, WritesTheExpectedBytesAndSettings)
     settings::Fm1_IniFileRead(state, services.messages);
     maintenance::KamokuFileRead(state, services.messages);
     maintenance::KamokuSelect(state);
-    ASSERT_TRUE(import::Fm1_CsvFileRead(state, dir + QStringLiteral("/journal.csv"), services.messages));
+    ASSERT_EQ(import::Fm1_CsvFileRead(state, dir + QStringLiteral("/journal.csv"), services.messages),
+              import::CsvReadOutcome::Accepted);
     journal::JournalGrid grid;
     journal::JournalEditor editor(state, grid, {services.messages, services.dialogs});
     editor.startUp();

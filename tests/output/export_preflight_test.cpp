@@ -72,7 +72,7 @@ TEST(ExportPreflight, EachFaultIsFoundInTheRowAndColumnThatHoldIt)
             {QStringLiteral("2026/01/05|旅費交通費|130|電子マネー|130|乗車"), QString::fromUtf16(c.row)});
         f.openDialog();
         ASSERT_EQ(f.fields.selectedFormat, c.format) << c.what;
-        const PreflightReport report = Fm3_Preflight({f.grid, f.state.accounts, f.fields});
+        const PreflightReport report = checkExportTexts({f.grid, f.state.accounts, f.fields});
         EXPECT_EQ(report.problems.size(), c.count) << c.what << preflightRefusalMessage(report).toStdString();
         const auto found = std::find_if(report.problems.begin(), report.problems.end(),
                                         [&c](const PreflightProblem &p) { return p.kind == c.kind; });
@@ -130,7 +130,7 @@ TEST(ExportPreflight, MessagesListRowColumnTextAndReason)
     f.fields.companyName = QStringLiteral("Café");
     f.openDialog();
     f.fields.companyName = QStringLiteral("Café");
-    const PreflightReport report = Fm3_Preflight({f.grid, f.state.accounts, f.fields});
+    const PreflightReport report = checkExportTexts({f.grid, f.state.accounts, f.fields});
     EXPECT_EQ(preflightRefusalMessage(report).toStdString(),
               QStringLiteral("次の内容はCSVファイルに書き出せないため，出力を中止しました．\r\n"
                              "「会社名」：Café　Shift_JIS(CP932)で表せない文字「é」(U+00E9)があります．\r\n"
@@ -140,7 +140,7 @@ TEST(ExportPreflight, MessagesListRowColumnTextAndReason)
 
     f.fields.companyName = QStringLiteral("モコペ");
     f.grid.setText(2, 1, QStringLiteral("2026/02/28"));
-    const PreflightReport asked = Fm3_Preflight({f.grid, f.state.accounts, f.fields});
+    const PreflightReport asked = checkExportTexts({f.grid, f.state.accounts, f.fields});
     EXPECT_FALSE(asked.refused());
     EXPECT_EQ(
         preflightQuestion(asked).toStdString(),
@@ -159,13 +159,13 @@ TEST(ExportPreflight, OnlyWhatTheFormatWritesIsChecked)
                   QString(32, QChar(0x3042)) + QStringLiteral("é")});
     f.openDialog();
     f.fields.companyName = QStringLiteral("Café");
-    EXPECT_TRUE(Fm3_Preflight({f.grid, f.state.accounts, f.fields}).empty());
+    EXPECT_TRUE(checkExportTexts({f.grid, f.state.accounts, f.fields}).empty());
     // The 出納帳 format writes both amounts and the name.
     ExportFixture s(settingsFor(QStringLiteral("1")));
     s.setJournal({QString::fromUtf16(u"2026/01/06|旅費交通費|1\u00e9|電子マネー|160|乗車")});
     s.openDialog();
     s.fields.companyName = QStringLiteral("Café");
-    const PreflightReport report = Fm3_Preflight({s.grid, s.state.accounts, s.fields});
+    const PreflightReport report = checkExportTexts({s.grid, s.state.accounts, s.fields});
     ASSERT_EQ(report.problems.size(), 2u);
     EXPECT_EQ(report.problems[0].item, DialogItem::CompanyName);
     EXPECT_EQ(report.problems[1].column, 3);
@@ -179,7 +179,7 @@ TEST(ExportPreflight, ALongListIsCutWithTheCountOfTheRest)
                                QStringLiteral("1"), QStringLiteral("現金"), QStringLiteral("1"), QString()});
     f.grid.setJournalRowCount(45);
     f.openDialog();
-    const PreflightReport report = Fm3_Preflight({f.grid, f.state.accounts, f.fields});
+    const PreflightReport report = checkExportTexts({f.grid, f.state.accounts, f.fields});
     EXPECT_EQ(report.problems.size(), 45u);
     const QStringList lines = preflightQuestion(report).split(QStringLiteral("\r\n"));
     EXPECT_EQ(lines.filter(QStringLiteral("行目「借方科目」：未登録")).size(), 30);

@@ -212,8 +212,10 @@ void JournalEditorWindow::connectEditing(const std::function<QPushButton *(const
         return true;
     });
     rowButton("Command13", CellEditorAfter::Hidden, [this] { return editor_.deleteLastRowCommand(); });
-    rowButton("Command14", CellEditorAfter::Hidden, [this] { return editor_.deleteZeroRowsCommand() > 0; });
-    rowButton("Command15", CellEditorAfter::Hidden, [this] { return editor_.deleteGoodsRowsCommand() > 0; });
+    rowButton("Command14", CellEditorAfter::Hidden,
+              [this] { return editor_.Fm2_BulkRowDelete(BulkDelete::ZeroAmountRows) > 0; });
+    rowButton("Command15", CellEditorAfter::Hidden,
+              [this] { return editor_.Fm2_BulkRowDelete(BulkDelete::GoodsRows) > 0; });
 
     connect(grid_, &JournalGridView::navigationKey, this, &JournalEditorWindow::onNavigationKey);
     connect(grid_, &JournalGridView::cellEditorEnter, this,
@@ -301,7 +303,7 @@ void JournalEditorWindow::enterCell(int row, int column)
 
 void JournalEditorWindow::Fm2_CellEditorShow()
 {
-    const bool balanceCell = editor_.Fm2_CellEditorShow();
+    const bool balanceCell = editor_.enterBalanceCell();
     const CellPosition current = editor_.grid().current();
     grid_->showCellEditor(editor_.grid().text(current.row, current.column));
     if (!balanceCell)

@@ -70,10 +70,10 @@ TEST_F(EditorCommandsTest, ExportOpensOnlyAfterTheJournalChecksAndGivesTheEditor
 
     main->journal().setCurrent({2, 3});
     editor()->editor().setCurrentCell(2, 3);
-    ASSERT_TRUE(editor()->editor().Fm2_CellEditorShow());
+    ASSERT_TRUE(editor()->editor().enterBalanceCell());
     editor()->editor().settlePendingCell(QStringLiteral("210"));
     editor()->editor().setCurrentCell(2, 5);
-    ASSERT_TRUE(editor()->editor().Fm2_CellEditorShow());
+    ASSERT_TRUE(editor()->editor().enterBalanceCell());
     editor()->editor().settlePendingCell(QStringLiteral("210"));
 
     fakes.messages.shown.clear();
