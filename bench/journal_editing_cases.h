@@ -204,7 +204,7 @@ inline void registerEditingBenchmarks(const std::string &prefix,
         {"DeleteGoodsRows",
          [](benchmark::State &state, EditingJournal &j, Viewer &v) {
              for (auto _ : state) {
-                 if (j.e().Fm2_BulkRowDelete(BulkDelete::GoodsRows) != j.goodsRows)
+                 if (j.e().Fm2_BulkRowDelete(journal::BulkDelete::GoodsRows) != j.goodsRows)
                      state.SkipWithError("not every goods row went");
                  v.heard();
                  state.PauseTiming();
