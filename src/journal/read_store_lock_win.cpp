@@ -1,0 +1,65 @@
+#include "journal/read_store_lock.h"
+#include "settings/program_files.h"
+
+#include <QDir>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <thread>
+
+namespace mokpe::journal {
+
+namespace {
+
+// How often a waiting program tries again.
+constexpr std::chrono::milliseconds kRetry{50};
+
+// Another program holds the lock: it has the file open (a sharing
+// violation), or has just closed it and Windows is removing it (access
+// denied on a file that is still there).
+bool heldByAnother(DWORD error, const std::wstring &path)
+{
+    if (error == ERROR_SHARING_VIOLATION)
+        return true;
+    if (error != ERROR_ACCESS_DENIED)
+        return false;
+    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    const DWORD why = GetLastError();
+    return why != ERROR_FILE_NOT_FOUND && why != ERROR_PATH_NOT_FOUND;
+}
+
+} // namespace
+
+ReadStoreLock lockReadStore(const QString &storePath, std::chrono::milliseconds wait)
+{
+    const std::wstring path = QDir::toNativeSeparators(storePath + settings::kLockSuffix).toStdWString();
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    ReadStoreLock lock;
+    for (;;) {
+        // Nothing is written into the file, so a full disk cannot leave half a
+        // lock; a file left by another system's program, held by nobody, is
+        // taken over.
+        HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | DELETE, 0, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) {
+            lock.status = ReadStoreLock::Status::Held;
+            lock.held = std::shared_ptr<void>(handle, [](HANDLE h) { CloseHandle(h); });
+            return lock;
+        }
+        if (!heldByAnother(GetLastError(), path)) {
+            lock.status = ReadStoreLock::Status::Unavailable;
+            return lock;
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) {
+            lock.status = ReadStoreLock::Status::Busy;
+            return lock;
+        }
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(kRetry, deadline - now));
+    }
+}
+
+} // namespace mokpe::journal
