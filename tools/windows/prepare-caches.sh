@@ -22,6 +22,12 @@ prepare() {
     source="recipe $(sha256sum < "$recipe" | cut -c1-64)"
   fi
   up_to_date "$prefix" "$source" && return 0
+  # A copy unpacked from the prebuilt archive stays when this clone cannot see
+  # the archive (a clone made away from ../shared): the recipe makes the same.
+  if [ ! -f "$archive" ] && [ -f "$prefix/.made-from" ] && grep -q '^archive ' "$prefix/.made-from"; then
+    echo "keeping $(basename "$prefix") unpacked from $(basename "$archive") ($archive not found)"
+    return 0
+  fi
   rm -rf "$prefix"
   if [ -f "$archive" ]; then
     echo "unpacking $archive"
