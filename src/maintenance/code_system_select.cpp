@@ -4,7 +4,7 @@
 
 namespace mokpe::maintenance {
 
-qint16 KamokuSelect(AppState &state)
+void KamokuSelect(AppState &state)
 {
     // Text that is no number counts as no format chosen.
     const qint64 choice = common::toWholeNumber(state.settings.formatChoice).value_or(0);
@@ -12,7 +12,6 @@ qint16 KamokuSelect(AppState &state)
         state.codeSystemState = 1;
     else if (choice == 3 || choice == 4)
         state.codeSystemState = 0;
-    return state.codeSystemState;
 }
 
 } // namespace mokpe::maintenance

@@ -7,8 +7,8 @@
 // formats to the 楓林 code system; with no format chosen the detected one stays.
 namespace mokpe::maintenance {
 
-// Applies the format choice (compared as a number) to the code system state and
-// returns it: 1 shows "Ｗコード", 0 "楓林コード", -1 neither.
-qint16 KamokuSelect(AppState &state);
+// Applies the format choice (compared as a number) to the code system state:
+// 1 shows "Ｗコード", 0 "楓林コード", -1 neither.
+void KamokuSelect(AppState &state);
 
 } // namespace mokpe::maintenance

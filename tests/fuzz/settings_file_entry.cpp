@@ -74,7 +74,8 @@ Findings settingsFileEntry(QByteArrayView input)
 
     checkColour(findings, state.settings.screenColour);
     checkColour(findings, state.settings.buttonColour);
-    const qint16 system = maintenance::KamokuSelect(state);
+    maintenance::KamokuSelect(state);
+    const qint16 system = state.codeSystemState;
     expect(findings, system >= -1 && system <= 1, QStringLiteral("code system %1 chosen").arg(system));
     const int choice = output::formatChoiceValue(state);
     expect(findings, choice >= 0 && choice <= output::kFormatCount,
