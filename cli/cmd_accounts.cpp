@@ -57,7 +57,7 @@ int runAccounts(const QStringList &arguments)
     const bool tableUsable =
         maintenance::Fm1_KamokuFileCheck(state, messages, QDateTime::currentDateTime(),
                                          load ? settings::WhenUnusable::GoOn : settings::WhenUnusable::Stop);
-    maintenance::KamokuSelect(state);
+    maintenance::selectCodeSystem(state);
 
     if (load) {
         // Loading a set replaces a table that could not be used: that is its purpose.

@@ -17,7 +17,7 @@ bool programStart(AppState &state, platform::MessageService &messages, platform:
     const bool usersRead = readUserList(state, messages);
     const bool accountsUsable =
         maintenance::Fm1_KamokuFileCheck(state, messages, QDateTime::currentDateTime(), whenUnusable);
-    maintenance::KamokuSelect(state);
+    maintenance::selectCodeSystem(state);
     return settingsRead && usersRead && accountsUsable;
 }
 

@@ -4,7 +4,7 @@
 
 namespace mokpe::maintenance {
 
-void KamokuSelect(AppState &state)
+void selectCodeSystem(AppState &state)
 {
     // Text that is no number counts as no format chosen.
     const qint64 choice = common::toWholeNumber(state.settings.formatChoice).value_or(0);

@@ -7,8 +7,9 @@
 // formats to the 楓林 code system; with no format chosen the detected one stays.
 namespace mokpe::maintenance {
 
-// Applies the format choice (compared as a number) to the code system state:
-// 1 shows "Ｗコード", 0 "楓林コード", -1 neither.
-void KamokuSelect(AppState &state);
+// Applies the format choice (compared as a number) to the code system state;
+// the main window's KamokuSelect then shows it: 1 "Ｗコード", 0 "楓林コード",
+// -1 neither.
+void selectCodeSystem(AppState &state);
 
 } // namespace mokpe::maintenance

@@ -75,7 +75,7 @@ maintenance::AccountEditorContents checkTableInUse(Findings &findings, AppState 
     const AccountCodeTable &table = state.accounts;
     expect(findings, state.codeSystemState == 0 || state.codeSystemState == 1,
            QStringLiteral("code system %1 detected").arg(state.codeSystemState));
-    maintenance::KamokuSelect(state);
+    maintenance::selectCodeSystem(state);
 
     // The drop-down of the journal editor: the unsettled account, then every
     // account line after the first.

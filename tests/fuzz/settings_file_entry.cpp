@@ -74,7 +74,7 @@ Findings settingsFileEntry(QByteArrayView input)
 
     checkColour(findings, state.settings.screenColour);
     checkColour(findings, state.settings.buttonColour);
-    maintenance::KamokuSelect(state);
+    maintenance::selectCodeSystem(state);
     const qint16 system = state.codeSystemState;
     expect(findings, system >= -1 && system <= 1, QStringLiteral("code system %1 chosen").arg(system));
     const int choice = output::formatChoiceValue(state);
@@ -98,16 +98,17 @@ Findings settingsFileEntry(QByteArrayView input)
     // not). The period's end is read from fixed places after its start, so it
     // comes back only when the start was written in that form too.
     const auto writtenForm = [](const output::DateBoxes &saved) {
-        return output::DateBoxes{saved.year, output::twoDigitText(saved.month), output::twoDigitText(saved.day)};
+        return output::DateBoxes{saved.year, output::twoDigitText(saved.month),
+                                 output::twoDigitText(saved.day)};
     };
     const auto inFileForm = [](const output::DateBoxes &written) {
         return written.year.size() == 4 && written.month.size() == 2 && written.day.size() == 2;
     };
     const bool startKept = inFileForm(writtenForm(fields.periodStart));
     bool datesKept = true;
-    for (const auto &[saved, read, placed] :
-         {std::tuple{fields.yearEnd, reread.yearEnd, true}, std::tuple{fields.periodStart, reread.periodStart, true},
-          std::tuple{fields.periodEnd, reread.periodEnd, startKept}}) {
+    for (const auto &[saved, read, placed] : {std::tuple{fields.yearEnd, reread.yearEnd, true},
+                                              std::tuple{fields.periodStart, reread.periodStart, true},
+                                              std::tuple{fields.periodEnd, reread.periodEnd, startKept}}) {
         const output::DateBoxes written = writtenForm(saved);
         if (!placed || !inFileForm(written))
             datesKept = false;

@@ -21,7 +21,7 @@ TEST(CodeSystemSelect, TheFormatChoiceFixesTheCodeSystem)
         AppState state;
         state.settings.formatChoice = QString::fromUtf8(c.formatChoice);
         state.codeSystemState = c.before;
-        KamokuSelect(state);
+        selectCodeSystem(state);
         EXPECT_EQ(state.codeSystemState, c.after) << c.formatChoice << " from " << c.before;
     }
 }

@@ -57,7 +57,7 @@ TEST_P(ExportGoldenTest, WritesTheExpectedBytesAndSettings)
     test::ScriptedServices services;
     settings::Fm1_IniFileRead(state, services.messages);
     maintenance::KamokuFileRead(state, services.messages);
-    maintenance::KamokuSelect(state);
+    maintenance::selectCodeSystem(state);
     ASSERT_EQ(import::Fm1_CsvFileRead(state, dir + QStringLiteral("/journal.csv"), services.messages),
               import::CsvReadOutcome::Accepted);
     journal::JournalGrid grid;

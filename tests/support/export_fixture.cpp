@@ -49,7 +49,7 @@ ExportFixture::ExportFixture(const QStringList &settingsLines, const QStringList
     EXPECT_EQ(common::writeCp932Lines(iniPath(), settingsLines), QString());
     settings::Fm1_IniFileRead(state, services.messages);
     state.accounts = {accounts, static_cast<int>(accounts.size()) - 1};
-    maintenance::KamokuSelect(state);
+    maintenance::selectCodeSystem(state);
     state.history.sourceName = QStringLiteral("card.csv");
     grid.initialise(journal::kMinimumRowTotal);
 }

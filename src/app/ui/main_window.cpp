@@ -261,7 +261,7 @@ void MainWindow::onUserSelectionChanged()
 
 void MainWindow::KamokuSelect()
 {
-    maintenance::KamokuSelect(state_);
+    maintenance::selectCodeSystem(state_);
     showCodeSystem();
 }
 
