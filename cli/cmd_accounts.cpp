@@ -29,12 +29,7 @@ int runAccounts(const QStringList &arguments)
 {
     CommandLine line({dirOption(), {QStringLiteral("--load")}});
     QString dir;
-    QString problem;
-    if (!line.parse(arguments))
-        problem = line.problem();
-    else if (readDirOption(line, dir, problem))
-        problem = positionalProblem(line.positionalArguments(), 0);
-    if (!problem.isEmpty())
+    if (const QString problem = parseFolderCommand(line, arguments, dir); !problem.isEmpty())
         return usageError(QStringLiteral("accounts"), problem);
     const std::optional<QString> set = line.value(QStringLiteral("--load"));
     std::optional<maintenance::DefaultAccountSet> load;

@@ -43,9 +43,9 @@ std::vector<OptionSpec> dialogOptions()
     std::vector<OptionSpec> options;
     for (const char *name : {"--format", "-o", "--company-code", "--company-name", "--year-end", "--period",
                              "--tax-rate", "--today"})
-        options.push_back({QLatin1String(name)});
-    options.push_back({QStringLiteral("--tax-blank"), OptionSpec::Flag});
-    options.push_back({QStringLiteral("--yes"), OptionSpec::Flag});
+        options.emplace_back(QLatin1String(name));
+    options.emplace_back(QStringLiteral("--tax-blank"), OptionSpec::Flag);
+    options.emplace_back(QStringLiteral("--yes"), OptionSpec::Flag);
     return options;
 }
 

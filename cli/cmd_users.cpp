@@ -12,12 +12,7 @@ int runUsers(const QStringList &arguments)
 {
     CommandLine line({dirOption()});
     QString dir;
-    QString problem;
-    if (!line.parse(arguments))
-        problem = line.problem();
-    else if (readDirOption(line, dir, problem))
-        problem = positionalProblem(line.positionalArguments(), 0);
-    if (!problem.isEmpty())
+    if (const QString problem = parseFolderCommand(line, arguments, dir); !problem.isEmpty())
         return usageError(QStringLiteral("users"), problem);
     AppState state;
     state.programFolder = dir;

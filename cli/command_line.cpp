@@ -24,9 +24,8 @@ CommandLine::CommandLine(std::vector<OptionSpec> options) : options_(std::move(o
     // "-o" is one option, not the letters of several.
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const OptionSpec &option : options_) {
-        const bool flag = option.kind == OptionSpec::Flag || option.kind == OptionSpec::OrderedFlag;
-        parser_.addOption(
-            QCommandLineOption(bareName(option.name), QString(), flag ? QString() : QStringLiteral("VALUE")));
+        parser_.addOption(QCommandLineOption(bareName(option.name), QString(),
+                                             option.takesValue() ? QStringLiteral("VALUE") : QString()));
     }
 }
 
@@ -38,7 +37,7 @@ bool CommandLine::parse(const QStringList &args)
     const bool parsed = parser_.parse(QStringList{QStringLiteral("mokpe")} + args);
     const QStringList found = parser_.optionNames();
     for (const OptionSpec &option : options_) {
-        if (option.kind == OptionSpec::Flag || option.kind == OptionSpec::OrderedFlag)
+        if (!option.takesValue())
             continue;
         const QString name = bareName(option.name);
         const qsizetype given = found.count(name);

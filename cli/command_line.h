@@ -27,6 +27,7 @@ struct OptionSpec {
     OptionSpec(QString name, Kind kind = Value, QString form = {})
         : name(std::move(name)), kind(kind), form(std::move(form))
     {}
+    bool takesValue() const { return kind == Value || kind == OrderedValue; }
     QString name;
     Kind kind;
     QString form;

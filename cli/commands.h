@@ -32,6 +32,11 @@ OptionSpec dirOption();
 // when the name is empty.
 bool readDirOption(const CommandLine &line, QString &dir, QString &problem);
 
+// Parses the arguments of a command that takes options only, "--dir" among
+// them, and reads the folder into `dir`. Empty when all is well, else the
+// problem.
+QString parseFolderCommand(CommandLine &line, const QStringList &args, QString &dir);
+
 // The program folder of "--dir" must be a folder that is there: otherwise told
 // (false) before any file of it is looked for.
 bool programFolderCheck(const QString &dir, platform::MessageService &messages);

@@ -114,6 +114,16 @@ bool readDirOption(const CommandLine &line, QString &dir, QString &problem)
     return true;
 }
 
+QString parseFolderCommand(CommandLine &line, const QStringList &args, QString &dir)
+{
+    if (!line.parse(args))
+        return line.problem();
+    QString problem;
+    if (readDirOption(line, dir, problem))
+        problem = positionalProblem(line.positionalArguments(), 0);
+    return problem;
+}
+
 bool programFolderCheck(const QString &dir, platform::MessageService &messages)
 {
     const QFileInfo folder(dir);

@@ -67,6 +67,8 @@ TEST(Cli, WrongArgumentsExitWithOneAndSayWhatIsWrong)
          QStringLiteral("mokpe read: unexpected argument b.csv")},
         {{QStringLiteral("read"), QStringLiteral("--dir")},
          QStringLiteral("mokpe read: unknown option --dir")},
+        // Not a file name: every command refuses a FILE that looks like an option.
+        {{QStringLiteral("read"), QStringLiteral("-x")}, QStringLiteral("mokpe read: unknown option -x")},
         {{QStringLiteral("frobnicate")}, QStringLiteral("mokpe: unknown command frobnicate")},
         {{QStringLiteral("--help"), QStringLiteral("extra")},
          QStringLiteral("mokpe: --help takes no arguments")},
