@@ -13,7 +13,7 @@ namespace mokpe::common {
 namespace {
 
 // Bytes gathered before they are written.
-constexpr qsizetype kChunkBytes = 64 * 1024;
+constexpr qsizetype kChunkBytes = qsizetype{64} * 1024;
 
 qsizetype countLineFeeds(const char *data, qsizetype size)
 {

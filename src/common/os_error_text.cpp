@@ -45,7 +45,7 @@ QString osReasonForUser(const QString &systemReason)
     }
 #ifdef Q_OS_WIN
     // Windows' own error codes, as Qt's file engine reports them.
-    if (const QString known = windowsReasonForUser(systemReason); !known.isEmpty())
+    if (QString known = windowsReasonForUser(systemReason); !known.isEmpty())
         return known;
 #endif
     return systemReason;

@@ -359,7 +359,7 @@ QString writeFailureReason(QIODevice &device)
 {
     // What QIODevice says when nobody gave it a reason.
     static const QString noReason = QBuffer().errorString();
-    const QString said = device.errorString();
+    QString said = device.errorString();
     if (!said.isEmpty() && said != noReason)
         return said;
 #ifdef Q_OS_UNIX
@@ -414,7 +414,7 @@ QString commitAtomicWrite(QSaveFile &file)
 QString writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (const QString error = openAtomicWrite(file); !error.isEmpty())
+    if (QString error = openAtomicWrite(file); !error.isEmpty())
         return error;
     if (file.write(bytes) != bytes.size()) {
         const QString reason = writeFailureReason(file);
@@ -427,8 +427,7 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes)
 QString writeCp932Lines(const QString &path, const QStringList &lines)
 {
     QByteArray bytes;
-    const QString error = encodeCp932Lines(lines, bytes, path);
-    if (!error.isEmpty())
+    if (QString error = encodeCp932Lines(lines, bytes, path); !error.isEmpty())
         return error;
     return writeFileAtomically(path, bytes);
 }

@@ -32,7 +32,7 @@ struct TextReadResult {
 // The files of the program folder (settings, account table, users) hold a few
 // hundred lines at most; anything far beyond is not one of them, and is not
 // read into memory.
-inline constexpr qint64 kMaxProgramFileBytes = 16 * 1024 * 1024;
+inline constexpr qint64 kMaxProgramFileBytes = qint64{16} * 1024 * 1024;
 
 // Splits at CR LF, lone LF or lone CR. A line end at the very end ends the last
 // line and begins no empty one: "a\r\nb\r\n" is two lines, "" is none.

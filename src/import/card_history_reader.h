@@ -19,7 +19,7 @@ namespace mokpe::import {
 // megabytes, and a journal file saved from a million rows under 100 MB. A file
 // beyond this is no history, and reading it would take several times its
 // size in memory.
-inline constexpr qint64 kMaxCardHistoryBytes = 128 * 1024 * 1024;
+inline constexpr qint64 kMaxCardHistoryBytes = qint64{128} * 1024 * 1024;
 
 // The card kind from the first matching line among lines 0 to 3 (never past
 // `lastLineIndex`). Within a line: "利用年月日" 0, "Edy" 1, "No." 2,

@@ -109,7 +109,7 @@ QString saveReadStore(const QString &path, const QString &cardId, const std::vec
     for (size_t i = 0; i < kept; ++i)
         texts.append(storedLineText(lines[i]));
     QByteArray bytes;
-    if (const QString error = common::encodeCp932Lines(texts, bytes, path); !error.isEmpty())
+    if (QString error = common::encodeCp932Lines(texts, bytes, path); !error.isEmpty())
         return error;
     return common::writeFileAtomically(path, bytes);
 }

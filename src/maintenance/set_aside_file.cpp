@@ -13,7 +13,7 @@ QString setAsideFile(const QString &path, const QDateTime &when)
 {
     const QString base = path + QStringLiteral(".bad-") + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     for (int n = 1; n <= kMaxSuffix; ++n) {
-        const QString target = n == 1 ? base : base + QLatin1Char('-') + QString::number(n);
+        QString target = n == 1 ? base : base + QLatin1Char('-') + QString::number(n);
         // QFile::rename never replaces an existing file, so a name taken meanwhile is skipped too.
         if (QFileInfo::exists(target))
             continue;

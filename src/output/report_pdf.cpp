@@ -20,7 +20,7 @@ constexpr int kPdfResolution = 1200;
 QString writeReportPdf(const QString &path, const SettlementReport &report)
 {
     QSaveFile file(path);
-    if (const QString error = common::openAtomicWrite(file); !error.isEmpty())
+    if (QString error = common::openAtomicWrite(file); !error.isEmpty())
         return error;
 
     {

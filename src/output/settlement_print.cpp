@@ -74,7 +74,7 @@ QString choosePrinter(const QString &requested, platform::PrinterService &printe
         messages.inform(kUnknownPrinterMessage.arg(requested));
         return {};
     }
-    const QString fallback = printers.defaultPrinter();
+    QString fallback = printers.defaultPrinter();
     if (!fallback.isEmpty())
         return fallback;
     // A system with printers but no default one: the printer the check approved.

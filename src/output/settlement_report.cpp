@@ -130,8 +130,9 @@ ReportPage SettlementReport::page(int index) const
     const int firstRow = index * kReportRowsPerPage + 1;
     const int lastRow = std::min(pageNumber * kReportRowsPerPage, rowCount_);
     int tableRow = 1;
-    page.texts.reserve(static_cast<size_t>(3 + 6 + 6 * (lastRow - firstRow + 1) + 1));
-    page.rects.reserve(static_cast<size_t>(6 * (lastRow - firstRow + 2)));
+    const auto rows = static_cast<size_t>(lastRow - firstRow + 1);
+    page.texts.reserve(3 + 6 + 6 * rows + 1);
+    page.rects.reserve(6 * (rows + 1));
     for (int gridRow = firstRow; gridRow <= lastRow; ++gridRow) {
         tableRow = gridRow - firstRow + 2;
         addRowOutline(page, tableRow);
@@ -154,7 +155,8 @@ void SettlementReport::addHeader(ReportPage &page, int pageNumber, int pages) co
     if (!label.text.isEmpty())
         page.texts.push_back(label);
     if (!sourceName_.isEmpty()) {
-        const double x = kFileNameCentre - (sourceName_.size() * kFileNameCharacterWidth) / 2;
+        const double x =
+            kFileNameCentre - (static_cast<double>(sourceName_.size()) * kFileNameCharacterWidth) / 2;
         page.texts.push_back(text(sourceName_, x, kFileNameY, kHeaderPoints, true));
     }
     page.texts.push_back(text(QStringLiteral("Page: %1 / %2").arg(pageNumber).arg(pages), kPageLineX,

@@ -64,7 +64,7 @@ void RecentFolders::remember(FileKind kind, const QString &chosenPath)
 
 QString RecentFolders::startFolder(const FileRequest &request) const
 {
-    if (const QString last = folder(request.kind); !last.isEmpty())
+    if (QString last = folder(request.kind); !last.isEmpty())
         return last;
     if (isFolder(request.fallbackFolder))
         return QFileInfo(request.fallbackFolder).absoluteFilePath();

@@ -30,7 +30,7 @@ SettingsLauncherEntry::SettingsLauncherEntry()
 #endif
 }
 
-SettingsLauncherEntry::SettingsLauncherEntry(const QString &iniPath) : iniPath_(iniPath)
+SettingsLauncherEntry::SettingsLauncherEntry(QString iniPath) : iniPath_(std::move(iniPath))
 {}
 
 QString SettingsLauncherEntry::defaultIniPath()

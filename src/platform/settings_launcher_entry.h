@@ -13,7 +13,7 @@ class SettingsLauncherEntry final : public LauncherEntryService {
 public:
     SettingsLauncherEntry();
     // Always the INI file at `iniPath`, on every platform.
-    explicit SettingsLauncherEntry(const QString &iniPath);
+    explicit SettingsLauncherEntry(QString iniPath);
 
     void setValue(const QString &subkey, const QString &name, const QString &value) override;
 

@@ -46,7 +46,7 @@ public:
     QString openFile(const platform::FileRequest &request) override;
     QString saveFile(const platform::FileRequest &request) override;
     void chooseNext(const QString &path) { choices_.push_back(path); }
-    void cancelNext() { choices_.push_back(QString()); }
+    void cancelNext() { choices_.emplace_back(); }
     std::vector<platform::FileRequest> requests;
     QStringList filters;
     QStringList presetNames;

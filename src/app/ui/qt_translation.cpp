@@ -20,7 +20,7 @@ QStringList qtTranslationFolders()
 QString installQtTranslation(const QStringList &folders)
 {
     for (const QString &folder : folders) {
-        const QString file = QDir(folder).filePath(kQtBaseJapanese);
+        QString file = QDir(folder).filePath(kQtBaseJapanese);
         auto *translator = new QTranslator(QCoreApplication::instance());
         if (translator->load(file) && QCoreApplication::installTranslator(translator))
             return file;

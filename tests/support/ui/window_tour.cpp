@@ -86,9 +86,10 @@ QStringList transitHistory(int count)
             lines.append(QStringLiteral("%1,現,金,,,,,%2,ﾁｬｰｼﾞ").arg(date).arg(balance));
             balance -= 2000;
         } else {
-            const QString from = stations.at((i * 3) % stations.size());
-            const QString to = stations.at((i * 5 + 1) % stations.size());
-            const QString op = operators.at(i % operators.size());
+            const qsizetype n = i;
+            const QString &from = stations.at((n * 3) % stations.size());
+            const QString &to = stations.at((n * 5 + 1) % stations.size());
+            const QString &op = operators.at(n % operators.size());
             lines.append(QStringLiteral("%1,入場,%2,%3,出場,%2,%4,%5,").arg(date, op, from, to).arg(balance));
             balance += 160 + (i % 4) * 30;
         }
