@@ -28,7 +28,7 @@ namespace mokpe::common {
 
 namespace {
 
-constexpr qint64 kMegabyte = 1024 * 1024;
+constexpr qint64 kMegabyte = qint64{1024} * 1024;
 
 const QString kFolderReason = QStringLiteral("ファイルではなく，フォルダーです．");
 const QString kSpecialFileReason =
@@ -96,7 +96,7 @@ bool readUpTo(int fd, QByteArray &bytes, qint64 limit)
     while (have < limit) {
         if (bytes.size() == have) {
             // The file grew after it was measured: more room, never past the limit.
-            const qint64 room = std::min<qint64>(limit, std::max<qint64>(have * 2, have + 64 * 1024));
+            const qint64 room = std::min<qint64>(limit, std::max<qint64>(have * 2, have + qint64{64} * 1024));
             bytes.resize(static_cast<qsizetype>(room));
         }
         const ssize_t n = ::read(fd, bytes.data() + have, static_cast<size_t>(bytes.size() - have));

@@ -80,7 +80,7 @@ QString withoutControlCharacters(const QString &text)
 
 DesktopShortcut::DesktopShortcut() = default;
 
-DesktopShortcut::DesktopShortcut(const QString &desktopFolder) : desktopFolder_(desktopFolder)
+DesktopShortcut::DesktopShortcut(QString desktopFolder) : desktopFolder_(std::move(desktopFolder))
 {}
 
 QString DesktopShortcut::safeFileName(const QString &name)
@@ -125,7 +125,7 @@ QString DesktopShortcut::createDesktopShortcut(const QString &name, const QStrin
     QFile::remove(link);
     return QFile::link(target, link) ? link : QString();
 #else
-    const QString path = desktop.filePath(safeFileName(name) + QStringLiteral(".desktop"));
+    QString path = desktop.filePath(safeFileName(name) + QStringLiteral(".desktop"));
     if (!common::writeFileAtomically(path, desktopEntry(name, target)).isEmpty())
         return {};
     // Desktops start only launchers that are marked executable.

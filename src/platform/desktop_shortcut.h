@@ -16,7 +16,7 @@ class DesktopShortcut final : public ShortcutService {
 public:
     DesktopShortcut();
     // Shortcuts go into `desktopFolder` instead of the user's desktop.
-    explicit DesktopShortcut(const QString &desktopFolder);
+    explicit DesktopShortcut(QString desktopFolder);
 
     QString createDesktopShortcut(const QString &name, const QString &target) override;
 
