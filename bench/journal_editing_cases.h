@@ -100,7 +100,7 @@ inline void runOperation(benchmark::State &state, const std::function<std::uniqu
 // Each operation, timed alone; what puts the journal back between two rounds
 // runs with the clock stopped.
 inline void registerEditingBenchmarks(const std::string &prefix,
-                                      std::function<std::unique_ptr<Viewer>()> makeViewer)
+                                      const std::function<std::unique_ptr<Viewer>()> &makeViewer)
 {
     using journal::CreditAccountColumn;
     using journal::DateColumn;

@@ -36,7 +36,8 @@ ReadLine transaction(int i)
 std::vector<ReadLine> transactions(int newest, int oldest)
 {
     std::vector<ReadLine> lines;
-    lines.reserve(static_cast<size_t>(newest - oldest + 1));
+    const int count = newest - oldest + 1;
+    lines.reserve(static_cast<size_t>(count));
     for (int i = newest; i >= oldest; --i)
         lines.push_back(transaction(i));
     return lines;

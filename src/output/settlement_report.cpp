@@ -130,7 +130,8 @@ ReportPage SettlementReport::page(int index) const
     const int firstRow = index * kReportRowsPerPage + 1;
     const int lastRow = std::min(pageNumber * kReportRowsPerPage, rowCount_);
     int tableRow = 1;
-    const auto rows = static_cast<size_t>(lastRow - firstRow + 1);
+    const int pageRows = lastRow - firstRow + 1;
+    const auto rows = static_cast<size_t>(pageRows);
     page.texts.reserve(3 + 6 + 6 * rows + 1);
     page.rects.reserve(6 * (rows + 1));
     for (int gridRow = firstRow; gridRow <= lastRow; ++gridRow) {

@@ -91,7 +91,7 @@ QString journalFile(const test::TempFolder &folder, const QStringList &rows, con
     QByteArray bytes = cp932(QStringLiteral("No.,日付,借方科目,借方金額,貸方科目,貸方金額,摘要\r\n"));
     for (qsizetype i = 0; i < rows.size(); ++i)
         bytes += cp932(QStringLiteral("%1,%2\r\n").arg(i + 1).arg(rows.at(i)));
-    const QString path = folder.file(QLatin1String(name));
+    QString path = folder.file(QLatin1String(name));
     writeBytes(path, bytes);
     return path;
 }

@@ -49,7 +49,7 @@ void PrintTo(const ReadCase &c, std::ostream *os)
 Maker fileOf(const QByteArray &bytes)
 {
     return [bytes](const QDir &folder) {
-        const QString path = folder.filePath(QStringLiteral("f.csv"));
+        QString path = folder.filePath(QStringLiteral("f.csv"));
         writeBytes(path, bytes);
         return path;
     };
@@ -62,7 +62,7 @@ QString pipeIn(const QDir &folder)
 
 QString linkTo(const QDir &folder, const QString &target)
 {
-    const QString link = folder.filePath(QStringLiteral("link.csv"));
+    QString link = folder.filePath(QStringLiteral("link.csv"));
     if (!QFile::link(target, link))
         ADD_FAILURE() << "symlink";
     return link;
@@ -103,13 +103,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Measured, not read: a sparse file costs nothing to make.
         ReadCase{"SparseFileOverTheLimit",
                  [](const QDir &folder) {
-                     const QString path = folder.filePath(QStringLiteral("big.csv"));
+                     QString path = folder.filePath(QStringLiteral("big.csv"));
                      QFile file(path);
-                     if (!file.open(QIODevice::WriteOnly) || !file.resize(3 * 1024 * 1024))
+                     if (!file.open(QIODevice::WriteOnly) || !file.resize(qint64{3} * 1024 * 1024))
                          ADD_FAILURE() << "sparse file";
                      return path;
                  },
-                 2 * 1024 * 1024,
+                 qint64{2} * 1024 * 1024,
                  {},
                  kTooLarge,
                  QStringLiteral("2MB")},
@@ -174,7 +174,7 @@ TEST(ReadRegularFile, ReadsPastASizeOfZero)
 #ifdef Q_OS_WIN
     GTEST_SKIP() << "no /proc on Windows";
 #endif
-    const RegularFileRead read = readRegularFile(QStringLiteral("/proc/self/status"), 1024 * 1024);
+    const RegularFileRead read = readRegularFile(QStringLiteral("/proc/self/status"), qint64{1024} * 1024);
     ASSERT_TRUE(read.ok) << read.error.toStdString();
     EXPECT_TRUE(read.bytes.startsWith("Name:")) << read.bytes.left(40).toStdString();
 }

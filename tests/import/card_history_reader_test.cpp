@@ -73,7 +73,7 @@ struct CsvFileReadTest : ::testing::Test {
     test::ScriptedMessages messages;
     QString file(const QByteArray &bytes, const QString &name = QStringLiteral("card.csv"))
     {
-        const QString path = folder.file(name);
+        QString path = folder.file(name);
         writeBytes(path, bytes);
         return path;
     }

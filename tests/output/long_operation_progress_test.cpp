@@ -112,7 +112,7 @@ std::vector<Operation> operations(ExportFixture &f, test::ScriptedServices &prin
              grid.initialise(journal::kMinimumRowTotal);
              return journal::Fm2_JournalLoad(grid, historyOf(journalLines, JournalFile), QString(), p);
          }},
-        {"checking and writing an export", 2 * journalRows,
+        {"checking and writing an export", qint64{2} * journalRows,
          [&f](common::Progress &p) {
              return writeExportFile(f.fields, f.state, f.grid, f.file(QStringLiteral("out.csv")),
                                     f.services.messages, p) == ExportOutcome::Written;
