@@ -9,6 +9,7 @@
 #include "journal/journal_editor.h"
 #include "platform/inert_services.h"
 #include "platform/messages.h"
+#include "journal/journal_grid.h"
 
 #include <benchmark/benchmark.h>
 

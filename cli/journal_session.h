@@ -8,6 +8,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/os_system_info.h"
+#include "journal/journal_grid.h"
 
 #include <QString>
 #include <QStringList>

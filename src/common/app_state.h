@@ -1,7 +1,5 @@
 #pragma once
 
-#include "journal/journal_grid.h"
-
 #include <QString>
 #include <QStringList>
 

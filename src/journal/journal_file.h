@@ -2,6 +2,7 @@
 
 #include "common/app_state.h"
 #include "common/progress.h"
+#include "journal/journal_grid.h"
 
 #include <QString>
 

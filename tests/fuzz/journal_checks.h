@@ -4,6 +4,7 @@
 
 #include "common/app_state.h"
 #include "journal/journal_editor.h"
+#include "journal/journal_grid.h"
 
 // Rules every journal keeps, however it was made.
 namespace mokpe::fuzz {

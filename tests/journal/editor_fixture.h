@@ -2,6 +2,7 @@
 
 #include "journal/journal_editor.h"
 #include "support/scripted_services.h"
+#include "journal/journal_grid.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #include "common/progress.h"
 #include "journal/journal_editor.h"
 #include "platform/input_modes.h"
+#include "journal/journal_grid.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "journal/cell_navigation.h"
+#include "journal/journal_grid.h"
 
 #include <QTableView>
 

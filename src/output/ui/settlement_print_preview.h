@@ -6,6 +6,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/messages.h"
 #include "platform/printer_service.h"
+#include "journal/journal_grid.h"
 
 #include <QObject>
 #include <QPrinter>
