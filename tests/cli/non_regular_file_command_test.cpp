@@ -3,7 +3,7 @@
 // which file and why, and exits with status 2.
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
-#include "support/special_files.h"
+#include "support/file_kinds.h"
 
 #include <QDir>
 #include <QFile>

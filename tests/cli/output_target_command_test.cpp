@@ -4,7 +4,7 @@
 // exit status 2, and leaves every file as it was.
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
-#include "support/special_files.h"
+#include "support/file_kinds.h"
 
 #include <QDir>
 #include <QFile>

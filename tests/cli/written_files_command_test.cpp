@@ -4,8 +4,8 @@
 // replaced without a word.
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
+#include "support/file_kinds.h"
 #include "support/full_disk.h"
-#include "support/special_files.h"
 
 #include <QDir>
 #include <QFileInfo>

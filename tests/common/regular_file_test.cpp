@@ -1,7 +1,7 @@
 #include "common/regular_file.h"
 
 #include "support/file_helpers.h"
-#include "support/special_files.h"
+#include "support/file_kinds.h"
 
 #include <QDir>
 #include <QFile>

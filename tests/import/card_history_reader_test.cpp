@@ -2,8 +2,8 @@
 
 #include "import/import_messages.h"
 #include "support/file_helpers.h"
+#include "support/file_kinds.h"
 #include "support/scripted_services.h"
-#include "support/special_files.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,8 +6,8 @@
 #include "journal/ui/journal_grid_view.h"
 #include "journal/ui/unsettled_amount_dialog.h"
 #include "support/file_helpers.h"
+#include "support/file_kinds.h"
 #include "support/scripted_services.h"
-#include "support/special_files.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

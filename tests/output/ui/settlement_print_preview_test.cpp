@@ -4,10 +4,10 @@
 #include "output/settlement_print.h"
 
 #include "support/file_helpers.h"
+#include "support/file_kinds.h"
 #include "support/pdf_words.h"
 #include "support/report_journals.h"
 #include "support/scripted_services.h"
-#include "support/special_files.h"
 
 #include <QAction>
 #include <QApplication>

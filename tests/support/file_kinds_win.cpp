@@ -1,4 +1,4 @@
-#include "support/special_files.h"
+#include "support/file_kinds.h"
 
 #include <QCoreApplication>
 #include <QDir>
