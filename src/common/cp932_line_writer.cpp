@@ -33,7 +33,8 @@ bool isLeadByte(unsigned char b)
 
 } // namespace
 
-Cp932LineWriter::Cp932LineWriter(QIODevice &device) : device_(device), remembered_(kRememberedSlots)
+Cp932LineWriter::Cp932LineWriter(QIODevice &device) : device_(device), remembered_(kRememberedSlots),
+      rememberedBytes_(std::make_unique_for_overwrite<char[]>(kRememberedSlots * kRememberedBytes))
 {
     reserve(kChunkBytes + 4096);
     if (!encoder_.valid())
@@ -78,11 +79,12 @@ void Cp932LineWriter::rememberLasting(QStringView text)
         refuse(codePointAt(text, bad));
         return;
     }
-    Remembered &slot = remembered_[slotOf(text.utf16(), size)];
+    const size_t at = slotOf(text.utf16(), size);
+    Remembered &slot = remembered_[at];
     slot.at = text.utf16();
     slot.size = size;
     slot.byteCount = written;
-    std::memcpy(slot.bytes, out, static_cast<size_t>(written));
+    std::memcpy(rememberedBytes_.get() + at * kRememberedBytes, out, static_cast<size_t>(written));
 }
 
 void Cp932LineWriter::endLine()

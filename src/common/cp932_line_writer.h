@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
 class QIODevice;
@@ -41,11 +42,13 @@ public:
         const qsizetype size = text.size();
         // Room for the bytes and for the whole words they are copied in.
         if (size > 0 && size <= kRememberedChars && used_ + 2 * size + 8 <= capacity_) {
-            const Remembered &slot = remembered_[slotOf(text.utf16(), size)];
+            const size_t at = slotOf(text.utf16(), size);
+            const Remembered &slot = remembered_[at];
             if (slot.at == text.utf16() && slot.size == size) {
                 char *const out = data_ + used_;
+                const char *const bytes = rememberedBytes_.get() + at * kRememberedBytes;
                 for (qsizetype i = 0; i < slot.byteCount; i += 8)
-                    std::memcpy(out + i, slot.bytes + i, 8);
+                    std::memcpy(out + i, bytes + i, 8);
                 used_ += slot.byteCount;
                 return;
             }
@@ -73,11 +76,11 @@ private:
     // The bytes of a lasting text converted before; texts of up to
     // kRememberedChars characters are remembered, one a slot.
     static constexpr qsizetype kRememberedChars = 40;
+    static constexpr size_t kRememberedBytes = 2 * kRememberedChars;
     struct Remembered {
         const char16_t *at = nullptr;
         qsizetype size = 0;
         qsizetype byteCount = 0;
-        char bytes[2 * kRememberedChars];
     };
     static constexpr size_t kRememberedSlots = 4096;
     static size_t slotOf(const char16_t *at, qsizetype size)
@@ -99,6 +102,9 @@ private:
     qsizetype capacity_ = 0;
     qsizetype used_ = 0;
     std::vector<Remembered> remembered_;
+    // The bytes of slot i at i * kRememberedBytes. Left uninitialised: a
+    // short file touches only the few slots it uses, not the whole room.
+    std::unique_ptr<char[]> rememberedBytes_;
     // Lines written before `bytes_`, for the place of a bad character.
     qint64 linesDone_ = 0;
     QString error_;
