@@ -4,6 +4,7 @@
 #include "common/cp932.h"
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
+#include "support/program_folder_copy.h"
 #include "support/pdf_words.h"
 
 #include <QDir>
@@ -20,10 +21,8 @@ using test::writeBytes;
 
 const QString kProgramData = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/program");
 
-struct ProgramFolder {
-    test::TempFolder folder;
-    ProgramFolder() { test::copyFiles(kProgramData, folder.path()); }
-    QString file(const QString &name) const { return folder.file(name); }
+struct ProgramFolder : test::ProgramFolderCopy {
+    ProgramFolder() : ProgramFolderCopy(kProgramData) {}
 };
 
 // A saved journal: its second row's debit and credit amounts as given.
@@ -40,7 +39,7 @@ QString journalWith(const ProgramFolder &program, const QString &debit, const QS
 test::CliRun run(const ProgramFolder &program, const QString &command, const QString &journal,
                  const QString &out)
 {
-    QStringList args{command, journal, QStringLiteral("--dir"), program.folder.path(), QStringLiteral("-o"),
+    QStringList args{command, journal, QStringLiteral("--dir"), program.path(), QStringLiteral("-o"),
                      out};
     if (command == QLatin1String("export"))
         args += QStringList{QStringLiteral("--format"), QStringLiteral("1"), QStringLiteral("--yes")};
@@ -116,7 +115,7 @@ TEST(AmountCommand, AmountsPast32BitsCountInTheSettlement)
                                     "2008/07/22,入,ＪＲ東,新宿,出,ＪＲ東,渋谷,3000000500,\r\n"
                                     "2008/07/21,現金,ﾁｬｰｼﾞ,,,,,3000000600,\r\n")));
     const test::CliRun printed =
-        test::runMokpe({QStringLiteral("journal"), history, QStringLiteral("--dir"), program.folder.path()});
+        test::runMokpe({QStringLiteral("journal"), history, QStringLiteral("--dir"), program.path()});
     EXPECT_EQ(printed.exitCode, 0) << printed.err.toStdString();
     EXPECT_TRUE(
         printed.out.contains(QStringLiteral("1,2008/07/23,旅費交通,3000000000,電子マネー,3000000000,")))

@@ -4,6 +4,7 @@
 #include "common/cp932.h"
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
+#include "support/program_folder_copy.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,16 +21,8 @@ using test::writeBytes;
 const QString kDataDir = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal");
 
 // A program folder with the settings, the account table and two users.
-struct ProgramFolder {
-    test::TempFolder folder;
-    ProgramFolder()
-    {
-        const QDir program(kDataDir + QStringLiteral("/program"));
-        for (const QString &name : program.entryList(QDir::Files))
-            writeBytes(folder.file(name), fileBytes(program.filePath(name)));
-    }
-    QString path() const { return folder.path(); }
-    QString file(const QString &name) const { return folder.file(name); }
+struct ProgramFolder : test::ProgramFolderCopy {
+    ProgramFolder() : ProgramFolderCopy(kDataDir + QStringLiteral("/program")) {}
 };
 
 test::CliRun runJournal(const ProgramFolder &program, const QString &history, const QStringList &more = {})

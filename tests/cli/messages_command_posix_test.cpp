@@ -2,6 +2,7 @@
 // this way: a file-size limit with its signal, a file the user may not write.
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
+#include "support/program_folder_copy.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,11 +23,8 @@ const QString kProgramData = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/progra
 const QString kHistory = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/transit/history.csv");
 const QStringList kSettle{QStringLiteral("--settle"), QStringLiteral("220")};
 
-struct ProgramFolder {
-    test::TempFolder folder;
-    ProgramFolder() { test::copyFiles(kProgramData, folder.path()); }
-    QString path() const { return folder.path(); }
-    QString file(const QString &name) const { return folder.file(name); }
+struct ProgramFolder : test::ProgramFolderCopy {
+    ProgramFolder() : ProgramFolderCopy(kProgramData) {}
 };
 
 // A file-size limit (ulimit -f, prlimit --fsize) with the signal it sends at

@@ -3,6 +3,7 @@
 #include "common/cp932.h"
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
+#include "support/program_folder_copy.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,11 +22,8 @@ const QString kProgramData = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/progra
 const QString kHistory = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/transit/history.csv");
 const QStringList kSettle{QStringLiteral("--settle"), QStringLiteral("220")};
 
-struct ProgramFolder {
-    test::TempFolder folder;
-    ProgramFolder() { test::copyFiles(kProgramData, folder.path()); }
-    QString path() const { return folder.path(); }
-    QString file(const QString &name) const { return folder.file(name); }
+struct ProgramFolder : test::ProgramFolderCopy {
+    ProgramFolder() : ProgramFolderCopy(kProgramData) {}
 };
 
 // Without a desktop login there is no runtime folder; Qt's warning about it

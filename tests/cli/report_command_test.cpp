@@ -3,6 +3,7 @@
 // the refusals.
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
+#include "support/program_folder_copy.h"
 #include "support/pdf_words.h"
 
 #include <QDir>
@@ -20,16 +21,8 @@ const QString kProgramDir = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/program
 constexpr double kToleranceMm = 0.3;
 
 // A program folder with the settings, the account table and two users.
-struct ProgramFolder {
-    test::TempFolder folder;
-    ProgramFolder()
-    {
-        const QDir program(kProgramDir);
-        for (const QString &name : program.entryList(QDir::Files))
-            writeBytes(folder.file(name), fileBytes(program.filePath(name)));
-    }
-    QString path() const { return folder.path(); }
-    QString file(const QString &name) const { return folder.file(name); }
+struct ProgramFolder : test::ProgramFolderCopy {
+    ProgramFolder() : ProgramFolderCopy(kProgramDir) {}
 };
 
 test::CliRun runReport(const ProgramFolder &program, const QString &history, const QStringList &more)
