@@ -73,9 +73,9 @@ ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const
                               common::Progress &progress = common::noProgress());
 
 // The refusal of a line end in one of the dialog's typed boxes (the company
-// code and name, the years, the rate), naming the box; empty when there is
-// none. Pasted into a box, one would end a line of the export early and move
-// every later line of the settings file.
+// code and name, the dates' years, months and days, the rate), naming the box;
+// empty when there is none. Pasted into a box, one would end a line of the
+// export early and move every later line of the settings file.
 QString dialogLineEndRefusal(const ExportFields &fields);
 
 // "実　行": Fm3_FormatCheck, dialogLineEndRefusal, Fm3_CsvExport, then

@@ -1,6 +1,7 @@
 #include "output/csv_export.h"
 
 #include "common/cp932.h"
+#include "journal/journal_messages.h"
 #include "output/export_options.h"
 #include "support/export_fixture.h"
 #include "support/file_helpers.h"
@@ -109,6 +110,44 @@ TEST(ExportRun, EachWayOfEndingTellsWhatTheWindowShowsAndSavesTheSettingsOnlyAft
             EXPECT_EQ(written, kOldExport) << c.what;
         } else {
             EXPECT_FALSE(QFile::exists(out)) << c.what;
+        }
+    }
+}
+
+// The dialog's month and day lists are editable as its text boxes are: a line
+// end pasted into any of them is refused, naming the box, and neither the
+// export nor the settings are written.
+TEST(ExportRun, ALineEndInADateListIsRefusedAndNothingIsWritten)
+{
+    const struct {
+        const char *what;
+        QString DateBoxes::*part;
+        DateBoxes ExportFields::*date;
+        const char16_t *caption;
+    } cases[] = {
+        {"year-end month", &DateBoxes::month, &ExportFields::yearEnd, u"決算年月日"},
+        {"year-end day", &DateBoxes::day, &ExportFields::yearEnd, u"決算年月日"},
+        {"period start month", &DateBoxes::month, &ExportFields::periodStart, u"出力期間"},
+        {"period start day", &DateBoxes::day, &ExportFields::periodStart, u"出力期間"},
+        {"period end month", &DateBoxes::month, &ExportFields::periodEnd, u"出力期間"},
+        {"period end day", &DateBoxes::day, &ExportFields::periodEnd, u"出力期間"},
+    };
+    for (const auto &c : cases) {
+        for (const QString &lineEnd : {QStringLiteral("\r"), QStringLiteral("\n")}) {
+            ExportFixture f(settingsFor(QStringLiteral("1")));
+            f.setJournal({QStringLiteral("2026/01/06|旅費交通費|160|電子マネー|160|乗車")});
+            f.openDialog();
+            const QByteArray settingsBefore = test::fileBytes(f.iniPath());
+            QString &text = f.fields.*(c.date).*(c.part);
+            text = QStringLiteral("1") + lineEnd + QStringLiteral("2");
+            f.services.dialogs.chooseNext(f.file(QStringLiteral("out.csv")));
+            const ExportResult result = runExportCommand(f.fields, f.state, f.grid, f.exportServices());
+            EXPECT_EQ(result.outcome, ExportOutcome::Refused) << c.what;
+            EXPECT_EQ(joined(f.services.messages.texts()),
+                      journal::kLineEndInCellMessage.arg(QString::fromUtf16(c.caption)).toStdString())
+                << c.what;
+            EXPECT_FALSE(QFileInfo::exists(f.file(QStringLiteral("out.csv")))) << c.what;
+            EXPECT_EQ(test::fileBytes(f.iniPath()), settingsBefore) << c.what;
         }
     }
 }
