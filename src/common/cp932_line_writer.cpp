@@ -33,7 +33,8 @@ bool isLeadByte(unsigned char b)
 
 } // namespace
 
-Cp932LineWriter::Cp932LineWriter(QIODevice &device) : device_(device), remembered_(kRememberedSlots),
+Cp932LineWriter::Cp932LineWriter(QIODevice &device)
+    : device_(device), remembered_(kRememberedSlots),
       rememberedBytes_(std::make_unique_for_overwrite<char[]>(kRememberedSlots * kRememberedBytes))
 {
     reserve(kChunkBytes + 4096);

@@ -45,18 +45,12 @@ QString dialogLineEndRefusal(const ExportFields &fields)
     // The month and day lists are editable too: they take a text that is no
     // entry, as the settings may give one ("03").
     const std::pair<const QString &, const char16_t *> boxes[] = {
-        {fields.companyCode, u"商　号"},
-        {fields.companyName, u"会社名"},
-        {fields.yearEnd.year, u"決算年月日"},
-        {fields.yearEnd.month, u"決算年月日"},
-        {fields.yearEnd.day, u"決算年月日"},
-        {fields.periodStart.year, u"出力期間"},
-        {fields.periodStart.month, u"出力期間"},
-        {fields.periodStart.day, u"出力期間"},
-        {fields.periodEnd.year, u"出力期間"},
-        {fields.periodEnd.month, u"出力期間"},
-        {fields.periodEnd.day, u"出力期間"},
-        {fields.rateBox, u"税区分"},
+        {fields.companyCode, u"商　号"},         {fields.companyName, u"会社名"},
+        {fields.yearEnd.year, u"決算年月日"},    {fields.yearEnd.month, u"決算年月日"},
+        {fields.yearEnd.day, u"決算年月日"},     {fields.periodStart.year, u"出力期間"},
+        {fields.periodStart.month, u"出力期間"}, {fields.periodStart.day, u"出力期間"},
+        {fields.periodEnd.year, u"出力期間"},    {fields.periodEnd.month, u"出力期間"},
+        {fields.periodEnd.day, u"出力期間"},     {fields.rateBox, u"税区分"},
     };
     for (const auto &[text, caption] : boxes) {
         if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))

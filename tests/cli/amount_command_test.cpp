@@ -4,8 +4,8 @@
 #include "common/cp932.h"
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
-#include "support/program_folder_copy.h"
 #include "support/pdf_words.h"
+#include "support/program_folder_copy.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,8 +39,7 @@ QString journalWith(const ProgramFolder &program, const QString &debit, const QS
 test::CliRun run(const ProgramFolder &program, const QString &command, const QString &journal,
                  const QString &out)
 {
-    QStringList args{command, journal, QStringLiteral("--dir"), program.path(), QStringLiteral("-o"),
-                     out};
+    QStringList args{command, journal, QStringLiteral("--dir"), program.path(), QStringLiteral("-o"), out};
     if (command == QLatin1String("export"))
         args += QStringList{QStringLiteral("--format"), QStringLiteral("1"), QStringLiteral("--yes")};
     return test::runMokpe(args);

@@ -3,8 +3,8 @@
 // the refusals.
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
-#include "support/program_folder_copy.h"
 #include "support/pdf_words.h"
+#include "support/program_folder_copy.h"
 
 #include <QDir>
 
