@@ -4,11 +4,11 @@
 #include "cli/written_files.h"
 #include "common/app_state.h"
 #include "journal/journal_editor.h"
+#include "journal/journal_grid.h"
 #include "platform/console_messages.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/os_system_info.h"
-#include "journal/journal_grid.h"
 
 #include <QString>
 #include <QStringList>

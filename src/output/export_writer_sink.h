@@ -2,8 +2,8 @@
 
 #include "common/cp932_line_writer.h"
 #include "common/progress.h"
-#include "output/export_source.h"
 #include "journal/journal_grid.h"
+#include "output/export_source.h"
 
 // The sink through which a format writes its texts into the file. A format
 // emits its lines through a sink (this one, or the preflight's, which checks

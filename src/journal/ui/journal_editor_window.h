@@ -3,8 +3,8 @@
 #include "common/app_state.h"
 #include "common/progress.h"
 #include "journal/journal_editor.h"
-#include "platform/input_modes.h"
 #include "journal/journal_grid.h"
+#include "platform/input_modes.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -2,11 +2,11 @@
 
 #include "common/app_state.h"
 #include "common/ui/progress_dialog.h"
+#include "journal/journal_grid.h"
 #include "output/settlement_report.h"
 #include "platform/file_dialogs.h"
 #include "platform/messages.h"
 #include "platform/printer_service.h"
-#include "journal/journal_grid.h"
 
 #include <QObject>
 #include <QPrinter>
