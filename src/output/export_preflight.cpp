@@ -32,10 +32,12 @@ QString itemCaption(DialogItem item)
 
 QString reasonText(const PreflightProblem &p)
 {
+    // A fault of the code is told in the name's place, naming the code.
+    const QString inCode = p.code.isEmpty() ? QString() : QStringLiteral("科目コード「%1」に").arg(p.code);
     switch (p.kind) {
     case PreflightProblem::Kind::NotCp932:
-        return QStringLiteral("Shift_JIS(CP932)で表せない文字%1があります．")
-            .arg(common::describeCharacter(p.character));
+        return inCode + QStringLiteral("Shift_JIS(CP932)で表せない文字%1があります．")
+                            .arg(common::describeCharacter(p.character));
     case PreflightProblem::Kind::UnreadableDate:
         return QStringLiteral("日付として読めません．");
     case PreflightProblem::Kind::NoAccountCode:
@@ -43,7 +45,7 @@ QString reasonText(const PreflightProblem &p)
     case PreflightProblem::Kind::QuoteInQuoted:
         return QStringLiteral("「\"」があるため，CSVの項目の区切りが崩れます．");
     case PreflightProblem::Kind::SeparatorInBare:
-        return QStringLiteral("「,」か「\"」があるため，CSVの項目の区切りが崩れます．");
+        return inCode + QStringLiteral("「,」か「\"」があるため，CSVの項目の区切りが崩れます．");
     }
     return {};
 }
@@ -96,7 +98,7 @@ void PreflightSink::add(PreflightProblem problem)
     if (!problems_.empty()) {
         const PreflightProblem &last = problems_.back();
         if (last.kind == problem.kind && last.row == problem.row && last.column == problem.column &&
-            last.item == problem.item && last.text == problem.text) {
+            last.item == problem.item && last.text == problem.text && last.code == problem.code) {
             return;
         }
     }
@@ -177,13 +179,27 @@ void PreflightSink::cell(int column, QStringView text, Quoting quoting)
 void PreflightSink::code(int column, const QString &code)
 {
     const QString &name = source_.journal.text(row_, column);
-    if (!code.isEmpty() || name.isEmpty())
+    if (code.isEmpty()) {
+        if (name.isEmpty())
+            return;
+        PreflightProblem p = PreflightProblem::of(PreflightProblem::Kind::NoAccountCode);
+        p.row = row_;
+        p.column = column;
+        p.text = name;
+        add(std::move(p));
         return;
-    PreflightProblem p = PreflightProblem::of(PreflightProblem::Kind::NoAccountCode);
-    p.row = row_;
-    p.column = column;
-    p.text = name;
-    add(std::move(p));
+    }
+    // The code is whatever the account code table holds between its commas:
+    // the editor checks only the list's 3-digit codes, and the file may have
+    // been edited by hand. A double quote in it shifts every later field.
+    std::optional<PreflightProblem> fault = textFault(code, Quoting::Bare);
+    if (!fault)
+        return;
+    fault->row = row_;
+    fault->column = column;
+    fault->text = name;
+    fault->code = code;
+    add(std::move(*fault));
 }
 
 void PreflightSink::date(int column, const QString &field)

@@ -35,6 +35,9 @@ struct PreflightProblem {
     QString text;
     // For NotCp932: the character.
     char32_t character = 0;
+    // When the fault is in the account's code (from the account code table,
+    // written unquoted) rather than in its name: that code.
+    QString code;
 
     static PreflightProblem of(Kind kind)
     {
@@ -67,6 +70,8 @@ public:
     {
         cell(column, text.left(width), Quoting::Quoted);
     }
+    // An account's code: none for a name the table lacks, and no character
+    // that breaks the unquoted field it is written into.
     void code(int column, const QString &code);
     void date(int column, const QString &field);
     void dialogText(DialogItem item, QStringView text, Quoting quoting);

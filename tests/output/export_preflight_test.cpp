@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace mokpe::output {
 namespace {
 
@@ -148,6 +150,40 @@ TEST(ExportPreflight, MessagesListRowColumnTextAndReason)
                        "1行目「摘要」：\"特急\"　「\"」があるため，CSVの項目の区切りが崩れます．\r\n\r\n"
                        "このまま出力しますか？")
             .toStdString());
+}
+
+// The account code table may hold any text as a code (the editor checks only
+// the list's 3-digit codes; the file may be edited by hand), and codes are
+// written unquoted: a double quote in the code the format writes is named with
+// its account. Both codes hold one; the other code is not written, so not named.
+TEST(ExportPreflight, AQuoteInTheWrittenCodeIsNamedWithItsAccount)
+{
+    for (const int format : {SuitouFormat, KaikeiFormat, FuurinFormat3, FuurinFormat4}) {
+        const bool fourDigits = format == SuitouFormat || format == FuurinFormat4;
+        const QString written = fourDigits ? QStringLiteral("84\"1") : QStringLiteral("8\"2");
+        QStringList accounts = accountsFor(format);
+        const auto travel = std::find_if(accounts.begin(), accounts.end(), [](const QString &line) {
+            return line.endsWith(QStringLiteral(",旅費交通費"));
+        });
+        ASSERT_NE(travel, accounts.end());
+        *travel = QStringLiteral("8\"2,84\"1,旅費交通費");
+        ExportFixture f(settingsFor(QString::number(format)), accounts);
+        f.setJournal({QStringLiteral("2026/01/06|旅費交通費|160|電子マネー|160|乗車")});
+        f.openDialog();
+        ASSERT_EQ(f.fields.selectedFormat, format);
+        const PreflightReport report = checkExportTexts({f.grid, f.state.accounts, f.fields});
+        ASSERT_EQ(report.problems.size(), 1u) << format << preflightQuestion(report).toStdString();
+        const PreflightProblem &p = report.problems[0];
+        EXPECT_EQ(p.kind, Kind::SeparatorInBare) << format;
+        EXPECT_EQ(p.code, written) << format;
+        EXPECT_FALSE(report.refused()) << format;
+        EXPECT_TRUE(preflightQuestion(report)
+                        .split(QStringLiteral("\r\n"))
+                        .contains(QStringLiteral("1行目「借方科目」：旅費交通費　科目コード「%1」に"
+                                                 "「,」か「\"」があるため，CSVの項目の区切りが崩れます．")
+                                      .arg(written)))
+            << format << preflightQuestion(report).toStdString();
+    }
 }
 
 TEST(ExportPreflight, OnlyWhatTheFormatWritesIsChecked)
