@@ -192,9 +192,16 @@ void PreflightSink::code(int column, const QString &code)
     // The code is whatever the account code table holds between its commas:
     // the editor checks only the list's 3-digit codes, and the file may have
     // been edited by hand. A double quote in it shifts every later field.
+    for (const QString &sound : soundCodes_) {
+        if (sound.constData() == code.constData() && sound.size() == code.size())
+            return;
+    }
     std::optional<PreflightProblem> fault = textFault(code, Quoting::Bare);
-    if (!fault)
+    if (!fault) {
+        soundCodes_[nextSoundCode_] = code;
+        nextSoundCode_ = (nextSoundCode_ + 1) % soundCodes_.size();
         return;
+    }
     fault->row = row_;
     fault->column = column;
     fault->text = name;

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <array>
 #include <vector>
 
 // The check run before any byte of an export is written: every text the chosen
@@ -104,6 +105,10 @@ private:
     static constexpr size_t kSoundSlots = 4096;
     static size_t soundSlot(const char16_t *chars, qsizetype size);
     std::vector<Sound> sound_ = std::vector<Sound>(kSoundSlots);
+    // Codes found sound, held so their characters stay: the lookup hands
+    // an account's code in the same string every time it is asked.
+    std::array<QString, 2> soundCodes_;
+    size_t nextSoundCode_ = 0;
     common::ProgressSteps steps_;
     int row_ = 0;
 };
