@@ -105,6 +105,8 @@ TEST(ExportCommand, RefusalsWriteNothingAndExitTwo)
         QStringList args;
         QString message; // part of standard error
         bool settingsSaved;
+        // The travel account's line of the account code table, as edited by hand.
+        const char16_t *travelAccountLine = nullptr;
     } cases[] = {
         {"format the code system does not offer",
          {good},
@@ -122,6 +124,15 @@ TEST(ExportCommand, RefusalsWriteNothingAndExitTwo)
          QStringLiteral("2行目「借方科目」：未登録科目　科目コード設定に無い勘定科目です（科目コードは空欄に"
                         "なります）．"),
          true},
+        // Codes are written unquoted: a double quote in one would shift every later field.
+        {"account code with a double quote, no --yes",
+         {good},
+         {"--format", "1"},
+         QStringLiteral(
+             "1行目「借方科目」：旅費交通費　科目コード「84\"1」に「,」か「\"」があるため，CSVの項目の"
+             "区切りが崩れます．"),
+         true,
+         u"842,84\"1,旅費交通費"},
         {"company name outside CP932",
          {good},
          {"--format", "2", "--company-name", "Café"},
@@ -143,6 +154,12 @@ TEST(ExportCommand, RefusalsWriteNothingAndExitTwo)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         ProgramFolder program;
+        if (c.travelAccountLine) {
+            const QString table = program.file(QStringLiteral("kamoku_code.csv"));
+            writeBytes(table, cp932(common::decodeCp932(fileBytes(table))
+                                        .text.replace(QStringLiteral("842,8471,旅費交通費"),
+                                                      QString::fromUtf16(c.travelAccountLine))));
+        }
         const QString input = journalFile(program.folder, c.rows);
         const QByteArray settingsBefore = program.settings();
         const QString out = program.file(QStringLiteral("out.csv"));
