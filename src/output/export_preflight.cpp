@@ -32,7 +32,7 @@ QString itemCaption(DialogItem item)
 
 QString reasonText(const PreflightProblem &p)
 {
-    // A fault of the code is told in the name's place, naming the code.
+    // A fault in the account's code follows the account's name and names the code.
     const QString inCode = p.code.isEmpty() ? QString() : QStringLiteral("科目コード「%1」に").arg(p.code);
     switch (p.kind) {
     case PreflightProblem::Kind::NotCp932:
