@@ -15,7 +15,8 @@
 # input under tests/fuzz/regressions/TARGET/ once its cause is mended.
 # A long run of a lean target: -runs=10000000 -max_len=2048 (a later option
 # wins over the default -max_len=8192; inputs of a few kilobytes hold every
-# rule a larger file does, and run several times faster).
+# rule a larger file does, and run several times faster). Add -fork=N to share
+# the one run between N processes, one a core: -runs counts them all.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
@@ -27,7 +28,7 @@ declare -A seeds_of=([history_build]=card_history [journal_load]=journal_file [a
 seeds_folder() { echo "${seeds_of[$1]:-$1}"; }
 
 if [ $# -lt 1 ]; then
-  sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//' >&2
+  sed -n '2,19p' "$0" | sed 's/^# \{0,1\}//' >&2
   exit 2
 fi
 which_target="$1"
