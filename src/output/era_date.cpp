@@ -4,6 +4,8 @@
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
 
+#include <memory>
+
 namespace mokpe::output {
 
 namespace {
@@ -66,48 +68,59 @@ std::optional<QDate> readDateText(const QString &text)
 }
 
 struct EraCalendar::Icu {
+    Icu();
     std::unique_ptr<icu::Calendar> calendar;
     std::unique_ptr<icu::SimpleDateFormat> eraFormat;
 };
 
-EraCalendar::EraCalendar() : icu_(std::make_unique<Icu>())
+EraCalendar::Icu::Icu()
 {
     UErrorCode status = U_ZERO_ERROR;
     const icu::Locale locale("ja_JP@calendar=japanese");
     // Dates are days, not moments: place them at midnight GMT, away from any
     // zone's shifts.
-    icu_->calendar.reset(icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(), locale, status));
+    calendar.reset(icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(), locale, status));
     if (U_FAILURE(status)) {
-        icu_->calendar.reset();
+        calendar.reset();
         return;
     }
-    icu_->eraFormat = std::make_unique<icu::SimpleDateFormat>(icu::UnicodeString(u"G"), locale, status);
+    eraFormat = std::make_unique<icu::SimpleDateFormat>(icu::UnicodeString(u"G"), locale, status);
     if (U_FAILURE(status)) {
-        icu_->eraFormat.reset();
+        eraFormat.reset();
         return;
     }
-    icu_->eraFormat->setCalendar(*icu_->calendar);
+    eraFormat->setCalendar(*calendar);
 }
 
-EraCalendar::~EraCalendar() = default;
+EraCalendar::Icu &EraCalendar::threadIcu()
+{
+    // Opening the calendar and its era format costs more than a short export's
+    // dates: one pair serves every EraCalendar of a thread, each setting the
+    // time before it reads.
+    thread_local Icu icu;
+    return icu;
+}
 
 std::optional<EraDate> EraCalendar::eraDate(QDate date)
 {
-    if (!date.isValid() || !icu_->calendar || !icu_->eraFormat)
+    if (!date.isValid())
         return std::nullopt;
     if (date == lastDate_)
         return lastEra_;
+    Icu &icu = threadIcu();
+    if (!icu.calendar || !icu.eraFormat)
+        return std::nullopt;
     constexpr qint64 kUnixEpochJulianDay = 2440588;
     const UDate moment = static_cast<UDate>(date.toJulianDay() - kUnixEpochJulianDay) * U_MILLIS_PER_DAY;
     UErrorCode status = U_ZERO_ERROR;
-    icu::Calendar &calendar = *icu_->calendar;
+    icu::Calendar &calendar = *icu.calendar;
     calendar.setTime(moment, status);
     EraDate era;
     era.eraYear = calendar.get(UCAL_YEAR, status);
     era.month = calendar.get(UCAL_MONTH, status) + 1;
     era.day = calendar.get(UCAL_DATE, status);
     icu::UnicodeString name;
-    icu_->eraFormat->format(moment, name);
+    icu.eraFormat->format(moment, name);
     if (U_FAILURE(status) || name.isEmpty())
         return std::nullopt;
     era.eraName = QString(reinterpret_cast<const QChar *>(name.getBuffer()), name.length());

@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QString>
 
-#include <memory>
 #include <optional>
 
 // Dates of the export files: read from the journal's date texts, written in the
@@ -25,11 +24,11 @@ struct EraDate {
     int day = 0;
 };
 
-// One ICU Japanese calendar, opened once and used for many dates.
+// Dates in ICU's Japanese calendar, which is opened once a thread, when a
+// date is first asked for, and shared.
 class EraCalendar {
 public:
-    EraCalendar();
-    ~EraCalendar();
+    EraCalendar() = default;
     EraCalendar(const EraCalendar &) = delete;
     EraCalendar &operator=(const EraCalendar &) = delete;
 
@@ -48,7 +47,7 @@ public:
 
 private:
     struct Icu;
-    std::unique_ptr<Icu> icu_;
+    static Icu &threadIcu();
     // Journals run in date order: most rows repeat the previous row's date.
     QDate lastDate_;
     std::optional<EraDate> lastEra_;
