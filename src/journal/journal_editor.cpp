@@ -77,8 +77,15 @@ QStringList JournalEditor::accountList() const
     const QStringList &lines = state_.accounts.lines;
     for (int j = 1; j <= state_.accounts.lastIndex && j < lines.size(); ++j) {
         const QString &line = lines.at(j);
-        // Past "3-digit code,4-digit code,": the account name.
-        entries.append(common::mid(line, common::instr(line, QStringLiteral(",")) + 6));
+        // Past "3-digit code,4-digit code,": the account name. The 4-digit
+        // code is not always four characters (the account editor saves a blank
+        // one), so the name is found by its comma, not by counting. A line
+        // short of two commas (the start-up check sets such a file aside, the
+        // editor's re-read does not) is cut six characters past its first.
+        const qsizetype firstComma = line.indexOf(QLatin1Char(','));
+        const qsizetype secondComma = firstComma < 0 ? -1 : line.indexOf(QLatin1Char(','), firstComma + 1);
+        entries.append(secondComma >= 0 ? line.mid(secondComma + 1)
+                                        : common::mid(line, common::instr(line, QStringLiteral(",")) + 6));
     }
     return entries;
 }
