@@ -1,16 +1,11 @@
 #include "platform/qt/qt_printer_service.h"
 
+#include "platform/qt/print_job_answer.h"
+
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-
-#ifdef MOKPE_HAVE_CUPS
-#include <cups/cups.h>
-#endif
-#ifdef MOKPE_CUPS_AT_RUN_TIME
-#include <dlfcn.h>
-#endif
 
 namespace mokpe::platform {
 
@@ -20,37 +15,6 @@ const QString kPrinterUnusable = QStringLiteral("プリンタ「%1」を使用�
 const QString kJobNotStarted = QStringLiteral("印刷ジョブを開始できません．");
 const QString kJobNotFinished = QStringLiteral("印刷ジョブを完了できません．");
 const QString kJobRefused = QStringLiteral("印刷ジョブが受け付けられませんでした（%1）．");
-
-// Whether the print service accepted the job Qt submitted last on this thread;
-// `reason` gets its answer when not.
-bool submissionAccepted(QString &reason)
-{
-#if defined(MOKPE_CUPS_AT_RUN_TIME)
-    // The CUPS library is not linked: loading it and the twenty libraries it
-    // needs would delay every start of the program for the sake of printing.
-    // Qt's CUPS print plugin has it loaded once a job went through CUPS; the
-    // answer is kept there. Not loaded means no job went to CUPS.
-    void *cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
-    if (!cups)
-        return true;
-    const auto lastError = reinterpret_cast<decltype(&cupsLastError)>(dlsym(cups, "cupsLastError"));
-    const auto lastErrorString =
-        reinterpret_cast<decltype(&cupsLastErrorString)>(dlsym(cups, "cupsLastErrorString"));
-    const bool accepted = !lastError || !lastErrorString || lastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
-    if (!accepted)
-        reason = kJobRefused.arg(QString::fromUtf8(lastErrorString()));
-    dlclose(cups);
-    return accepted;
-#elif defined(MOKPE_HAVE_CUPS)
-    if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
-        return true;
-    reason = kJobRefused.arg(QString::fromUtf8(cupsLastErrorString()));
-    return false;
-#else
-    Q_UNUSED(reason);
-    return true;
-#endif
-}
 
 } // namespace
 
@@ -100,13 +64,13 @@ PrintRun QtPrinterService::printPagesAsJobs(const QString &printer, const QStrin
             continue;
         }
         draw(painter, index);
+        const PrintJobAnswer answer;
         if (!painter.end() || device.printerState() == QPrinter::Error) {
             failures.push_back({page, kJobNotFinished});
             continue;
         }
-        QString reason;
-        if (!submissionAccepted(reason))
-            failures.push_back({page, reason});
+        if (const std::optional<QString> refusal = answer.refusal())
+            failures.push_back({page, refusal->isEmpty() ? kJobNotFinished : kJobRefused.arg(*refusal)});
     }
     if (!run.stopped)
         progress.setValue(pageCount);
