@@ -17,7 +17,7 @@ void recordForwarded(QtMsgType, const QMessageLogContext &, const QString &messa
     forwarded.append(message);
 }
 
-// Qt's Windows print engine only warns when the spooler refuses a page or the
+// Qt's Windows print engine only warns (qErrnoWarning: a critical message) when the spooler refuses a page or the
 // document and then reports the job as printed; the answer takes that warning
 // for the refusal, with the system's words from its last parentheses, and
 // passes every other message on to the handler that was there before.
@@ -41,10 +41,12 @@ TEST(PrintJobAnswer, TheSpoolersRefusalIsCaughtFromQtsWarning)
          QStringLiteral("ディスクの空き容量が不足しています。"),
          {}},
         {"no words from the system", {QStringLiteral("QWin32PrintEngine::end: EndDoc failed")}, QString(), {}},
-        {"other warnings pass on",
-         {QStringLiteral("QFont::setPointSizeF: Point size <= 0 (0.000000), must be greater than 0")},
+        {"other messages pass on",
+         {QStringLiteral("QFont::setPointSizeF: Point size <= 0 (0.000000), must be greater than 0"),
+          QStringLiteral("QWin32PrintEngine::begin: StartDoc failed (アクセスが拒否されました。)")},
          std::nullopt,
-         {QStringLiteral("QFont::setPointSizeF: Point size <= 0 (0.000000), must be greater than 0")}},
+         {QStringLiteral("QFont::setPointSizeF: Point size <= 0 (0.000000), must be greater than 0"),
+          QStringLiteral("QWin32PrintEngine::begin: StartDoc failed (アクセスが拒否されました。)")}},
     };
     const QtMessageHandler before = qInstallMessageHandler(recordForwarded);
     for (const Case &c : cases) {
@@ -53,13 +55,13 @@ TEST(PrintJobAnswer, TheSpoolersRefusalIsCaughtFromQtsWarning)
         {
             const PrintJobAnswer answer;
             for (const QString &warning : c.warnings)
-                qWarning("%s", qUtf8Printable(warning));
+                qCritical("%s", qUtf8Printable(warning));
             refusal = answer.refusal();
         }
         EXPECT_EQ(refusal, c.refusal) << c.name;
         EXPECT_EQ(forwarded, c.passedOn) << c.name;
         // Once the job is over, Qt's warnings are nobody's refusal.
-        qWarning("QWin32PrintEngine::end: EndDoc failed (later)");
+        qCritical("QWin32PrintEngine::end: EndDoc failed (later)");
         EXPECT_EQ(forwarded.size(), c.passedOn.size() + 1) << c.name;
     }
     qInstallMessageHandler(before);

@@ -8,9 +8,10 @@ namespace mokpe::platform {
 
 namespace {
 
-// What Qt's Windows print engine says when EndPage or EndDoc fails, the only
-// trace of a refused job: "QWin32PrintEngine::end: EndDoc failed (<the
-// system's text>)". Qt goes on as if the job had been printed.
+// What Qt's Windows print engine says (qErrnoWarning, a critical message) when
+// EndPage or EndDoc fails, the only trace of a refused job:
+// "QWin32PrintEngine::end: EndDoc failed (<the system's text>)". Qt goes on as
+// if the job had been printed.
 const QString kEndWarning = QStringLiteral("QWin32PrintEngine::end:");
 
 // Qt's message handler is a plain function, so what it catches is kept here.
@@ -33,7 +34,7 @@ void catchEndWarning(QtMsgType type, const QMessageLogContext &context, const QS
     QtMessageHandler forward = nullptr;
     {
         QMutexLocker locker(&watchLock);
-        if (watching && type == QtWarningMsg && message.startsWith(kEndWarning)) {
+        if (watching && (type == QtCriticalMsg || type == QtWarningMsg) && message.startsWith(kEndWarning)) {
             // EndPage and EndDoc may both fail; the first says why.
             if (!caughtRefusal)
                 caughtRefusal = systemText(message);
