@@ -22,20 +22,31 @@ QString Fm3_KamokuCodeGet(const AccountCodeTable &accounts, const QString &name,
 {
     if (name.isEmpty() || digits == CodeDigits::None)
         return {};
+    const auto codeOf = [digits](const QString &line, qsizetype first, qsizetype second) {
+        return digits == CodeDigits::Three ? line.first(first) : line.sliced(first + 1, second - first - 1);
+    };
     const qsizetype last = std::min<qsizetype>(accounts.lastIndex, accounts.lines.size() - 1);
+    qsizetype firstContaining = -1;
     for (qsizetype i = 0; i <= last; ++i) {
         const QString &line = accounts.lines.at(i);
         if (!line.contains(name))
             continue;
-        // A line without its two commas holds no code (the start-up check keeps
-        // such lines out of the table).
+        if (firstContaining < 0)
+            firstContaining = i;
         const qsizetype first = line.indexOf(QLatin1Char(','));
         const qsizetype second = first < 0 ? -1 : line.indexOf(QLatin1Char(','), first + 1);
-        if (second < 0)
-            return {};
-        return digits == CodeDigits::Three ? line.first(first) : line.sliced(first + 1, second - first - 1);
+        if (second >= 0 && QStringView(line).sliced(second + 1) == name)
+            return codeOf(line, first, second);
     }
-    return {};
+    if (firstContaining < 0)
+        return {};
+    // No account of exactly that name: the first line containing it. A line
+    // without its two commas holds no code (the start-up check keeps such
+    // lines out of the table).
+    const QString &line = accounts.lines.at(firstContaining);
+    const qsizetype first = line.indexOf(QLatin1Char(','));
+    const qsizetype second = first < 0 ? -1 : line.indexOf(QLatin1Char(','), first + 1);
+    return second < 0 ? QString() : codeOf(line, first, second);
 }
 
 const QString &AccountCodeCache::code(const QString &name)

@@ -7,8 +7,10 @@
 
 #include <array>
 
-// Account name to account code for the export: the first line of the account
-// code table that contains the name anywhere (codes included) gives the code.
+// Account name to account code for the export: the first account of exactly
+// that name gives the code; without one, the first line of the account code
+// table that contains the name anywhere (codes included). Containment alone
+// gave cash the code of petty cash ("小口現金") when that came first.
 namespace mokpe::output {
 
 // Which of a line's two codes a format writes.

@@ -43,7 +43,7 @@ void checkSetAside(Findings &findings, const ScratchFolder &folder, QByteArrayVi
            QStringLiteral("no message names %1, where the account table was kept").arg(kept));
 }
 
-// The account lookup of the export: the first line containing the name gives
+// The account lookup of the export: the first account of that very name gives
 // the code of the format's digits.
 void checkLookups(Findings &findings, const AccountCodeTable &table)
 {
@@ -53,7 +53,7 @@ void checkLookups(Findings &findings, const AccountCodeTable &table)
         if (name.isEmpty())
             continue;
         int first = 0;
-        while (!table.lines.at(first).contains(name))
+        while (maintenance::splitAccountLine(table.lines.at(first)).name != name)
             ++first;
         const AccountTriple expected = maintenance::splitAccountLine(table.lines.at(first));
         const QString code3 = output::Fm3_KamokuCodeGet(table, name, output::CodeDigits::Three);

@@ -49,6 +49,44 @@ TEST(KamokuCodeGet, FirstLineContainingTheNameGivesTheCodeOfTheFormat)
     }
 }
 
+// An account named exactly so wins over a line before it that only contains
+// the name: petty cash inserted above cash must not lend cash its code.
+TEST(KamokuCodeGet, AnAccountOfExactlyThatNameWinsOverAnEarlierLineContainingIt)
+{
+    const AccountCodeTable accounts = table({
+        QStringLiteral("186,1882,電子未決"),
+        QStringLiteral("113,1131,電子マネー"),
+        QStringLiteral("112,1121,小口現金"),
+        QStringLiteral("842旅費交通費 (no commas)"),
+        QStringLiteral("111,1111,現金"),
+        QStringLiteral("844,8491,交際費"),
+        QStringLiteral("843,8481,旅費交通費"),
+        QStringLiteral("845,8492,交際費"),
+    });
+    const struct {
+        const char16_t *name;
+        CodeDigits digits;
+        const char16_t *code;
+    } cases[] = {
+        {u"現金", CodeDigits::Three, u"111"},
+        {u"現金", CodeDigits::Four, u"1111"},
+        {u"小口現金", CodeDigits::Four, u"1121"},
+        // The exact name is found past a line without its commas.
+        {u"旅費交通費", CodeDigits::Three, u"843"},
+        // Of two accounts of one name, the first.
+        {u"交際費", CodeDigits::Four, u"8491"},
+        // No account of that name: the first line containing it, as before.
+        {u"口現", CodeDigits::Three, u"112"},
+        {u"交通", CodeDigits::Three, u""},
+        {u"電子", CodeDigits::Four, u"1882"},
+    };
+    for (const auto &c : cases) {
+        const QString name = QString::fromUtf16(c.name);
+        EXPECT_EQ(Fm3_KamokuCodeGet(accounts, name, c.digits), QString::fromUtf16(c.code))
+            << name.toStdString() << (c.digits == CodeDigits::Three ? " 3" : " 4");
+    }
+}
+
 TEST(KamokuCodeGet, LinesPastTheLastIndexAndLinesWithoutTwoCommasGiveNoCode)
 {
     AccountCodeTable accounts = table({QStringLiteral("842旅費交通費"), QStringLiteral("111,1111,現金")});
