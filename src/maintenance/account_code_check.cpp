@@ -43,6 +43,25 @@ bool Fm8_KamokuCheck(const AccountEditorContents &contents, platform::MessageSer
             return false;
         }
     }
+    // A comma in a code would move the fields of its line: read back, part of
+    // the code would become the account's name. Names may hold commas.
+    const QChar comma = QLatin1Char(',');
+    for (qsizetype i = 0; i < contents.rows.size(); ++i) {
+        if (contents.rows.at(i).code4.contains(comma)) {
+            messages.inform(listCodeMessage(static_cast<int>(i) + 1));
+            return false;
+        }
+    }
+    const struct {
+        const AccountTriple &account;
+        const QString &message;
+    } fixedAccounts[] = {{contents.unsettled, kUnsettledCodeMessage}, {contents.emoney, kEmoneyCodeMessage}};
+    for (const auto &fixed : fixedAccounts) {
+        if (fixed.account.code3.contains(comma) || fixed.account.code4.contains(comma)) {
+            messages.inform(fixed.message);
+            return false;
+        }
+    }
     return true;
 }
 

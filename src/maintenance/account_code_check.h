@@ -28,8 +28,10 @@ inline const QString kEmoneyNameMessage =
 bool isListAccountCode(const QString &code);
 
 // Checks, in order, every list row's 3-digit code, then the unsettled account's
-// code and name, then the e-money account's code and name. The 4-digit codes
-// and the list's names are not checked. Shows the first failure; true when all pass.
+// code and name, then the e-money account's code and name, then that no other
+// code holds a comma (the file's field separator). The 4-digit codes are not
+// checked otherwise, nor the list's names. Shows the first failure; true when
+// all pass.
 bool Fm8_KamokuCheck(const AccountEditorContents &contents, platform::MessageService &messages);
 
 } // namespace mokpe::maintenance

@@ -116,6 +116,40 @@ TEST(AccountCodeCheck, FixedCodesOnlyHaveAMaximumLengthAndNamesCountCharacters)
     EXPECT_TRUE(check(contents, true).isEmpty());
 }
 
+// A comma in a code would move the fields of its line in the file: read back,
+// part of the code would become the account's name. Any code holding one is
+// refused with its place's message, after every other check.
+TEST(AccountCodeCheck, ACodeWithACommaIsRefused)
+{
+    const QString row2 = QStringLiteral("「　2　」行目：半角数字４桁以内のみ入力して下さい．");
+    struct Case {
+        const char *where;
+        void (*put)(AccountEditorContents &);
+        QString message;
+    };
+    const Case cases[] = {
+        {"list 4-digit code", [](AccountEditorContents &c) { c.rows[1].code4 = QStringLiteral("8,71"); }, row2},
+        {"unsettled 3-digit code", [](AccountEditorContents &c) { c.unsettled.code3 = QStringLiteral("1,8"); },
+         kUnsettledCodeMessage},
+        {"unsettled 4-digit code", [](AccountEditorContents &c) { c.unsettled.code4 = QStringLiteral(","); },
+         kUnsettledCodeMessage},
+        {"e-money 3-digit code", [](AccountEditorContents &c) { c.emoney.code3 = QStringLiteral("11,"); },
+         kEmoneyCodeMessage},
+        {"e-money 4-digit code", [](AccountEditorContents &c) { c.emoney.code4 = QStringLiteral("1,131"); },
+         kEmoneyCodeMessage},
+    };
+    for (const Case &c : cases) {
+        AccountEditorContents contents = validContents();
+        c.put(contents);
+        EXPECT_EQ(check(contents, false), QStringList{c.message}) << c.where;
+    }
+    // Commas in a name are the file's own: everything after the second comma.
+    AccountEditorContents contents = validContents();
+    contents.rows[0].name = QStringLiteral("旅費,交通費");
+    contents.emoney.name = QStringLiteral("電子,マネー");
+    EXPECT_TRUE(check(contents, true).isEmpty());
+}
+
 TEST(AccountCodeCheck, AnEmptyListPasses)
 {
     AccountEditorContents contents = validContents();
