@@ -11,12 +11,16 @@
 # for the test's own queue name is put in /etc/cups for the run and removed.
 #
 # usage: cups_print_test.sh MOKPE PROGRAM_FOLDER
+# MOKPE_PRINT_COMPARE_LAYOUT=0 leaves out the comparison of the printed words'
+# places, for a print path whose driver splits and draws words its own way
+# (Wine's PostScript driver, tools/windows/print-test.sh).
 # Exit 0 passed, 1 failed, 77 skipped (not root, or CUPS or cups-pdf missing).
 # KEEP_WORK=1 keeps the scheduler's folder (logs, jobs, PDFs) for a look afterwards.
 set -euo pipefail
 
 mokpe=$1
 program_source=$2
+compare_layout=${MOKPE_PRINT_COMPARE_LAYOUT:-1}
 
 skip() { echo "SKIP: $*"; exit 77; }
 fail() { echo "FAIL: $*"; [ -f "${work:-}/log/error_log" ] && tail -n 40 "$work/log/error_log"; exit 1; }
@@ -179,6 +183,8 @@ for pdf in "$work"/out/*.pdf; do
   [ -n "$p" ] || fail "unexpected job name: $name"
   seen="$seen$p"
   word_starts "$pdf" 1 >"$work/printed-$p.txt"
+  [ "$(wc -l <"$work/printed-$p.txt")" -gt 100 ] || fail "job of page $p printed next to no text"
+  [ "$compare_layout" = 1 ] || continue
   for q in 1 2 3; do
     if [ "$q" = "$p" ]; then
       same_page "$work/printed-$p.txt" "$work/reference-$q.txt" ||

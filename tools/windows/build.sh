@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The one command for Windows (no arguments): installs what is needed,
 # cross-builds MokpeCnv.exe, mokpe.exe and core_tests.exe with MinGW-w64, runs
-# the core tests under Wine, and writes dist/: the per-user installer
+# the core tests and a real print under Wine, and writes dist/: the per-user installer
 # Mokpe-VERSION-setup.exe and the zip Mokpe-VERSION-windows-x64.zip, which it
 # then installs, starts and uninstalls under Wine.
 # Qt, ICU and GoogleTest for MinGW come from ../shared/windows/ where it has
@@ -17,6 +17,8 @@ stage "cross-building"
 tools/windows/cross-build.sh build-windows
 stage "core tests under Wine"
 tools/windows/run-tests.sh build-windows
+stage "a real print under Wine"
+tools/windows/print-test.sh build-windows || [ $? -eq 77 ]
 stage "packaging"
 tools/windows/package.sh build-windows dist
 stage "installing, starting and uninstalling under Wine"
