@@ -19,3 +19,9 @@ fi
 "$qt_prefix/bin/qt-cmake" -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMOKPE_WERROR=ON \
   -DMOKPE_BUILD_BENCH=OFF -DMOKPE_ICU_ROOT="$icu_prefix" -DGTest_DIR="$gtest_prefix/lib/cmake/GTest" >/dev/null
 cmake --build "$build" --target "${targets[@]}"
+# Qt's Japanese texts beside the programs, where the packaged program has them,
+# so that the build's programs and tests read as the installed ones do.
+if [ -f /usr/share/qt6/translations/qtbase_ja.qm ]; then
+  mkdir -p "$build/bin/translations"
+  cp /usr/share/qt6/translations/qtbase_ja.qm "$build/bin/translations/"
+fi

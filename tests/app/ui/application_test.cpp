@@ -72,6 +72,9 @@ TEST(Application, MainWindowIsBuiltDuringTheSplashButStartsUpOnlyAfterIt)
 // differently elsewhere, so a few pixels may differ slightly.
 TEST(SplashWindow, StoredPictureIsTheDrawnOne)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the picture is stored from Linux, drawn with the IPA faces; Windows draws its own faces";
+#endif
     setUpFonts();
     const QImage stored = SplashWindow::picture().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage drawn = SplashWindow::drawPicture().toImage().convertToFormat(QImage::Format_RGB32);

@@ -27,12 +27,14 @@ TEST(WindowLayout, NothingClippedOrOverlappingAtAnyScaleFactor)
     for (const char *factor : {"1", "1.25", "1.5", "2"}) {
         QProcess check;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
-                           QStringLiteral("offscreen:configfile=") + screens);
+        // The screens file by a name of its folder, the check's working folder:
+        // the platform's arguments are separated by colons, a drive's too.
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=screens.json"));
         environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(factor));
         environment.remove(QStringLiteral("QT_SCREEN_SCALE_FACTORS"));
         environment.remove(QStringLiteral("QT_AUTO_SCREEN_SCALE_FACTOR"));
         check.setProcessEnvironment(environment);
+        check.setWorkingDirectory(folder.path());
         check.setProcessChannelMode(QProcess::MergedChannels);
         check.start(QStringLiteral(MOKPE_LAYOUT_CHECK_PATH), QStringList());
         ASSERT_TRUE(check.waitForFinished(120000)) << "scale " << factor;
