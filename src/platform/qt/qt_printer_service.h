@@ -4,9 +4,9 @@
 
 namespace mokpe::platform {
 
-// The system's printers through Qt (CUPS on Linux). Each page is its own
-// QPrinter job; on CUPS the answer to the submission is read back, since Qt
-// itself drops it.
+// The system's printers through Qt (CUPS on Linux, the spooler on Windows).
+// Each page is its own QPrinter job; the print service's answer to it is read
+// back (PrintJobAnswer), since Qt itself drops it.
 class QtPrinterService final : public PrinterService {
 public:
     QStringList printerNames() override;
