@@ -99,14 +99,9 @@ TEST_F(JournalEditorTest, AccountListNamesTheAccounts)
 {
     // The name is what follows the second comma, whatever the length of the
     // 4-digit code: the editor saves a blank one, and takes any length.
-    state.accounts.lines = {"000,0000,電子未決残",
-                            "111,1111,電子マネー",
-                            "842,,旅費交通費",
-                            "843,847,会議費",
-                            "8441,84712,通信費",
-                            "845,8461,名前に,コンマ",
-                            "12345仮払金",
-                            "333,3333,past the last"};
+    state.accounts.lines = {"000,0000,電子未決残", "111,1111,電子マネー",   "842,,旅費交通費",
+                            "843,847,会議費",      "8441,84712,通信費",     "845,8461,名前に,コンマ",
+                            "12345仮払金",         "333,3333,past the last"};
     state.accounts.lastIndex = 6;
     EXPECT_EQ(editor.accountList(), (QStringList{"電子未決", "電子マネー", "旅費交通費", "会議費", "通信費",
                                                  "名前に,コンマ", "仮払金"}));

@@ -128,9 +128,10 @@ TEST(AccountCodeCheck, ACodeWithACommaIsRefused)
         QString message;
     };
     const Case cases[] = {
-        {"list 4-digit code", [](AccountEditorContents &c) { c.rows[1].code4 = QStringLiteral("8,71"); }, row2},
-        {"unsettled 3-digit code", [](AccountEditorContents &c) { c.unsettled.code3 = QStringLiteral("1,8"); },
-         kUnsettledCodeMessage},
+        {"list 4-digit code", [](AccountEditorContents &c) { c.rows[1].code4 = QStringLiteral("8,71"); },
+         row2},
+        {"unsettled 3-digit code",
+         [](AccountEditorContents &c) { c.unsettled.code3 = QStringLiteral("1,8"); }, kUnsettledCodeMessage},
         {"unsettled 4-digit code", [](AccountEditorContents &c) { c.unsettled.code4 = QStringLiteral(","); },
          kUnsettledCodeMessage},
         {"e-money 3-digit code", [](AccountEditorContents &c) { c.emoney.code3 = QStringLiteral("11,"); },

@@ -17,10 +17,10 @@ void recordForwarded(QtMsgType, const QMessageLogContext &, const QString &messa
     forwarded.append(message);
 }
 
-// Qt's Windows print engine only warns (qErrnoWarning: a critical message) when the spooler refuses a page or the
-// document and then reports the job as printed; the answer takes that warning
-// for the refusal, with the system's words from its last parentheses, and
-// passes every other message on to the handler that was there before.
+// Qt's Windows print engine only warns (qErrnoWarning: a critical message) when the spooler refuses a page or
+// the document and then reports the job as printed; the answer takes that warning for the refusal, with the
+// system's words from its last parentheses, and passes every other message on to the handler that was there
+// before.
 TEST(PrintJobAnswer, TheSpoolersRefusalIsCaughtFromQtsWarning)
 {
     struct Case {
@@ -36,11 +36,15 @@ TEST(PrintJobAnswer, TheSpoolersRefusalIsCaughtFromQtsWarning)
          QStringLiteral("アクセスが拒否されました。"),
          {}},
         {"the first failure says why",
-         {QStringLiteral("QWin32PrintEngine::end: EndPage failed (0000001A) (ディスクの空き容量が不足しています。)"),
+         {QStringLiteral(
+              "QWin32PrintEngine::end: EndPage failed (0000001A) (ディスクの空き容量が不足しています。)"),
           QStringLiteral("QWin32PrintEngine::end: EndDoc failed (パラメーターが間違っています。)")},
          QStringLiteral("ディスクの空き容量が不足しています。"),
          {}},
-        {"no words from the system", {QStringLiteral("QWin32PrintEngine::end: EndDoc failed")}, QString(), {}},
+        {"no words from the system",
+         {QStringLiteral("QWin32PrintEngine::end: EndDoc failed")},
+         QString(),
+         {}},
         {"other messages pass on",
          {QStringLiteral("QFont::setPointSizeF: Point size <= 0 (0.000000), must be greater than 0"),
           QStringLiteral("QWin32PrintEngine::begin: StartDoc failed (アクセスが拒否されました。)")},

@@ -239,7 +239,8 @@ TEST_F(MainWindowTest, LauncherEntryIsRewrittenAtEveryStart)
     EXPECT_EQ(fakes.launcher.values.value(key + "NO"), QStringLiteral("-1"));
     EXPECT_EQ(fakes.launcher.values.value(key + "Name"), QStringLiteral("モコペ！"));
     EXPECT_EQ(fakes.launcher.values.value(key + "START"), QStringLiteral("0"));
-    EXPECT_TRUE(QDir::fromNativeSeparators(fakes.launcher.values.value(key + "Path")).startsWith(folder.path()));
+    EXPECT_TRUE(
+        QDir::fromNativeSeparators(fakes.launcher.values.value(key + "Path")).startsWith(folder.path()));
 }
 
 TEST_F(MainWindowTest, EditorsHideTheMainWindowAndShowItAgainWhenClosed)

@@ -29,7 +29,8 @@ TEST(WindowLayout, NothingClippedOrOverlappingAtAnyScaleFactor)
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         // The screens file by a name of its folder, the check's working folder:
         // the platform's arguments are separated by colons, a drive's too.
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=screens.json"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                           QStringLiteral("offscreen:configfile=screens.json"));
         environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(factor));
         environment.remove(QStringLiteral("QT_SCREEN_SCALE_FACTORS"));
         environment.remove(QStringLiteral("QT_AUTO_SCREEN_SCALE_FACTOR"));

@@ -164,7 +164,8 @@ TEST_F(SettlementPrintTest, WithoutAPrinterOrFromThePreviewTheReportIsSavedAsAPd
     EXPECT_EQ(request.filter, QStringLiteral("PDFファイル (*.pdf)"));
     EXPECT_EQ(request.fallbackFolder, cards.path());
     EXPECT_EQ(services.messages.texts(),
-              (QStringList{kNoPrinterMessage, QStringLiteral("精算書をPDFで保存しました．\r\n") + QDir::toNativeSeparators(pdf)}));
+              (QStringList{kNoPrinterMessage, QStringLiteral("精算書をPDFで保存しました．\r\n") +
+                                                  QDir::toNativeSeparators(pdf)}));
     const QStringList pages = pagesOf(pdf);
     ASSERT_EQ(pages.size(), 3);
     EXPECT_TRUE(pages[2].contains(QStringLiteral("Page: 3 / 3")));
