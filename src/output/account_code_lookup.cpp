@@ -18,12 +18,33 @@ CodeDigits codeDigitsOf(int format)
     }
 }
 
+namespace {
+
+// Where a line's two commas stand: its 3-digit code ends at the first, its
+// 4-digit code at the second, and the account name follows. -1 when missing.
+struct Commas {
+    qsizetype first = -1;
+    qsizetype second = -1;
+};
+
+Commas commasOf(const QString &line)
+{
+    Commas commas;
+    commas.first = line.indexOf(QLatin1Char(','));
+    if (commas.first >= 0)
+        commas.second = line.indexOf(QLatin1Char(','), commas.first + 1);
+    return commas;
+}
+
+} // namespace
+
 QString Fm3_KamokuCodeGet(const AccountCodeTable &accounts, const QString &name, CodeDigits digits)
 {
     if (name.isEmpty() || digits == CodeDigits::None)
         return {};
-    const auto codeOf = [digits](const QString &line, qsizetype first, qsizetype second) {
-        return digits == CodeDigits::Three ? line.first(first) : line.sliced(first + 1, second - first - 1);
+    const auto codeOf = [digits](const QString &line, Commas commas) {
+        return digits == CodeDigits::Three ? line.first(commas.first)
+                                           : line.sliced(commas.first + 1, commas.second - commas.first - 1);
     };
     const qsizetype last = std::min<qsizetype>(accounts.lastIndex, accounts.lines.size() - 1);
     qsizetype firstContaining = -1;
@@ -33,10 +54,9 @@ QString Fm3_KamokuCodeGet(const AccountCodeTable &accounts, const QString &name,
             continue;
         if (firstContaining < 0)
             firstContaining = i;
-        const qsizetype first = line.indexOf(QLatin1Char(','));
-        const qsizetype second = first < 0 ? -1 : line.indexOf(QLatin1Char(','), first + 1);
-        if (second >= 0 && QStringView(line).sliced(second + 1) == name)
-            return codeOf(line, first, second);
+        const Commas commas = commasOf(line);
+        if (commas.second >= 0 && QStringView(line).sliced(commas.second + 1) == name)
+            return codeOf(line, commas);
     }
     if (firstContaining < 0)
         return {};
@@ -44,9 +64,8 @@ QString Fm3_KamokuCodeGet(const AccountCodeTable &accounts, const QString &name,
     // without its two commas holds no code (the start-up check keeps such
     // lines out of the table).
     const QString &line = accounts.lines.at(firstContaining);
-    const qsizetype first = line.indexOf(QLatin1Char(','));
-    const qsizetype second = first < 0 ? -1 : line.indexOf(QLatin1Char(','), first + 1);
-    return second < 0 ? QString() : codeOf(line, first, second);
+    const Commas commas = commasOf(line);
+    return commas.second < 0 ? QString() : codeOf(line, commas);
 }
 
 const QString &AccountCodeCache::code(const QString &name)
