@@ -174,7 +174,8 @@ public:
     // "１行削除": the current row. "最終行削除": the last journal row.
     bool deleteRowCommand();
     bool deleteLastRowCommand();
-    // "元に戻す": the snapshot back, every cell white, the label recomputed.
+    // "元に戻す": the snapshot back, each cell with the colour it had (a balance
+    // cell stays to be settled), the label recomputed.
     void undoCommand();
 
     // --- cell editing and accounts -------------------------------------------

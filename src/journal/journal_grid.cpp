@@ -190,6 +190,7 @@ void JournalGrid::takeSnapshot(int lastRow, int rowCount, std::span<const int> s
     const int last = std::min(lastRow, rowTotal() - 1);
     snapshotRowCount_ = rowCount;
     replaced_.clear();
+    keepSnapshotColours(skippedRows);
     if (skippedRows.empty()) {
         snapshotPending_ = true;
         pendingLastRow_ = std::max(last, -1);
@@ -220,6 +221,25 @@ void JournalGrid::keepForSnapshot(int row, int column)
         return;
     }
     replaced_.push_back({{row, column}, rows_[index(row)].text[column]});
+}
+
+void JournalGrid::keepSnapshotColours(std::span<const int> skippedRows)
+{
+    snapshotColours_.clear();
+    auto skipped = skippedRows.begin();
+    int kept = 0;
+    for (int r = 0; r < rowTotal(); ++r) {
+        if (skipped != skippedRows.end() && *skipped == r) {
+            ++skipped;
+            continue;
+        }
+        const std::array<CellColour, kColumnCount> &colours = rows_[index(r)].colour;
+        for (int c = 0; c < kColumnCount; ++c) {
+            if (colours[c] != CellColour::White)
+                snapshotColours_.push_back({{kept, c}, colours[c]});
+        }
+        ++kept;
+    }
 }
 
 void JournalGrid::copyPendingSnapshot() const
@@ -272,18 +292,19 @@ void JournalGrid::restoreSnapshot(int total)
     int firstChanged = -1;
     int lastChanged = -1;
     const RowTexts empty;
+    auto kept = snapshotColours_.cbegin();
     for (int r = 0; r < rowTotal(); ++r) {
         Row &row = rows_[index(r)];
         const RowTexts &saved = r < snapshotRows() ? snapshot_[index(r)] : empty;
-        bool changed = false;
+        std::array<CellColour, kColumnCount> colours{};
+        for (; kept != snapshotColours_.cend() && kept->cell.row == r; ++kept)
+            colours[kept->cell.column] = kept->colour;
+        bool changed = row.colour != colours;
+        row.colour = colours;
         for (int c = 0; c < kColumnCount; ++c) {
             QString &cell = row.text[c];
             if (!sameText(cell, saved[c])) {
                 cell = saved[c];
-                changed = true;
-            }
-            if (row.colour[c] != CellColour::White) {
-                row.colour[c] = CellColour::White;
                 changed = true;
             }
         }
@@ -305,6 +326,7 @@ void JournalGrid::clearSnapshot()
     snapshotRowCount_ = 0;
     snapshotPending_ = false;
     replaced_.clear();
+    snapshotColours_.clear();
 }
 
 void JournalGrid::beginBulkChange()

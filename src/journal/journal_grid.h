@@ -111,7 +111,9 @@ public:
 
     // --- undo ----------------------------------------------------------------
     // Copies the texts of rows 0 to `lastRow` (clamped to the grid) and records
-    // `rowCount` as the snapshot row count. Colours are not kept. Rows listed in
+    // `rowCount` as the snapshot row count. The colours of every row are kept
+    // too: an undo that whitened a balance cell would let the card balance
+    // pass for an amount. Rows listed in
     // `skippedRows` (ascending) are left out, as if removed first. Without
     // skipped rows nothing is copied at first: the snapshot is the grid, and a
     // few cells typed over afterwards keep their old texts aside. Only a change
@@ -123,7 +125,8 @@ public:
     int lastRowWithText() const;
     // Empties the grid, sets the row total to `total` (at least what the
     // snapshot needs), copies the snapshot in and sets the journal row count to
-    // the snapshot row count. Every cell is white afterwards. Announced as the
+    // the snapshot row count. Every cell takes the colour it had when the
+    // snapshot was taken. Announced as the
     // rows added or removed at the end and one change of the rows that differ.
     void restoreSnapshot(int total);
     int snapshotRowCount() const { return snapshotRowCount_; }
@@ -170,6 +173,8 @@ private:
     void copyPendingSnapshot() const;
     // Before one cell's text changes.
     void keepForSnapshot(int row, int column);
+    // The cells that are not white, as the snapshot numbers its rows.
+    void keepSnapshotColours(std::span<const int> skippedRows);
 
     std::vector<Row> rows_;
     int journalRowCount_ = 0;
@@ -188,6 +193,13 @@ private:
         QString text;
     };
     mutable std::vector<ReplacedText> replaced_;
+    // Few cells are not white (the balance cells, those the user changed):
+    // they are listed, in row order, instead of a colour per snapshot cell.
+    struct KeptColour {
+        CellPosition cell;
+        CellColour colour;
+    };
+    std::vector<KeptColour> snapshotColours_;
     JournalGridListener *listener_ = nullptr;
     int bulkDepth_ = 0;
 };

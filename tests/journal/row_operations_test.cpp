@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace mokpe::journal {
@@ -15,16 +16,6 @@ const QStringList kFiveRows = {"1:a", "2:b", "3:c", "4:d", "5:e"};
 
 struct RowOperationsTest : test::EditorFixture {
     QStringList rows() const { return column(SummaryColumn); }
-    bool allWhite() const
-    {
-        for (int r = 0; r < grid.rowTotal(); ++r) {
-            for (int c = 0; c < kColumnCount; ++c) {
-                if (grid.colour(r, c) != CellColour::White)
-                    return false;
-            }
-        }
-        return true;
-    }
 };
 
 struct OperationCase {
@@ -92,10 +83,18 @@ TEST_P(RowOperationTest, RowsCountAndUndo)
     const OperationCase &c = GetParam();
     load(kFive);
     grid.setColour(1, SummaryColumn, CellColour::Edited);
+    // Row e still holds the card balance, wherever the operation moves it.
+    grid.setColour(5, DebitAmountColumn, CellColour::Balance);
+    grid.setColour(5, CreditAmountColumn, CellColour::Balance);
+    editor.Fm2_UndoSave();
     grid.setCurrent({c.currentRow, SummaryColumn});
 
     EXPECT_EQ(c.operation(editor), c.done);
     EXPECT_EQ(rows(), c.after);
+    const auto rowE =
+        std::find_if(c.after.begin(), c.after.end(), [](const QString &r) { return r.endsWith(":e"); });
+    EXPECT_EQ(firstBalanceCellRow(grid),
+              rowE == c.after.end() ? std::nullopt : std::optional<int>(int(rowE - c.after.begin()) + 1));
     EXPECT_EQ(grid.journalRowCount(), c.after.size());
     EXPECT_EQ(grid.modified(), c.done);
     // The grid keeps its empty rows below the journal.
@@ -104,11 +103,14 @@ TEST_P(RowOperationTest, RowsCountAndUndo)
     for (int r = grid.journalRowCount() + 1; r < grid.rowTotal(); ++r)
         ASSERT_EQ(grid.rowTexts(r), RowTexts{}) << r;
 
-    // Undo brings back the journal before the operation, every cell white.
+    // Undo brings back the journal before the operation, its colours with it:
+    // the balance is still to be settled.
     editor.undoCommand();
     EXPECT_EQ(rows(), kFiveRows);
     EXPECT_EQ(grid.rowTotal(), kMinimumRowTotal);
-    EXPECT_TRUE(allWhite());
+    EXPECT_EQ(grid.colour(1, SummaryColumn), CellColour::Edited);
+    EXPECT_EQ(balanceCells(grid), (QList<CellPosition>{{5, DebitAmountColumn}, {5, CreditAmountColumn}}));
+    EXPECT_FALSE(editor.Fm2_BalanceCellCheck());
     EXPECT_TRUE(grid.modified());
 }
 

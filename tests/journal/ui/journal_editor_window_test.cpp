@@ -724,11 +724,11 @@ TEST_F(JournalEditorWindowTest, RowButtonsWorkOnTheCurrentRow)
     EXPECT_FALSE(text3->isVisible());
     EXPECT_EQ(fakes.messages.texts(), (QStringList{question, question}));
 
-    // Undo: the journal as it was, its balance cells white now.
+    // Undo: the journal as it was, its balance cells still red.
     control("Command9")->click();
     EXPECT_EQ((QStringList{rowLine(1), rowLine(2), rowLine(3)}), journal);
     EXPECT_EQ(rowLine(4), QStringLiteral(",,,,,,"));
-    EXPECT_EQ(background(3, DebitAmountColumn), kWhite);
+    EXPECT_EQ(background(3, DebitAmountColumn), kRed);
     EXPECT_EQ(label->text(), QStringLiteral("精算金額：　　　-2,000"));
 
     clickCell(2, SummaryColumn);
