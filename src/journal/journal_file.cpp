@@ -20,6 +20,19 @@ int lastWrittenRow(const JournalGrid &grid)
     return std::min(std::max(grid.journalRowCount(), 0), grid.rowTotal() - 1);
 }
 
+// Whether a saved summary already begins with a user's tag, "No." + the
+// list position + ": " + the name + "，": a journal saved with a user chosen
+// carries it in every summary and in the heading.
+bool hasUserPrefix(QStringView summary)
+{
+    if (!summary.startsWith(u"No."))
+        return false;
+    qsizetype at = 3;
+    while (at < summary.size() && summary[at] >= u'0' && summary[at] <= u'9')
+        ++at;
+    return at > 3 && summary.sliced(at).startsWith(u": ") && summary.indexOf(u'，', at + 2) >= 0;
+}
+
 } // namespace
 
 QString journalFileLine(const JournalGrid &grid, int row)
@@ -108,8 +121,13 @@ bool Fm2_JournalLoad(JournalGrid &grid, const CardHistory &history, const QStrin
             cells[c] = line.mid(begin, comma - begin);
             begin = comma + 1;
         }
-        if (c == SummaryColumn)
-            cells[SummaryColumn] = summaryPrefix + line.mid(begin);
+        if (c == SummaryColumn) {
+            const QStringView summary = QStringView(line).sliced(begin);
+            // Put in front once: saved and reloaded with a user chosen, a
+            // summary would otherwise gain one more tag each time.
+            cells[SummaryColumn] =
+                hasUserPrefix(summary) ? summary.toString() : summaryPrefix + summary.toString();
+        }
         grid.setRowTexts(l, std::move(cells));
     }
     grid.setJournalRowCount(count);

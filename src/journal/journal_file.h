@@ -28,7 +28,8 @@ QString writeJournalFile(QIODevice &device, const JournalGrid &grid, const QStri
 
 // Fills the grid from a journal file's lines (card kind 2), one grid row per
 // line from row 0 (the file's headings): columns 0 to 5 are the fields before
-// the sixth comma, column 6 is `summaryPrefix` and the whole rest of the line.
+// the sixth comma, column 6 is `summaryPrefix` and the whole rest of the line
+// (the rest alone when it begins with a user's tag already, "No.1: 山田，").
 // Every cell white; the journal row count is the last line index; the current
 // cell row 1, column 1. The lines loaded are told to `progress`; false when the
 // user stopped the loading (the grid is then half filled and to be reset).

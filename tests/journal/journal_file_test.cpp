@@ -50,6 +50,33 @@ TEST(JournalFile, LoadSplitsSixFieldsAndPrefixesTheRest)
     EXPECT_EQ(grid.current(), (CellPosition{1, 1}));
 }
 
+// A summary saved with a user's tag is loaded as it stands, whoever is chosen
+// now; any other summary, and the heading, get the chosen user's tag.
+TEST(JournalFile, LoadTagsASummaryOnce)
+{
+    const struct {
+        const char *saved;
+        const char *loaded;
+    } cases[] = {
+        {"No.1: 山田太郎，新宿 出 渋谷", "No.1: 山田太郎，新宿 出 渋谷"},
+        {"No.1: 山田太郎，摘要", "No.1: 山田太郎，摘要"},
+        {"No.12: ，物販", "No.12: ，物販"},
+        {"摘要", "No.2: 佐藤，摘要"},
+        {"新宿 出 渋谷", "No.2: 佐藤，新宿 出 渋谷"},
+        // Not a tag: no number, no ": " after it, or no "，" to end it.
+        {"No.: 山田，新宿", "No.2: 佐藤，No.: 山田，新宿"},
+        {"No.1:山田，新宿", "No.2: 佐藤，No.1:山田，新宿"},
+        {"No.1: 山田 新宿", "No.2: 佐藤，No.1: 山田 新宿"},
+        {"", "No.2: 佐藤，"},
+    };
+    for (const auto &c : cases) {
+        const JournalGrid grid =
+            loaded({QStringLiteral("1,2008/07/19,旅費交通,160,電子マネー,160,") + QString::fromUtf8(c.saved)},
+                   QStringLiteral("No.2: 佐藤，"));
+        EXPECT_EQ(grid.text(0, SummaryColumn), QString::fromUtf8(c.loaded)) << c.saved;
+    }
+}
+
 TEST(JournalFile, LongFileComesBackByteForByte)
 {
     QStringList lines{kHeadingLine};
