@@ -60,7 +60,7 @@ void BM_ReportLayout(benchmark::State &state)
     const journal::JournalGrid grid = journalOf(static_cast<int>(state.range(0)));
     const output::SettlementReport report(grid, TransitCard, QStringLiteral("history.csv"),
                                           QStringLiteral("精算金額：　　　-1,234,567"),
-                                          output::ReportFontMetrics());
+                                          QStringLiteral("電子マネー"), output::ReportFontMetrics());
     size_t texts = 0;
     for (auto _ : state) {
         for (int p = 0; p < report.pageCount(); ++p)
@@ -77,7 +77,7 @@ void BM_ReportPdf(benchmark::State &state)
     const journal::JournalGrid grid = journalOf(static_cast<int>(state.range(0)));
     const output::SettlementReport report(grid, TransitCard, QStringLiteral("history.csv"),
                                           QStringLiteral("精算金額：　　　-1,234,567"),
-                                          output::ReportFontMetrics());
+                                          QStringLiteral("電子マネー"), output::ReportFontMetrics());
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     for (auto _ : state) {

@@ -100,7 +100,7 @@ void JournalEditor::Fm2_TotalShow()
         settlementLabel_.clear();
         return;
     default:
-        settlementLabel_ = settlementLabelFor(grid(), state_.settings.formatChoice);
+        settlementLabel_ = settlementLabelFor(grid(), state_.settings.emoneyNameCopy);
     }
 }
 

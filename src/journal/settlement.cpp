@@ -1,6 +1,5 @@
 #include "journal/settlement.h"
 
-#include "common/vb_strings.h"
 #include "common/yen_amount.h"
 
 #include <algorithm>
@@ -24,19 +23,6 @@ bool namesEmoney(QStringView account)
             return true;
     }
     return false;
-}
-
-bool isChargeRow(const JournalGrid &grid, int row, bool advancesAreCharges)
-{
-    const QString &debitAccount = grid.text(row, DebitAccountColumn);
-    if (advancesAreCharges)
-        return debitAccount.contains(QStringLiteral("仮払金"));
-    // The short account first: most rows are no charge, and the long summary
-    // need not be searched for them.
-    if (!namesEmoney(debitAccount))
-        return false;
-    const QString &summary = grid.text(row, SummaryColumn);
-    return summary.contains(QStringLiteral("ﾁｬｰｼﾞ")) || summary.contains(QStringLiteral("チャージ"));
 }
 
 // Amounts are within 64 bits; their sums are not.
@@ -65,18 +51,30 @@ QString decimalText(Sum value)
 
 } // namespace
 
-QString TotalMoneyCount(const JournalGrid &grid, int rowBound, const QString &formatChoice)
+bool isChargeRow(const RowTexts &row, const QString &emoneyAccount)
 {
-    // The 4-digit 楓林 format books charges as advances (仮払金).
-    const bool advancesAreCharges = common::toWholeNumber(formatChoice) == 4;
+    const QString &debitAccount = row[DebitAccountColumn];
+    if (!emoneyAccount.isEmpty() && debitAccount.contains(emoneyAccount))
+        return true;
+    // The short account first: most rows are no charge, and the long summary
+    // need not be searched for them.
+    if (!namesEmoney(debitAccount))
+        return false;
+    const QString &summary = row[SummaryColumn];
+    return summary.contains(QStringLiteral("ﾁｬｰｼﾞ")) || summary.contains(QStringLiteral("チャージ"));
+}
+
+QString TotalMoneyCount(const JournalGrid &grid, int rowBound, const QString &emoneyAccount)
+{
     const int lastRow = std::min(rowBound + 1, grid.rowTotal() - 1);
     Sum charges = 0;
     Sum spending = 0;
     for (int r = 1; r <= lastRow; ++r) {
-        if (isChargeRow(grid, r, advancesAreCharges))
-            charges += amountOf(grid.text(r, CreditAmountColumn));
+        const RowTexts &row = grid.rowTexts(r);
+        if (isChargeRow(row, emoneyAccount))
+            charges += amountOf(row[CreditAmountColumn]);
         else
-            spending += amountOf(grid.text(r, DebitAmountColumn));
+            spending += amountOf(row[DebitAmountColumn]);
     }
     return decimalText(charges - spending);
 }
@@ -98,10 +96,10 @@ QString Fm2_ThousandsFormat(const QString &number)
     return reversed;
 }
 
-QString settlementLabelFor(const JournalGrid &grid, const QString &formatChoice)
+QString settlementLabelFor(const JournalGrid &grid, const QString &emoneyAccount)
 {
     return kSettlementLabelPrefix +
-           Fm2_ThousandsFormat(TotalMoneyCount(grid, grid.journalRowCount() - 1, formatChoice));
+           Fm2_ThousandsFormat(TotalMoneyCount(grid, grid.journalRowCount() - 1, emoneyAccount));
 }
 
 QList<CellPosition> balanceCells(const JournalGrid &grid)

@@ -60,7 +60,8 @@ SettlementPrintJob prepareSettlementReport(const AppState &state, const journal:
                                            const QString &settlementLabel)
 {
     const QString &name = state.history.sourceName;
-    return {SettlementReport(grid, state.history.cardKind, name, settlementLabel, ReportFontMetrics()),
+    return {SettlementReport(grid, state.history.cardKind, name, settlementLabel,
+                             state.settings.emoneyNameCopy, ReportFontMetrics()),
             name.isEmpty() ? kSettlementPrintTitle : name};
 }
 

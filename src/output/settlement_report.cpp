@@ -43,14 +43,6 @@ ColumnSpan span(ReportColumnIndex index)
     return {column.left, column.left + column.width};
 }
 
-// Cash paid out of the till or money put on a card: the amount is income.
-bool isIncomeRow(const journal::RowTexts &row)
-{
-    return row[journal::DebitAccountColumn].contains(QStringLiteral("現金")) ||
-           row[journal::SummaryColumn].contains(QStringLiteral("電子マネ")) ||
-           row[journal::SummaryColumn].contains(QStringLiteral("電子ﾏﾈ"));
-}
-
 } // namespace
 
 const std::array<ReportColumn, 6> &reportColumns()
@@ -97,10 +89,10 @@ ReportText cardKindLabel(int cardKind)
 }
 
 SettlementReport::SettlementReport(const journal::JournalGrid &grid, int cardKind, QString sourceName,
-                                   QString settlementLabel, ReportFontMetrics metrics)
+                                   QString settlementLabel, QString emoneyAccount, ReportFontMetrics metrics)
     : grid_(grid), rowCount_(std::clamp(grid.journalRowCount(), 0, grid.rowTotal() - 1)), cardKind_(cardKind),
       sourceName_(std::move(sourceName)), settlementLabel_(std::move(settlementLabel)),
-      metrics_(std::move(metrics)),
+      emoneyAccount_(std::move(emoneyAccount)), metrics_(std::move(metrics)),
       // The last text of a page is a row's summary in 7 point; the closing line
       // keeps the height of one such line, measured with the installed face
       // (2.72 mm for IPAMincho), and a gap below it.
@@ -190,7 +182,9 @@ void SettlementReport::addDataRow(ReportPage &page, int tableRow, int gridRow) c
     add({row[journal::DateColumn], 35 + 20 / 7.5, kTablePoints});
     add({row[journal::DebitAccountColumn], 55 + 27 / 10.0, kTablePoints});
 
-    const bool income = isIncomeRow(row);
+    // Money put on the card is income, the rest is spending, as the
+    // settlement counts them: the two columns differ by the settlement amount.
+    const bool income = journal::isChargeRow(row, emoneyAccount_);
     const QString spending =
         income ? QString()
                : journal::Fm2_ThousandsFormat(common::yenAmountText(row[journal::DebitAmountColumn]));

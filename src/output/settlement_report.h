@@ -38,8 +38,11 @@ ReportText cardKindLabel(int cardKind);
 class SettlementReport {
 public:
     // Reads rows 1 to the grid's journal row count; the grid must outlive this.
+    // A row the settlement counts as a charge (journal::isChargeRow with
+    // `emoneyAccount`) prints its credit amount under "収入金額", every other
+    // row its debit amount under "支出金額".
     SettlementReport(const journal::JournalGrid &grid, int cardKind, QString sourceName,
-                     QString settlementLabel, ReportFontMetrics metrics);
+                     QString settlementLabel, QString emoneyAccount, ReportFontMetrics metrics);
 
     // ceiling(rows / 50); an empty journal still gives the page of the closing line.
     int pageCount() const;
@@ -59,6 +62,7 @@ private:
     int cardKind_;
     QString sourceName_;
     QString settlementLabel_;
+    QString emoneyAccount_;
     ReportFontMetrics metrics_;
     double closingLineDrop_;
 };

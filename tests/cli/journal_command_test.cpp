@@ -31,6 +31,16 @@ test::CliRun runJournal(const ProgramFolder &program, const QString &history, co
         QStringList{QStringLiteral("journal"), history, QStringLiteral("--dir"), program.path()} + more);
 }
 
+// A case may bring program files of its own (another code system), which
+// replace the shared ones.
+void useCaseProgramFiles(const QDir &caseDir, const ProgramFolder &program)
+{
+    for (const QString &name : {QStringLiteral("inifile.ini"), QStringLiteral("kamoku_code.csv")}) {
+        if (caseDir.exists(name))
+            writeBytes(program.file(name), fileBytes(caseDir.filePath(name)));
+    }
+}
+
 QStringList caseFolders()
 {
     QStringList cases = QDir(kDataDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
@@ -50,6 +60,7 @@ TEST(JournalCommand, GoldenFolders)
             QString::fromUtf8(fileBytes(dir.filePath(QStringLiteral("args.txt")))).split(QLatin1Char('\n'));
         args.removeAll(QString());
         ProgramFolder program;
+        useCaseProgramFiles(dir, program);
 
         const test::CliRun printed = runJournal(program, history, args);
         EXPECT_EQ(printed.exitCode, 0);
@@ -60,6 +71,7 @@ TEST(JournalCommand, GoldenFolders)
         // Saved over an older file, which is replaced whole; read for the
         // first time in its program folder, as the printed one was.
         ProgramFolder savedIn;
+        useCaseProgramFiles(dir, savedIn);
         const QString out = savedIn.file(QStringLiteral("saved.csv"));
         writeBytes(out, QByteArray(100000, 'x'));
         const test::CliRun saved =

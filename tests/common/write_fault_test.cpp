@@ -111,7 +111,7 @@ bool writeReport(Program &p)
 {
     const output::SettlementReport report(p.grid, TransitCard, QStringLiteral("交通履歴.csv"),
                                           QStringLiteral("精算金額：　　　-12,345"),
-                                          output::ReportFontMetrics());
+                                          QStringLiteral("電子マネー"), output::ReportFontMetrics());
     const QString error = output::writeReportPdf(p.file("report.pdf"), report);
     if (!error.isEmpty())
         p.messages.inform(error);

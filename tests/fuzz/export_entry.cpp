@@ -168,7 +168,7 @@ void checkReport(Findings &findings, const AppState &state, const journal::Journ
 {
     static const output::ReportFontMetrics metrics;
     const output::SettlementReport report(grid, state.history.cardKind, state.history.sourceName,
-                                          settlementLabel, metrics);
+                                          settlementLabel, state.settings.emoneyNameCopy, metrics);
     const int rows = std::clamp(grid.journalRowCount(), 0, grid.rowTotal() - 1);
     const int pages = rows == 0 ? 1 : (rows + output::kReportRowsPerPage - 1) / output::kReportRowsPerPage;
     if (report.pageCount() != pages) {

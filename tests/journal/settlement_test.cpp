@@ -20,7 +20,8 @@ JournalGrid gridOf(const QStringList &rows)
 
 struct TotalCase {
     const char *name;
-    QString formatChoice;
+    // The e-money account the construction books charges to.
+    QString emoneyAccount;
     QStringList rows;
     QString amount;
     QString shown;
@@ -37,55 +38,73 @@ TEST_P(TotalMoneyCountTest, ChargesLessSpending)
 {
     const TotalCase &c = GetParam();
     const JournalGrid grid = gridOf(c.rows);
-    EXPECT_EQ(TotalMoneyCount(grid, grid.journalRowCount() - 1, c.formatChoice), c.amount);
-    EXPECT_EQ(settlementLabelFor(grid, c.formatChoice), QStringLiteral("精算金額：　　　") + c.shown);
+    EXPECT_EQ(TotalMoneyCount(grid, grid.journalRowCount() - 1, c.emoneyAccount), c.amount);
+    EXPECT_EQ(settlementLabelFor(grid, c.emoneyAccount), QStringLiteral("精算金額：　　　") + c.shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, TotalMoneyCountTest,
     ::testing::Values(
         TotalCase{"Charge",
-                  "0",
+                  "電子マネー",
                   {"旅費交通,200,200,a", "旅費交通,300,300,b", "電子マネー,1000,1000,現金 チャージ"},
                   "500",
                   "500"},
         TotalCase{"CashDebitIsNoCharge",
-                  "0",
+                  "電子マネー",
                   {"旅費交通,500,,", "現金,1000,1000,現金 チャージ"},
                   "-1500",
                   "-1,500"},
-        TotalCase{"HalfWidthWords", "3", {"電子ﾏﾈｰ,3000,3000,ﾁｬｰｼﾞ", "旅費交通,160,160,"}, "2840", "2,840"},
-        // A charge adds its credit amount, whatever its debit amount says.
-        TotalCase{"ChargeTakesTheCreditAmount", "0", {"電子マネー,1,5000,チャージ"}, "5000", "5,000"},
-        TotalCase{"AdvancesUnderFormatFour",
-                  "4",
-                  {"仮払金,0,2000,立替", "電子マネー,1000,1000,チャージ"},
-                  "1000",
-                  "1,000"},
-        TotalCase{"NoRows", "0", {}, "0", "0"},
+        TotalCase{"HalfWidthWords",
+                  "電子マネー",
+                  {"電子ﾏﾈｰ,3000,3000,ﾁｬｰｼﾞ", "旅費交通,160,160,"},
+                  "2840",
+                  "2,840"},
+        // A charge the construction booked needs no word of it in the summary.
         TotalCase{
-            "TextAddsNothing", "0", {"旅費交通,,,", "旅費交通,残金,,", "旅費交通,120,,"}, "-120", "-120"},
+            "AutoCharge", "電子マネー", {"電子マネー,3000,3000,ｵｰﾄ", "旅費交通,160,160,"}, "2840", "2,840"},
+        // A charge adds its credit amount, whatever its debit amount says.
+        TotalCase{
+            "ChargeTakesTheCreditAmount", "電子マネー", {"電子マネー,1,5000,チャージ"}, "5000", "5,000"},
+        // The 楓林 code system books the card as an advance: its charges are
+        // charges whichever export format is chosen.
+        TotalCase{"AdvancesWhereTheCardIsAnAdvance",
+                  "仮払金",
+                  {"仮払金,0,2000,ﾁｬｰｼﾞ", "旅費交通,780,780,", "旅費交通,2000,2000,"},
+                  "-780",
+                  "-780"},
+        TotalCase{"AdvanceIsNoChargeWhereTheCardIsEmoney",
+                  "電子マネー",
+                  {"仮払金,2000,2000,立替", "電子マネー,1000,1000,チャージ"},
+                  "-1000",
+                  "-1,000"},
+        TotalCase{"NoRows", "電子マネー", {}, "0", "0"},
+        TotalCase{"TextAddsNothing",
+                  "電子マネー",
+                  {"旅費交通,,,", "旅費交通,残金,,", "旅費交通,120,,"},
+                  "-120",
+                  "-120"},
         // An amount is a whole number of yen: fractions, exponents, full-width
         // digits and hex add nothing (the checks before saving name them).
         TotalCase{
             "OnlyWholeYenAreAmounts",
-            "0",
+            "電子マネー",
             {"旅費交通,2.5,,", "旅費交通,1e9,,", "旅費交通,２１０,,", "旅費交通,0x10,,", "旅費交通, 210 ,,"},
             "-210",
             "-210"},
         // Each amount is a 64-bit whole number; the sums are wider still.
         TotalCase{"AmountsPass32Bits",
-                  "0",
+                  "電子マネー",
                   {"旅費交通,2147483647,,", "旅費交通,2147483648,,"},
                   "-4294967295",
                   "-4,294,967,295"},
         TotalCase{"SumsPass64Bits",
-                  "0",
+                  "電子マネー",
                   {"旅費交通,9223372036854775807,,", "旅費交通,9223372036854775807,,", "旅費交通,10,,"},
                   "-18446744073709551624",
                   "-18,446,744,073,709,551,624"},
         TotalCase{"SumsPass32Bits",
-                  "0",
+                  "電子マネー",
                   {"電子マネー,,2000000000,チャージ", "電子マネー,,2000000000,チャージ"},
                   "4000000000",
                   "4,000,000,000"}),
@@ -94,9 +113,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TotalMoneyCount, CountsRowsOneToTheBoundPlusOne)
 {
     const JournalGrid grid = gridOf({"旅費交通,100,,", "旅費交通,20,,", "旅費交通,3,,"});
-    EXPECT_EQ(TotalMoneyCount(grid, 0, "0"), "-100");
-    EXPECT_EQ(TotalMoneyCount(grid, -1, "0"), "0");
-    EXPECT_EQ(TotalMoneyCount(grid, grid.rowTotal() + 10, "0"), "-123");
+    EXPECT_EQ(TotalMoneyCount(grid, 0, "電子マネー"), "-100");
+    EXPECT_EQ(TotalMoneyCount(grid, -1, "電子マネー"), "0");
+    EXPECT_EQ(TotalMoneyCount(grid, grid.rowTotal() + 10, "電子マネー"), "-123");
 }
 
 TEST(ThousandsFormat, GroupsByThreeFromTheRight)

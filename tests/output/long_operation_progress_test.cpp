@@ -121,7 +121,7 @@ std::vector<Operation> operations(ExportFixture &f, test::ScriptedServices &prin
          [](common::Progress &p) {
              const journal::JournalGrid grid = test::sampleJournal(2 * kReportRowsPerPage + 1);
              const SettlementReport report(grid, TransitCard, QStringLiteral("h.csv"), QString(),
-                                           ReportFontMetrics());
+                                           QStringLiteral("電子マネー"), ReportFontMetrics());
              QBuffer buffer;
              buffer.open(QIODevice::WriteOnly);
              QPdfWriter writer(&buffer);
@@ -134,7 +134,7 @@ std::vector<Operation> operations(ExportFixture &f, test::ScriptedServices &prin
          [&printing](common::Progress &p) {
              const journal::JournalGrid grid = test::sampleJournal(2 * kReportRowsPerPage + 1);
              const SettlementReport report(grid, TransitCard, QStringLiteral("h.csv"), QString(),
-                                           ReportFontMetrics());
+                                           QStringLiteral("電子マネー"), ReportFontMetrics());
              return printReport(report, QStringLiteral("h.csv"), QStringLiteral("Office"), printing.printers,
                                 printing.messages, p);
          }},
@@ -206,7 +206,7 @@ TEST_F(ProgressTest, AStoppedOperationLeavesNothingHalfDone)
     {
         const journal::JournalGrid grid = test::sampleJournal(2 * kReportRowsPerPage + 1);
         const SettlementReport report(grid, TransitCard, QStringLiteral("h.csv"), QString(),
-                                      ReportFontMetrics());
+                                      QStringLiteral("電子マネー"), ReportFontMetrics());
         RecordingProgress progress(2);
         EXPECT_FALSE(printReport(report, QStringLiteral("h.csv"), QStringLiteral("Office"), printing.printers,
                                  printing.messages, progress));

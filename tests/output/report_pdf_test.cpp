@@ -39,7 +39,8 @@ TEST(ReportPdf, EveryTextStandsWithinAThirdOfAMillimetreOfItsPlace)
 {
     const journal::JournalGrid grid = test::sampleJournal(120);
     const SettlementReport report(grid, TransitCard, QStringLiteral("交通履歴_20260106.csv"),
-                                  QStringLiteral("精算金額：　　　-12,345"), ReportFontMetrics());
+                                  QStringLiteral("精算金額：　　　-12,345"), QStringLiteral("電子マネー"),
+                                  ReportFontMetrics());
     test::TempFolder folder;
     const QString path = folder.file(QStringLiteral("精算.pdf"));
     ASSERT_EQ(writeReportPdf(path, report), QString());
@@ -63,7 +64,8 @@ TEST(ReportPdf, EmptyJournalAndMendedTextsAlsoStandInPlace)
 {
     const journal::JournalGrid empty = test::journalOf({});
     const SettlementReport emptyReport(empty, Edy, QStringLiteral("edy.csv"),
-                                       QStringLiteral("精算金額：　　　0"), ReportFontMetrics());
+                                       QStringLiteral("精算金額：　　　0"), QStringLiteral("電子マネー"),
+                                       ReportFontMetrics());
     test::TempFolder folder;
     ASSERT_EQ(writeReportPdf(folder.file(QStringLiteral("empty.pdf")), emptyReport), QString());
     expectPagesMatchLayout(test::readPdfWords(folder.file(QStringLiteral("empty.pdf"))), emptyReport);
@@ -74,7 +76,7 @@ TEST(ReportPdf, EmptyJournalAndMendedTextsAlsoStandInPlace)
     grid.setText(3, journal::SummaryColumn,
                  QStringLiteral("東京都新宿区西新宿二丁目渋谷駅前交差点品川横浜から川崎まで"));
     const SettlementReport mended(grid, MoneyReport, QStringLiteral("money.csv"), QString(),
-                                  ReportFontMetrics());
+                                  QStringLiteral("電子マネー"), ReportFontMetrics());
     ASSERT_EQ(writeReportPdf(folder.file(QStringLiteral("mended.pdf")), mended), QString());
     expectPagesMatchLayout(test::readPdfWords(folder.file(QStringLiteral("mended.pdf"))), mended);
 }
@@ -83,7 +85,8 @@ TEST(ReportPdf, FailedWriteLeavesTheOldFileWhole)
 {
     const journal::JournalGrid grid = test::sampleJournal(60);
     const SettlementReport report(grid, TransitCard, QStringLiteral("a.csv"),
-                                  QStringLiteral("精算金額：　　　1"), ReportFontMetrics());
+                                  QStringLiteral("精算金額：　　　1"), QStringLiteral("電子マネー"),
+                                  ReportFontMetrics());
     test::FullDiskFolder disk;
     if (const QString why = disk.cannotFillReason(); !why.isEmpty())
         GTEST_SKIP() << why.toStdString();

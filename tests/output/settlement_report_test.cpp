@@ -48,7 +48,8 @@ std::optional<ReportText> textNamed(const ReportPage &page, const QString &text)
 SettlementReport reportOf(const journal::JournalGrid &grid, int cardKind = TransitCard,
                           const QString &sourceName = QStringLiteral("a.csv"), const QString &label = kLabel)
 {
-    return SettlementReport(grid, cardKind, sourceName, label, ReportFontMetrics());
+    return SettlementReport(grid, cardKind, sourceName, label, QStringLiteral("電子マネー"),
+                            ReportFontMetrics());
 }
 
 // --- pages -----------------------------------------------------------------
@@ -265,18 +266,25 @@ INSTANTIATE_TEST_SUITE_P(
                 0},
         RowCase{"SevenDigits", spendingRow(QStringLiteral("1234567")), QStringLiteral("1,234,567"), 77 + 11.5,
                 QString(), 0},
-        RowCase{"CashDebitIsIncome",
+        // Money put on the card, as the settlement counts it, is income: a
+        // charge booked to the e-money account, or a hand-typed one.
+        RowCase{"ChargeIsIncome",
+                row(QStringLiteral("電子マネー"), QStringLiteral("900"), QStringLiteral("3000"),
+                    QStringLiteral("ｵｰﾄ")),
+                QString(), 0, QStringLiteral("3,000"), 104 + 16.0},
+        RowCase{"HandTypedChargeIsIncome",
+                row(QStringLiteral("電子ﾏﾈｰ"), QStringLiteral("900"), QStringLiteral("20"),
+                    QStringLiteral("ﾁｬｰｼﾞ")),
+                QString(), 0, QStringLiteral("20"), 104 + 19.5},
+        // Cash and a word of e-money in a summary put nothing on the card.
+        RowCase{"CashDebitIsSpending",
                 row(QStringLiteral("現金"), QStringLiteral("900"), QStringLiteral("1000"),
                     QStringLiteral("精算")),
-                QString(), 0, QStringLiteral("1,000"), 104 + 16.0},
-        RowCase{"HalfWidthEmoneySummaryIsIncome",
-                row(QStringLiteral("旅費交通費"), QStringLiteral("900"), QStringLiteral("3000"),
-                    QStringLiteral("電子ﾏﾈ ﾁｬｰｼﾞ")),
-                QString(), 0, QStringLiteral("3,000"), 104 + 16.0},
-        RowCase{"FullWidthEmoneySummaryIsIncome",
+                QStringLiteral("900"), 95.0, QString(), 0},
+        RowCase{"EmoneySummaryAloneIsSpending",
                 row(QStringLiteral("旅費交通費"), QStringLiteral("900"), QStringLiteral("20"),
                     QStringLiteral("電子マネー入金")),
-                QString(), 0, QStringLiteral("20"), 104 + 19.5},
+                QStringLiteral("900"), 95.0, QString(), 0},
         // The credit amount of a spending row is not printed.
         RowCase{"SpendingRowHidesItsCredit",
                 row(QStringLiteral("消耗品費"), QStringLiteral("123456"), QStringLiteral("999"),

@@ -170,7 +170,7 @@ TEST_F(SettlementPrintTest, WithoutAPrinterOrFromThePreviewTheReportIsSavedAsAPd
     ASSERT_EQ(pages.size(), 3);
     EXPECT_TRUE(pages[2].contains(QStringLiteral("Page: 3 / 3")));
     const SettlementReport report(grid, state.history.cardKind, state.history.sourceName, kLabel,
-                                  ReportFontMetrics());
+                                  state.settings.emoneyNameCopy, ReportFontMetrics());
     test::TempFolder other;
     ASSERT_EQ(writeReportPdf(other.file(QStringLiteral("cli.pdf")), report), QString());
     EXPECT_EQ(pages, pagesOf(other.file(QStringLiteral("cli.pdf"))));
@@ -237,7 +237,7 @@ TEST_F(SettlementPrintTest, ThePdfIsNotWrittenWhereNoOutputMayGo)
 TEST_F(SettlementPrintTest, APrintStoppedAfterItsFirstPageSaysHowManyPagesWerePrinted)
 {
     const SettlementReport report(grid, state.history.cardKind, state.history.sourceName, kLabel,
-                                  ReportFontMetrics());
+                                  state.settings.emoneyNameCopy, ReportFontMetrics());
     SettlementPrintPreview preview(state, report, state.history.sourceName, services.messages,
                                    services.printers, services.dialogs, nullptr, 0);
     // The user stops the print as soon as its dialog is up, while the first page goes out.

@@ -277,7 +277,7 @@ void tourEveryWindow(const std::function<void(const QString &name, QWidget &wind
     {
         const output::SettlementReport report(editor->editor().grid(), state.history.cardKind,
                                               state.history.sourceName, editor->editor().settlementLabel(),
-                                              output::ReportFontMetrics());
+                                              state.settings.emoneyNameCopy, output::ReportFontMetrics());
         output::ui::SettlementPrintPreview preview(state, report, state.history.sourceName, messages,
                                                    printers, dialogs);
         preview.dialog().resize(900, 760);
