@@ -219,7 +219,8 @@ int runExport(const QStringList &arguments)
     // of the settings; an export not written has told why, and the settings
     // saved after it do not make it a partly done run.
     if (written) {
-        session.keepRead(files);
+        session.editor().bookRead();
+        session.recordBooking(files);
         files.add(settings::settingsFilePath(state), result.settingsSaved);
     }
     return files.exitStatus(messages);

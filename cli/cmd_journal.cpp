@@ -70,8 +70,8 @@ int runJournal(const QStringList &arguments)
         if (!session.editor().saveCommand(*output))
             return 2;
         files.add(*output, true);
+        session.recordBooking(files);
     }
-    session.keepRead(files);
     return files.exitStatus(session.messages());
 }
 

@@ -64,7 +64,6 @@ int runReport(const QStringList &arguments)
             return 2;
         printLine(QStringLiteral("printed: %1 pages to %2").arg(job.report.pageCount()).arg(printer));
     }
-    session.keepRead(files);
     return files.exitStatus(messages);
 }
 

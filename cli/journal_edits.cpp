@@ -151,7 +151,8 @@ std::vector<OptionSpec> journalEditOptions()
 {
     std::vector<OptionSpec> options;
     for (const EditOption &o : kOptions) {
-        options.emplace_back(QLatin1String(o.name), o.value ? OptionSpec::OrderedValue : OptionSpec::OrderedFlag,
+        options.emplace_back(QLatin1String(o.name),
+                             o.value ? OptionSpec::OrderedValue : OptionSpec::OrderedFlag,
                              o.value ? QLatin1String(o.value) : QString());
     }
     return options;

@@ -81,14 +81,11 @@ int JournalSession::open()
     return 0;
 }
 
-void JournalSession::keepRead(WrittenFiles &files)
+void JournalSession::recordBooking(WrittenFiles &files)
 {
-    const journal::PreviousRead &read = editor_.previousRead();
-    const bool meant = read.storeAfter.has_value() || !read.storeProblem.isEmpty();
-    const QString store = read.storePath;
-    const bool kept = editor_.keepPreviousRead();
-    if (meant)
-        files.add(store, kept);
+    const journal::ReadBooking &booking = editor_.lastBooking();
+    if (booking.meant)
+        files.add(booking.storePath, booking.kept);
 }
 
 bool JournalSession::chooseUser()

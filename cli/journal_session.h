@@ -74,11 +74,11 @@ public:
     // written or another program was reading the same card (its message shown).
     int open();
 
-    // The command has done its work: the transit read goes into the read
-    // store, as the window keeps it once the journal is open, and the store
-    // goes into `files` when there was something to keep. A command that
-    // failed keeps nothing, so that it can be run again.
-    void keepRead(WrittenFiles &files);
+    // The read store goes into `files` when the journal's save or export had
+    // something to book there (the window books a read at the same steps). A
+    // command that saved and exported nothing books nothing, so that it can be
+    // run again.
+    void recordBooking(WrittenFiles &files);
 
     AppState &state() { return state_; }
     journal::JournalEditor &editor() { return editor_; }

@@ -8,6 +8,7 @@
 #include "journal/journal_messages.h"
 #include "journal/output_target.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -31,16 +32,20 @@ bool JournalEditor::startUp(common::Progress &progress)
         whole = Fm2_JournalLoad(g, history, state_.summaryPrefix, progress);
     } else {
         previousRead_ = comparePreviousRead(state_, services_.messages);
-        // Another program is reading this card: what it books is not known yet.
-        whole = !previousRead_.storeBusy &&
+        // An empty journal would only invite booking nothing twice over.
+        if (previousRead_.nothingNew())
+            services_.messages.inform(kAllBookedMessage);
+        // Another program is booking this card: what it books is not known yet.
+        whole = !previousRead_.storeBusy && !previousRead_.nothingNew() &&
                 Fm2_JournalBuild(g, history, state_.settings.emoneyNameCopy, state_.summaryPrefix,
                                  previousRead_.bookedLines(), progress);
         if (whole)
             Fm2_TotalShow();
     }
+    lastBooking_ = {};
+    savedNotice_.clear();
     if (!whole) {
-        // Half a journal is no journal: nothing of it stays, and the read it
-        // came from is not kept as booked.
+        // Half a journal is no journal: nothing of it stays.
         previousRead_ = {};
         settlementLabel_.clear();
         g.initialise(kMinimumRowTotal);
@@ -59,9 +64,12 @@ void JournalEditor::Fm2_UndoInit()
     grid().takeSnapshot(grid().lastRowWithText(), grid().journalRowCount());
 }
 
-bool JournalEditor::keepPreviousRead()
+ReadBooking JournalEditor::bookRead()
 {
-    return journal::keepPreviousRead(previousRead_, services_.messages);
+    ReadBooking booking = journal::bookRead(state_, previousRead_, services_.messages);
+    if (booking.meant)
+        lastBooking_ = booking;
+    return booking;
 }
 
 QString JournalEditor::caption() const
@@ -226,12 +234,23 @@ bool JournalEditor::Fm2_JournalSave()
     }
     // A cancelled dialog (an empty name) writes nothing and says nothing.
     // A journal goes beside its history until the user has saved one elsewhere.
-    const QString path = services_.dialogs.saveFile(
-        {platform::FileKind::Journal, platform::qtFilterFromPairs(kSaveFilterPairs),
-         state_.history.sourceName, state_.history.sourceFolder()});
+    const QString path = services_.dialogs.saveFile({platform::FileKind::Journal,
+                                                     platform::qtFilterFromPairs(kSaveFilterPairs),
+                                                     journalSaveName(), state_.history.sourceFolder()});
     if (path.isEmpty())
         return false;
     return saveChosenFile(path, ExistingFile::Ask);
+}
+
+QString JournalEditor::journalSaveName() const
+{
+    const CardHistory &history = state_.history;
+    // A name other than the history's own is that of a journal saved before.
+    if (history.cardKind == JournalFile || history.sourceName != QFileInfo(history.sourcePath).fileName())
+        return history.sourceName;
+    const qsizetype dot = history.sourceName.lastIndexOf(QLatin1Char('.'));
+    return (dot > 0 ? history.sourceName.left(dot) : history.sourceName) + kJournalNameSuffix +
+           QStringLiteral(".csv");
 }
 
 bool JournalEditor::saveChosenFile(const QString &path, ExistingFile existing)
@@ -273,6 +292,10 @@ bool JournalEditor::saveJournalTo(const QString &path)
     // Later saves and the export's file names start from the name saved under.
     state_.history.sourceName = QFileInfo(path).fileName();
     grid().setModified(false);
+    savedNotice_ = kSavedNotice.arg(QDir::toNativeSeparators(path)).arg(grid().journalRowCount());
+    // The journal is kept now: so are the transactions it holds. A booking
+    // that failed is told; the journal file stands.
+    bookRead();
     return true;
 }
 

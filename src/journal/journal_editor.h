@@ -72,9 +72,9 @@ public:
     // flag cleared, the current cell at row 1, column 1. The window then shows
     // the cell editor over that cell (Fm2_CellEditorShow).
     // The construction or loading is told to `progress`. False when the user
-    // stopped it, or when another program held the card's read store past the
-    // wait (told): the journal is then reset as "閉じる" leaves it, and no read
-    // of the card is kept.
+    // stopped it, when another program held the card's read store past the
+    // wait (told) or when every transaction of the history was booked before
+    // (kAllBookedMessage): the journal is then reset as "閉じる" leaves it.
     bool startUp(common::Progress &progress = common::noProgress());
     // The undo snapshot of the journal as it stands (rows in use only), with
     // the journal row count as the snapshot row count: "元に戻す" right after
@@ -82,10 +82,13 @@ public:
     void Fm2_UndoInit();
     // What the start-up's comparison with the previous reads found.
     const PreviousRead &previousRead() const { return previousRead_; }
-    // The read of a transit history kept in the read store (once), and the
-    // store's lock released. False when it should have been kept and was not
-    // (told).
-    bool keepPreviousRead();
+    // The transactions of the read that built this journal booked in the
+    // card's read store, once: the first save (saveJournalTo) or export that
+    // succeeds books them; a booking that failed (told) is tried again at the
+    // next one. What this call did; nothing meant when nothing is left.
+    ReadBooking bookRead();
+    // What the last booking that had something to book did.
+    const ReadBooking &lastBooking() const { return lastBooking_; }
     // "編集：　" + the source file path.
     QString caption() const;
     // The account drop-down's entries: the unsettled e-money account name, then
@@ -134,6 +137,12 @@ public:
     // The save dialog, then saveChosenFile with the overwrite question. True
     // when written.
     bool Fm2_JournalSave();
+    // The name the save dialog offers: a journal file's own name (loaded or
+    // saved before), which may be saved over; for a history, its name with
+    // "_仕訳" before the extension, which the save accepts.
+    QString journalSaveName() const;
+    // What the status line says after the last save (kSavedNotice), else empty.
+    const QString &savedNotice() const { return savedNotice_; }
     enum class ExistingFile { Ask, Replace };
     // The check of where the journal may go (not onto the file it was read
     // from unless that is a journal file, nor a file of the program folder,
@@ -240,7 +249,9 @@ private:
     QString settlementLabel_;
     bool recalculateVisible_ = true;
     PendingCell pending_;
+    QString savedNotice_;
     PreviousRead previousRead_;
+    ReadBooking lastBooking_;
     DragRange drag_;
     int fontSize_ = kInitialFontSize;
     std::array<int, kColumnCount> columnWidths_ = kColumnWidthsTwips;

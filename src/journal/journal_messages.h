@@ -37,6 +37,12 @@ inline const QString kCommaInCellMessage =
 // split the row in the saved journal file and in an export.
 inline const QString kLineEndInCellMessage =
     QStringLiteral("「%1」欄には改行を入力できません．改行を取り除いて下さい．");
+// The name a journal built from a history is first offered under: the
+// history's own name with this before its extension (the history itself is
+// no place for a journal).
+inline const QString kJournalNameSuffix = QStringLiteral("_仕訳");
+// The status line after a save: %1 the file, %2 the journal rows.
+inline const QString kSavedNotice = QStringLiteral("「%1」に%2行の仕訳を保存しました．");
 // %1 row, %2 column heading, %3 the character.
 inline const QString kUnsavableCharacterMessage = QStringLiteral(
     "No. %1 行目 : 「%2」欄の文字%3は，Shift_JIS(CP932)で保存できないため，保存を中止しました．");

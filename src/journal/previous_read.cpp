@@ -1,5 +1,6 @@
 #include "journal/previous_read.h"
 
+#include "journal/read_store_lock.h"
 #include "maintenance/set_aside_file.h"
 #include "settings/program_files.h"
 
@@ -33,40 +34,32 @@ PreviousRead comparePreviousRead(const AppState &state, platform::MessageService
         return read;
     read.cardId = cardIdOf(state.history);
     read.storePath = settings::readStoreFilePath(state, read.cardId);
-    read.lock = lockReadStore(read.storePath);
-    if (read.lock.status == ReadStoreLock::Status::Busy) {
+    const ReadStoreLock lock = lockReadStore(read.storePath);
+    if (lock.status == ReadStoreLock::Status::Busy) {
         messages.inform(readStoreBusyMessage(read.storePath));
         read.storeBusy = true;
         return read;
     }
-    ReadStoreLoad store = loadReadStore(read.storePath, read.cardId);
-    if (store.status == ReadStoreLoad::Status::Damaged) {
-        read.storeProblem = store.problem;
-        store.lines.clear();
-    }
-    // With nothing stored there is nothing to meet, and the store will keep
-    // only the newest lines: the rest of a long history need not be parsed.
-    const std::vector<ReadLine> fresh =
-        readLinesOf(state.history, store.lines.empty() ? static_cast<size_t>(kReadStoreLimit) : SIZE_MAX);
-    const ReadMatch match = matchReads(fresh, store.lines);
-    read.storeAfter = storeAfterRead(fresh, store.lines, match);
-    if (!fresh.empty())
-        read.newestDate = fresh.front().date;
-
+    read.toBook = true;
     if (!state.matchPreviousRead)
         return read;
+    const ReadStoreLoad store = loadReadStore(read.storePath, read.cardId);
     if (store.status == ReadStoreLoad::Status::Damaged) {
         read.comparison = PreviousRead::Comparison::Damaged;
-    } else if (store.lines.empty()) {
-        read.comparison = PreviousRead::Comparison::NoStore;
-    } else {
-        read.comparison = PreviousRead::Comparison::Compared;
-        read.match = match;
-        read.storedNewestBalance = store.lines.front().balance;
-        read.storedNewestDate = store.lines.front().date;
-        if (match.whollyInside)
-            messages.inform(kAllBookedMessage);
+        return read;
     }
+    if (store.lines.empty()) {
+        read.comparison = PreviousRead::Comparison::NoStore;
+        return read;
+    }
+    const std::vector<ReadLine> fresh = readLinesOf(state.history);
+    read.comparison = PreviousRead::Comparison::Compared;
+    read.match = matchReads(fresh, store.lines);
+    read.storedNewestBalance = store.lines.front().balance;
+    read.storedNewestDate = store.lines.front().date;
+    if (!fresh.empty())
+        read.newestDate = fresh.front().date;
+    read.toBook = !read.match.whollyInside;
     return read;
 }
 
@@ -79,32 +72,51 @@ BookedLines PreviousRead::bookedLines() const
     return {match.matched, 0};
 }
 
-bool keepPreviousRead(PreviousRead &read, platform::MessageService &messages, const QDateTime &now)
+ReadBooking bookRead(const AppState &state, PreviousRead &read, platform::MessageService &messages,
+                     const QDateTime &now)
 {
-    bool kept = true;
-    if (!read.storeProblem.isEmpty()) {
+    ReadBooking booking;
+    if (!read.toBook)
+        return booking;
+    booking.meant = true;
+    booking.storePath = read.storePath;
+    const ReadStoreLock lock = lockReadStore(read.storePath);
+    if (lock.status == ReadStoreLock::Status::Busy) {
+        messages.inform(readStoreBusyMessage(read.storePath));
+        return booking;
+    }
+    ReadStoreLoad store = loadReadStore(read.storePath, read.cardId);
+    if (store.status == ReadStoreLoad::Status::Damaged) {
         // Kept under another name, never deleted: the user may want to look at
         // it. Anything but a file in its place is left alone, and so is a file
         // that cannot be moved aside.
         const QString keptAs =
             QFileInfo(read.storePath).isFile() ? maintenance::setAsideFile(read.storePath, now) : QString();
-        messages.inform(damagedStoreMessage(read.storePath, read.storeProblem, keptAs));
-        read.storeProblem.clear();
-        if (keptAs.isEmpty() && read.storeAfter) {
-            read.storeAfter.reset();
-            kept = false;
-        }
+        messages.inform(damagedStoreMessage(read.storePath, store.problem, keptAs));
+        if (keptAs.isEmpty())
+            return booking;
+        store.lines.clear();
     }
-    if (read.storeAfter) {
-        if (const QString error = saveReadStore(read.storePath, read.cardId, *read.storeAfter);
-            !error.isEmpty()) {
-            messages.inform(QStringLiteral("前回の読込み記録を保存できません．\r\n") + error);
-            kept = false;
-        }
-        read.storeAfter.reset();
+    // With nothing stored there is nothing to meet, and the store will keep
+    // only the newest lines: the rest of a long history need not be parsed.
+    const std::vector<ReadLine> fresh =
+        readLinesOf(state.history, store.lines.empty() ? static_cast<size_t>(kReadStoreLimit) : SIZE_MAX);
+    const std::optional<std::vector<ReadLine>> after =
+        storeAfterRead(fresh, store.lines, matchReads(fresh, store.lines));
+    read.toBook = false;
+    if (!after) {
+        // The store holds the read already: nothing was meant to be written.
+        booking.meant = store.status == ReadStoreLoad::Status::Damaged;
+        booking.kept = true;
+        return booking;
     }
-    read.lock.release();
-    return kept;
+    if (const QString error = saveReadStore(read.storePath, read.cardId, *after); !error.isEmpty()) {
+        messages.inform(QStringLiteral("前回の読込み記録を保存できません．\r\n") + error);
+        read.toBook = true;
+        return booking;
+    }
+    booking.kept = true;
+    return booking;
 }
 
 QString previousReadNotice(const PreviousRead &read)

@@ -3,7 +3,6 @@
 #include "common/app_state.h"
 #include "journal/journal_build.h"
 #include "journal/read_matching.h"
-#include "journal/read_store_lock.h"
 #include "platform/messages.h"
 
 #include <QDateTime>
@@ -12,15 +11,18 @@
 // The comparison of a transit history with the previous reads of its card, run
 // by the journal editor's start-up before the journal is built: which of the
 // oldest transactions were booked before and whether some may be missing. The
-// read is kept in the store afterwards (keepPreviousRead): by the window as
-// soon as the journal is open, by the headless command once it has done its
-// work, so that a command that failed leaves every file as it was. From the
-// comparison to the keeping, the store's lock is held: no other program reads
-// or writes the card's store in between.
+// read's transactions count as booked (they go into the card's read store) only
+// when the journal that holds them is saved or exported, whichever comes
+// first: a journal closed unsaved books nothing, and reading the same file
+// again builds the same journal. The store's lock is held while the store is
+// read for the comparison and again while the read is booked into it, never in
+// between: another program may read the card while the journal is edited.
 namespace mokpe::journal {
 
+// A read that brings no transaction the store does not hold opens no journal.
 inline const QString kAllBookedMessage = QStringLiteral(
-    "このファイルの取引は，すべて前回までに読み込み済みです．\r\n新しく仕訳する取引はありません．");
+    "このファイルの取引は，すべて前回までに読み込み済みです．\r\n新しく仕訳する取引はありません．"
+    "\r\nもう一度仕訳する場合は，「前回の読込みと照合する」のチェックを外して読み込んで下さい．");
 
 struct PreviousRead {
     enum class Comparison {
@@ -41,40 +43,48 @@ struct PreviousRead {
     // The newest date of the history read.
     QString newestDate;
 
-    // What keepPreviousRead does: the store's file, why it could not be used,
-    // and what it holds after this read (nullopt: it stays as it is).
+    // Where the read is booked: the store's file and the card's ID.
     QString storePath;
     QString cardId;
-    QString storeProblem;
-    std::optional<std::vector<ReadLine>> storeAfter;
-    // Held from the comparison until the read is kept (or dropped).
-    ReadStoreLock lock;
+    // The read has transactions to book and they are not booked yet.
+    bool toBook = false;
     // Another program held the store past the wait: the journal is not built
     // (told).
     bool storeBusy = false;
 
+    // Every transaction of the history was booked before: nothing to journal.
+    bool nothingNew() const { return comparison == Comparison::Compared && match.whollyInside; }
     // The transactions the construction leaves out.
     BookedLines bookedLines() const;
 };
 
 // For a transit history read into a program folder: loads the store of its
-// card and, when `state.matchPreviousRead` is on, compares; what the store
-// holds after the read is worked out either way, so that the next read meets
-// this one. A history wholly inside the store is told (kAllBookedMessage).
-// Writes nothing. Other card kinds, and an AppState without a program folder,
-// give Off and nothing to keep. The store's lock is taken first, waiting a
-// little for another program's read of the card; past the wait, storeBusy
-// (told, nothing compared).
+// card and, when `state.matchPreviousRead` is on, compares. Writes nothing. Other
+// card kinds, and an AppState without a program folder, give Off and nothing
+// to book. The store's lock is held while the store is read, waiting a little
+// for another program's booking of the card; past the wait, storeBusy (told,
+// nothing compared).
 PreviousRead comparePreviousRead(const AppState &state, platform::MessageService &messages);
 
-// Keeps the read in the store: a damaged store is told and set aside (never
-// deleted), then the new store is written; a failed write is told, and so is
-// a store that could not be set aside (something other than a file in its
-// place), which is left as it is. Neither stops anything. Runs once: `read`
-// has nothing more to keep afterwards, and the store's lock is released.
-// False when the read should have been kept and was not.
-bool keepPreviousRead(PreviousRead &read, platform::MessageService &messages,
-                      const QDateTime &now = QDateTime::currentDateTime());
+// What booking a read did.
+struct ReadBooking {
+    // There was something to book.
+    bool meant = false;
+    // It is in the store now.
+    bool kept = false;
+    QString storePath;
+};
+
+// Books the transactions of `state.history` (the read `read` compared) in the
+// card's store, once: the store is read again under its lock and the history
+// merged into it as it stands now (another program may have booked the card
+// since the comparison). A damaged store is told and set aside (never
+// deleted), then the new store is written; a busy store, a failed write and a
+// store that could not be set aside (something other than a file in its place,
+// left as it is) are told and leave the read to book at the next save or
+// export. Nothing meant when the read has nothing (more) to book.
+ReadBooking bookRead(const AppState &state, PreviousRead &read, platform::MessageService &messages,
+                     const QDateTime &now = QDateTime::currentDateTime());
 
 // The editor's notice of the comparison: how many lines were recognised as
 // booked, a gap with its two dates, an older read with the newest dates of

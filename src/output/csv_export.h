@@ -25,6 +25,9 @@ inline const QString kOverwriteTitle = QStringLiteral("ファイルの上書き"
 inline const QString kRateDigitsMessage = QStringLiteral("半角数字で整数のみ入力して下さい");
 inline const QString kExportStoppedMessage =
     QStringLiteral("ＣＳＶ出力を中止しました．\r\nファイルは書き込まれていません．");
+// The dialog's status line after a written export: %1 the file, %2 the
+// journal rows.
+inline const QString kExportedNotice = QStringLiteral("「%1」に%2行を書き出しました．");
 // The save dialog's filter, as description|pattern pairs.
 inline const QString kExportFilterPairs = QStringLiteral("CSVファイル (*.csv)|*.csv|");
 

@@ -186,7 +186,7 @@ TEST_F(JournalEditorTest, SaveAsksBeforeReplacingAFile)
     scripted.messages.answerNext(false);
     EXPECT_FALSE(editor.saveCommand());
     EXPECT_EQ(scripted.dialogs.filters, QStringList{QStringLiteral("CSVファイル (*.csv)")});
-    EXPECT_EQ(scripted.dialogs.presetNames, QStringList{QStringLiteral("card.csv")});
+    EXPECT_EQ(scripted.dialogs.presetNames, QStringList{QStringLiteral("card_仕訳.csv")});
     // Beside the history until a journal has been saved somewhere.
     EXPECT_EQ(scripted.dialogs.requests[0].kind, platform::FileKind::Journal);
     EXPECT_EQ(scripted.dialogs.requests[0].fallbackFolder, QDir(folder.path()).absolutePath());
@@ -211,6 +211,33 @@ TEST_F(JournalEditorTest, SaveAsksBeforeReplacingAFile)
     EXPECT_EQ(scripted.dialogs.presetNames.last(), QStringLiteral("saved.csv"));
     EXPECT_EQ(scripted.messages.shown.size(), 2u);
     EXPECT_TRUE(grid.modified());
+}
+
+// The save dialog offers a name the save accepts: never the history itself.
+TEST_F(JournalEditorTest, SaveOffersANameItAccepts)
+{
+    const struct {
+        int kind;
+        const char *read;
+        // The name saved under since, if any.
+        const char *saved;
+        const char *offered;
+    } cases[] = {
+        {TransitCard, "card.csv", nullptr, "card_仕訳.csv"},
+        {Edy, "edy.txt", nullptr, "edy_仕訳.csv"},
+        {MoneyReport, "2024.05.money.csv", nullptr, "2024.05.money_仕訳.csv"},
+        {TransitCard, "card", nullptr, "card_仕訳.csv"},
+        // Saved once: saved over from then on.
+        {TransitCard, "card.csv", "経費.csv", "経費.csv"},
+        // A journal file is offered itself.
+        {JournalFile, "journal.csv", nullptr, "journal.csv"},
+    };
+    for (const auto &c : cases) {
+        state.history.cardKind = c.kind;
+        state.history.sourcePath = folder.file(QString::fromUtf8(c.read));
+        state.history.sourceName = QString::fromUtf8(c.saved ? c.saved : c.read);
+        EXPECT_EQ(editor.journalSaveName(), QString::fromUtf8(c.offered)) << c.read;
+    }
 }
 
 TEST_F(JournalEditorTest, SaveToAGivenFileRefusesAsTheDialogsWayAndNeverAsks)

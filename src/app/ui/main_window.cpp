@@ -436,6 +436,11 @@ void MainWindow::openExportDialog()
             if (journalEditor_)
                 journalEditor_->show();
         });
+        // The journal is kept in the export: so are the transactions it holds.
+        exportDialog_->setExported([this] {
+            if (journalEditor_)
+                journalEditor_->editor().bookRead();
+        });
     }
     exportDialog_->handOver();
 }

@@ -130,6 +130,12 @@ void JournalEditorWindow::buildControls()
     label5_->setWordWrap(true);
     label5_->hide();
 
+    // What the last save wrote where.
+    statusLine_ = new QLabel(this);
+    statusLine_->setObjectName(QStringLiteral("StatusLine"));
+    statusLine_->setWordWrap(true);
+    statusLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     // Two controls that the window carries without any part in what it does.
     auto *text2 = new QLineEdit(this);
     text2->setObjectName(QStringLiteral("Text2"));
@@ -169,6 +175,7 @@ void JournalEditorWindow::buildControls()
     left->addLayout(legend);
     left->addLayout(settlement);
     left->addWidget(label5_);
+    left->addWidget(statusLine_);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
@@ -253,7 +260,6 @@ bool JournalEditorWindow::startUp(common::Progress &progress)
     }
     if (hideMain_)
         hideMain_();
-    editor_.keepPreviousRead();
     showSettlement();
     const QString notice = previousReadNotice(editor_.previousRead());
     label5_->setText(notice);
@@ -354,12 +360,15 @@ void JournalEditorWindow::recalculate()
 void JournalEditorWindow::save()
 {
     editor_.saveCommand();
+    statusLine_->setText(editor_.savedNotice());
 }
 
 void JournalEditorWindow::closeWithButton()
 {
-    if (editor_.closeCommand() != JournalEditor::CloseOutcome::Closed)
+    if (editor_.closeCommand() != JournalEditor::CloseOutcome::Closed) {
+        statusLine_->setText(editor_.savedNotice());
         return;
+    }
     if (dialog_)
         dialog_->close();
     closing_ = true;

@@ -121,6 +121,7 @@ private:
     QPushButton *recalculateButton_ = nullptr;
     // What the comparison with the previous reads of the card found.
     QLabel *label5_ = nullptr;
+    QLabel *statusLine_ = nullptr;
     QPointer<UnsettledAmountDialog> dialog_;
 };
 

@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -200,6 +201,11 @@ void ExportDialog::buildControls()
     layout->addWidget(taxFrame);
     layout->addSpacing(fontMetrics().height() / 2);
     layout->addLayout(buttons);
+    statusLine_ = new QLabel(this);
+    statusLine_->setObjectName(QStringLiteral("StatusLine"));
+    statusLine_->setWordWrap(true);
+    statusLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(statusLine_);
     // As large as its contents, and no larger: the dialog was a fixed size.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -208,6 +214,7 @@ void ExportDialog::handOver()
 {
     if (hideEditor_)
         hideEditor_();
+    statusLine_->clear();
     show();
     if (!fields_.opened)
         ui::applyWindowColours(this, state_.settings.screenColour, state_.settings.buttonColour);
@@ -284,8 +291,14 @@ void ExportDialog::run()
     readControls();
     ui::ProgressDialog progress(this, ui::kExportingLabel, ui::ProgressDialog::Cancel::Allowed,
                                 progressShowDelayMs_);
-    runExportCommand(fields_, state_, grid_, services_, progress);
+    const ExportResult result = runExportCommand(fields_, state_, grid_, services_, progress);
     showFields();
+    if (result.outcome != ExportOutcome::Written)
+        return;
+    statusLine_->setText(
+        kExportedNotice.arg(QDir::toNativeSeparators(result.path)).arg(grid_.journalRowCount()));
+    if (exported_)
+        exported_();
 }
 
 void ExportDialog::closeByButton()

@@ -50,6 +50,8 @@ public:
     void setShowEditor(std::function<void()> f) { showEditor_ = std::move(f); }
     // How long the writing runs before its progress dialog appears.
     void setProgressShowDelay(int ms) { progressShowDelayMs_ = ms; }
+    // Run after every export written: its journal's read is booked then.
+    void setExported(std::function<void()> f) { exported_ = std::move(f); }
 
     // The hand-over from the journal editor's "ＣＳＶ出力", once its journal
     // checks have passed: hide the editor, show this dialog (the first showing
@@ -81,6 +83,9 @@ private:
     ExportFields fields_;
     std::function<void()> hideEditor_;
     std::function<void()> showEditor_;
+    std::function<void()> exported_;
+    // What the last export wrote where.
+    QLabel *statusLine_ = nullptr;
     int progressShowDelayMs_;
 
     // Option1, Option2, Option5, Option6: format values 1 to 4.

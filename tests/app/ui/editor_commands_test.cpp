@@ -7,8 +7,12 @@
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
 
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <gtest/gtest.h>
 
@@ -83,6 +87,20 @@ TEST_F(EditorCommandsTest, ExportOpensOnlyAfterTheJournalChecksAndGivesTheEditor
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(editor()->isVisible());
+
+    // An export written books the journal's read and says what went where.
+    const QString store = folder.file(QStringLiteral("card_reads.csv"));
+    EXPECT_FALSE(QFile::exists(store));
+    test::TempFolder exports;
+    const QString out = exports.file(QStringLiteral("out.csv"));
+    fakes.dialogs.chooseNext(out);
+    dialog->findChild<QRadioButton *>(QStringLiteral("Option1"))->click();
+    dialog->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    EXPECT_TRUE(fakes.messages.shown.empty()) << fakes.messages.texts().join('|').toStdString();
+    EXPECT_TRUE(QFile::exists(out));
+    EXPECT_TRUE(QFile::exists(store));
+    EXPECT_EQ(dialog->findChild<QLabel *>(QStringLiteral("StatusLine"))->text(),
+              QStringLiteral("「%1」に2行を書き出しました．").arg(QDir::toNativeSeparators(out)));
 
     dialog->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
     EXPECT_FALSE(dialog->isVisible());

@@ -516,8 +516,12 @@ TEST_F(JournalEditorWindowTest, SaveAsksBeforeReplacingAFile)
     fakes.messages.answerNext(true);
     control("Command6")->click();
     EXPECT_EQ(fileBytes(target), journal);
+    // The status line says what was written where.
+    EXPECT_EQ(control<QLabel>("StatusLine")->text(),
+              QStringLiteral("「%1」に3行の仕訳を保存しました．").arg(QDir::toNativeSeparators(target)));
 
-    EXPECT_EQ(fakes.dialogs.presetNames, (QStringList{"suica.csv", "suica.csv"}));
+    // Never the history itself: a name the save accepts.
+    EXPECT_EQ(fakes.dialogs.presetNames, (QStringList{"suica_仕訳.csv", "suica_仕訳.csv"}));
     EXPECT_EQ(fakes.dialogs.filters.last(), QStringLiteral("CSVファイル (*.csv)"));
     const test::ShownMessage question{test::ShownMessage::Ask, kOverwrite,
                                       QStringLiteral("ファイルの上書き")};

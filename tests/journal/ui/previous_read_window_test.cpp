@@ -9,6 +9,7 @@
 #include "support/file_helpers.h"
 #include "support/scripted_services.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -30,7 +31,8 @@ using test::writeBytes;
 
 const QString kHeader = QStringLiteral("利用年月日,種別,利用駅,利用会社,種別,利用駅,利用会社,残額,備考\r\n");
 const QString kAllBooked = QStringLiteral(
-    "このファイルの取引は，すべて前回までに読み込み済みです．\r\n新しく仕訳する取引はありません．");
+    "このファイルの取引は，すべて前回までに読み込み済みです．\r\n新しく仕訳する取引はありません．"
+    "\r\nもう一度仕訳する場合は，「前回の読込みと照合する」のチェックを外して読み込んで下さい．");
 
 // Days `newest` down to `oldest` of May 2024, 100 yen a day from 5000 yen.
 QString history(int newest, int oldest)
@@ -75,16 +77,25 @@ struct PreviousReadWindowTest : ::testing::Test {
         main->show();
     }
     QCheckBox *matchBox() const { return main->findChild<QCheckBox *>(QStringLiteral("Check1")); }
-    // "会計CSVファイル読込み" on a card file holding `text`.
-    void import(const QString &text)
+    // "会計CSVファイル読込み" on a card file holding `text`; the editor, if
+    // one opened.
+    JournalEditorWindow *read(const QString &text)
     {
         const QString path = cards.file(QStringLiteral("suica.csv"));
         writeBytes(path, cp932(text));
         fakes.dialogs.chooseNext(path);
         main->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         editor = main->journalEditor();
-        ASSERT_NE(editor.data(), nullptr);
+        return editor.data();
     }
+    void import(const QString &text) { ASSERT_NE(read(text), nullptr); }
+    // "保　存" into a new file of its own.
+    void save()
+    {
+        fakes.dialogs.chooseNext(cards.file(QStringLiteral("journal%1.csv").arg(++saves)));
+        editor->findChild<QPushButton *>(QStringLiteral("Command6"))->click();
+    }
+    int saves = 0;
     void close()
     {
         editor->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
@@ -101,29 +112,38 @@ TEST_F(PreviousReadWindowTest, ChoiceIsOnOnceAStoreExistsAndTheUserHasTheLastWor
     EXPECT_EQ(matchBox()->text(), QStringLiteral("前回の読込みと照合する"));
     EXPECT_FALSE(matchBox()->isChecked());
 
-    // The first read: nothing to compare with, the box off, everything booked
-    // as ever; the read is kept all the same.
+    // The first read: nothing to compare with, the box off, everything
+    // journaled. Closed unsaved, it books nothing: read again, it is all there.
     import(history(20, 1));
     EXPECT_EQ(rows(), 20);
     EXPECT_FALSE(notice()->isVisible());
     close();
+    EXPECT_FALSE(matchBox()->isChecked());
+    import(history(20, 1));
+    EXPECT_EQ(rows(), 20);
+    EXPECT_TRUE(fakes.messages.shown.empty());
+
+    // Saved, it is booked: the box comes on.
+    save();
+    close();
     EXPECT_TRUE(matchBox()->isChecked());
     EXPECT_TRUE(state.matchPreviousRead);
 
-    // The same file again: told, and nothing new in the editor.
-    import(history(20, 1));
+    // The same file again: told, with the way to journal it anyway, and no
+    // editor opens; the main window stays, with nothing over it.
+    JournalEditorWindow *none = read(history(20, 1));
+    EXPECT_TRUE(none == nullptr || !none->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return main->journalEditor() == nullptr; }, 2000));
     EXPECT_EQ(fakes.messages.texts(), QStringList{kAllBooked});
-    EXPECT_EQ(rows(), 0);
-    EXPECT_TRUE(notice()->isVisible());
-    EXPECT_EQ(notice()->text(),
-              QStringLiteral("前回の読込みと照合：20行すべてが読込み済みです．新しい取引はありません．"));
-    close();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 2000));
 
     // Turned off by the user it stays off, and the journal is built whole.
     matchBox()->click();
     import(history(22, 3));
     EXPECT_EQ(rows(), 20);
     EXPECT_FALSE(notice()->isVisible());
+    save();
     close();
     EXPECT_FALSE(matchBox()->isChecked());
 
@@ -187,6 +207,7 @@ TEST_F(PreviousReadWindowTest, OlderReadBooksOnlyWhatTheStoreDoesNotHold)
     EXPECT_EQ(notice()->text(),
               QStringLiteral("今回の読込み（2024/05/20まで）は，前回の読込み（2024/05/30まで）より前の"
                              "ものです．読込み済みの10行を除き，記録に無い取引だけを仕訳しました．"));
+    save();
     EXPECT_EQ(fileBytes(folder.file(QStringLiteral("card_reads.csv"))),
               cp932(QStringLiteral("カードID=\r\n") + history(30, 1)));
     EXPECT_TRUE(fakes.messages.shown.empty());
