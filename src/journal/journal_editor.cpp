@@ -301,10 +301,18 @@ bool JournalEditor::saveJournalTo(const QString &path)
 
 JournalEditor::CloseOutcome JournalEditor::closeCommand()
 {
-    if (grid().modified() && services_.messages.ask(kUnsavedQuestion, kUnsavedTitle)) {
-        // The editor stays open; once saved, the next "閉じる" closes it.
-        Fm2_JournalSave();
-        return CloseOutcome::StaysOpen;
+    if (grid().modified()) {
+        switch (services_.messages.askOrCancel(kUnsavedQuestion, kUnsavedTitle)) {
+        case platform::Answer::Yes:
+            // The editor stays open; once saved, the next "閉じる" closes it.
+            Fm2_JournalSave();
+            return CloseOutcome::StaysOpen;
+        case platform::Answer::Cancel:
+            // Esc or the close box of the question: the edits stay.
+            return CloseOutcome::StaysOpen;
+        case platform::Answer::No:
+            break;
+        }
     }
     Fm2_EditReset();
     return CloseOutcome::Closed;

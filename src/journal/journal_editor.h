@@ -154,8 +154,9 @@ public:
     // stays set. True when written.
     bool saveJournalTo(const QString &path);
     enum class CloseOutcome { Closed, StaysOpen };
-    // "閉じる": the question when modified; Closed means the window goes and the
-    // main window comes back (the editor state has been reset).
+    // "閉じる": the question when modified (はい saves and stays open, いいえ
+    // closes, キャンセル stays open with the edits); Closed means the window
+    // goes and the main window comes back (the editor state has been reset).
     CloseOutcome closeCommand();
     void Fm2_EditReset();
 

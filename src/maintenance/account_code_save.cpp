@@ -4,6 +4,7 @@
 #include "common/text_file.h"
 #include "maintenance/account_code_check.h"
 #include "maintenance/account_code_file.h"
+#include "maintenance/code_system_detection.h"
 #include "settings/settings_file.h"
 
 #include <QFile>
@@ -55,6 +56,9 @@ bool Fm8_KamokuSave(AppState &state, const AccountEditorContents &contents,
     }
     state.accounts.lines = lines;
     state.accounts.lastIndex = static_cast<int>(lines.size()) - 1;
+    // The code system is the saved table's from now on, not only once the
+    // table has been read again.
+    KamokuKindCheck(state);
     settings::Fm1_IniFileRead(state, messages);
     return true;
 }

@@ -23,6 +23,17 @@ AccountTriple splitAccountLine(const QString &line)
     return account;
 }
 
+bool sameAccounts(const AccountEditorContents &a, const AccountEditorContents &b)
+{
+    const auto used = [](const QList<AccountTriple> &rows) {
+        qsizetype n = rows.size();
+        while (n > 0 && rows[n - 1] == AccountTriple{})
+            --n;
+        return rows.first(n);
+    };
+    return a.unsettled == b.unsettled && a.emoney == b.emoney && used(a.rows) == used(b.rows);
+}
+
 QString joinAccountLine(const AccountTriple &account)
 {
     return account.code3 + QLatin1Char(',') + account.code4 + QLatin1Char(',') + account.name;

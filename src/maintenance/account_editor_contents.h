@@ -25,6 +25,10 @@ QString joinAccountLine(const AccountTriple &account);
 // gives no rows.
 AccountEditorContents editorContentsFromTable(const AppState &state);
 
+// Whether two fillings of the editor hold the same accounts: empty rows at the
+// end of the list (the room a fresh grid offers) are no accounts.
+bool sameAccounts(const AccountEditorContents &a, const AccountEditorContents &b);
+
 // The lines of the account code file: the two fixed accounts, then the list.
 QStringList accountFileLines(const AccountEditorContents &contents);
 

@@ -25,6 +25,17 @@ QStringList listedEntries(const ListGrid &list)
     return entries;
 }
 
+bool sameUsers(const QStringList &a, const QStringList &b)
+{
+    const auto used = [](const QStringList &entries) {
+        qsizetype n = entries.size();
+        while (n > 0 && entries[n - 1].isEmpty())
+            --n;
+        return entries.first(n);
+    };
+    return used(a) == used(b);
+}
+
 EditorSave saveUserEditor(AppState &state, const ListGrid &list, platform::MessageService &messages)
 {
     if (!askToSave(messages))

@@ -18,6 +18,9 @@ void showUsers(ListGrid &list, const QStringList &entries);
 // The rows' entries in grid order, empty rows included: the lines of "person.csv".
 QStringList listedEntries(const ListGrid &list);
 
+// Whether two lists hold the same users: empty rows at the end are no users.
+bool sameUsers(const QStringList &a, const QStringList &b);
+
 // "保　存": asks, and on Yes writes every row to "person.csv" and replaces the
 // user entries (savePersonFile).
 EditorSave saveUserEditor(AppState &state, const ListGrid &list, platform::MessageService &messages);

@@ -38,6 +38,8 @@ bool savePersonFile(AppState &state, const QStringList &gridEntries, platform::M
         return false;
     }
     state.users.entries = gridEntries;
+    // The main window lists the saved users at once.
+    state.users.lastIndex = static_cast<int>(gridEntries.size()) - 1;
     return true;
 }
 

@@ -30,8 +30,8 @@ QString personFileReadPath(const AppState &state);
 bool PersonFileRead(AppState &state, platform::MessageService &messages);
 
 // Writes one line per grid row (empty rows as empty lines) to the program
-// folder's "person.csv", atomically, and replaces the user entries with them.
-// The last user index is left alone: the next PersonFileRead refreshes it. A
+// folder's "person.csv", atomically, and replaces the user entries with them,
+// the last user index with them (the main window lists them at once). A
 // failed write or a character CP932 cannot hold is reported, the old file and
 // the table stay as they were, and false is returned.
 bool savePersonFile(AppState &state, const QStringList &gridEntries, platform::MessageService &messages);

@@ -349,11 +349,21 @@ TEST_F(JournalEditorTest, CloseAsksOnlyAfterAnEdit)
     scripted.dialogs.chooseNext(folder.file(QStringLiteral("kept.csv")));
     EXPECT_EQ(editor.closeCommand(), JournalEditor::CloseOutcome::StaysOpen);
     EXPECT_EQ(scripted.messages.shown,
-              (std::vector<ShownMessage>{{ShownMessage::Ask,
+              (std::vector<ShownMessage>{{ShownMessage::AskOrCancel,
                                           QStringLiteral("データが変更されています．保存しますか？"),
                                           QStringLiteral("データの保存")}}));
     EXPECT_TRUE(QFile::exists(folder.file(QStringLiteral("kept.csv"))));
     EXPECT_EQ(editor.closeCommand(), JournalEditor::CloseOutcome::Closed);
+
+    // キャンセル (Esc, the question's close box) keeps the editor and its edits.
+    openTransit();
+    grid.setText(1, SummaryColumn, QStringLiteral("打合せ"));
+    grid.setModified(true);
+    scripted.messages.cancelNext();
+    EXPECT_EQ(editor.closeCommand(), JournalEditor::CloseOutcome::StaysOpen);
+    EXPECT_EQ(grid.journalRowCount(), 3);
+    EXPECT_EQ(grid.text(1, SummaryColumn), QStringLiteral("打合せ"));
+    EXPECT_TRUE(grid.modified());
 
     // No closes without saving.
     openTransit();

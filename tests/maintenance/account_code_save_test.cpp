@@ -57,8 +57,8 @@ TEST_F(AccountCodeSaveTest, SavingTheWSetWritesEighteenLinesAndTheFixedAccountsI
     EXPECT_EQ(state.settings.unsettledAccount, (AccountTriple{"186", "1882", QStringLiteral("電子未決")}));
     EXPECT_EQ(state.settings.emoneyAccount, (AccountTriple{"113", "1131", QStringLiteral("電子マネー")}));
     EXPECT_EQ(state.settings.emoneyNameCopy, QStringLiteral("電子マネー"));
-    // Saving alone does not detect the code system anew.
-    EXPECT_EQ(state.codeSystemState, 0);
+    // The code system follows the saved table at once.
+    EXPECT_EQ(state.codeSystemState, 1);
 }
 
 TEST_F(AccountCodeSaveTest, TheFormatChoiceStaysWhenTheCodeSystemIsTheSetLoadedLast)
@@ -163,9 +163,11 @@ TEST_F(AccountCodeSaveTest, WhenTheSettingsCannotFollowTheOldTableGoesBack)
 
         EXPECT_FALSE(Fm8_KamokuSave(state, defaultSetContents(DefaultAccountSet::WCodes), messages));
         ASSERT_EQ(messages.shown.size(), 2u);
-        EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("設定ファイル(inifile.ini)を保存できませんでした．")));
-        EXPECT_EQ(messages.shown[1].text, QStringLiteral("設定ファイル(inifile.ini)を保存できなかったため，"
-                                                         "科目コード設定ファイル(kamoku_code.csv)も元に戻しました．"));
+        EXPECT_TRUE(messages.shown[0].text.startsWith(
+            QStringLiteral("設定ファイル(inifile.ini)を保存できませんでした．")));
+        EXPECT_EQ(messages.shown[1].text,
+                  QStringLiteral("設定ファイル(inifile.ini)を保存できなかったため，"
+                                 "科目コード設定ファイル(kamoku_code.csv)も元に戻しました．"));
         EXPECT_EQ(fileBytes(csvPath()), c.oldTable.isEmpty() ? QByteArray("<missing>") : c.oldTable);
         EXPECT_EQ(state.settings.unsettledAccount, settingsBefore.unsettledAccount);
         EXPECT_TRUE(state.accounts.lines.isEmpty());

@@ -19,17 +19,28 @@ bool ScriptedMessages::offer(const QString &text, const QString &action, const Q
     return taken;
 }
 
-bool ScriptedMessages::ask(const QString &text, const QString &title)
+platform::Answer ScriptedMessages::nextAnswer(const QString &text)
 {
-    shown.push_back({ShownMessage::Ask, text, title});
     if (answers_.empty()) {
         ++unexpectedQuestions;
         ADD_FAILURE() << "unscripted question: " << text.toStdString();
-        return false;
+        return platform::Answer::No;
     }
-    const bool answer = answers_.front();
+    const platform::Answer answer = answers_.front();
     answers_.pop_front();
     return answer;
+}
+
+bool ScriptedMessages::ask(const QString &text, const QString &title)
+{
+    shown.push_back({ShownMessage::Ask, text, title});
+    return nextAnswer(text) == platform::Answer::Yes;
+}
+
+platform::Answer ScriptedMessages::askOrCancel(const QString &text, const QString &title)
+{
+    shown.push_back({ShownMessage::AskOrCancel, text, title});
+    return nextAnswer(text);
 }
 
 QStringList ScriptedMessages::texts() const

@@ -13,7 +13,7 @@ namespace mokpe::test {
 
 // One message box as the user would have seen it.
 struct ShownMessage {
-    enum Kind { Inform, Ask, Offer } kind;
+    enum Kind { Inform, Ask, AskOrCancel, Offer } kind;
     QString text;
     QString title;
     friend bool operator==(const ShownMessage &, const ShownMessage &) = default;
@@ -25,18 +25,25 @@ class ScriptedMessages final : public platform::MessageService {
 public:
     void inform(const QString &text, const QString &title = platform::kDefaultTitle) override;
     bool ask(const QString &text, const QString &title = platform::kDefaultTitle) override;
+    // Recorded as AskOrCancel; answered from the same script (cancelNext for
+    // the third button).
+    platform::Answer askOrCancel(const QString &text,
+                                 const QString &title = platform::kDefaultTitle) override;
     // Recorded as an Offer of `text`; answered from the same script as the
     // questions (true: the offered button).
     bool offer(const QString &text, const QString &action,
                const QString &title = platform::kDefaultTitle) override;
-    void answerNext(bool yes) { answers_.push_back(yes); }
+    void answerNext(bool yes) { answers_.push_back(yes ? platform::Answer::Yes : platform::Answer::No); }
+    // "キャンセル", Esc or the close box; a Yes/No question takes it as No.
+    void cancelNext() { answers_.push_back(platform::Answer::Cancel); }
     QStringList offeredActions;
     QStringList texts() const;
     std::vector<ShownMessage> shown;
     int unexpectedQuestions = 0;
 
 private:
-    std::deque<bool> answers_;
+    platform::Answer nextAnswer(const QString &text);
+    std::deque<platform::Answer> answers_;
 };
 
 // Answers each file dialog from a script and records what it was asked; a

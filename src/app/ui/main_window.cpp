@@ -248,6 +248,24 @@ void MainWindow::showUserList()
     list1_->addItems(maintenance::listedUsers(state_.users));
 }
 
+void MainWindow::refreshUserList()
+{
+    // The user chosen stays chosen while the list still has them in their place.
+    const int chosen = list1_->currentRow();
+    const QString chosenText = chosen > 0 ? list1_->item(chosen)->text() : QString();
+    {
+        const QSignalBlocker blocker(list1_);
+        list1_->clear();
+        showUserList();
+    }
+    if (chosen > 0 && chosen < list1_->count() && list1_->item(chosen)->text() == chosenText) {
+        list1_->setCurrentRow(chosen);
+        return;
+    }
+    state_.summaryPrefix.clear();
+    setWindowTitle(kProgramCaption);
+}
+
 void MainWindow::onUserSelectionChanged()
 {
     const QList<QListWidgetItem *> selected = list1_->selectedItems();
@@ -317,7 +335,13 @@ void MainWindow::openAccountCodeEditor()
     hide();
     if (!accountCodeEditor_) {
         accountCodeEditor_ = new maintenance::AccountCodeEditor(state_, services_.messages);
-        accountCodeEditor_->setReturnToMain([this] { returnFromChild(); });
+        // A saved table, or one read again on closing, may follow another
+        // code system.
+        accountCodeEditor_->setSaved([this] { KamokuSelect(); });
+        accountCodeEditor_->setReturnToMain([this] {
+            KamokuSelect();
+            returnFromChild();
+        });
     }
     accountCodeEditor_->show();
     accountCodeEditor_->raise();
@@ -328,7 +352,12 @@ void MainWindow::openUserEditor()
     hide();
     if (!userEditor_) {
         userEditor_ = new maintenance::UserEditor(state_, services_.messages);
-        userEditor_->setReturnToMain([this] { returnFromChild(); });
+        userEditor_->setSaved([this] { refreshUserList(); });
+        // Closing reads the file again.
+        userEditor_->setReturnToMain([this] {
+            refreshUserList();
+            returnFromChild();
+        });
     } else {
         // A kept editor takes the colours chosen since it was last shown.
         userEditor_->applyColours();

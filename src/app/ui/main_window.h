@@ -81,6 +81,9 @@ private:
     void buildControls();
     // "-- 選択なし --" and the users read, added to the list.
     void showUserList();
+    // The list again after the user editor saved, the user chosen kept when
+    // the list still has them in the same place.
+    void refreshUserList();
     // The code system in force in Option1 / Option2.
     void showCodeSystem();
     void onUserSelectionChanged();

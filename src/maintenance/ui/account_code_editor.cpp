@@ -5,6 +5,7 @@
 #include "common/ui/text_fit.h"
 #include "common/ui/window_colours.h"
 #include "maintenance/account_code_file.h"
+#include "maintenance/account_code_save.h"
 #include "maintenance/account_list.h"
 
 #include <QApplication>
@@ -212,6 +213,7 @@ void AccountCodeEditor::Fm8_FormInit()
     const AccountEditorContents contents = editorContentsFromTable(state_);
     showAccounts(list_, contents.rows);
     showFixedAccounts(contents.unsettled, contents.emoney);
+    savedContents_ = this->contents();
     grid_->setCurrentGridCell(1, Code3Column);
 }
 
@@ -252,11 +254,35 @@ void AccountCodeEditor::loadSet(DefaultAccountSet set)
 
 void AccountCodeEditor::save()
 {
-    saveAccountCodeEditor(state_, contents(), messages_);
+    if (saveAccountCodeEditor(state_, contents(), messages_) == EditorSave::Saved)
+        afterSave();
+}
+
+bool AccountCodeEditor::write()
+{
+    if (!Fm8_KamokuSave(state_, contents(), messages_))
+        return false;
+    afterSave();
+    return true;
+}
+
+void AccountCodeEditor::afterSave()
+{
+    savedContents_ = contents();
+    if (saved_)
+        saved_();
+}
+
+bool AccountCodeEditor::mayClose()
+{
+    return closeQuestion(!sameAccounts(contents(), savedContents_), messages_, [this] { return write(); }) ==
+           EditorClose::Close;
 }
 
 void AccountCodeEditor::closeByButton()
 {
+    if (!mayClose())
+        return;
     // Unsaved edits are dropped: the table is read again and the code system detected anew.
     KamokuFileRead(state_, messages_);
     Fm8_FormInit();
@@ -267,6 +293,10 @@ void AccountCodeEditor::closeByButton()
 
 void AccountCodeEditor::closeEvent(QCloseEvent *event)
 {
+    if (!isHidden() && !mayClose()) {
+        event->ignore();
+        return;
+    }
     // The close box keeps the table in memory as it is; the window goes away.
     hide();
     event->accept();

@@ -43,6 +43,9 @@ public:
 
     // Called after the window has hidden itself, whichever way it was closed.
     void setReturnToMain(std::function<void()> f) { returnToMain_ = std::move(f); }
+    // Called after every save that wrote the table: the main window shows the
+    // code system of the saved table at once.
+    void setSaved(std::function<void()> f) { saved_ = std::move(f); }
 
     // Fills the window from the account code table and the settings record.
     void Fm8_FormInit();
@@ -60,12 +63,20 @@ private:
     void showFixedAccounts(const AccountTriple &unsettled, const AccountTriple &emoney);
     void loadSet(DefaultAccountSet set);
     void save();
+    // Writes the boxes and the list without asking; true when written.
+    bool write();
+    void afterSave();
+    // The close question when the window differs from what was loaded or saved.
+    bool mayClose();
     void closeByButton();
     void onCellClicked(const QModelIndex &index);
 
     AppState &state_;
     platform::MessageService &messages_;
     std::function<void()> returnToMain_;
+    std::function<void()> saved_;
+    // The boxes and the list as loaded or last saved: what closing would keep.
+    AccountEditorContents savedContents_;
     // The list of accounts; the grid shows it.
     ListGrid list_;
     // Declared after the list, so that it goes first: it stops listening

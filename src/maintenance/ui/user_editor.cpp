@@ -133,17 +133,42 @@ void UserEditor::loadFromUserTable()
     loadedText_->setPlainText(loaded);
 
     showUsers(list_, users);
+    savedEntries_ = listedEntries(list_);
     grid_->setColumnWidthsTwips({750, 2500});
     grid_->setCurrentGridCell(1, kUserColumn);
 }
 
 void UserEditor::save()
 {
-    saveUserEditor(state_, list_, messages_);
+    if (saveUserEditor(state_, list_, messages_) == EditorSave::Saved)
+        afterSave();
+}
+
+bool UserEditor::write()
+{
+    if (!savePersonFile(state_, listedEntries(list_), messages_))
+        return false;
+    afterSave();
+    return true;
+}
+
+void UserEditor::afterSave()
+{
+    savedEntries_ = listedEntries(list_);
+    if (saved_)
+        saved_();
+}
+
+bool UserEditor::mayClose()
+{
+    return closeQuestion(!sameUsers(listedEntries(list_), savedEntries_), messages_,
+                         [this] { return write(); }) == EditorClose::Close;
 }
 
 void UserEditor::closeWithButton()
 {
+    if (!mayClose())
+        return;
     // Unsaved grid edits do not reach the user table: it is read from the file again.
     PersonFileRead(state_, messages_);
     hide();
@@ -153,6 +178,10 @@ void UserEditor::closeWithButton()
 
 void UserEditor::closeEvent(QCloseEvent *event)
 {
+    if (!isHidden() && !mayClose()) {
+        event->ignore();
+        return;
+    }
     hide();
     if (returnToMain_)
         returnToMain_();

@@ -29,6 +29,9 @@ public:
 
     // Called after the window has hidden itself, by "閉じる" and by the close box.
     void setReturnToMain(std::function<void()> f) { returnToMain_ = std::move(f); }
+    // Called after every save that wrote "person.csv": the main window's list
+    // follows at once.
+    void setSaved(std::function<void()> f) { saved_ = std::move(f); }
     // The colour rule: window and note the screen colour, buttons the button
     // colour, the grid's fixed cells the screen colour. The main window calls it
     // again before every showing.
@@ -41,11 +44,19 @@ private:
     void loadFromUserTable();
     void fitGridToColumns();
     void save();
+    // Writes the grid's entries without asking; true when written.
+    bool write();
+    void afterSave();
+    // The close question when the grid differs from what was loaded or saved.
+    bool mayClose();
     void closeWithButton();
 
     AppState &state_;
     platform::MessageService &messages_;
     std::function<void()> returnToMain_;
+    std::function<void()> saved_;
+    // The entries as loaded or last saved: what closing would keep.
+    QStringList savedEntries_;
     // The user entries; the grid shows them.
     ListGrid list_;
     // Declared after the list, so that it goes first: it stops listening

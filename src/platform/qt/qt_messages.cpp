@@ -28,6 +28,24 @@ bool QtMessageService::ask(const QString &text, const QString &title)
     return box.exec() == QMessageBox::Yes;
 }
 
+Answer QtMessageService::askOrCancel(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, title, shown(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QApplication::activeWindow());
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    box.setDefaultButton(QMessageBox::Yes);
+    // Esc and the close box keep the work as it is.
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 bool QtMessageService::offer(const QString &text, const QString &action, const QString &title)
 {
     QMessageBox box(QMessageBox::NoIcon, title, shown(text), QMessageBox::Ok, QApplication::activeWindow());

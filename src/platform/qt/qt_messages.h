@@ -11,6 +11,7 @@ class QtMessageService final : public MessageService {
 public:
     void inform(const QString &text, const QString &title = kDefaultTitle) override;
     bool ask(const QString &text, const QString &title = kDefaultTitle) override;
+    Answer askOrCancel(const QString &text, const QString &title = kDefaultTitle) override;
     bool offer(const QString &text, const QString &action, const QString &title = kDefaultTitle) override;
 };
 

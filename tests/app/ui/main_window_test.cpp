@@ -2,6 +2,7 @@
 
 #include "app/ui/font_setup.h"
 #include "common/colour_value.h"
+#include "common/ui/floating_cell_grid.h"
 #include "maintenance/ui/account_code_editor.h"
 #include "maintenance/ui/colour_dialog.h"
 #include "maintenance/ui/user_editor.h"
@@ -18,11 +19,13 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -224,6 +227,48 @@ TEST_F(MainWindowTest, MaintenanceFrameAndItsReturnButtonReloadTheUsers)
               (QStringList{QStringLiteral("-- 選択なし --"), QStringLiteral("A"), QStringLiteral("B")}));
     control("Command3")->click(); // does nothing
     EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+// What the maintenance windows save shows in the main window at once: the
+// code system of a saved table, a saved user (the user chosen stays chosen).
+TEST_F(MainWindowTest, MaintenanceSavesShowAtOnce)
+{
+    writeBytes(file("inifile.ini"), settingsWithFormat("0"));
+    writeBytes(file("kamoku_code.csv"), kWTable);
+    writeBytes(file("person.csv"), "A\r\n");
+    load();
+    select(1);
+    control("Command6")->click();
+
+    control("Command5")->click();
+    maintenance::AccountCodeEditor *accounts = window->accountCodeEditor();
+    accounts->findChild<QPushButton *>(QStringLiteral("Command7"))->click();
+    fakes.messages.answerNext(true);
+    accounts->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
+    EXPECT_FALSE(control<QRadioButton>("Option1")->isChecked());
+    // Saved: closing asks nothing.
+    accounts->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    EXPECT_TRUE(window->isVisible());
+
+    control("Command9")->click();
+    window->userEditor()->findChild<QPushButton *>(QStringLiteral("Command7"))->click();
+    auto *grid = window->userEditor()->findChild<ui::FloatingCellGrid *>(QStringLiteral("MSFlexGrid1"));
+    grid->setCurrentGridCell(2, 1);
+    grid->openEditorOnCurrentCell();
+    auto *text2 = window->userEditor()->findChild<QLineEdit *>(QStringLiteral("Text2"));
+    text2->setText(QStringLiteral("B"));
+    QTest::keyClick(text2, Qt::Key_Return);
+    // Closing asks, and はい saves without asking again.
+    fakes.messages.answerNext(true);
+    window->userEditor()->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(listEntries(),
+              (QStringList{QStringLiteral("-- 選択なし --"), QStringLiteral("A"), QStringLiteral("B")}));
+    EXPECT_EQ(state.summaryPrefix, QStringLiteral("No.1: A，"));
+    EXPECT_EQ(fakes.messages.texts(),
+              (QStringList{QStringLiteral("データを保存しますか？"),
+                           QStringLiteral("データが変更されています．保存しますか？")}));
 }
 
 TEST_F(MainWindowTest, LauncherEntryIsRewrittenAtEveryStart)

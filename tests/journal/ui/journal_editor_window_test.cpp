@@ -606,7 +606,8 @@ TEST_F(JournalEditorWindowTest, SaveRefusesAnAmountThatIsNoWholeNumberOfYen)
 TEST_F(JournalEditorWindowTest, CloseAsksOnlyAfterAChange)
 {
     const QString path = cardFile(QStringLiteral("suica.csv"), kTransitHistory);
-    const test::ShownMessage question{test::ShownMessage::Ask, kSaveChanges, QStringLiteral("データの保存")};
+    const test::ShownMessage question{test::ShownMessage::AskOrCancel, kSaveChanges,
+                                      QStringLiteral("データの保存")};
 
     // Looking around, and a drop-down opened without a pick, change nothing.
     import(path);
@@ -619,11 +620,17 @@ TEST_F(JournalEditorWindowTest, CloseAsksOnlyAfterAChange)
     EXPECT_TRUE(fakes.messages.shown.empty());
     EXPECT_EQ(main->journal().journalRowCount(), 0);
 
-    // After a committed cell: No closes without saving.
+    // After a committed cell: キャンセル (Esc) keeps the editor and its edit;
+    // No closes without saving.
     import(path);
     clickCell(1, SummaryColumn);
     QTest::keyClicks(control<QLineEdit>("Text3"), QStringLiteral("x"));
     QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
+    fakes.messages.cancelNext();
+    control("Command1")->click();
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(main->journal().text(1, SummaryColumn), QStringLiteral("x"));
+    fakes.messages.shown.clear();
     fakes.messages.answerNext(false);
     control("Command1")->click();
     EXPECT_TRUE(editorGone());

@@ -427,7 +427,17 @@ TEST_F(AccountCodeEditorTest, CloseButtonReadsTheTableAgainAndDropsUnsavedEdits)
     enterCell(1, 3, QStringLiteral("未保存"));
     // The file changed meanwhile: the close button picks it up and detects the code system anew.
     writeBytes(csvPath(), cp932(test::kWCodeFileText));
+    // Asked first: キャンセル keeps the window and the edit, いいえ drops it.
+    services.messages.cancelNext();
     click("Command2");
+    EXPECT_FALSE(editor->isHidden());
+    EXPECT_EQ(rows().at(0), QStringLiteral("842,8471,未保存"));
+    services.messages.answerNext(false);
+    click("Command2");
+    EXPECT_EQ(services.messages.shown.back(),
+              (test::ShownMessage{test::ShownMessage::AskOrCancel,
+                                  QStringLiteral("データが変更されています．保存しますか？"),
+                                  QStringLiteral("データの保存")}));
     EXPECT_TRUE(editor->isHidden());
     EXPECT_EQ(returns, 1);
     EXPECT_EQ(state.codeSystemState, 1);
@@ -453,8 +463,12 @@ TEST_F(AccountCodeEditorTest, CloseButtonWithoutAFileSaysSoAndLeavesOneEmptyLine
 {
     open();
     click("Command6");
+    // The set loaded is dropped on いいえ.
+    services.messages.answerNext(false);
     click("Command2");
-    EXPECT_EQ(services.messages.texts(), QStringList{kAccountFileMissingMessage});
+    EXPECT_EQ(services.messages.texts(),
+              (QStringList{QStringLiteral("データが変更されています．保存しますか？"),
+                           kAccountFileMissingMessage}));
     EXPECT_EQ(state.accounts.lines, QStringList{QString()});
     EXPECT_EQ(state.accounts.lastIndex, 0);
     // No table rows: the grid keeps its rows, all cells empty.
