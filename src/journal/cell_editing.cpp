@@ -69,9 +69,9 @@ bool JournalEditor::enterKeyCommand(const QString &editorText)
     return committed;
 }
 
-CellPosition JournalEditor::cellAfterKey(NavigationKey key) const
+CellPosition JournalEditor::cellAfterKey(NavigationKey key, int pageRows) const
 {
-    return journal::cellAfterKey(grid().current(), key, grid().journalRowCount());
+    return journal::cellAfterKey(grid().current(), key, grid().journalRowCount(), pageRows);
 }
 
 void JournalEditor::gridMouseDown()

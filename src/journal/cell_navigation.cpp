@@ -7,12 +7,12 @@ namespace mokpe::journal {
 namespace {
 
 constexpr int kFirstMovableColumn = DateColumn;
-constexpr int kPageRows = 5;
 
 } // namespace
 
-CellPosition cellAfterKey(CellPosition current, NavigationKey key, int journalRowCount)
+CellPosition cellAfterKey(CellPosition current, NavigationKey key, int journalRowCount, int pageRows)
 {
+    pageRows = std::max(pageRows, 1);
     CellPosition next = current;
     switch (key) {
     case NavigationKey::Left:
@@ -31,11 +31,11 @@ CellPosition cellAfterKey(CellPosition current, NavigationKey key, int journalRo
         next.row = rowAfterEnter(current.row, journalRowCount);
         break;
     case NavigationKey::PageUp:
-        next.row = std::max(current.row - kPageRows, 1);
+        next.row = std::max(current.row - pageRows, 1);
         break;
     case NavigationKey::PageDown:
         if (current.row < journalRowCount)
-            next.row = std::min(current.row + kPageRows, journalRowCount);
+            next.row = std::min(current.row + pageRows, journalRowCount);
         break;
     }
     return next;

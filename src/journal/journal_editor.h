@@ -198,14 +198,15 @@ public:
     // not), the current row one down while within the journal, the label.
     bool enterKeyCommand(const QString &editorText);
     // Where a key in the cell editor takes the current cell (not moved yet).
-    CellPosition cellAfterKey(NavigationKey key) const;
+    // `pageRows`: the rows the grid shows, a page for Page Up and Page Down.
+    CellPosition cellAfterKey(NavigationKey key, int pageRows) const;
 
     // Mouse button down on the grid, after the grid made the cell under the
     // pointer current: the drag starts on the current row.
     void gridMouseDown();
     struct GridMouseUp {
-        // Lay the account drop-down over the current cell, showing list entry
-        // 0; the undo snapshot has been taken for what is picked there.
+        // Lay the account drop-down over the current cell, open at the cell's
+        // account; the undo snapshot has been taken for what is picked there.
         bool dropDown = false;
         // For the cell editor, when it is on screen.
         platform::InputMode inputMode = platform::InputMode::Direct;

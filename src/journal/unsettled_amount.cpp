@@ -20,6 +20,11 @@ bool allDigits(const QString &text)
 
 } // namespace
 
+QString pendingCellCaption(int row, const QString &columnHeading, const QString &value)
+{
+    return QStringLiteral("%1行目「%2」　").arg(row).arg(columnHeading) + kBeforeAmountPrefix + value;
+}
+
 UnsettledAmountForm::UnsettledAmountForm(const QString &pendingValue)
     : pendingValue_(pendingValue), label1Caption_(kBeforeAmountPrefix + pendingValue)
 {
@@ -46,6 +51,20 @@ void UnsettledAmountForm::offerPreviousBalance(const QString &previousBalance)
 {
     chooseComputed();
     text2 = previousBalance;
+}
+
+void UnsettledAmountForm::typeText1(const QString &text)
+{
+    if (text != text1)
+        label3.clear();
+    text1 = text;
+}
+
+void UnsettledAmountForm::typeText2(const QString &text)
+{
+    if (text != text2)
+        label3.clear();
+    text2 = text;
 }
 
 QString UnsettledAmountForm::frame1Caption() const

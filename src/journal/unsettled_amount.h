@@ -15,6 +15,10 @@ inline const QString kComputedModeCaption = QStringLiteral("２．前回の残�
 inline const QString kBeforeAmountPrefix = QStringLiteral("処理前の金額：　");
 inline const QString kPreviousBalanceCaption = QStringLiteral("前回の残金");
 
+// Which balance the dialog settles, in both modes: %1 the row, %2 the column's
+// heading, %3 the balance the cell holds.
+QString pendingCellCaption(int row, const QString &columnHeading, const QString &value);
+
 class UnsettledAmountForm {
 public:
     enum class Mode { Direct, Computed };
@@ -34,6 +38,10 @@ public:
     QString text1;
     // Text2: the previous balance (computed mode).
     QString text2;
+    // Typed into Text1 or Text2: a result computed from the old texts goes,
+    // so that "確　定" never books a difference the boxes no longer show.
+    void typeText1(const QString &text);
+    void typeText2(const QString &text);
     // Label3: the computed result.
     QString label3;
     QString frame1Caption() const;

@@ -27,15 +27,18 @@ TEST(CellNavigation, KeysStayWithinTheJournal)
         {K::PageUp, {6, 2}, {1, 2}},   {K::PageUp, {1, 2}, {1, 2}},
     };
     for (const KeyCase &c : cases) {
-        const CellPosition to = cellAfterKey(c.from, c.key, kRows);
+        const CellPosition to = cellAfterKey(c.from, c.key, kRows, 5);
         EXPECT_EQ(to, c.to) << static_cast<int>(c.key) << " from " << c.from.row << ":" << c.from.column
                             << " -> " << to.row << ":" << to.column;
     }
-    // A long journal pages by five rows.
-    EXPECT_EQ(cellAfterKey({1, 2}, NavigationKey::PageDown, 100), (CellPosition{6, 2}));
+    // A long journal pages by the rows in view, one at least.
+    EXPECT_EQ(cellAfterKey({1, 2}, NavigationKey::PageDown, 100, 5), (CellPosition{6, 2}));
+    EXPECT_EQ(cellAfterKey({1, 2}, NavigationKey::PageDown, 100, 23), (CellPosition{24, 2}));
+    EXPECT_EQ(cellAfterKey({30, 2}, NavigationKey::PageUp, 100, 23), (CellPosition{7, 2}));
+    EXPECT_EQ(cellAfterKey({30, 2}, NavigationKey::PageUp, 100, 0), (CellPosition{29, 2}));
     // With no journal rows the keyboard stays on the first row.
-    EXPECT_EQ(cellAfterKey({1, 1}, NavigationKey::Down, 0), (CellPosition{1, 1}));
-    EXPECT_EQ(cellAfterKey({1, 1}, NavigationKey::PageDown, 0), (CellPosition{1, 1}));
+    EXPECT_EQ(cellAfterKey({1, 1}, NavigationKey::Down, 0, 5), (CellPosition{1, 1}));
+    EXPECT_EQ(cellAfterKey({1, 1}, NavigationKey::PageDown, 0, 5), (CellPosition{1, 1}));
 }
 
 } // namespace

@@ -78,6 +78,26 @@ INSTANTIATE_TEST_SUITE_P(
                    ""}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// A result computed from texts typed over since is no result: "確　定" would
+// book a difference the boxes no longer show.
+TEST(UnsettledAmountForm, TypingOverTheBoxesDropsTheResult)
+{
+    UnsettledAmountForm form(QStringLiteral("1500"));
+    form.offerPreviousBalance(QStringLiteral("2000"));
+    ASSERT_EQ(form.compute(), QString());
+    form.typeText1(QStringLiteral("1500"));
+    EXPECT_EQ(form.label3, QStringLiteral("500"));
+    form.typeText2(QStringLiteral("3000"));
+    EXPECT_TRUE(form.label3.isEmpty());
+    QString value;
+    EXPECT_EQ(form.confirm(value), kDigits);
+    ASSERT_EQ(form.compute(), QString());
+    form.typeText1(QStringLiteral("1000"));
+    EXPECT_TRUE(form.label3.isEmpty());
+    EXPECT_EQ(pendingCellCaption(40, QStringLiteral("借方金額"), QStringLiteral("2890")),
+              QStringLiteral("40行目「借方金額」　処理前の金額：　2890"));
+}
+
 TEST(UnsettledAmountForm, ConfirmChecksTheResultItself)
 {
     UnsettledAmountForm form(QStringLiteral("1500"));

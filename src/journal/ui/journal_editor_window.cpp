@@ -322,9 +322,11 @@ void JournalEditorWindow::Fm2_CellEditorShow()
 void JournalEditorWindow::openUnsettledAmountDialog()
 {
     const QString value = editor_.pendingCell().value;
+    const CellPosition cell = editor_.grid().current();
+    const QString caption = pendingCellCaption(cell.row, kHeadings[static_cast<size_t>(cell.column)], value);
     if (!dialog_) {
         const SettingsRecord &s = state_.settings;
-        dialog_ = new UnsettledAmountDialog(value, s.screenColour, s.buttonColour, messages_, this);
+        dialog_ = new UnsettledAmountDialog(value, caption, s.screenColour, s.buttonColour, messages_, this);
         connect(dialog_, &UnsettledAmountDialog::confirmed, this, &JournalEditorWindow::settlePendingCell);
         // A closed dialog is gone for the editor at once, although Qt deletes it
         // a little later: the next balance cell opens a new one.
@@ -333,7 +335,7 @@ void JournalEditorWindow::openUnsettledAmountDialog()
         if (const QString offer = previousBalanceOffer(editor_.previousRead()); !offer.isEmpty())
             dialog_->offerPreviousBalance(offer);
     } else {
-        dialog_->retarget(value);
+        dialog_->retarget(value, caption);
     }
     dialog_->show();
     dialog_->raise();
@@ -396,7 +398,7 @@ bool JournalEditorWindow::eventFilter(QObject *watched, QEvent *event)
 
 void JournalEditorWindow::onNavigationKey(NavigationKey key)
 {
-    const CellPosition next = editor_.cellAfterKey(key);
+    const CellPosition next = editor_.cellAfterKey(key, grid_->rowsInView());
     if (next != editor_.grid().current())
         grid_->setCurrentGridCell(next.row, next.column);
 }
@@ -445,11 +447,8 @@ void JournalEditorWindow::onGridMouseUp(int row)
 {
     const JournalEditor::GridMouseUp up = editor_.gridMouseUp(row);
     Fm2_ComboHide();
-    if (up.dropDown) {
-        QComboBox *dropDown = grid_->accountDropDown();
+    if (up.dropDown)
         grid_->showAccountDropDown();
-        dropDown->setCurrentIndex(dropDown->count() > 0 ? 0 : -1);
-    }
     QLineEdit *text3 = grid_->cellEditor();
     if (!text3->isVisible())
         return;

@@ -13,8 +13,25 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 namespace mokpe::journal {
+
+namespace {
+
+// The drop-down's entries: each as high as its text and half a line more.
+class SpacedRowDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), option.fontMetrics.height() * 3 / 2));
+        return size;
+    }
+};
+
+} // namespace
 
 JournalGridView::JournalGridView(QWidget *parent) : QTableView(parent)
 {
@@ -56,6 +73,8 @@ JournalGridView::JournalGridView(QWidget *parent) : QTableView(parent)
     // The wheel scrolls the grid under the drop-down instead of turning its value.
     dropDown_->installEventFilter(this);
     dropDown_->setMaxVisibleItems(20);
+    // Entries spaced by the font, so that they do not nearly touch.
+    dropDown_->setItemDelegate(new SpacedRowDelegate(dropDown_));
     dropDown_->hide();
 
     applyRowHeights();
@@ -171,9 +190,34 @@ void JournalGridView::showAccountDropDown()
         return;
     const QRect cell = visualRect(index);
     dropDown_->setFont(font());
+    dropDown_->view()->setFont(font());
     dropDown_->setGeometry(cell.left(), cell.top(), cell.width(), dropDown_->sizeHint().height());
+    // Opened at the cell's own account: its list shows where the cell stands.
+    const QString account = index.data().toString();
+    const int entry = dropDown_->findText(account, Qt::MatchExactly);
+    dropDown_->setCurrentIndex(entry);
+    if (entry < 0)
+        dropDown_->setEditText(account);
     dropDown_->show();
     dropDown_->raise();
+}
+
+int JournalGridView::rowsInView() const
+{
+    const int rowHeight = verticalHeader()->defaultSectionSize();
+    return rowHeight > 0 ? std::max(1, viewport()->height() / rowHeight) : 1;
+}
+
+void JournalGridView::updateGeometries()
+{
+    QTableView::updateGeometries();
+    if (!model_)
+        return;
+    // The last row in use may be scrolled up to the top, a page of empty rows
+    // under it; a row made current below the journal counts as in use.
+    const int inUse = std::max({model_->grid().journalRowCount(), currentGridRow(), 1});
+    QScrollBar *rows = verticalScrollBar();
+    rows->setMaximum(std::min(rows->maximum(), JournalTableModel::modelRow(inUse)));
 }
 
 bool JournalGridView::isPartOfDropDown(const QWidget *widget) const

@@ -52,8 +52,11 @@ public:
     // takes the keyboard from the grid, never from another control.
     void showCellEditor(const QString &text);
     // Lays the drop-down over the current cell (its left, top and width, the
-    // grid's font) and shows it above the cell editor.
+    // grid's font) and shows it above the cell editor, at the cell's own
+    // account when the list has it (else with the cell's text and no entry).
     void showAccountDropDown();
+    // The whole rows the grid shows: a page for Page Up and Page Down.
+    int rowsInView() const;
     // Whether `widget` is the drop-down or part of it (its list included).
     bool isPartOfDropDown(const QWidget *widget) const;
     // Scrolls until the current cell is wholly in view: a row cut off at the
@@ -77,6 +80,9 @@ protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent *event) override;
+    // The rows below the journal are room to type into, not a sheet to scroll
+    // through: the scroll range ends a page after the last row in use.
+    void updateGeometries() override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

@@ -59,9 +59,9 @@ QPushButton *makeButton(const char *name, const QString &caption, QWidget *paren
 
 } // namespace
 
-UnsettledAmountDialog::UnsettledAmountDialog(const QString &pendingValue, const QString &screenColour,
-                                             const QString &buttonColour, platform::MessageService &messages,
-                                             QWidget *parent)
+UnsettledAmountDialog::UnsettledAmountDialog(const QString &pendingValue, const QString &cellCaption,
+                                             const QString &screenColour, const QString &buttonColour,
+                                             platform::MessageService &messages, QWidget *parent)
     : QDialog(parent), form_(pendingValue), messages_(messages)
 {
     setObjectName(QStringLiteral("Form4"));
@@ -69,6 +69,7 @@ UnsettledAmountDialog::UnsettledAmountDialog(const QString &pendingValue, const 
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
+    label4_->setText(cellCaption);
     ui::applyWindowColours(this, screenColour, buttonColour);
     showForm();
     // The amount is typed at once, without a click into the box first.
@@ -86,6 +87,11 @@ void UnsettledAmountDialog::buildControls()
     auto *methods = new QVBoxLayout(frame2_);
     methods->addWidget(option1_);
     methods->addWidget(option2_);
+
+    label4_ = makeLabel("Label4", QString(), this);
+    QFont emphasis = label4_->font();
+    emphasis.setBold(true);
+    label4_->setFont(emphasis);
 
     frame1_ = new QGroupBox(kFrame1DesignCaption, this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
@@ -115,26 +121,37 @@ void UnsettledAmountDialog::buildControls()
     input->addWidget(command2_, 2, 4, Qt::AlignRight);
 
     command1_ = makeButton("Command1", QStringLiteral("確　定"), this);
+    // Enter in either box confirms, once there is an amount to confirm
+    // (showForm moves the default to "計　算" while a computation is due).
+    command1_->setDefault(true);
     auto *confirmRow = new QHBoxLayout;
     confirmRow->addStretch(1);
     confirmRow->addWidget(command1_);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);
+    layout->addWidget(label4_);
     layout->addWidget(frame2_);
     layout->addWidget(frame1_);
     layout->addLayout(confirmRow);
 
     connect(option1_, &QRadioButton::clicked, this, &UnsettledAmountDialog::chooseDirect);
     connect(option2_, &QRadioButton::clicked, this, &UnsettledAmountDialog::chooseComputed);
-    connect(text1_, &QLineEdit::textChanged, this, [this](const QString &t) { form_.text1 = t; });
-    connect(text2_, &QLineEdit::textChanged, this, [this](const QString &t) { form_.text2 = t; });
+    connect(text1_, &QLineEdit::textChanged, this, [this](const QString &t) {
+        form_.typeText1(t);
+        showForm();
+    });
+    connect(text2_, &QLineEdit::textChanged, this, [this](const QString &t) {
+        form_.typeText2(t);
+        showForm();
+    });
     connect(command2_, &QPushButton::clicked, this, &UnsettledAmountDialog::compute);
     connect(command1_, &QPushButton::clicked, this, &UnsettledAmountDialog::confirm);
 }
 
-void UnsettledAmountDialog::retarget(const QString &pendingValue)
+void UnsettledAmountDialog::retarget(const QString &pendingValue, const QString &cellCaption)
 {
+    label4_->setText(cellCaption);
     if (pendingValue == form_.pendingValue())
         return;
     const bool computed = form_.mode() == UnsettledAmountForm::Mode::Computed;
@@ -204,6 +221,10 @@ void UnsettledAmountDialog::showForm()
                        static_cast<QWidget *>(minus_), static_cast<QWidget *>(equals_),
                        static_cast<QWidget *>(label3_), static_cast<QWidget *>(command2_)})
         w->setVisible(shown);
+    // Enter computes while the computed mode has no result yet, then confirms.
+    const bool computeFirst = computed && form_.label3.isEmpty();
+    command2_->setDefault(computeFirst);
+    command1_->setDefault(!computeFirst);
 }
 
 } // namespace mokpe::journal

@@ -22,15 +22,16 @@ namespace mokpe::journal {
 class UnsettledAmountDialog final : public QDialog {
     Q_OBJECT
 public:
-    UnsettledAmountDialog(const QString &pendingValue, const QString &screenColour,
-                          const QString &buttonColour, platform::MessageService &messages,
-                          QWidget *parent = nullptr);
+    // `cellCaption` says which balance is settled (pendingCellCaption).
+    UnsettledAmountDialog(const QString &pendingValue, const QString &cellCaption,
+                          const QString &screenColour, const QString &buttonColour,
+                          platform::MessageService &messages, QWidget *parent = nullptr);
 
     // Another balance cell was entered while the dialog is open: the dialog
     // starts over on that cell's value, keeping the method the user chose, so
     // that neither the label nor a computed amount refers to the first cell.
     // The same value again leaves what the user typed alone.
-    void retarget(const QString &pendingValue);
+    void retarget(const QString &pendingValue, const QString &cellCaption);
     // Opens computed mode with the previous balance filled in; kept for every
     // cell the dialog is retargeted to.
     void offerPreviousBalance(const QString &previousBalance);
@@ -62,6 +63,8 @@ private:
     QLabel *equals_ = nullptr;
     QLabel *label3_ = nullptr;
     QLabel *label1_ = nullptr;
+    // Which balance is settled: shown in both modes.
+    QLabel *label4_ = nullptr;
     QPushButton *command2_ = nullptr;
     QPushButton *command1_ = nullptr;
 };

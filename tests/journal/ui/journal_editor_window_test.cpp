@@ -372,8 +372,12 @@ TEST_F(JournalEditorWindowTest, DirectAmountSettlesTheBalanceCellAndRecalculateS
         EXPECT_EQ(background(3, DebitAmountColumn), kRed);
     }
 
+    // The dialog says which balance it settles; Enter confirms.
+    EXPECT_EQ(dialogControl<QLabel>("Label4")->text(),
+              QStringLiteral("3行目「借方金額」　処理前の金額：　1500"));
+    EXPECT_TRUE(dialogControl<QLabel>("Label4")->isVisible());
     typeInto("Text1", QStringLiteral("320"));
-    dialogControl("Command1")->click();
+    QTest::keyClick(dialogControl<QLineEdit>("Text1"), Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([this] { return dialog() == nullptr; }, 2000));
     EXPECT_EQ(cell(3, DebitAmountColumn), QStringLiteral("320"));
     EXPECT_EQ(background(3, DebitAmountColumn), kWhite);
@@ -410,10 +414,11 @@ TEST_F(JournalEditorWindowTest, PreviousBalanceComputesTheAmount)
     EXPECT_EQ(fakes.messages.texts(), (QStringList{kDigitsOnly, kEnterAmount, kDigitsOnly}));
     EXPECT_EQ(background(3, CreditAmountColumn), kRed);
 
+    // Enter computes first, then confirms.
     typeInto("Text2", QStringLiteral("2000"));
-    dialogControl("Command2")->click();
+    QTest::keyClick(dialogControl<QLineEdit>("Text2"), Qt::Key_Return);
     EXPECT_EQ(dialogControl<QLabel>("Label3")->text(), QStringLiteral("500"));
-    dialogControl("Command1")->click();
+    QTest::keyClick(dialogControl<QLineEdit>("Text2"), Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([this] { return dialog() == nullptr; }, 2000));
     EXPECT_EQ(cell(3, CreditAmountColumn), QStringLiteral("500"));
     EXPECT_EQ(background(3, CreditAmountColumn), kWhite);
@@ -881,7 +886,8 @@ TEST_F(JournalEditorWindowTest, DragAssignsTheAccountToItsRows)
     const QRect cellRect = grid()->visualRect(model()->index(0, CreditAccountColumn));
     EXPECT_EQ(combo->geometry().topLeft(), cellRect.topLeft());
     EXPECT_EQ(combo->width(), cellRect.width());
-    EXPECT_EQ(combo->currentText(), QStringLiteral("電子未決"));
+    // Open at the cell's own account.
+    EXPECT_EQ(combo->currentText(), QStringLiteral("電子マネー"));
     EXPECT_EQ(fakes.inputModes.switches.back(),
               (test::RecordingInputModes::Switch{QStringLiteral("Text3"), platform::InputMode::Hiragana}));
 
@@ -1007,17 +1013,27 @@ TEST_F(JournalEditorWindowTest, KeyboardStaysWithTheCellEditorWhenTheGridScrolls
             ASSERT_EQ(text3->text(), cell(currentCell().row, SummaryColumn));
         }
     };
-    press(Qt::Key_PageDown, 6);
-    EXPECT_EQ(currentCell(), (CellPosition{31, SummaryColumn}));
+    // A page is the rows in view.
+    const int page = grid()->rowsInView();
+    ASSERT_GT(page, 5);
+    press(Qt::Key_PageDown, 2);
+    EXPECT_EQ(currentCell(), (CellPosition{1 + 2 * page, SummaryColumn}));
     EXPECT_GT(grid()->verticalScrollBar()->value(), 0);
-    press(Qt::Key_Down, 20);
-    EXPECT_EQ(currentCell(), (CellPosition{51, SummaryColumn}));
-    press(Qt::Key_PageUp, 11);
+    press(Qt::Key_Down, 5);
+    EXPECT_EQ(currentCell(), (CellPosition{6 + 2 * page, SummaryColumn}));
+    press(Qt::Key_PageUp, 3);
     EXPECT_EQ(currentCell(), (CellPosition{1, SummaryColumn}));
     EXPECT_EQ(grid()->verticalScrollBar()->value(), 0);
+    // The scroll range ends a page after the last journal row: row 60 at the top.
+    press(Qt::Key_PageDown, 60 / page + 1);
+    EXPECT_EQ(currentCell(), (CellPosition{60, SummaryColumn}));
+    EXPECT_EQ(grid()->verticalScrollBar()->maximum(), 59);
+    grid()->verticalScrollBar()->setValue(1000);
+    EXPECT_EQ(grid()->verticalScrollBar()->value(), 59);
+    press(Qt::Key_PageUp, 1);
 
     // The largest text keeps the current cell in view too.
-    press(Qt::Key_PageDown, 4);
+    press(Qt::Key_PageDown, 1);
     for (int i = 0; i < 10; ++i)
         control("Command3")->click();
     EXPECT_TRUE(grid()->viewport()->rect().contains(grid()->visualRect(grid()->currentIndex())));
