@@ -37,6 +37,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -145,7 +146,8 @@ void MainWindow::buildControls()
     label3_ = new QLabel(
         QStringLiteral("※最初に使用者と科目選択（メンテナンスで選択可能）を選択して下さい．"), this);
     label3_->setObjectName(QStringLiteral("Label3"));
-    label3_->setWordWrap(true);
+    // One line: a wrapped note would take the height of the controls above it
+    // at the window's smallest, which the layout cannot see coming.
 
     maintenanceFrame_ = new QGroupBox(QStringLiteral("メンテナンス"), this);
     maintenanceFrame_->setObjectName(QStringLiteral("Frame3"));
@@ -246,6 +248,9 @@ void MainWindow::showUserList()
     }
     setWindowTitle(kProgramCaption);
     list1_->addItems(maintenance::listedUsers(state_.users));
+    // Never narrower than its widest entry, with room for the scroll bar.
+    list1_->setMinimumWidth(list1_->sizeHintForColumn(0) + 2 * list1_->frameWidth() +
+                            list1_->verticalScrollBar()->sizeHint().width());
 }
 
 void MainWindow::refreshUserList()

@@ -4,6 +4,7 @@
 #include <QProgressDialog>
 
 #include <algorithm>
+#include <limits>
 
 namespace mokpe::ui {
 
@@ -17,6 +18,8 @@ constexpr int kBarSteps = 1000;
 class OperationDialog final : public QProgressDialog {
 public:
     OperationDialog(QWidget *window, bool cancellable) : QProgressDialog(window), cancellable_(cancellable) {}
+    // Shown as its own timer would show it: every later step serves the windows.
+    void showNow() { forceShow(); }
 
 protected:
     void reject() override
@@ -64,9 +67,14 @@ void ProgressDialog::ensureDialog()
     dialog->setAutoReset(false);
     dialog->setAutoClose(false);
     dialog->setRange(0, kBarSteps);
-    dialog->setMinimumDuration(showDelayMs_);
+    // The dialog appears from a step of the operation (setValue), never from
+    // a timer of its own: while a message waits for the user between two
+    // steps, a dialog popping up would take the keyboard, and Enter meant for
+    // the message would press "中止".
+    dialog->setMinimumDuration(std::numeric_limits<int>::max());
     dialog->setValue(0);
     dialog_ = dialog;
+    started_.start();
 }
 
 void ProgressDialog::setLabel(const QString &label)
@@ -87,6 +95,8 @@ void ProgressDialog::setValue(qint64 done)
     ensureDialog();
     const qint64 bounded = std::clamp<qint64>(done, 0, total_);
     const qint64 bar = total_ > 0 ? 1 + bounded * (kBarSteps - 1) / total_ : 1;
+    if (!dialog_->isVisible() && started_.elapsed() >= showDelayMs_)
+        static_cast<OperationDialog *>(dialog_.data())->showNow();
     dialog_->setValue(static_cast<int>(bar));
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/progress.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 
@@ -22,8 +23,10 @@ inline const QString kPrintingLabel = QStringLiteral("印刷しています…")
 // A long operation of a window told in a QProgressDialog, modal to that
 // window so that nothing in it changes under the operation. The dialog is made
 // when the first stage begins (never during the file dialogs and questions
-// before it) and appears only when the operation outlasts `showDelayMs`; while
-// it is up, every step told lets the windows repaint and take the cancel. An
+// before it) and appears at the first step told once the operation has
+// outlasted `showDelayMs` (never while a message between two steps waits for
+// the user); while it is up, every step told lets the windows repaint and take
+// the cancel. An
 // operation that cannot stop safely shows no cancel button and cannot be
 // closed. The dialog goes with this object.
 class ProgressDialog final : public common::Progress {
@@ -54,6 +57,8 @@ private:
     Cancel cancel_;
     int showDelayMs_;
     QPointer<QProgressDialog> dialog_;
+    // Since the first stage began.
+    QElapsedTimer started_;
     qint64 total_ = 0;
 };
 

@@ -186,8 +186,12 @@ void AccountCodeEditor::buildControls()
     unsettledName_->setMinimumWidth(nameWidth);
     emoneyName_->setMinimumWidth(nameWidth);
     const int rightWidth = unsettledFrame->sizeHint().width();
-    note1->setFixedWidth(rightWidth);
-    note2->setFixedWidth(rightWidth);
+    // The notes keep the height their wrapped lines need, also at the
+    // window's smallest.
+    for (QLabel *note : {note1, note2}) {
+        note->setFixedWidth(rightWidth);
+        note->setMinimumHeight(note->heightForWidth(rightWidth));
+    }
 
     connect(saveButton, &QPushButton::clicked, this, &AccountCodeEditor::save);
     connect(closeButton, &QPushButton::clicked, this, &AccountCodeEditor::closeByButton);

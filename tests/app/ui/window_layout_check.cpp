@@ -32,6 +32,19 @@ int main(int argc, char **argv)
             ++faults;
             std::printf("%s: %s\n", qPrintable(name), qPrintable(fault));
         }
+        // A window the user may make smaller keeps everything whole down to
+        // the smallest size it allows.
+        if (window.isWindow() && window.layout() && window.minimumSize() != window.maximumSize()) {
+            const QSize shown = window.size();
+            window.resize(window.minimumSize());
+            QApplication::processEvents();
+            for (const QString &fault : mokpe::test::layoutFaults(window)) {
+                ++faults;
+                std::printf("%s at its smallest: %s\n", qPrintable(name), qPrintable(fault));
+            }
+            window.resize(shown);
+            QApplication::processEvents();
+        }
     });
     std::printf("%d windows, %d faults\n", windows, faults);
     return faults == 0 && windows > 0 ? 0 : 1;
