@@ -43,6 +43,10 @@ JournalGridView::JournalGridView(QWidget *parent) : QTableView(parent)
     // Tab leaves the grid; only the editor's keys move the current cell.
     setTabKeyNavigation(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Rows scroll by pixels: scrolled per row, the view would show the grid's
+    // very last row whenever its scroll bar stood at its end, and the range
+    // could not end below the journal (updateGeometries).
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     // Column 0 shows the row numbers; the grid has no second number column.
     verticalHeader()->hide();
     // Every row is as high as every other, so the view never measures a row:
@@ -214,10 +218,13 @@ void JournalGridView::updateGeometries()
     if (!model_)
         return;
     // The last row in use may be scrolled up to the top, a page of empty rows
-    // under it; a row made current below the journal counts as in use.
+    // under it; a row made current below the journal counts as in use. The
+    // wheel and the arrows of the scroll bar move by whole rows.
     const int inUse = std::max({model_->grid().journalRowCount(), currentGridRow(), 1});
     QScrollBar *rows = verticalScrollBar();
-    rows->setMaximum(std::min(rows->maximum(), JournalTableModel::modelRow(inUse)));
+    rows->setMaximum(
+        std::min(rows->maximum(), verticalHeader()->sectionPosition(JournalTableModel::modelRow(inUse))));
+    rows->setSingleStep(verticalHeader()->defaultSectionSize());
 }
 
 bool JournalGridView::isPartOfDropDown(const QWidget *widget) const
@@ -366,19 +373,13 @@ void JournalGridView::ensureCurrentCellInView()
     // Column widths and row heights just changed reach the scroll bars first.
     executeDelayedItemsLayout();
     updateGeometries();
+    // Wholly in view: a row cut off at an edge cannot be read or typed into.
     scrollTo(current);
-    // The view counts a row cut off at the bottom edge as shown; the user
-    // cannot read or type into it, so the grid scrolls on by whole rows.
-    QScrollBar *rows = verticalScrollBar();
-    const int viewportHeight = viewport()->height();
-    while (visualRect(current).bottom() >= viewportHeight && rows->value() < rows->maximum())
-        rows->setValue(rows->value() + 1);
-    if (visualRect(current).top() < 0)
-        rows->setValue(current.row());
 }
 
 void JournalGridView::scrollContentsBy(int dx, int dy)
 {
+
     QTableView::scrollContentsBy(dx, dy);
     if (dx == 0 && dy == 0)
         return;

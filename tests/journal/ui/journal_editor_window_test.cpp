@@ -1027,9 +1027,10 @@ TEST_F(JournalEditorWindowTest, KeyboardStaysWithTheCellEditorWhenTheGridScrolls
     // The scroll range ends a page after the last journal row: row 60 at the top.
     press(Qt::Key_PageDown, 60 / page + 1);
     EXPECT_EQ(currentCell(), (CellPosition{60, SummaryColumn}));
-    EXPECT_EQ(grid()->verticalScrollBar()->maximum(), 59);
-    grid()->verticalScrollBar()->setValue(1000);
-    EXPECT_EQ(grid()->verticalScrollBar()->value(), 59);
+    const int row60Top = grid()->verticalHeader()->sectionPosition(59);
+    EXPECT_EQ(grid()->verticalScrollBar()->maximum(), row60Top);
+    grid()->verticalScrollBar()->setValue(100000);
+    EXPECT_EQ(grid()->rowAt(0), 59);
     press(Qt::Key_PageUp, 1);
 
     // The largest text keeps the current cell in view too.
