@@ -2,6 +2,7 @@
 #include "app/ui/first_paint_watcher.h"
 #include "app/ui/main_window.h"
 #include "app/ui/qt_translation.h"
+#include "app/ui/window_raiser.h"
 #include "common/file_size_signal.h"
 #include "platform/desktop_shortcut.h"
 #include "platform/file_system.h"
@@ -25,10 +26,15 @@ int main(int argc, char *argv[])
     // Qt's own buttons and dialogs speak Japanese like the rest of the program.
     mokpe::ui::installQtTranslation();
 
-    // A second start ends at once, showing nothing.
+    // A second start opens nothing of its own: it brings the running one to the
+    // front and ends.
     mokpe::platform::LockFileInstance instance;
-    if (!instance.acquire())
+    if (!instance.acquire()) {
+        instance.askHolderToShow();
         return 0;
+    }
+    mokpe::ui::WindowRaiser raiser;
+    instance.onShowRequest([&raiser] { raiser.bringToFront(); });
 
     mokpe::AppState state;
     state.programFolder = QCoreApplication::applicationDirPath();
