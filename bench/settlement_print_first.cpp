@@ -17,8 +17,10 @@
 #include "maintenance/account_code_file.h"
 #include "output/ui/settlement_print_preview.h"
 #include "platform/inert_services.h"
+#include "platform/qt/print_service_wake_up.h"
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_printer_service.h"
+#include "platform/qt/responsive_printer_service.h"
 #include "settings/settings_file.h"
 
 #include <QApplication>
@@ -149,7 +151,10 @@ int main(int argc, char *argv[])
     const int delayMs = argc > 3 ? std::max(0, QString::fromLocal8Bit(argv[3]).toInt()) : 0;
 
     platform::QtMessageService messages;
-    platform::QtPrinterService printers;
+    // The printers as the program makes them (src/app/main.cpp).
+    platform::QtPrinterService systemPrinters;
+    platform::ResponsivePrinterService printers(systemPrinters, platform::wakePrintService);
+    printers.wakeAhead();
     platform::NoFileDialogs dialogs;
     platform::NoInputMethod inputModes;
 

@@ -9,10 +9,12 @@
 #include "platform/lock_file_instance.h"
 #include "platform/os_system_info.h"
 #include "platform/processes.h"
+#include "platform/qt/print_service_wake_up.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_input_modes.h"
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_printer_service.h"
+#include "platform/qt/responsive_printer_service.h"
 #include "platform/settings_launcher_entry.h"
 
 #include <QApplication>
@@ -48,7 +50,11 @@ int main(int argc, char *argv[])
     mokpe::platform::DesktopShortcut shortcuts;
     mokpe::platform::OsSystemInfo system;
     mokpe::platform::SystemClock clock;
-    mokpe::platform::QtPrinterService printers;
+    mokpe::platform::QtPrinterService systemPrinters;
+    mokpe::platform::ResponsivePrinterService printers(systemPrinters, mokpe::platform::wakePrintService);
+    // The print service's first answer may take seconds: it is woken while the
+    // splash is up, for the first "精算印刷".
+    printers.wakeAhead();
     mokpe::platform::QtInputModes inputModes;
     const mokpe::platform::Services services{messages,  dialogs, processes, files,    launcher,
                                              shortcuts, system,  clock,     printers, inputModes};
