@@ -2,16 +2,19 @@
 #include "app/ui/first_paint_watcher.h"
 #include "app/ui/main_window.h"
 #include "app/ui/qt_translation.h"
+#include "app/ui/window_raiser.h"
 #include "common/file_size_signal.h"
 #include "platform/desktop_shortcut.h"
 #include "platform/file_system.h"
 #include "platform/lock_file_instance.h"
 #include "platform/os_system_info.h"
 #include "platform/processes.h"
+#include "platform/qt/print_service_wake_up.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_input_modes.h"
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_printer_service.h"
+#include "platform/qt/responsive_printer_service.h"
 #include "platform/settings_launcher_entry.h"
 
 #include <QApplication>
@@ -25,10 +28,15 @@ int main(int argc, char *argv[])
     // Qt's own buttons and dialogs speak Japanese like the rest of the program.
     mokpe::ui::installQtTranslation();
 
-    // A second start ends at once, showing nothing.
+    // A second start opens nothing of its own: it brings the running one to the
+    // front and ends.
     mokpe::platform::LockFileInstance instance;
-    if (!instance.acquire())
+    if (!instance.acquire()) {
+        instance.askHolderToShow();
         return 0;
+    }
+    mokpe::ui::WindowRaiser raiser;
+    instance.onShowRequest([&raiser] { raiser.bringToFront(); });
 
     mokpe::AppState state;
     state.programFolder = QCoreApplication::applicationDirPath();
@@ -42,7 +50,11 @@ int main(int argc, char *argv[])
     mokpe::platform::DesktopShortcut shortcuts;
     mokpe::platform::OsSystemInfo system;
     mokpe::platform::SystemClock clock;
-    mokpe::platform::QtPrinterService printers;
+    mokpe::platform::QtPrinterService systemPrinters;
+    mokpe::platform::ResponsivePrinterService printers(systemPrinters, mokpe::platform::wakePrintService);
+    // The print service's first answer may take seconds: it is woken while the
+    // splash is up, for the first "精算印刷".
+    printers.wakeAhead();
     mokpe::platform::QtInputModes inputModes;
     const mokpe::platform::Services services{messages,  dialogs, processes, files,    launcher,
                                              shortcuts, system,  clock,     printers, inputModes};

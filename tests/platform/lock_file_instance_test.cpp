@@ -2,7 +2,9 @@
 
 #include "support/file_helpers.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +32,31 @@ TEST(LockFileInstance, ALockLeftByACrashedInstanceIsTakenOver)
     stale.write("999999\nMokpeCnv\n\n");
     stale.close();
     EXPECT_TRUE(instance.acquire());
+}
+
+// A later start's request reaches the holder's handler through real files,
+// whether it came before the holder began to watch (a start racing the first
+// one's) or after; the request is taken away once answered.
+TEST(LockFileInstance, ALaterStartsRequestReachesTheHolder)
+{
+    for (const bool askedBeforeTheWatch : {false, true}) {
+        SCOPED_TRACE(askedBeforeTheWatch ? "asked before the watch" : "asked while watched");
+        test::TempFolder folder;
+        LockFileInstance holder(folder.path());
+        LockFileInstance later(folder.path());
+        ASSERT_TRUE(holder.acquire());
+        ASSERT_FALSE(later.acquire());
+        int requests = 0;
+        if (askedBeforeTheWatch) {
+            ASSERT_TRUE(later.askHolderToShow());
+        }
+        holder.onShowRequest([&requests] { ++requests; });
+        if (!askedBeforeTheWatch) {
+            ASSERT_TRUE(later.askHolderToShow());
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&requests] { return requests > 0; }, 10000));
+        EXPECT_TRUE(QDir(holder.requestFolder()).entryList(QDir::Files).isEmpty());
+    }
 }
 
 } // namespace

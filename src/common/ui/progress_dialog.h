@@ -19,6 +19,7 @@ inline const QString kBuildingLabel = QStringLiteral("仕訳を作成してい�
 inline const QString kExportingLabel = QStringLiteral("書き出しています…");
 inline const QString kPreviewLabel = QStringLiteral("印刷プレビューを作成しています…");
 inline const QString kPrintingLabel = QStringLiteral("印刷しています…");
+inline const QString kPrintersLabel = QStringLiteral("プリンタを確認しています…");
 
 // A long operation of a window told in a QProgressDialog, modal to that
 // window so that nothing in it changes under the operation. The dialog is made

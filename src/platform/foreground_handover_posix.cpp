@@ -1,0 +1,8 @@
+#include "platform/foreground_handover.h"
+
+namespace mokpe::platform {
+
+void allowForegroundHandover()
+{}
+
+} // namespace mokpe::platform
