@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QThread>
+#include <QTimer>
 
 namespace mokpe::platform {
 
@@ -41,6 +42,11 @@ void ResponsivePrinterService::awaitWakeUp()
     progress.setRange(0);
     // How long the service takes is not known: the bar runs to and fro.
     progress.dialog()->setRange(0, 0);
+    // The wait goes in steps, each of which may bring the dialog up once the
+    // delay has passed.
+    QTimer step;
+    QObject::connect(&step, &QTimer::timeout, &loop, [&progress] { progress.setValue(0); });
+    step.start(50);
     // A click meanwhile would start another command over this one.
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     waking_->wait();
