@@ -7,6 +7,7 @@
 // dialog appears after its usual second).
 //
 //   editor_window_open HISTORY [REPEATS] [read|progress]
+#include "bench_program_folder.h"
 #include "common/app_state.h"
 #include "common/text_file.h"
 #include "common/ui/progress_dialog.h"
@@ -56,29 +57,6 @@ double peakMiB()
     return 0;
 }
 
-void writeProgramFolder(const QString &folder)
-{
-    common::writeCp932Lines(QDir(folder).filePath(QStringLiteral("inifile.ini")),
-                            {QStringLiteral("0"),
-                             {},
-                             {},
-                             {},
-                             {},
-                             QStringLiteral("&H8000000F"),
-                             QStringLiteral("&H8000000F"),
-                             QStringLiteral("1"),
-                             QStringLiteral("0"),
-                             QStringLiteral("186"),
-                             QStringLiteral("1882"),
-                             QStringLiteral("電子未決"),
-                             QStringLiteral("113"),
-                             QStringLiteral("1131"),
-                             QStringLiteral("電子マネー")});
-    common::writeCp932Lines(QDir(folder).filePath(QStringLiteral("kamoku_code.csv")),
-                            {QStringLiteral("186,1882,電子未決"), QStringLiteral("113,1131,電子マネー"),
-                             QStringLiteral("842,8471,旅費交通費"), QStringLiteral("854,8641,運賃")});
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -95,7 +73,7 @@ int main(int argc, char *argv[])
     const bool readEachRun = underProgress || mode == "read";
 
     QTemporaryDir folder;
-    writeProgramFolder(folder.path());
+    bench::writeProgramFolder(folder.path());
     AppState state;
     journal::JournalGrid grid;
     state.programFolder = folder.path();

@@ -9,6 +9,7 @@
 //   settlement_print_first HISTORY [PRESSES] [DELAY_MS]
 // DELAY_MS: how long after the program's start the first press comes
 // (default 0: as soon as the editor is on screen).
+#include "bench_program_folder.h"
 #include "common/app_state.h"
 #include "common/text_file.h"
 #include "import/card_history_reader.h"
@@ -40,29 +41,6 @@
 namespace {
 
 using namespace mokpe;
-
-void writeProgramFolder(const QString &folder)
-{
-    common::writeCp932Lines(QDir(folder).filePath(QStringLiteral("inifile.ini")),
-                            {QStringLiteral("0"),
-                             {},
-                             {},
-                             {},
-                             {},
-                             QStringLiteral("&H8000000F"),
-                             QStringLiteral("&H8000000F"),
-                             QStringLiteral("1"),
-                             QStringLiteral("0"),
-                             QStringLiteral("186"),
-                             QStringLiteral("1882"),
-                             QStringLiteral("電子未決"),
-                             QStringLiteral("113"),
-                             QStringLiteral("1131"),
-                             QStringLiteral("電子マネー")});
-    common::writeCp932Lines(QDir(folder).filePath(QStringLiteral("kamoku_code.csv")),
-                            {QStringLiteral("186,1882,電子未決"), QStringLiteral("113,1131,電子マネー"),
-                             QStringLiteral("842,8471,旅費交通費"), QStringLiteral("854,8641,運賃")});
-}
 
 // The longest gap between two beats of the window's event loop.
 class Heartbeat final : public QObject {
@@ -159,7 +137,7 @@ int main(int argc, char *argv[])
     platform::NoInputMethod inputModes;
 
     QTemporaryDir folder;
-    writeProgramFolder(folder.path());
+    bench::writeProgramFolder(folder.path());
     AppState state;
     journal::JournalGrid grid;
     state.programFolder = folder.path();
