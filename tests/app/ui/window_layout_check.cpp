@@ -9,6 +9,7 @@
 #include "support/ui/window_tour.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QWidget>
 
 #include <cstdio>
@@ -33,8 +34,9 @@ int main(int argc, char **argv)
             std::printf("%s: %s\n", qPrintable(name), qPrintable(fault));
         }
         // A window the user may make smaller keeps everything whole down to
-        // the smallest size it allows.
-        if (window.isWindow() && window.layout() && window.minimumSize() != window.maximumSize()) {
+        // the smallest size it allows (Qt's own file dialog is Qt's to lay out).
+        if (window.isWindow() && window.layout() && !qobject_cast<QFileDialog *>(&window) &&
+            window.minimumSize() != window.maximumSize()) {
             const QSize shown = window.size();
             window.resize(window.minimumSize());
             QApplication::processEvents();
