@@ -76,6 +76,9 @@ int JournalSession::open()
     import::importCommand(state_, {messages_, dialogs_, files_}, editorOpens);
     if (!opened || !editor_.startUp())
         return 2;
+    // The window shows it above the journal: here it goes with the messages.
+    if (editor_.previousRead().comparison == journal::PreviousRead::Comparison::NoUser)
+        messages_.inform(journal::kNoUserNotice);
     if (!settleBalanceCells() || !runEdits())
         return 2;
     return 0;
@@ -100,6 +103,7 @@ bool JournalSession::chooseUser()
         return false;
     }
     state_.summaryPrefix = n == 0 ? QString() : app::summaryPrefixFor(n, users.at(n - 1));
+    state_.userEntry = n == 0 ? QString() : users.at(n - 1);
     return true;
 }
 

@@ -24,6 +24,7 @@ bool programStart(AppState &state, platform::MessageService &messages, platform:
 bool readUserList(AppState &state, platform::MessageService &messages)
 {
     state.summaryPrefix.clear();
+    state.userEntry.clear();
     return maintenance::PersonFileRead(state, messages);
 }
 

@@ -66,6 +66,9 @@ struct AppState {
     qint16 codeSystemState = 0;
     // "No." + list position + ": " + user entry + "，", or empty.
     QString summaryPrefix;
+    // The chosen user's entry; empty when none is chosen. A transit history
+    // without a card ID is compared with this user's earlier reads.
+    QString userEntry;
     AccountCodeTable accounts;
     UserTable users;
     int osMajorVersion = 0;

@@ -108,29 +108,15 @@ bool Builder::run(common::Progress &progress)
     const int kind = history_.cardKind;
     if (kind == TransitCard)
         layout_ = transitLayoutOf(history_);
-    int lastDated = -1;
-    int datedCount = 0;
-    for (int k = last; k >= 0; --k) {
-        if (isDatedLine(history_.lines.at(k))) {
-            if (lastDated < 0)
-                lastDated = k;
-            ++datedCount;
-        }
-    }
-    // Transactions booked from an earlier read build no row: the newest ones
-    // are passed over, and the first of the oldest ones only lends its
-    // balance to the oldest new row.
+    int lastDated = last;
+    while (lastDated >= 0 && !isDatedLine(history_.lines.at(lastDated)))
+        --lastDated;
     const bool transit = kind == TransitCard;
-    const int skippedNewest = transit ? std::clamp(booked_.newest, 0, datedCount) : 0;
-    const int skippedOldest = transit ? std::clamp(booked_.oldest, 0, datedCount - skippedNewest) : 0;
-    const int newTransit = datedCount - skippedNewest - skippedOldest;
-    const bool oldestIsNew = skippedOldest == 0;
 
     // Every line writes at most one row: room for all of them, cut back after.
     grid_.setRowTotal(std::max(grid_.rowTotal(), last + 3));
     int row = 1;
     int datedSeen = 0;
-    int datedPassed = 0;
     common::ProgressSteps steps(progress, last + 1);
     for (int k = 0; k <= last; ++k) {
         if (steps.stopAt(k))
@@ -138,18 +124,17 @@ bool Builder::run(common::Progress &progress)
         const QString &line = history_.lines.at(k);
         bool wroteRow = false;
         if (isDatedLine(line)) {
-            if (transit && datedPassed < skippedNewest) {
-                ++datedPassed;
+            // A transaction booked from an earlier read builds no row; its
+            // balance prices the new row above it.
+            if (transit && booked_.contains(datedSeen++)) {
+                if (row >= 2 && previousBalance_)
+                    priceNewerRow(row, toWholeNumber(transitLineParts(line, layout_).balance));
+                previousBalance_ = std::nullopt;
                 continue;
             }
-            if (transit && datedSeen == newTransit) {
-                priceNewerRow(row, toWholeNumber(transitLineParts(line, layout_).balance));
-                break;
-            }
-            ++datedSeen;
             grid_.setText(row, NumberColumn, DecimalText().of(row).toString());
             if (kind == TransitCard) {
-                transitLine(row, line, oldestIsNew && k == lastDated);
+                transitLine(row, line, k == lastDated);
                 wroteRow = true;
             } else if (kind == Edy) {
                 edyLine(row, line);

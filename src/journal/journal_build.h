@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <vector>
+
 // Turns the lines of a card history (a transit card, an Edy card or a Money
 // report) into journal rows: row number, date, debit and credit accounts, one
 // amount on both sides, summary.
@@ -28,14 +30,17 @@ inline const QString kEdyChargeSummary = QStringLiteral("Edyチャージ");
 // keeps the card balance in balance cells for the user to settle, unless the
 // export names the amount itself (the layout with a "残額(円)" column).
 //
-// The transactions of a transit history that earlier reads of the card booked.
+// The transactions of a transit history that earlier reads of the card
+// booked: they build no row, and one that stands below a new row gives it its
+// amount, so that only a new oldest transaction is left to settle.
 struct BookedLines {
-    // The oldest ones (a newer read): they build no row, and the newest of
-    // them gives the oldest new row its amount, so that no row is left to
-    // settle.
-    int oldest = 0;
-    // The newest ones (an older read brought in late): they build no row.
-    int newest = 0;
+    // Per dated line, newest first; the lines past its end are new.
+    std::vector<bool> newestFirst;
+    bool contains(int dated) const
+    {
+        return dated >= 0 && static_cast<size_t>(dated) < newestFirst.size() &&
+               newestFirst[static_cast<size_t>(dated)];
+    }
 };
 
 // Every line booked: no row at all.

@@ -34,6 +34,12 @@ PreviousRead comparePreviousRead(const AppState &state, platform::MessageService
         return read;
     read.cardId = cardIdOf(state.history);
     read.storePath = settings::readStoreFilePath(state, read.cardId);
+    if (read.storePath.isEmpty()) {
+        // No card ID and no user: nothing to compare with, nowhere to book.
+        if (state.matchPreviousRead)
+            read.comparison = PreviousRead::Comparison::NoUser;
+        return read;
+    }
     const ReadStoreLock lock = lockReadStore(read.storePath);
     if (lock.status == ReadStoreLock::Status::Busy) {
         messages.inform(readStoreBusyMessage(read.storePath));
@@ -67,9 +73,7 @@ BookedLines PreviousRead::bookedLines() const
 {
     if (comparison != Comparison::Compared)
         return {};
-    if (match.olderRead)
-        return {0, match.matched};
-    return {match.matched, 0};
+    return {match.booked};
 }
 
 ReadBooking bookRead(const AppState &state, PreviousRead &read, platform::MessageService &messages,
@@ -101,8 +105,7 @@ ReadBooking bookRead(const AppState &state, PreviousRead &read, platform::Messag
     // only the newest lines: the rest of a long history need not be parsed.
     const std::vector<ReadLine> fresh =
         readLinesOf(state.history, store.lines.empty() ? static_cast<size_t>(kReadStoreLimit) : SIZE_MAX);
-    const std::optional<std::vector<ReadLine>> after =
-        storeAfterRead(fresh, store.lines, matchReads(fresh, store.lines));
+    const std::optional<std::vector<ReadLine>> after = storeAfterRead(fresh, store.lines);
     read.toBook = false;
     if (!after) {
         // The store holds the read already: nothing was meant to be written.
@@ -124,6 +127,8 @@ QString previousReadNotice(const PreviousRead &read)
     switch (read.comparison) {
     case PreviousRead::Comparison::Off:
         return {};
+    case PreviousRead::Comparison::NoUser:
+        return kNoUserNotice;
     case PreviousRead::Comparison::NoStore:
         return QStringLiteral("前回の読込み記録はまだありません．すべての取引を仕訳しました．");
     case PreviousRead::Comparison::Damaged:

@@ -24,10 +24,18 @@ inline const QString kAllBookedMessage = QStringLiteral(
     "このファイルの取引は，すべて前回までに読み込み済みです．\r\n新しく仕訳する取引はありません．"
     "\r\nもう一度仕訳する場合は，「前回の読込みと照合する」のチェックを外して読み込んで下さい．");
 
+// A history without a card ID while no user is chosen.
+inline const QString kNoUserNotice =
+    QStringLiteral("カードIDの無い履歴のため，前回の読込みと照合していません．"
+                   "照合するには，使用者を選択してから読み込んで下さい．");
+
 struct PreviousRead {
     enum class Comparison {
         // Not asked for ("前回の読込みと照合する" off), or no transit history.
         Off,
+        // Asked for, but the history gives no card ID and no user is chosen:
+        // whose earlier reads to compare with is unknown (told).
+        NoUser,
         // Asked for, but no earlier read of this card is stored.
         NoStore,
         // Asked for, but the store could not be used.

@@ -27,101 +27,11 @@ LineKey keyOf(const ReadLine &line)
     return {line.date, line.descriptionFields, line.balance};
 }
 
-constexpr int kUnknownLine = -1;
+constexpr int kNotStored = -1;
 
-// Every line as a number: equal lines, equal numbers. A new line that no stored
-// line equals gets kUnknownLine, which equals nothing stored.
-struct LineIds {
-    std::vector<int> fresh;
-    std::vector<int> stored;
-};
-
-LineIds lineIds(const std::vector<ReadLine> &fresh, const std::vector<ReadLine> &stored)
-{
-    LineIds ids;
-    QHash<LineKey, int> known;
-    known.reserve(static_cast<qsizetype>(stored.size()));
-    ids.stored.reserve(stored.size());
-    for (const ReadLine &line : stored) {
-        const LineKey key = keyOf(line);
-        int id = known.value(key, kUnknownLine);
-        if (id == kUnknownLine) {
-            id = static_cast<int>(known.size());
-            known.insert(key, id);
-        }
-        ids.stored.push_back(id);
-    }
-    ids.fresh.reserve(fresh.size());
-    for (const ReadLine &line : fresh)
-        ids.fresh.push_back(known.value(keyOf(line), kUnknownLine));
-    return ids;
-}
-
-// For each prefix of `pattern`, the length of its longest proper prefix that is
-// also its suffix (the failure links of a Knuth-Morris-Pratt search).
-std::vector<size_t> borders(const std::vector<int> &pattern)
-{
-    std::vector<size_t> border(pattern.size(), 0);
-    size_t q = 0;
-    for (size_t i = 1; i < pattern.size(); ++i) {
-        while (q > 0 && pattern[i] != pattern[q])
-            q = border[q - 1];
-        if (pattern[i] == pattern[q])
-            ++q;
-        border[i] = q;
-    }
-    return border;
-}
-
-// The state of a search for `pattern` after reading `text`: how long a prefix
-// of the pattern the text ends with (the whole pattern may have been passed),
-// whether the whole pattern occurred in it, and the longest prefix of the
-// pattern that occurred anywhere in it.
-struct SearchEnd {
-    size_t endsWith = 0;
-    bool found = false;
-    // Where in the text the first whole occurrence begins.
-    size_t firstFound = 0;
-    size_t longest = 0;
-};
-
-SearchEnd searchFor(const std::vector<int> &pattern, const std::vector<int> &text)
-{
-    SearchEnd end;
-    if (pattern.empty())
-        return end;
-    const std::vector<size_t> border = borders(pattern);
-    size_t q = 0;
-    for (size_t j = 0; j < text.size(); ++j) {
-        const int c = text[j];
-        if (q == pattern.size())
-            q = border[q - 1];
-        while (q > 0 && pattern[q] != c)
-            q = border[q - 1];
-        if (pattern[q] == c)
-            ++q;
-        end.longest = std::max(end.longest, q);
-        if (q == pattern.size() && !end.found) {
-            end.found = true;
-            end.firstFound = j + 1 - q;
-        }
-    }
-    end.endsWith = q;
-    return end;
-}
-
-// The new lines' ids up to the first one the store does not hold, at most as
-// many as the store has: only they can be a run of stored lines.
-std::vector<int> knownNewestIds(const std::vector<int> &fresh, size_t storedSize)
-{
-    std::vector<int> ids;
-    for (size_t i = 0; i < fresh.size() && i < storedSize && fresh[i] != kUnknownLine; ++i)
-        ids.push_back(fresh[i]);
-    return ids;
-}
-
-// A history's date ("2024/05/03", "2024-5-3", a time after it allowed).
-std::optional<QDate> dateOf(const QString &text)
+// A history's date ("2024/05/03", "2024-5-3", a time after it allowed); an
+// invalid QDate when the text is none.
+QDate dateOf(const QString &text)
 {
     int parts[3] = {0, 0, 0};
     int part = 0;
@@ -130,7 +40,7 @@ std::optional<QDate> dateOf(const QString &text)
         if (c.isDigit() && c.unicode() < 0x80) {
             parts[part] = parts[part] * 10 + (c.unicode() - '0');
             if (++digits > 4)
-                return std::nullopt;
+                return {};
         } else if ((c == QLatin1Char('/') || c == QLatin1Char('-')) && part < 2 && digits > 0) {
             ++part;
             digits = 0;
@@ -139,19 +49,106 @@ std::optional<QDate> dateOf(const QString &text)
         }
     }
     if (part != 2 || digits == 0)
-        return std::nullopt;
-    const QDate date(parts[0], parts[1], parts[2]);
-    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+        return {};
+    return QDate(parts[0], parts[1], parts[2]);
 }
 
-// Whether `later` is a later day than `earlier`; unknown when either is no date.
-std::optional<bool> isLaterDay(const QString &later, const QString &earlier)
+std::vector<QDate> datesOf(const std::vector<ReadLine> &lines)
 {
-    const std::optional<QDate> a = dateOf(later);
-    const std::optional<QDate> b = dateOf(earlier);
-    if (!a || !b)
-        return std::nullopt;
-    return *a > *b;
+    std::vector<QDate> dates;
+    dates.reserve(lines.size());
+    for (const ReadLine &line : lines)
+        dates.push_back(dateOf(line.date));
+    return dates;
+}
+
+// Whether day `a` comes after day `b`; a text that is no date comes after
+// nothing and nothing comes after it.
+bool isLaterDay(const QDate &a, const QDate &b)
+{
+    return a.isValid() && b.isValid() && a > b;
+}
+
+// Where each line of a new read stands against the store.
+struct Placement {
+    // The stored line each new line is; kNotStored for the others.
+    std::vector<int> storedIndex;
+    // Booked: held by the store, or dropped from a full store.
+    std::vector<bool> booked;
+    // For a new line not booked: how many stored lines go above it.
+    std::vector<int> slot;
+};
+
+Placement place(const std::vector<ReadLine> &fresh, const std::vector<ReadLine> &stored)
+{
+    const size_t n = stored.size();
+    const size_t m = fresh.size();
+    Placement placement{std::vector<int>(m, kNotStored), std::vector<bool>(m, false), std::vector<int>(m, 0)};
+    if (n == 0 || m == 0)
+        return placement;
+
+    // Each stored line answers for one new line: the oldest new lines take
+    // the oldest stored ones, so that a repeated line meets where it was.
+    QHash<LineKey, std::vector<int>> where;
+    where.reserve(static_cast<qsizetype>(n));
+    for (size_t i = 0; i < n; ++i)
+        where[keyOf(stored[i])].push_back(static_cast<int>(i));
+    for (size_t j = m; j-- > 0;) {
+        const auto it = where.find(keyOf(fresh[j]));
+        if (it == where.end() || it->empty())
+            continue;
+        placement.storedIndex[j] = it->back();
+        placement.booked[j] = true;
+        it->pop_back();
+    }
+
+    const std::vector<QDate> storedDates = datesOf(stored);
+    const std::vector<QDate> freshDates = datesOf(fresh);
+    // Lines of one day from both sides: the read that ends later, or else
+    // begins later, above.
+    const auto span = [](const std::vector<QDate> &dates) { return std::pair(dates.front(), dates.back()); };
+    const bool storedAboveOnTies = span(storedDates) > span(freshDates);
+    const auto goesAbove = [&](size_t i, size_t j) {
+        const QDate &s = storedDates[i];
+        const QDate &f = freshDates[j];
+        if (s.isValid() && f.isValid() && s != f)
+            return s > f;
+        return storedAboveOnTies;
+    };
+
+    // A run of new lines stands between its booked neighbours in the store.
+    std::vector<int> below(m, static_cast<int>(n));
+    for (size_t j = m, bound = n; j-- > 0;) {
+        below[j] = static_cast<int>(bound);
+        if (placement.storedIndex[j] != kNotStored)
+            bound = static_cast<size_t>(placement.storedIndex[j]);
+    }
+    size_t lo = 0;
+    for (size_t j = 0; j < m; ++j) {
+        if (placement.storedIndex[j] != kNotStored) {
+            lo = static_cast<size_t>(placement.storedIndex[j]) + 1;
+            continue;
+        }
+        const size_t hi = std::max(lo, static_cast<size_t>(below[j]));
+        size_t first = lo;
+        size_t count = hi - lo;
+        // The stored lines that go above it come first in [lo, hi).
+        while (count > 0) {
+            const size_t half = count / 2;
+            if (goesAbove(first + half, j)) {
+                first += half + 1;
+                count -= half + 1;
+            } else {
+                count = half;
+            }
+        }
+        placement.slot[j] = static_cast<int>(first);
+        // A full store dropped its oldest lines: what goes below all of it
+        // was booked before.
+        if (first == n && n >= static_cast<size_t>(kReadStoreLimit))
+            placement.booked[j] = true;
+    }
+    return placement;
 }
 
 } // namespace
@@ -159,89 +156,59 @@ std::optional<bool> isLaterDay(const QString &later, const QString &earlier)
 ReadMatch matchReads(const std::vector<ReadLine> &fresh, const std::vector<ReadLine> &stored)
 {
     ReadMatch match;
-    if (fresh.empty() || stored.empty())
+    if (fresh.empty() || stored.empty()) {
+        match.booked.assign(fresh.size(), false);
         return match;
-    const LineIds ids = lineIds(fresh, stored);
-
-    const bool allKnown = std::find(ids.fresh.begin(), ids.fresh.end(), kUnknownLine) == ids.fresh.end();
-    if (allKnown && fresh.size() <= stored.size() && searchFor(ids.fresh, ids.stored).found) {
-        match.matched = static_cast<int>(fresh.size());
+    }
+    const Placement placement = place(fresh, stored);
+    match.booked = placement.booked;
+    match.matched = static_cast<int>(std::count(match.booked.begin(), match.booked.end(), true));
+    const auto newestNew = std::find(match.booked.begin(), match.booked.end(), false);
+    if (newestNew == match.booked.end()) {
         match.whollyInside = true;
         return match;
     }
-    // The stored lines read as a pattern through the new ones: where the new
-    // history ends, the search stands at the longest run of stored newest lines
-    // that the new history ends with. The store keeps only the newest lines: a
-    // history longer than the store holds all of it, and what lies below it
-    // was cut from the store, booked before.
-    const SearchEnd meeting = searchFor(ids.stored, ids.fresh);
-    match.matched = static_cast<int>(meeting.found ? fresh.size() - meeting.firstFound : meeting.endsWith);
-    if (match.matched > 0)
-        return match;
-    // An older read brought in late: its newest lines were read before, in
-    // whatever part of the store they lie.
-    const size_t held = searchFor(knownNewestIds(ids.fresh, stored.size()), ids.stored).longest;
-    if (held > 0 || isLaterDay(stored.front().date, fresh.front().date).value_or(false)) {
-        match.olderRead = true;
-        match.matched = static_cast<int>(held);
-        return match;
-    }
-    if (isLaterDay(fresh.back().date, stored.front().date).value_or(false))
+    match.olderRead = placement.slot[static_cast<size_t>(newestNew - match.booked.begin())] > 0;
+    if (match.matched == 0 && !match.olderRead &&
+        isLaterDay(dateOf(fresh.back().date), dateOf(stored.front().date)))
         match.gap = ReadGap{stored.front().date, fresh.back().date};
     return match;
 }
 
-namespace {
-
-// An older read's lines the store did not hold, below the newest `above`
-// stored lines, which they continue; the rest of the store below them, less
-// the lines where the two meet.
-std::vector<ReadLine> olderReadInStore(const std::vector<ReadLine> &fresh,
-                                       const std::vector<ReadLine> &stored, int held, size_t above)
-{
-    std::vector<ReadLine> lines(stored.begin(), stored.begin() + static_cast<qsizetype>(above));
-    const std::vector<ReadLine> older(fresh.begin() + held, fresh.end());
-    const std::vector<ReadLine> below(stored.begin() + static_cast<qsizetype>(above), stored.end());
-    const ReadMatch meeting = matchReads(older, below);
-    if (!meeting.whollyInside)
-        lines.insert(lines.end(), older.begin(), older.end());
-    const int continued = meeting.whollyInside || meeting.olderRead ? 0 : meeting.matched;
-    lines.insert(lines.end(), below.begin() + continued, below.end());
-    if (lines.size() > static_cast<size_t>(kReadStoreLimit))
-        lines.resize(static_cast<size_t>(kReadStoreLimit));
-    return lines;
-}
-
-} // namespace
-
 std::optional<std::vector<ReadLine>> storeAfterRead(const std::vector<ReadLine> &fresh,
-                                                    const std::vector<ReadLine> &stored,
-                                                    const ReadMatch &match)
+                                                    const std::vector<ReadLine> &stored)
 {
-    if (match.whollyInside || fresh.empty())
-        return std::nullopt;
-    if (match.olderRead) {
-        if (match.matched > 0) {
-            const LineIds ids = lineIds(fresh, stored);
-            const std::vector<int> newest(ids.fresh.begin(), ids.fresh.begin() + match.matched);
-            const SearchEnd held = searchFor(newest, ids.stored);
-            return olderReadInStore(fresh, stored, match.matched, held.firstFound + newest.size());
-        }
-        // Older than every stored line: below the whole store.
-        if (isLaterDay(stored.back().date, fresh.front().date).value_or(false))
-            return olderReadInStore(fresh, stored, 0, stored.size());
-        return std::nullopt;
+    const Placement placement = place(fresh, stored);
+    std::vector<std::pair<int, size_t>> inserted;
+    for (size_t j = 0; j < fresh.size(); ++j) {
+        if (!placement.booked[j])
+            inserted.emplace_back(placement.slot[j], j);
     }
+    if (inserted.empty())
+        return std::nullopt;
+    std::stable_sort(inserted.begin(), inserted.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+
+    std::vector<ReadLine> lines;
     const size_t room = static_cast<size_t>(kReadStoreLimit);
-    std::vector<ReadLine> lines(fresh.begin(),
-                                fresh.begin() + static_cast<qsizetype>(std::min(fresh.size(), room)));
-    if (match.matched > 0 || match.gap) {
-        const size_t continued = static_cast<size_t>(match.matched);
-        for (size_t i = continued; i < stored.size() && lines.size() < room; ++i)
-            lines.push_back(stored[i]);
-        return lines;
+    lines.reserve(std::min(room, stored.size() + inserted.size()));
+    std::vector<const ReadLine *> storedAs(stored.size());
+    for (size_t i = 0; i < stored.size(); ++i)
+        storedAs[i] = &stored[i];
+    for (size_t j = 0; j < fresh.size(); ++j) {
+        if (placement.storedIndex[j] != kNotStored)
+            storedAs[static_cast<size_t>(placement.storedIndex[j])] = &fresh[j];
     }
-    // No meeting and no gap: the history of another card without an ID.
+    auto next = inserted.begin();
+    for (size_t i = 0; i <= stored.size() && lines.size() < room; ++i) {
+        for (; next != inserted.end() && static_cast<size_t>(next->first) == i && lines.size() < room; ++next)
+            lines.push_back(fresh[next->second]);
+        if (i < stored.size() && lines.size() < room) {
+            // A booked line keeps what the new read says of it: its remark
+            // may have been edited since.
+            lines.push_back(*storedAs[i]);
+        }
+    }
     return lines;
 }
 

@@ -7,11 +7,12 @@
 #include <optional>
 #include <vector>
 
-// Where a new read of a card meets what earlier reads stored. A card keeps only
-// its latest transactions, so consecutive reads overlap: the oldest lines of the
-// new history repeat the newest stored ones. Two lines are the same transaction
-// when date, description fields and balance are the same; the remark may have
-// been edited in the reader since.
+// Where a new read of a card meets what earlier reads stored. The store holds
+// every transaction ever booked from the card, whatever order the reads came
+// in: a line of the new history that the store holds was booked before, and
+// is never booked again. Two lines are the same transaction when date,
+// description fields and balance are the same; the remark may have been
+// edited in the reader since.
 namespace mokpe::journal {
 
 // The stored lines end before the new history begins, and nothing says what
@@ -24,39 +25,35 @@ struct ReadGap {
 };
 
 struct ReadMatch {
-    // How many of the new history's oldest lines were booked before (its
-    // newest ones for an older read); all of them when the history lies
-    // wholly inside the store.
+    // Per line of the new history, newest first: booked before.
+    std::vector<bool> booked;
+    // How many lines were booked before.
     int matched = 0;
-    // Every line of the new history is a run of stored lines: read twice.
+    // Every line of the new history was booked before: read twice.
     bool whollyInside = false;
+    // Nothing of the new history was booked, it lies wholly after the store,
+    // and nothing says what happened in between.
     std::optional<ReadGap> gap;
-    // An older read brought in after a newer one: the history ends before the
-    // store does, and `matched` of its newest lines lie in the store.
+    // An older read brought in after a newer one: its newest new transaction
+    // lies below stored ones.
     bool olderRead = false;
     friend bool operator==(const ReadMatch &, const ReadMatch &) = default;
 };
 
-// Both lists newest first. The meeting point is the longest run of `fresh`'s
-// oldest lines that equals the same number of `stored`'s newest lines, in
-// order; where `fresh` holds every stored line, all its lines from the newest
-// stored one down (the store keeps only the newest lines of a card). Without a
-// meeting point, the longest run of `fresh`'s newest lines found anywhere in
-// the store makes an older read; so does a history whose newest date lies
-// before the newest stored one. Otherwise a gap is told when the oldest new
-// date lies after the newest stored date. Time linear in the two lengths.
+// Both lists newest first. A new line is booked when the store holds it (each
+// stored line answers for one new line, the oldest new ones first), or when
+// the store is full and the line goes below all of it: the store dropped it.
+// Time linear in the two lengths, and a logarithm.
 ReadMatch matchReads(const std::vector<ReadLine> &fresh, const std::vector<ReadLine> &stored);
 
 // What the store holds after the new read, newest first and at most
-// kReadStoreLimit lines: the new lines over the stored ones they continue (at
-// the meeting point, or after a gap); the new lines alone when they do not
-// continue the store and are at least as recent; for an older read, its lines
-// the store did not hold put in below the stored ones they continue, or below
-// the whole store when the history is older than all of it; nullopt when the
-// store stays as it is (read twice, or an older read that neither meets the
-// store nor lies wholly below it).
+// kReadStoreLimit lines (the oldest dropped): every stored line, and every new
+// line not booked before put in its place. A run of new lines goes where its
+// booked neighbours stand in the store; without one, by date, where lines of
+// one day from both sides are ordered as their reads are (the read that ends
+// later, or else begins later, above). Booked lines take the new read's
+// remark. nullopt when the store stays as it is.
 std::optional<std::vector<ReadLine>> storeAfterRead(const std::vector<ReadLine> &fresh,
-                                                    const std::vector<ReadLine> &stored,
-                                                    const ReadMatch &match);
+                                                    const std::vector<ReadLine> &stored);
 
 } // namespace mokpe::journal

@@ -10,6 +10,7 @@ namespace {
 // Longer IDs are named by their hash, so that no name outgrows the file system.
 constexpr qsizetype kLongestNamePart = 64;
 const QString kStoreNamePrefix = QStringLiteral("card_reads_");
+const QString kUserStoreNamePrefix = QStringLiteral("user_reads_");
 
 bool isPlainNameCharacter(QChar c)
 {
@@ -42,7 +43,11 @@ QString personFilePath(const AppState &state)
 
 QString readStoreFilePath(const AppState &state, const QString &cardId)
 {
-    return programFilePath(state, readStoreFileName(cardId));
+    if (!cardId.isEmpty())
+        return programFilePath(state, readStoreFileName(cardId));
+    if (!state.userEntry.isEmpty())
+        return programFilePath(state, userReadStoreFileName(state.userEntry));
+    return {};
 }
 
 QString programExecutablePath(const AppState &state)
@@ -55,23 +60,39 @@ QString programExecutablePath(const AppState &state)
     return QDir::toNativeSeparators(programFilePath(state, fileName));
 }
 
-QString readStoreFileName(const QString &cardId)
+namespace {
+
+// Letters, digits and "-" as they are, any other character as "_" and four
+// hex digits; a name too long for a file system by its hash after a "~",
+// which nothing written out can give.
+QString fileNamePart(const QString &key)
 {
-    if (cardId.isEmpty())
-        return kReadStoreFileName;
     QString part;
-    for (const QChar c : cardId) {
+    for (const QChar c : key) {
         if (isPlainNameCharacter(c))
             part += c;
         else
             part += QStringLiteral("_%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
     }
     if (part.size() > kLongestNamePart) {
-        part =
-            QLatin1Char('~') +
-            QString::fromLatin1(QCryptographicHash::hash(cardId.toUtf8(), QCryptographicHash::Sha1).toHex());
+        part = QLatin1Char('~') +
+               QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex());
     }
-    return kStoreNamePrefix + part + QStringLiteral(".csv");
+    return part;
+}
+
+} // namespace
+
+QString readStoreFileName(const QString &cardId)
+{
+    if (cardId.isEmpty())
+        return kReadStoreFileName;
+    return kStoreNamePrefix + fileNamePart(cardId) + QStringLiteral(".csv");
+}
+
+QString userReadStoreFileName(const QString &userEntry)
+{
+    return kUserStoreNamePrefix + fileNamePart(userEntry) + QStringLiteral(".csv");
 }
 
 bool isReadStoreFileName(const QString &name, Qt::CaseSensitivity cs)
@@ -79,8 +100,10 @@ bool isReadStoreFileName(const QString &name, Qt::CaseSensitivity cs)
     QStringView store(name);
     if (store.endsWith(kLockSuffix, cs))
         store.chop(kLockSuffix.size());
-    return store.compare(kReadStoreFileName, cs) == 0 ||
-           (store.startsWith(kStoreNamePrefix, cs) && store.endsWith(QLatin1String(".csv"), cs));
+    if (store.compare(kReadStoreFileName, cs) == 0)
+        return true;
+    return (store.startsWith(kStoreNamePrefix, cs) || store.startsWith(kUserStoreNamePrefix, cs)) &&
+           store.endsWith(QLatin1String(".csv"), cs);
 }
 
 bool anyReadStoreExists(const QString &programFolder)
@@ -88,7 +111,9 @@ bool anyReadStoreExists(const QString &programFolder)
     if (programFolder.isEmpty())
         return false;
     return !QDir(programFolder)
-                .entryList({kReadStoreFileName, kStoreNamePrefix + QStringLiteral("*.csv")}, QDir::Files)
+                .entryList({kReadStoreFileName, kStoreNamePrefix + QStringLiteral("*.csv"),
+                            kUserStoreNamePrefix + QStringLiteral("*.csv")},
+                           QDir::Files)
                 .isEmpty();
 }
 

@@ -129,7 +129,8 @@ TEST_P(JournalRefusalTest, ToldAndNothingWritten)
     writeBytes(history, cp932(c.history));
     const QString out = program.file(QStringLiteral("out.csv"));
     writeBytes(out, "old\r\n");
-    const test::CliRun run = runJournal(program, history, c.args + QStringList{QStringLiteral("-o"), out});
+    const test::CliRun run = runJournal(
+        program, history, c.args + QStringList{QStringLiteral("--no-match"), QStringLiteral("-o"), out});
     EXPECT_EQ(run.exitCode, c.exitCode);
     EXPECT_EQ(run.err, c.err);
     EXPECT_EQ(run.out, QString());

@@ -20,7 +20,7 @@ using test::writeBytes;
 
 const QString kProgramData = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/program");
 const QString kHistory = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/transit/history.csv");
-const QStringList kSettle{QStringLiteral("--settle"), QStringLiteral("220")};
+const QStringList kSettle{QStringLiteral("--settle"), QStringLiteral("220"), QStringLiteral("--no-match")};
 
 struct ProgramFolder : test::ProgramFolderCopy {
     ProgramFolder() : ProgramFolderCopy(kProgramData) {}

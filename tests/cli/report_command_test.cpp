@@ -107,7 +107,8 @@ TEST(ReportCommand, RefusalsExitWithTwoAndTheMessage)
     const QString complete = kDataDir + QStringLiteral("/transit/history.csv");
     const QString unwritable = program.file(QStringLiteral("no such folder/out.pdf"));
     run = runReport(program, complete,
-                    {QStringLiteral("--settle"), QStringLiteral("220"), QStringLiteral("-o"), unwritable});
+                    {QStringLiteral("--settle"), QStringLiteral("220"), QStringLiteral("--no-match"),
+                     QStringLiteral("-o"), unwritable});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.startsWith(
         QStringLiteral("ファイル「%1」に書き込めません．\n").arg(QDir::toNativeSeparators(unwritable))))
@@ -117,7 +118,8 @@ TEST(ReportCommand, RefusalsExitWithTwoAndTheMessage)
     const QByteArray oldServer = qgetenv("CUPS_SERVER");
     qputenv("CUPS_SERVER", "127.0.0.1:9");
     run = runReport(program, complete,
-                    {QStringLiteral("--settle"), QStringLiteral("220"), QStringLiteral("--print")});
+                    {QStringLiteral("--settle"), QStringLiteral("220"), QStringLiteral("--no-match"),
+                     QStringLiteral("--print")});
     if (oldServer.isNull())
         qunsetenv("CUPS_SERVER");
     else

@@ -7,6 +7,8 @@
 #include "support/file_kinds.h"
 #include "support/full_disk.h"
 
+#include "settings/program_files.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -20,7 +22,9 @@ using test::writeBytes;
 
 const QString kProgramData = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/program");
 const QString kHistory = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/transit/history.csv");
-const QStringList kSettle{QStringLiteral("--settle"), QStringLiteral("220")};
+// The history gives no card ID: its read is booked in the first user's store.
+const QStringList kSettle{QStringLiteral("--settle"), QStringLiteral("220"), QStringLiteral("--user"),
+                          QStringLiteral("1")};
 
 QString written(const QString &path)
 {
@@ -49,7 +53,7 @@ TEST(WrittenFilesCommand, AStoreThatCannotBeWrittenIsToldAndEndsWithStatus2)
         SCOPED_TRACE(c.what);
         test::TempFolder program;
         test::copyFiles(kProgramData, program.path());
-        const QString store = program.file(QStringLiteral("card_reads.csv"));
+        const QString store = program.file(settings::userReadStoreFileName(QStringLiteral("山田 太郎")));
         if (c.fifo && !test::pipeInFolderUnavailable().isEmpty())
             continue;
         if (c.fifo)
@@ -108,7 +112,8 @@ TEST(WrittenFilesCommand, AnExportWrittenBesideFilesThatWereNotIsToldAsWritten)
 
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(QFileInfo(out).size() > 0);
-    const QString store = QDir(program).filePath(QStringLiteral("card_reads.csv"));
+    const QString store =
+        QDir(program).filePath(settings::userReadStoreFileName(QStringLiteral("山田 太郎")));
     const QString settings = QDir(program).filePath(QStringLiteral("inifile.ini"));
     EXPECT_TRUE(run.err.contains(QStringLiteral("前回の読込み記録を保存できません．")))
         << run.err.toStdString();

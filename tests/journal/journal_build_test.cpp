@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"1,2008/07/22,旅費交通,300,電子マネー,300,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　",
                    "2,2008/07/21,旅費交通,1300,電子マネー,1300,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　"},
                   "2:3 2:5",
-                  {0, 2}},
+                  {{true, true}}},
         // A newer read: the newest booked line prices the oldest new row.
         BuildCase{"OldestBookedByAnEarlierRead",
                   TransitCard,
@@ -100,7 +100,17 @@ INSTANTIATE_TEST_SUITE_P(
                   {"1,2008/07/24,旅費交通,200,電子マネー,200,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　",
                    "2,2008/07/23,旅費交通,200,電子マネー,200,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　"},
                   "",
-                  {2, 0}},
+                  {{false, false, true, true}}},
+        // An older read that filled a gap between stored lines: the booked
+        // line below the new ones prices the oldest of them.
+        BuildCase{"NewestAndOldestBookedByEarlierReads",
+                  TransitCard,
+                  {kHeader, "2008/07/24" + kRoute + "600,", "2008/07/23" + kRoute + "800,",
+                   "2008/07/22" + kRoute + "1000,", "2008/07/21" + kRoute + "1300,"},
+                  {"1,2008/07/23,旅費交通,200,電子マネー,200,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　",
+                   "2,2008/07/22,旅費交通,300,電子マネー,300,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　"},
+                  "",
+                  {{true, false, false, true}}},
         // The oldest transaction is the last dated line wherever it stands.
         BuildCase{"OnlyDataLine",
                   TransitCard,

@@ -2,6 +2,9 @@
 
 #include <QDate>
 
+#include <algorithm>
+#include <map>
+
 #include <gtest/gtest.h>
 
 namespace mokpe::journal {
@@ -43,6 +46,15 @@ ReadLine zeroYenAfter(int i)
     return line;
 }
 
+// Transactions `newest` down to `oldest`, all on the day of transaction `day`.
+std::vector<ReadLine> sameDay(int newest, int oldest, int day)
+{
+    std::vector<ReadLine> lines = txs(newest, oldest);
+    for (ReadLine &line : lines)
+        line.date = tx(day).date;
+    return lines;
+}
+
 struct MatchCase {
     const char *name;
     std::vector<ReadLine> fresh;
@@ -64,10 +76,11 @@ TEST_P(ReadMatchingTest, MeetingPointAndStoreAfter)
     const MatchCase &c = GetParam();
     const ReadMatch match = matchReads(c.fresh, c.stored);
     EXPECT_EQ(match.matched, c.match.matched);
+    EXPECT_EQ(std::count(match.booked.begin(), match.booked.end(), true), match.matched);
     EXPECT_EQ(match.whollyInside, c.match.whollyInside);
     EXPECT_EQ(match.gap, c.match.gap);
     EXPECT_EQ(match.olderRead, c.match.olderRead);
-    EXPECT_EQ(storeAfterRead(c.fresh, c.stored, match), c.after);
+    EXPECT_EQ(storeAfterRead(c.fresh, c.stored), c.after);
 }
 
 const std::vector<ReadLine> kNone;
@@ -77,78 +90,110 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         MatchCase{"FirstRead", txs(20, 1), kNone, {}, txs(20, 1)},
         MatchCase{"NoTransactionsLeaveTheStore", kNone, txs(20, 1), {}, std::nullopt},
-        MatchCase{"OverlapOfOne", txs(39, 20), txs(20, 1), {1, false, {}}, txs(39, 1)},
-        MatchCase{"OverlapOfNineteen", txs(21, 2), txs(20, 1), {19, false, {}}, txs(21, 1)},
-        MatchCase{"NewHistoryLongerThanTheStore", txs(30, 8), txs(10, 8), {3, false, {}}, txs(30, 8)},
-        // The store was cut to its newest lines: the history meets it where
-        // the whole store stands, and what is older was booked before it.
-        MatchCase{"StoreInsideTheNewHistory", txs(30, 1), txs(20, 11), {20, false, {}}, txs(30, 1)},
-        MatchCase{"ReadTwice", txs(20, 1), txs(20, 1), {20, true, {}}, std::nullopt},
-        MatchCase{"OlderReadInsideTheStore", txs(15, 6), txs(20, 1), {10, true, {}}, std::nullopt},
+        MatchCase{"OverlapOfOne", txs(39, 20), txs(20, 1), {{}, 1, false, {}}, txs(39, 1)},
+        MatchCase{"OverlapOfNineteen", txs(21, 2), txs(20, 1), {{}, 19, false, {}}, txs(21, 1)},
+        MatchCase{"NewHistoryLongerThanTheStore", txs(30, 8), txs(10, 8), {{}, 3, false, {}}, txs(30, 8)},
+        // What the store never held was never booked, above or below it.
+        MatchCase{"StoreInsideTheNewHistory", txs(30, 1), txs(20, 11), {{}, 10, false, {}}, txs(30, 1)},
+        MatchCase{"ReadTwice", txs(20, 1), txs(20, 1), {{}, 20, true, {}}, std::nullopt},
+        MatchCase{"OlderReadInsideTheStore", txs(15, 6), txs(20, 1), {{}, 10, true, {}}, std::nullopt},
         // A day not read between the two: the oldest amount stays open.
         MatchCase{"Gap",
                   txs(30, 22),
                   txs(20, 1),
-                  {0, false, ReadGap{tx(20).date, tx(22).date}},
+                  {{}, 0, false, ReadGap{tx(20).date, tx(22).date}},
                   txs(30, 22) + txs(20, 1)},
         // The remark may have been edited in the reader since.
         MatchCase{"RemarkEdited",
                   txs(25, 11) + std::vector{withRemark(tx(10), QStringLiteral("出張")), tx(9)},
                   txs(10, 1),
-                  {2, false, {}},
+                  {{}, 2, false, {}},
                   txs(25, 11) + std::vector{withRemark(tx(10), QStringLiteral("出張"))} + txs(9, 1)},
         // Same date, same balance, another description: a new transaction,
         // not the stored one it stands next to.
         MatchCase{"ZeroYenEntryAboveTheMeetingPoint",
                   txs(12, 11) + std::vector{zeroYenAfter(10)} + txs(10, 5),
                   txs(10, 1),
-                  {6, false, {}},
+                  {{}, 6, false, {}},
                   txs(12, 11) + std::vector{zeroYenAfter(10)} + txs(10, 1)},
-        // The 0-yen entry is the oldest new line: nothing meets.
         MatchCase{"ZeroYenEntryAtTheEdge",
                   txs(12, 11) + std::vector{zeroYenAfter(10)},
                   txs(10, 1),
                   {},
-                  txs(12, 11) + std::vector{zeroYenAfter(10)}},
-        // Two identical 0-yen entries, the older one booked: the longest run
-        // meets at the older one.
+                  txs(12, 11) + std::vector{zeroYenAfter(10)} + txs(10, 1)},
+        // Two identical 0-yen entries, the older one booked: the stored one
+        // answers for the older.
         MatchCase{"RepeatedLineAtTheMeetingPoint",
                   std::vector{tx(12), zeroYenAfter(10), zeroYenAfter(10)} + txs(10, 8),
                   std::vector{zeroYenAfter(10)} + txs(10, 1),
-                  {4, false, {}},
+                  {{}, 4, false, {}},
                   std::vector{tx(12), zeroYenAfter(10), zeroYenAfter(10)} + txs(10, 1)},
-        // Only the balance differs at the meeting point: no meeting.
+        // Only the balance differs: another transaction.
         MatchCase{"BalanceDiffers",
                   txs(25, 11) + std::vector{ReadLine{tx(10).date, tx(10).descriptionFields, "1", {}}},
                   txs(10, 1),
-                  {0, false, {}},
-                  txs(25, 11) + std::vector{ReadLine{tx(10).date, tx(10).descriptionFields, "1", {}}}},
-        // An older read brought in late keeps the newer lines in the store,
-        // and its own below them, so that it is not booked again.
-        MatchCase{"OlderReadLate", txs(10, 1), txs(30, 21), {0, false, {}, true}, txs(30, 21) + txs(10, 1)},
-        // Its newest lines were read before: they are booked already.
-        MatchCase{"OlderReadOverlapping", txs(20, 1), txs(30, 11), {10, false, {}, true}, txs(30, 1)},
-        // Wherever in the store they lie: here above a gap the store has, which
-        // the older read fills.
+                  {},
+                  txs(25, 11) + std::vector{ReadLine{tx(10).date, tx(10).descriptionFields, "1", {}}} +
+                      txs(10, 1)},
+        // An older read brought in late goes below the newer lines.
+        MatchCase{
+            "OlderReadLate", txs(10, 1), txs(30, 21), {{}, 0, false, {}, true}, txs(30, 21) + txs(10, 1)},
+        MatchCase{"OlderReadOverlapping", txs(20, 1), txs(30, 11), {{}, 10, false, {}, true}, txs(30, 1)},
+        // Into a gap the store has, meeting the lines on both sides or one.
         MatchCase{"OlderReadIntoAGapOfTheStore",
                   txs(25, 8),
                   txs(30, 21) + txs(5, 1),
-                  {5, false, {}, true},
+                  {{}, 5, false, {}, true},
                   txs(30, 8) + txs(5, 1)},
         MatchCase{"OlderReadMeetingTheStoreBelowAGap",
                   txs(25, 4),
                   txs(30, 21) + txs(5, 1),
-                  {5, false, {}, true},
+                  {{}, 7, false, {}, true},
                   txs(30, 1)},
-        // Older, apart from the store but not below all of it: the store stays.
         MatchCase{"OlderReadBetweenStoredLines",
                   txs(12, 10),
                   txs(30, 21) + txs(5, 1),
-                  {0, false, {}, true},
-                  std::nullopt},
-        // The store holds the newest thousand lines.
-        MatchCase{"StoreBounded", txs(1010, 991), txs(1000, 1), {10, false, {}}, txs(1010, 11)}),
+                  {{}, 0, false, {}, true},
+                  txs(30, 21) + txs(12, 10) + txs(5, 1)},
+        // Two reads of one day that do not meet, the morning's read second:
+        // the day's lines of the read that ends later stay above.
+        MatchCase{"SameDayOlderReadSecond",
+                  sameDay(25, 21, 20) + txs(20, 1),
+                  sameDay(55, 26, 20),
+                  {{}, 0, false, {}, true},
+                  sameDay(55, 26, 20) + sameDay(25, 21, 20) + txs(20, 1)},
+        MatchCase{"SameDayNewerReadSecond",
+                  sameDay(55, 26, 20),
+                  sameDay(25, 21, 20) + txs(20, 1),
+                  {},
+                  sameDay(55, 26, 20) + sameDay(25, 21, 20) + txs(20, 1)},
+        // The store holds the newest thousand lines; what a full store
+        // dropped was booked.
+        MatchCase{"StoreBounded", txs(1010, 991), txs(1000, 1), {{}, 10, false, {}}, txs(1010, 11)},
+        MatchCase{"OlderThanAFullStore", txs(5, 1), txs(1005, 6), {{}, 5, true, {}}, std::nullopt}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// Reads of one card in any order, overlapping or not: each transaction is
+// booked once, and the store ends up holding all of them in order.
+TEST(ReadMatching, EveryOrderOfReadsBooksEachTransactionOnce)
+{
+    std::vector<std::pair<int, int>> reads{{20, 1}, {50, 15}, {85, 45}, {100, 81}};
+    do {
+        std::vector<ReadLine> store;
+        std::map<QString, int> bookings;
+        for (const auto &[newest, oldest] : reads) {
+            const std::vector<ReadLine> fresh = txs(newest, oldest);
+            const ReadMatch match = matchReads(fresh, store);
+            for (size_t i = 0; i < fresh.size(); ++i)
+                bookings[fresh[i].date] += match.booked[i] ? 0 : 1;
+            if (const auto after = storeAfterRead(fresh, store))
+                store = *after;
+        }
+        EXPECT_EQ(store, txs(100, 1));
+        for (const auto &[date, count] : bookings)
+            EXPECT_EQ(count, 1) << date.toStdString();
+    } while (std::next_permutation(reads.begin(), reads.end()));
+}
 
 } // namespace
 } // namespace mokpe::journal

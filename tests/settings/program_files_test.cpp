@@ -14,6 +14,8 @@ TEST(ProgramFiles, EveryFileIsInTheProgramFolder)
 {
     AppState state;
     state.programFolder = QStringLiteral("/opt/mokpe dir");
+    AppState userState = state;
+    userState.userEntry = QStringLiteral("山田");
     const struct {
         QString path;
         QString expected;
@@ -21,7 +23,9 @@ TEST(ProgramFiles, EveryFileIsInTheProgramFolder)
         {settingsFilePath(state), QStringLiteral("/opt/mokpe dir/inifile.ini")},
         {accountCodeFilePath(state), QStringLiteral("/opt/mokpe dir/kamoku_code.csv")},
         {personFilePath(state), QStringLiteral("/opt/mokpe dir/person.csv")},
-        {readStoreFilePath(state, QString()), QStringLiteral("/opt/mokpe dir/card_reads.csv")},
+        // Without a card ID, the chosen user's; with no user chosen, none.
+        {readStoreFilePath(state, QString()), QString()},
+        {readStoreFilePath(userState, QString()), QStringLiteral("/opt/mokpe dir/user_reads__5c71_7530.csv")},
         {readStoreFilePath(state, QStringLiteral("X1")), QStringLiteral("/opt/mokpe dir/card_reads_X1.csv")},
         {programFilePath(state, kShortcutScriptName), QStringLiteral("/opt/mokpe dir/mokpe_scut.vbs")},
     };
@@ -38,13 +42,21 @@ TEST(ProgramFiles, NamesNoOutputMayTake)
         bool sensitive;
         bool insensitive;
     } cases[] = {
-        {"inifile.ini", true, true},        {"INIFILE.INI", false, true},
-        {"kamoku_code.csv", true, true},    {"person.csv", true, true},
-        {"Person.csv", false, true},        {"card_reads.csv", true, true},
-        {"card_reads_X1.csv", true, true},  {"card_reads_X1.csv.lock", true, true},
-        {"CARD_READS_X1.CSV", false, true}, {"inifile.ini.bak", false, false},
-        {"kamoku_code.txt", false, false},  {"card_reads.csv.bad-20240101-000000", false, false},
+        {"inifile.ini", true, true},
+        {"INIFILE.INI", false, true},
+        {"kamoku_code.csv", true, true},
+        {"person.csv", true, true},
+        {"Person.csv", false, true},
+        {"card_reads.csv", true, true},
+        {"card_reads_X1.csv", true, true},
+        {"card_reads_X1.csv.lock", true, true},
+        {"CARD_READS_X1.CSV", false, true},
+        {"inifile.ini.bak", false, false},
+        {"kamoku_code.txt", false, false},
+        {"card_reads.csv.bad-20240101-000000", false, false},
         {"journal.csv", false, false},
+        {"user_reads__5c71.csv", true, true},
+        {"user_reads__5c71.csv.lock", true, true},
     };
     for (const auto &c : cases) {
         const QString name = QString::fromUtf8(c.name);

@@ -268,6 +268,7 @@ void MainWindow::refreshUserList()
         return;
     }
     state_.summaryPrefix.clear();
+    state_.userEntry.clear();
     setWindowTitle(kProgramCaption);
 }
 
@@ -276,8 +277,10 @@ void MainWindow::onUserSelectionChanged()
     const QList<QListWidgetItem *> selected = list1_->selectedItems();
     for (int row = 0; row < list1_->count(); ++row) {
         QListWidgetItem *item = list1_->item(row);
-        if (selected.contains(item))
+        if (selected.contains(item)) {
             state_.summaryPrefix = app::summaryPrefixFor(row, item->text());
+            state_.userEntry = row == 0 ? QString() : item->text();
+        }
     }
     setWindowTitle(app::userCaption(state_.summaryPrefix));
 }

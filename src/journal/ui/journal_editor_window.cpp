@@ -264,11 +264,13 @@ bool JournalEditorWindow::startUp(common::Progress &progress)
     const QString notice = previousReadNotice(editor_.previousRead());
     label5_->setText(notice);
     label5_->setVisible(!notice.isEmpty());
-    // Transactions that may be missing are a warning, in the balance cells' red.
+    // Transactions that may be missing, or a read that could not be compared,
+    // are a warning, in the balance cells' red.
+    const PreviousRead &read = editor_.previousRead();
+    const bool warning = read.match.gap || read.comparison == PreviousRead::Comparison::NoUser;
     QPalette noticeColours = label5_->palette();
-    noticeColours.setColor(QPalette::WindowText, editor_.previousRead().match.gap
-                                                     ? QColor(255, 0, 0)
-                                                     : palette().color(QPalette::WindowText));
+    noticeColours.setColor(QPalette::WindowText,
+                           warning ? QColor(255, 0, 0) : palette().color(QPalette::WindowText));
     label5_->setPalette(noticeColours);
     recalculateButton_->setVisible(editor_.recalculateVisible());
     text1_->clear();

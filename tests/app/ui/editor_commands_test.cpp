@@ -42,9 +42,10 @@ struct EditorCommandsTest : ::testing::Test {
         main->load();
         main->show();
         const QString card = folder.file(QStringLiteral("card.csv"));
-        writeBytes(card, cp932(QStringLiteral("利用年月日,種別,事業者,駅,種別,事業者,駅,残額,備考\r\n"
-                                              "2008/07/21,入場,JR東,新宿,出場,JR東,渋谷,1000,\r\n"
-                                              "2008/07/19,入場,JR東,東京,出場,JR東,新宿,1500,\r\n")));
+        writeBytes(card, cp932(QStringLiteral(
+                             "カードID=JE01\r\n利用年月日,種別,事業者,駅,種別,事業者,駅,残額,備考\r\n"
+                             "2008/07/21,入場,JR東,新宿,出場,JR東,渋谷,1000,\r\n"
+                             "2008/07/19,入場,JR東,東京,出場,JR東,新宿,1500,\r\n")));
         fakes.dialogs.chooseNext(card);
         main->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     }
@@ -89,7 +90,7 @@ TEST_F(EditorCommandsTest, ExportOpensOnlyAfterTheJournalChecksAndGivesTheEditor
     EXPECT_FALSE(editor()->isVisible());
 
     // An export written books the journal's read and says what went where.
-    const QString store = folder.file(QStringLiteral("card_reads.csv"));
+    const QString store = folder.file(QStringLiteral("card_reads_JE01.csv"));
     EXPECT_FALSE(QFile::exists(store));
     test::TempFolder exports;
     const QString out = exports.file(QStringLiteral("out.csv"));

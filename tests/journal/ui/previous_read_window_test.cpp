@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLockFile>
 #include <QPointer>
 #include <QPushButton>
@@ -29,15 +30,19 @@ using test::cp932;
 using test::fileBytes;
 using test::writeBytes;
 
+const QString kStore = QStringLiteral("card_reads_JE01.csv");
 const QString kHeader = QStringLiteral("利用年月日,種別,利用駅,利用会社,種別,利用駅,利用会社,残額,備考\r\n");
 const QString kAllBooked = QStringLiteral(
     "このファイルの取引は，すべて前回までに読み込み済みです．\r\n新しく仕訳する取引はありません．"
     "\r\nもう一度仕訳する場合は，「前回の読込みと照合する」のチェックを外して読み込んで下さい．");
 
-// Days `newest` down to `oldest` of May 2024, 100 yen a day from 5000 yen.
-QString history(int newest, int oldest)
+// Days `newest` down to `oldest` of May 2024 on card JE01, 100 yen a day
+// from 5000 yen; without the card ID when `id` is empty. A read store holds
+// the same text.
+QString history(int newest, int oldest, const QString &id = QStringLiteral("JE01"))
 {
-    QString text = kHeader;
+    QString text =
+        (id.isEmpty() ? QString() : QStringLiteral("カードID=") + id + QStringLiteral("\r\n")) + kHeader;
     for (int day = newest; day >= oldest; --day)
         text += QStringLiteral("2024/05/%1,入,ＪＲ東,新宿,出,ＪＲ東,渋谷,%2,\r\n")
                     .arg(day, 2, 10, QLatin1Char('0'))
@@ -161,8 +166,7 @@ TEST_F(PreviousReadWindowTest, ChoiceIsOnOnceAStoreExistsAndTheUserHasTheLastWor
 
 TEST_F(PreviousReadWindowTest, GapNoticeAndTheStoredBalanceOffered)
 {
-    writeBytes(folder.file(QStringLiteral("card_reads.csv")),
-               cp932(QStringLiteral("カードID=\r\n") + history(10, 1)));
+    writeBytes(folder.file(kStore), cp932(history(10, 1)));
     start();
     ASSERT_TRUE(matchBox()->isChecked());
     import(history(20, 13));
@@ -195,8 +199,7 @@ TEST_F(PreviousReadWindowTest, GapNoticeAndTheStoredBalanceOffered)
 // the rest is booked, the notice says so, and the store takes the older lines.
 TEST_F(PreviousReadWindowTest, OlderReadBooksOnlyWhatTheStoreDoesNotHold)
 {
-    writeBytes(folder.file(QStringLiteral("card_reads.csv")),
-               cp932(QStringLiteral("カードID=\r\n") + history(30, 11)));
+    writeBytes(folder.file(kStore), cp932(history(30, 11)));
     start();
     ASSERT_TRUE(matchBox()->isChecked());
     import(history(20, 1));
@@ -208,8 +211,7 @@ TEST_F(PreviousReadWindowTest, OlderReadBooksOnlyWhatTheStoreDoesNotHold)
               QStringLiteral("今回の読込み（2024/05/20まで）は，前回の読込み（2024/05/30まで）より前の"
                              "ものです．読込み済みの10行を除き，記録に無い取引だけを仕訳しました．"));
     save();
-    EXPECT_EQ(fileBytes(folder.file(QStringLiteral("card_reads.csv"))),
-              cp932(QStringLiteral("カードID=\r\n") + history(30, 1)));
+    EXPECT_EQ(fileBytes(folder.file(kStore)), cp932(history(30, 1)));
     EXPECT_TRUE(fakes.messages.shown.empty());
 }
 
@@ -217,8 +219,8 @@ TEST_F(PreviousReadWindowTest, OlderReadBooksOnlyWhatTheStoreDoesNotHold)
 // journal is opened on a store that is about to change.
 TEST_F(PreviousReadWindowTest, AnotherProgramReadingTheCardIsToldAndNothingOpens)
 {
-    const QString store = folder.file(QStringLiteral("card_reads.csv"));
-    writeBytes(store, cp932(QStringLiteral("カードID=\r\n") + history(10, 1)));
+    const QString store = folder.file(kStore);
+    writeBytes(store, cp932(history(10, 1)));
     QLockFile other(store + QStringLiteral(".lock"));
     ASSERT_TRUE(other.tryLock());
     start();
@@ -234,7 +236,27 @@ TEST_F(PreviousReadWindowTest, AnotherProgramReadingTheCardIsToldAndNothingOpens
     EXPECT_TRUE(QTest::qWaitFor([this] { return main->isVisible(); }, 2000));
     editor = main->journalEditor();
     EXPECT_TRUE(editor.isNull() || !editor->isVisible());
-    EXPECT_EQ(fileBytes(store), cp932(QStringLiteral("カードID=\r\n") + history(10, 1)));
+    EXPECT_EQ(fileBytes(store), cp932(history(10, 1)));
+}
+
+// A history without a card ID is compared with the chosen user's reads; with
+// no user chosen, it is not, and the notice says so in red.
+TEST_F(PreviousReadWindowTest, AHistoryWithoutCardIdIsComparedOnlyForTheChosenUser)
+{
+    writeBytes(folder.file(QStringLiteral("user_reads__5c71_7530_592a_90ce.csv")),
+               cp932(QStringLiteral("カードID=\r\n") + history(10, 1, QString())));
+    start();
+    ASSERT_TRUE(matchBox()->isChecked());
+    import(history(12, 1, QString()));
+    EXPECT_EQ(rows(), 12);
+    EXPECT_EQ(notice()->text(), kNoUserNotice);
+    EXPECT_EQ(notice()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    close();
+
+    main->findChild<QListWidget *>(QStringLiteral("List1"))->setCurrentRow(1);
+    import(history(12, 1, QString()));
+    EXPECT_EQ(rows(), 2);
+    EXPECT_EQ(notice()->text(), QStringLiteral("前回の読込みと照合：読込み済みの10行を除きました．"));
 }
 
 } // namespace
