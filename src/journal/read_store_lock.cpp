@@ -1,8 +1,14 @@
 #include "journal/read_store_lock.h"
+#include "settings/program_files.h"
 
 #include <QDir>
 
 namespace mokpe::journal {
+
+ReadStoreLock lockReadStore(const QString &storePath, std::chrono::milliseconds wait)
+{
+    return common::takeExclusiveLock(storePath + settings::kLockSuffix, wait, kReadStoreStaleLockTime);
+}
 
 QString readStoreBusyMessage(const QString &storePath)
 {

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSysInfo>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,32 @@ TEST(ReadStoreLock, OneHolderAtATimeAndNothingLeftBehind)
     EXPECT_EQ(second.status, ReadStoreLock::Status::Held);
     second.release();
     EXPECT_EQ(filesIn(folder.path()), "");
+}
+
+// A lock file nobody holds is taken at once, whatever it says: empty (a
+// program killed before it named itself) or naming a program that ended. One
+// another machine's program wrote lately is left to it on Linux, where the
+// system's lock may not reach across a shared folder.
+TEST(ReadStoreLock, ALockNobodyHoldsIsTakenAtOnce)
+{
+    const struct {
+        QByteArray left;
+        bool taken;
+    } cases[] = {
+        {QByteArray(), true},
+        {"999999\nmokpe\n" + QSysInfo::machineHostName().toUtf8() + '\n', true},
+#ifndef Q_OS_WIN
+        {"1\nmokpe\nanother-machine.example\n", false},
+#endif
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.left.toStdString());
+        test::TempFolder folder;
+        const QString store = folder.file(QStringLiteral("card_reads_X1.csv"));
+        test::writeBytes(store + settings::kLockSuffix, c.left);
+        const ReadStoreLock lock = lockReadStore(store, 0ms);
+        EXPECT_EQ(lock.status, c.taken ? ReadStoreLock::Status::Held : ReadStoreLock::Status::Busy);
+    }
 }
 
 // A full disk leaves no lock file behind, and the card is free again at once

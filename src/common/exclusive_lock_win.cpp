@@ -1,5 +1,4 @@
-#include "journal/read_store_lock.h"
-#include "settings/program_files.h"
+#include "common/exclusive_lock.h"
 
 #include <QDir>
 
@@ -9,7 +8,7 @@
 #include <string>
 #include <thread>
 
-namespace mokpe::journal {
+namespace mokpe::common {
 
 namespace {
 
@@ -33,11 +32,14 @@ bool heldByAnother(DWORD error, const std::wstring &path)
 
 } // namespace
 
-ReadStoreLock lockReadStore(const QString &storePath, std::chrono::milliseconds wait)
+// No lock outlives its program here: another machine's program that ended is
+// let go of by the file server, so `foreignLockTime` is not needed.
+ExclusiveLock takeExclusiveLock(const QString &lockPath, std::chrono::milliseconds wait,
+                                std::chrono::milliseconds)
 {
-    const std::wstring path = QDir::toNativeSeparators(storePath + settings::kLockSuffix).toStdWString();
+    const std::wstring path = QDir::toNativeSeparators(lockPath).toStdWString();
     const auto deadline = std::chrono::steady_clock::now() + wait;
-    ReadStoreLock lock;
+    ExclusiveLock lock;
     for (;;) {
         // Nothing is written into the file, so a full disk cannot leave half a
         // lock; a file left by another system's program, held by nobody, is
@@ -45,21 +47,21 @@ ReadStoreLock lockReadStore(const QString &storePath, std::chrono::milliseconds 
         HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | DELETE, 0, nullptr, OPEN_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         if (handle != INVALID_HANDLE_VALUE) {
-            lock.status = ReadStoreLock::Status::Held;
+            lock.status = ExclusiveLock::Status::Held;
             lock.held = std::shared_ptr<void>(handle, [](HANDLE h) { CloseHandle(h); });
             return lock;
         }
         if (!heldByAnother(GetLastError(), path)) {
-            lock.status = ReadStoreLock::Status::Unavailable;
+            lock.status = ExclusiveLock::Status::Unavailable;
             return lock;
         }
         const auto now = std::chrono::steady_clock::now();
         if (now >= deadline) {
-            lock.status = ReadStoreLock::Status::Busy;
+            lock.status = ExclusiveLock::Status::Busy;
             return lock;
         }
         std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(kRetry, deadline - now));
     }
 }
 
-} // namespace mokpe::journal
+} // namespace mokpe::common
