@@ -1,3 +1,4 @@
+#include "app/second_start.h"
 #include "app/ui/application.h"
 #include "app/ui/first_paint_watcher.h"
 #include "app/ui/main_window.h"
@@ -28,20 +29,20 @@ int main(int argc, char *argv[])
     // Qt's own buttons and dialogs speak Japanese like the rest of the program.
     mokpe::ui::installQtTranslation();
 
-    // A second start opens nothing of its own: it brings the running one to the
-    // front and ends.
-    mokpe::platform::LockFileInstance instance;
+    mokpe::AppState state;
+    state.programFolder = QCoreApplication::applicationDirPath();
+    mokpe::platform::QtMessageService messages;
+
+    // One program per program folder: a second start brings the running one to
+    // the front, or says that it runs elsewhere, and ends.
+    mokpe::platform::LockFileInstance instance(state.programFolder);
     if (!instance.acquire()) {
-        instance.askHolderToShow();
+        mokpe::app::answerSecondStart(instance, messages);
         return 0;
     }
     mokpe::ui::WindowRaiser raiser;
     instance.onShowRequest([&raiser] { raiser.bringToFront(); });
 
-    mokpe::AppState state;
-    state.programFolder = QCoreApplication::applicationDirPath();
-
-    mokpe::platform::QtMessageService messages;
     mokpe::platform::RecentFolders folders;
     mokpe::platform::QtFileDialogService dialogs(folders);
     mokpe::platform::DetachedProcessLauncher processes;

@@ -2,7 +2,6 @@
 
 #include "platform/single_instance.h"
 
-#include <QLockFile>
 #include <QString>
 
 #include <memory>
@@ -11,19 +10,21 @@ class QFileSystemWatcher;
 
 namespace mokpe::platform {
 
-// One instance per user: a lock file in the user's runtime folder. A lock left
-// by a crashed instance is taken over (QLockFile checks whether its owner lives).
-// A later start leaves an empty file in a request folder beside the lock; the
-// holder watches that folder, takes the files away and runs its handler. Files
-// and a folder watch work alike on every system, where a local socket would
-// need Qt's network module.
+// One instance per program folder: whoever runs it, from whatever session,
+// all of them would write the same settings, tables and read stores. The
+// claim is a lock file in the program folder that only a living program holds
+// (common/exclusive_lock.h). A later start leaves a request file, naming its
+// session, in a request folder beside the lock; the holder watches that
+// folder, takes the requests of its own session away and runs its handler,
+// and answers the others by renaming them. Files and a folder watch work alike
+// on every system, where a local socket would need Qt's network module.
 class LockFileInstance final : public SingleInstance {
 public:
-    // An empty folder means the user's runtime folder.
-    explicit LockFileInstance(const QString &folder = QString());
+    explicit LockFileInstance(const QString &programFolder);
     ~LockFileInstance() override;
     bool acquire() override;
     bool askHolderToShow() override;
+    Answer holderAnswer(std::chrono::milliseconds wait) override;
     void onShowRequest(std::function<void()> handler) override;
     QString lockPath() const { return path_; }
     QString requestFolder() const { return requestFolder_; }
@@ -33,7 +34,9 @@ private:
 
     QString path_;
     QString requestFolder_;
-    std::unique_ptr<QLockFile> lock_;
+    // The request this start left, without its suffix.
+    QString request_;
+    std::shared_ptr<void> lock_;
     std::unique_ptr<QFileSystemWatcher> watcher_;
     std::function<void()> handler_;
 };

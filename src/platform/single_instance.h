@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 
 namespace mokpe::platform {
@@ -9,14 +10,25 @@ namespace mokpe::platform {
 // holder to show itself and ends.
 class SingleInstance {
 public:
+    enum class Answer {
+        // The holder brought its window to the front.
+        Shown,
+        // The holder runs for another user or in another session: its window
+        // cannot come to this one's front.
+        Elsewhere,
+        // No answer in time (or the request could not be left).
+        None,
+    };
     virtual ~SingleInstance() = default;
-    // True when this is the only running instance (and it now holds the claim).
+    // True when no other instance holds the claim (and this one now does).
     virtual bool acquire() = 0;
     // For a start that found the claim taken: asks the holder to bring its
     // window to the front. False when the request could not be left for it.
     virtual bool askHolderToShow() = 0;
+    // After askHolderToShow(): waits up to `wait` for the holder's answer.
+    virtual Answer holderAnswer(std::chrono::milliseconds wait) = 0;
     // For the holder: `handler` runs from the event loop when later starts
-    // have asked (once for requests that arrive together).
+    // of the same session have asked (once for requests that arrive together).
     virtual void onShowRequest(std::function<void()> handler) = 0;
 };
 

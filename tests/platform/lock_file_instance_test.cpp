@@ -22,16 +22,16 @@ TEST(LockFileInstance, OnlyOneHolderAtATime)
     EXPECT_TRUE(second.acquire());
 }
 
-TEST(LockFileInstance, ALockLeftByACrashedInstanceIsTakenOver)
+// A lock left by an instance that was killed, before or after it named
+// itself in it, is taken over at once.
+TEST(LockFileInstance, ALockLeftByAKilledInstanceIsTakenOverAtOnce)
 {
-    test::TempFolder folder;
-    LockFileInstance instance(folder.path());
-    // The lock file of a process that no longer runs: PID, application name, host.
-    QFile stale(instance.lockPath());
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.write("999999\nMokpeCnv\n\n");
-    stale.close();
-    EXPECT_TRUE(instance.acquire());
+    for (const QByteArray &left : {QByteArray("999999\nMokpeCnv\n\n"), QByteArray()}) {
+        test::TempFolder folder;
+        LockFileInstance instance(folder.path());
+        test::writeBytes(instance.lockPath(), left);
+        EXPECT_TRUE(instance.acquire()) << left.constData();
+    }
 }
 
 // A later start's request reaches the holder's handler through real files,
@@ -57,6 +57,25 @@ TEST(LockFileInstance, ALaterStartsRequestReachesTheHolder)
         EXPECT_TRUE(QTest::qWaitFor([&requests] { return requests > 0; }, 10000));
         EXPECT_TRUE(QDir(holder.requestFolder()).entryList(QDir::Files).isEmpty());
     }
+}
+
+// A start of another user or session is answered, not shown: its request
+// is renamed for it to read, and the holder's window stays where it is.
+TEST(LockFileInstance, ARequestOfAnotherSessionIsAnsweredElsewhere)
+{
+    test::TempFolder folder;
+    LockFileInstance holder(folder.path());
+    ASSERT_TRUE(holder.acquire());
+    int requests = 0;
+    holder.onShowRequest([&requests] { ++requests; });
+    ASSERT_TRUE(QDir().mkpath(holder.requestFolder()));
+    test::writeBytes(QDir(holder.requestFolder()).filePath(QStringLiteral("x.request")), "0:other:");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&holder] {
+            return QFile::exists(QDir(holder.requestFolder()).filePath(QStringLiteral("x.elsewhere")));
+        },
+        10000));
+    EXPECT_EQ(requests, 0);
 }
 
 } // namespace
