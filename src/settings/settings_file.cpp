@@ -32,6 +32,32 @@ void setDefaultValues(SettingsRecord &s)
     s.lines[14] = QStringLiteral("電子マネー");
 }
 
+// The lines a file shorter than it should be lacks that have a value of their
+// own (1-4 may be blank), with their defaults filled in; "10～15行目" and the
+// like for the user, or empty when none is missing.
+QString fillMissingLines(SettingsRecord &s, qsizetype present)
+{
+    SettingsRecord defaults;
+    setDefaultValues(defaults);
+    defaults.lines[7] = QStringLiteral("1");
+    defaults.lines[8] = QStringLiteral("0");
+    QStringList runs;
+    int runStart = -1;
+    for (int i = 0; i <= SettingsRecord::kLineCount; ++i) {
+        const bool missing = i < SettingsRecord::kLineCount && i >= present && (i == 0 || i >= 5);
+        if (missing) {
+            s.lines[static_cast<size_t>(i)] = defaults.lines[static_cast<size_t>(i)];
+            if (runStart < 0)
+                runStart = i;
+        } else if (runStart >= 0) {
+            runs.append(runStart == i - 1 ? QString::number(i)
+                                          : QStringLiteral("%1～%2").arg(runStart + 1).arg(i));
+            runStart = -1;
+        }
+    }
+    return runs.isEmpty() ? QString() : runs.join(QStringLiteral("，")) + QStringLiteral("行目");
+}
+
 // The values the record holds apart, put back on their lines for writing.
 void storeRecordInLines(SettingsRecord &s)
 {
@@ -73,6 +99,14 @@ bool Fm1_IniFileRead(AppState &state, platform::MessageService &messages, WhenUn
             const auto count = std::min<qsizetype>(read.lines.size(), SettingsRecord::kSlotCount);
             for (qsizetype i = 0; i < count; ++i)
                 s.lines[static_cast<size_t>(i)] = read.lines.at(i);
+            // A shorter file would leave the fixed accounts empty, and every
+            // export row without its account.
+            if (const QString missing = fillMissingLines(s, read.lines.size()); !missing.isEmpty()) {
+                messages.inform(
+                    QStringLiteral("設定ファイル(inifile.ini)に%1がありません．\r\n"
+                                   "その行は標準の値にしました．必要ならメンテナンスで設定し直して下さい．")
+                        .arg(missing));
+            }
             s.formatChoice = s.lines[0];
             if (s.lines[5].isEmpty())
                 s.lines[5] = common::kStandardFaceColourText;

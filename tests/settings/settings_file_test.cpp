@@ -42,22 +42,29 @@ TEST_F(SettingsFileTest, MissingFileIsCreatedWithDefaultsAndTheFirstStartMessage
     EXPECT_EQ(state.settings.unsettledAccount, (AccountTriple{"000", "0000", "電子未決"}));
 }
 
-TEST_F(SettingsFileTest, ExistingFileIsNormalisedWithoutAMessage)
+// Blank lines are kept as they are; missing ones take their defaults, the
+// fixed accounts included, and the user is told which.
+TEST_F(SettingsFileTest, AShortFileIsNormalisedAndItsMissingLinesTakeTheirDefaults)
 {
     // Nine lines: line 5 empty, lines 7 and 8 empty, lines 9 to 14 missing.
     writeBytes(iniPath(), "3\r\n  12 \r\nname\r\n20261231\r\n20260101,20261231\r\n\r\n&HC0C0FF\r\n\r\n\r\n");
     state.codeSystemState = 1;
     Fm1_IniFileRead(state, messages);
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(messages.texts(),
+              QStringList{
+                  QStringLiteral("設定ファイル(inifile.ini)に10～15行目がありません．\r\n"
+                                 "その行は標準の値にしました．必要ならメンテナンスで設定し直して下さい．")});
     EXPECT_EQ(fileBytes(iniPath()),
               QByteArray("3\r\n  12 \r\nname\r\n20261231\r\n20260101,20261231\r\n&H8000000F\r\n&HC0C0FF\r\n"
-                         "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
+                         "\r\n\r\n") +
+                  kDefaultFile.mid(kDefaultFile.indexOf("000\r\n")));
     // Lines 7 and 8 are filled in memory only.
     EXPECT_EQ(state.settings.lines[7], QStringLiteral("1"));
     EXPECT_EQ(state.settings.lines[8], QStringLiteral("0"));
     EXPECT_EQ(state.settings.formatChoice, QStringLiteral("3"));
     EXPECT_EQ(state.settings.screenColour, QStringLiteral("&H8000000F"));
     EXPECT_EQ(state.settings.buttonColour, QStringLiteral("&HC0C0FF"));
+    EXPECT_EQ(state.settings.emoneyAccount, (AccountTriple{"000", "0000", "電子マネー"}));
     EXPECT_EQ(state.codeSystemState, 1);
 }
 
@@ -145,6 +152,8 @@ TEST_F(SettingsFileTest, StartUpRewritesOnlyAFileNotYetInTheNormalisedForm)
         const char *name;
         QByteArray bytes;
         bool rewritten;
+        // The file lacks a line: the user is told which.
+        bool told = false;
     };
     const Case cases[] = {
         {"the defaults", kDefaultFile, false},
@@ -155,7 +164,7 @@ TEST_F(SettingsFileTest, StartUpRewritesOnlyAFileNotYetInTheNormalisedForm)
         {"lines 7 and 8 empty",
          "0\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n&H8000000F\r\n\r\n\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n", false},
         {"a missing line",
-         "0\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n&H8000000F\r\n1\r\n0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n", true},
+         "0\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n&H8000000F\r\n1\r\n0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n", true, true},
         {"a sixteenth line", kDefaultFile + "extra\r\n", true},
         {"an empty colour", "0\r\n\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n1\r\n0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n",
          true},
@@ -167,8 +176,10 @@ TEST_F(SettingsFileTest, StartUpRewritesOnlyAFileNotYetInTheNormalisedForm)
         const ino_t before = fileIdentity(iniPath());
         AppState fresh;
         fresh.programFolder = folder.path();
+        messages.shown.clear();
         Fm1_IniFileRead(fresh, messages);
-        EXPECT_TRUE(messages.shown.empty()) << c.name;
+        EXPECT_EQ(messages.shown.size(), c.told ? 1u : 0u) << c.name;
+        messages.shown.clear();
         EXPECT_EQ(fileIdentity(iniPath()) != before, c.rewritten) << c.name;
         const QByteArray after = fileBytes(iniPath());
         if (!c.rewritten) {
