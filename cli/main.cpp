@@ -3,12 +3,14 @@
 
 #include "common/app_state.h"
 #include "common/file_size_signal.h"
+#include "common/os_error_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -69,6 +71,23 @@ void withoutRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext &cont
          text.contains(QLatin1String("runtime directory"))))
         return;
     qtMessageHandler(type, context, text);
+}
+
+// What the command printed must have reached standard output whole (a full
+// disk, a closed output): otherwise the run failed, whatever it did besides.
+int finishStandardOutput(int status)
+{
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    if (flushed && !std::ferror(stdout))
+        return status;
+    const QString reason = error != 0 ? common::osReasonForUser(QString::fromLocal8Bit(std::strerror(error)))
+                                      : QStringLiteral("書き込みに失敗しました．");
+    std::fputs(
+        (QStringLiteral("標準出力に書き込めません．\n") + reason + QLatin1Char('\n')).toUtf8().constData(),
+        stderr);
+    return 2;
 }
 
 } // namespace
@@ -187,6 +206,5 @@ int main(int argc, char *argv[])
     } else {
         status = usageError({}, QStringLiteral("unknown command %1").arg(command));
     }
-    std::fflush(stdout);
-    return status;
+    return finishStandardOutput(status);
 }

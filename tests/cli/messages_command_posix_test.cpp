@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -89,6 +90,37 @@ TEST(MessagesCommand, AReadOnlyOutputIsToldInJapanese)
                                       "書き込みが許可されていないファイルです(読み取り専用)．\n")
                            .arg(out));
     EXPECT_EQ(fileBytes(out), QByteArray("old\r\n"));
+}
+
+// Printed into a full or closed standard output, a command's output is lost:
+// told, with status 2, never as done.
+TEST(MessagesCommand, AnOutputThatCannotBeWrittenIsAFailure)
+{
+    ProgramFolder program;
+    const QString dir = program.path();
+    const QList<QStringList> commands{
+        {QStringLiteral("journal"), kHistory, QStringLiteral("--dir"), dir, QStringLiteral("--no-match")},
+        {QStringLiteral("read"), kHistory},
+        {QStringLiteral("settings"), QStringLiteral("--dir"), dir},
+        {QStringLiteral("users"), QStringLiteral("--dir"), dir},
+        {QStringLiteral("accounts"), QStringLiteral("--dir"), dir},
+    };
+    const struct {
+        const char *name;
+        void (*inChild)();
+    } outputs[] = {
+        {"full", [] { ::dup2(::open("/dev/full", O_WRONLY), 1); }},
+        {"closed", [] { ::close(1); }},
+    };
+    for (const auto &output : outputs) {
+        for (const QStringList &command : commands) {
+            SCOPED_TRACE(output.name + (QLatin1Char(' ') + command.first()).toStdString());
+            const test::CliRun run = test::runMokpeWith(command, output.inChild);
+            EXPECT_EQ(run.exitCode, 2);
+            EXPECT_TRUE(run.err.startsWith(QStringLiteral("標準出力に書き込めません．\n")))
+                << run.err.toStdString();
+        }
+    }
 }
 
 } // namespace
