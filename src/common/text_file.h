@@ -6,9 +6,10 @@
 #include <QStringList>
 
 class QIODevice;
-class QSaveFile;
 
 namespace mokpe::common {
+
+class AtomicFile;
 
 // How the bytes of a text file are to be understood.
 enum class TextEncoding {
@@ -51,23 +52,23 @@ TextReadResult readTextFile(const QString &path, TextEncoding encoding = TextEnc
 // message that names the character and its place; `bytes` is then untouched.
 QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes, const QString &pathForMessages);
 
-// Writes lines as CP932 with CR LF through a QSaveFile: either the whole new
+// Writes lines as CP932 with CR LF atomically (atomic_file.h): either the whole new
 // file is in place or the old one is left as it was. Returns an empty text on
 // success, else the message for the user.
 QString writeCp932Lines(const QString &path, const QStringList &lines);
 
-// Writes bytes atomically (QSaveFile); empty text on success, else the message.
+// Writes bytes atomically; empty text on success, else the message.
 QString writeFileAtomically(const QString &path, const QByteArray &bytes);
 
-// Opens `file`, a QSaveFile on the path to replace, for writing; for writers
-// that stream into it. Something other than an ordinary file at the path is
+// Opens `file`, an atomic write of the path to replace, for writing; for
+// writers that stream into it. Something other than an ordinary file at the path is
 // refused before anything is written. Empty text on success, else the message
 // naming the file and the reason.
-QString openAtomicWrite(QSaveFile &file);
-// Ends a write through an open QSaveFile (for writers that stream into it):
+QString openAtomicWrite(AtomicFile &file);
+// Ends a write through an open atomic write (for writers that stream into it):
 // flushes, syncs and commits, or cancels and leaves the old file whole. Empty
 // text on success, else the message naming the file and the reason.
-QString commitAtomicWrite(QSaveFile &file);
+QString commitAtomicWrite(AtomicFile &file);
 // Why a write into `device` failed, in the system's words (for
 // writeFailureMessage): also where the file system cut a write short and Qt
 // gave no reason.
