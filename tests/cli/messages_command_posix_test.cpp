@@ -61,21 +61,12 @@ TEST(MessagesCommand, AReadOnlyOutputIsToldInJapanese)
     ProgramFolder program;
     const QString out = program.file(QStringLiteral("journal.csv"));
     writeBytes(out, "old\r\n");
+    const bool root = ::geteuid() == 0;
+    // The folders and the program's files readable and writable by nobody, the output not.
+    if (root)
+        program.shareWithEveryone();
     ASSERT_TRUE(
         QFile::setPermissions(out, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
-    const bool root = ::geteuid() == 0;
-    if (root) {
-        // The program folder readable and writable by nobody, the output not.
-        QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                                  QFileDevice::WriteOther | QFileDevice::ExeOther);
-        for (const QString &name : QDir(program.path()).entryList(QDir::Files)) {
-            if (name != QLatin1String("journal.csv"))
-                QFile::setPermissions(program.file(name), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                              QFileDevice::ReadOther |
-                                                              QFileDevice::WriteOther);
-        }
-    }
     const test::CliRun run =
         test::runMokpeWith(QStringList{QStringLiteral("journal"), kHistory, QStringLiteral("--dir"),
                                        program.path(), QStringLiteral("-o"), out} +
