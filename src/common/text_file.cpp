@@ -232,6 +232,8 @@ TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding, c
                                Progress &progress)
 {
     TextReadResult result;
+    // Any error found from here on is in the bytes.
+    result.failure = ReadFailure::Damaged;
     // Neither a history nor a table of the program ever holds a NUL byte; UTF-16
     // text holds many, and its byte order mark would pass for CP932.
     if (const qsizetype nul = bytes.indexOf('\0'); hasUtf16ByteOrderMark(bytes) || nul >= 0) {
@@ -295,10 +297,12 @@ TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding, c
     }
     if (result.cancelled) {
         result.wasUtf8 = false;
+        result.failure = ReadFailure::None;
         return result;
     }
     steps.finish();
     result.ok = true;
+    result.failure = ReadFailure::None;
     result.lines = std::move(lines);
     return result;
 }
@@ -309,6 +313,7 @@ TextReadResult readTextFile(const QString &path, TextEncoding encoding, qint64 m
     if (!read.ok) {
         TextReadResult result;
         result.error = read.error;
+        result.failure = read.failure;
         return result;
     }
     return decodeTextBytes(read.bytes, encoding, path, progress);
@@ -430,6 +435,13 @@ QString writeCp932Lines(const QString &path, const QStringList &lines)
     QByteArray bytes;
     if (QString error = encodeCp932Lines(lines, bytes, path); !error.isEmpty())
         return error;
+    // Something other than a file there is refused by the write itself.
+    if (replaceRefusalReason(path).isEmpty()) {
+        if (const RegularFileRead old = readRegularFile(path, kMaxProgramFileBytes);
+            old.failure == ReadFailure::Unreadable)
+            return old.error +
+                   QStringLiteral("\r\n読み込めないファイルは置き換えないため，保存を中止しました．");
+    }
     return writeFileAtomically(path, bytes);
 }
 

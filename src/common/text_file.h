@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/progress.h"
+#include "common/regular_file.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,9 @@ struct TextReadResult {
     QString error;
     // The user stopped the reading (!ok, no error to tell).
     bool cancelled = false;
+    // !ok with an error: whether the file was missing, could not be read, or
+    // was read and is no text of its encoding.
+    ReadFailure failure = ReadFailure::None;
 };
 
 // The files of the program folder (settings, account table, users) hold a few
@@ -54,7 +58,10 @@ QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes, const QStr
 
 // Writes lines as CP932 with CR LF atomically (atomic_file.h): either the whole new
 // file is in place or the old one is left as it was. Returns an empty text on
-// success, else the message for the user.
+// success, else the message for the user. The files written so are the
+// program's own (settings, account codes, users): one that is there but cannot
+// be read (see ReadFailure) is not replaced, as it may still hold what the user
+// saved.
 QString writeCp932Lines(const QString &path, const QStringList &lines);
 
 // Writes bytes atomically; empty text on success, else the message.

@@ -1,5 +1,6 @@
 // What the command says of a limit or a permission only POSIX systems set
-// this way: a file-size limit with its signal, a file the user may not write.
+// this way: a file-size limit with its signal, a file the user may not write,
+// a file of the program folder the user may not read.
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
 #include "support/program_folder_copy.h"
@@ -80,6 +81,48 @@ TEST(MessagesCommand, AReadOnlyOutputIsToldInJapanese)
                                       "書き込みが許可されていないファイルです(読み取り専用)．\n")
                            .arg(out));
     EXPECT_EQ(fileBytes(out), QByteArray("old\r\n"));
+}
+
+// A file of the program folder the user may not read is told by name, and
+// left where it is: neither set aside as damaged nor replaced (by a new read
+// store, by a default account set). Root reads any file, so the command runs
+// as nobody there.
+TEST(MessagesCommand, AFileThatMayNotBeReadIsToldAndLeftAlone)
+{
+    const struct {
+        const char *file;
+        QStringList command;
+    } cases[] = {
+        {"kamoku_code.csv", {QStringLiteral("journal"), kHistory}},
+        {"kamoku_code.csv", {QStringLiteral("accounts"), QStringLiteral("--load"), QStringLiteral("w")}},
+        {"card_reads.csv", {QStringLiteral("journal"), kHistory}},
+        {"inifile.ini", {QStringLiteral("settings")}},
+        {"person.csv", {QStringLiteral("users")}},
+    };
+    const bool root = ::geteuid() == 0;
+    for (const auto &c : cases) {
+        ProgramFolder program;
+        const QString file = program.file(QLatin1String(c.file));
+        writeBytes(file, "kept\r\n");
+        if (root)
+            program.shareWithEveryone();
+        ASSERT_TRUE(QFile::setPermissions(file, {}));
+        QStringList arguments = c.command + QStringList{QStringLiteral("--dir"), program.path()};
+        if (c.command.first() == QLatin1String("journal"))
+            arguments +=
+                QStringList{QStringLiteral("-o"), program.file(QStringLiteral("journal.csv"))} + kSettle;
+        const test::CliRun run = test::runMokpeWith(arguments, [root] {
+            if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(99);
+        });
+        EXPECT_EQ(run.exitCode, 2) << c.file << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(
+            QStringLiteral("ファイル「%1」を開けません．\nアクセスが許可されていません．").arg(file)))
+            << run.err.toStdString();
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_EQ(fileBytes(file), QByteArray("kept\r\n")) << c.file;
+        EXPECT_EQ(QDir(program.path()).entryList({QStringLiteral("*.bad-*")}), QStringList()) << c.file;
+    }
 }
 
 } // namespace
