@@ -13,9 +13,11 @@ for n in 1999 100000; do
 done
 MOKPE_BENCH_HISTORY_DIR="$work" "$build/bin/journal_bench"
 
-# A program folder where the import may run: settings and a default account table.
-"$build/bin/mokpe" accounts --load w --dir "$work" >/dev/null 2>&1
-printf 'bench\r\n' >"$work/person.csv"
+# A program folder where the import may run: settings and a default account
+# table. The journal is saved beside it: no output may go into it.
+mkdir "$work/program"
+"$build/bin/mokpe" accounts --load w --dir "$work/program" >/dev/null 2>&1
+printf 'bench\r\n' >"$work/program/person.csv"
 printf '%s\n' "--- mokpe journal, 100,000 lines, settled and saved"
 /usr/bin/time -f "%e s elapsed, %M KB peak" \
-    "$build/bin/mokpe" journal "$work/history_100000.csv" --dir "$work" --settle 100 -o "$work/journal.csv"
+    "$build/bin/mokpe" journal "$work/history_100000.csv" --dir "$work/program" --settle 100 -o "$work/journal.csv"

@@ -9,7 +9,9 @@ mokpe=${1:-build-release/bin/mokpe}
 [ -x "$mokpe" ] || { echo "no $mokpe: build it first (Release)"; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp tests/data/journal/program/* "$work/"
+# The program folder beside the histories and reports: no output may go into it.
+mkdir "$work/program"
+cp tests/data/journal/program/* "$work/program/"
 mkdir -m 700 "$work/run"
 export XDG_RUNTIME_DIR="$work/run"
 
@@ -24,7 +26,7 @@ history() { # ROWS FILE: a transit history, newest first, each row a 10-yen spen
 for rows in 1999 100000; do
   history "$rows" "$work/history-$rows.csv"
   /usr/bin/time -f "%e %M" -o "$work/time" \
-    "$mokpe" report "$work/history-$rows.csv" --dir "$work" --user 1 --settle 10 -o "$work/report-$rows.pdf" >/dev/null
+    "$mokpe" report "$work/history-$rows.csv" --dir "$work/program" --user 1 --settle 10 -o "$work/report-$rows.pdf" >/dev/null
   read -r seconds kilobytes <"$work/time"
   pages=$(pdfinfo "$work/report-$rows.pdf" | awk '/^Pages:/ { print $2 }')
   size=$(stat -c %s "$work/report-$rows.pdf")

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "common/atomic_file.h"
 #include "maintenance/account_code_file.h"
 #include "maintenance/account_code_save.h"
 #include "maintenance/account_file_check.h"
@@ -46,6 +47,8 @@ int runAccounts(const QStringList &arguments)
     platform::ConsoleMessageService messages;
     if (!programFolderCheck(dir, messages))
         return 2;
+    // As at every start: what writes cut short left in the folder goes.
+    common::removeLeftoverTemporaries(dir);
     if (!settings::Fm1_IniFileRead(state, messages, settings::WhenUnusable::Stop))
         return 2;
     // Loading a set replaces a table that could not be used: the command goes on.

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "common/atomic_file.h"
 #include "maintenance/user_table.h"
 #include "platform/console_messages.h"
 #include "settings/settings_file.h"
@@ -19,6 +20,8 @@ int runUsers(const QStringList &arguments)
     platform::ConsoleMessageService messages;
     if (!programFolderCheck(dir, messages))
         return 2;
+    // As at every start: what writes cut short left in the folder goes.
+    common::removeLeftoverTemporaries(dir);
     if (!settings::Fm1_IniFileRead(state, messages, settings::WhenUnusable::Stop) ||
         !maintenance::PersonFileRead(state, messages))
         return 2;

@@ -1,6 +1,7 @@
 #include "app/program_start.h"
 
 #include "app/os_version.h"
+#include "common/atomic_file.h"
 #include "maintenance/account_file_check.h"
 #include "maintenance/code_system_select.h"
 #include "maintenance/user_table.h"
@@ -11,6 +12,7 @@ namespace mokpe::app {
 bool programStart(AppState &state, platform::MessageService &messages, platform::SystemInfo &system,
                   settings::WhenUnusable whenUnusable)
 {
+    common::removeLeftoverTemporaries(state.programFolder);
     const bool settingsRead = settings::Fm1_IniFileRead(state, messages, whenUnusable);
     state.history.cardKind = TransitCard;
     state.osMajorVersion = osMajorVersion(system.osVersion());

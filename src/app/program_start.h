@@ -9,7 +9,8 @@
 // and the headless command.
 namespace mokpe::app {
 
-// In the main window's order: the settings file read (or created on the first
+// In the main window's order, once the temporaries that writes cut short left
+// in the program folder are removed (atomic_file.h): the settings file read (or created on the first
 // start), the card kind reset, the OS version kept, the user list read with no
 // user chosen, the account code file checked and read, the code system chosen.
 // Every message goes through `messages`; a window then shows what this

@@ -3,6 +3,7 @@
 #include "common/os_error_text_win.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDevice>
 
 #include <io.h>
@@ -14,6 +15,44 @@ bool flushToDisk(QFileDevice &file, QString &reason)
 {
     const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
     if (handle == INVALID_HANDLE_VALUE || FlushFileBuffers(handle))
+        return true;
+    reason = windowsErrorText(GetLastError());
+    return false;
+}
+
+// Permissions given to QFile::open() would become an explicit access list of
+// their own instead of the folder's.
+bool createTemporary(QFile &file, bool)
+{
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+}
+
+// The writer's open handle is its hold: Qt opens files without sharing the
+// right to delete them, so a clean-up cannot remove a temporary that is open.
+bool holdTemporary(QFileDevice &, const QString &)
+{
+    return true;
+}
+
+bool removeAbandonedTemporary(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t *>(native.utf16()));
+    if (attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE)))
+        return false;
+    return DeleteFileW(reinterpret_cast<const wchar_t *>(native.utf16())) != 0;
+}
+
+bool replaceByTemporary(QFileDevice &temporary, const QString &target, QString &reason)
+{
+    // Windows renames no file that is open.
+    temporary.close();
+    const QString from = QDir::toNativeSeparators(temporary.fileName());
+    const QString to = QDir::toNativeSeparators(target);
+    if (MoveFileExW(reinterpret_cast<const wchar_t *>(from.utf16()),
+                    reinterpret_cast<const wchar_t *>(to.utf16()),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     reason = windowsErrorText(GetLastError());
     return false;

@@ -162,14 +162,17 @@ RegularFileRead readRegularFile(const QString &path, qint64 maxBytes)
     // The type is looked at before the file is opened: opening a pipe for
     // reading waits for a writer, and opening a device may have effects of its own.
     if (::stat(native.constData(), &before) != 0) {
+        result.failure = errno == ENOENT ? ReadFailure::Missing : ReadFailure::Unreadable;
         result.error = openFailureMessage(path, systemReason(errno));
         return result;
     }
+    result.failure = ReadFailure::Unreadable;
     if (const QString reason = refusedTypeReason(before.st_mode); !reason.isEmpty()) {
         result.error = openFailureMessage(path, reason);
         return result;
     }
     if (before.st_size > maxBytes) {
+        result.failure = ReadFailure::Damaged;
         result.error = tooLargeMessage(path, maxBytes);
         return result;
     }
@@ -198,11 +201,15 @@ RegularFileRead readRegularFile(const QString &path, qint64 maxBytes)
     }
     if (result.bytes.size() > maxBytes) {
         result.bytes = QByteArray();
+        result.failure = ReadFailure::Damaged;
         result.error = tooLargeMessage(path, maxBytes);
         return result;
     }
 #else
     WindowsFileRead read = readWindowsFile(path, maxBytes);
+    result.failure = read.missing                                         ? ReadFailure::Missing
+                     : read.outcome == WindowsFileRead::Outcome::TooLarge ? ReadFailure::Damaged
+                                                                          : ReadFailure::Unreadable;
     switch (read.outcome) {
     case WindowsFileRead::Outcome::Read:
         result.bytes = std::move(read.bytes);
@@ -225,6 +232,7 @@ RegularFileRead readRegularFile(const QString &path, qint64 maxBytes)
     }
 #endif
     result.ok = true;
+    result.failure = ReadFailure::None;
     return result;
 }
 

@@ -9,11 +9,27 @@
 // ends, and a folder has no bytes; each is refused with a message instead.
 namespace mokpe::common {
 
+// Why a file was not read, for those who act on it: a file that was read and
+// found wrong may be set aside or replaced; one that could not be read may
+// still hold what it should, and is left alone.
+enum class ReadFailure {
+    None,
+    // Nothing stands at the path.
+    Missing,
+    // Something stands there that could not be read: it may not be read, a
+    // folder or a device is in the file's place, the disk failed.
+    Unreadable,
+    // It was read and is not what it should be: too large, or (for text)
+    // bytes that are no text.
+    Damaged,
+};
+
 struct RegularFileRead {
     bool ok = false;
     QByteArray bytes;
     // For the user when !ok: which file and why, in Japanese.
     QString error;
+    ReadFailure failure = ReadFailure::None;
 };
 
 // Reads every byte of the ordinary file at `path`, refusing a file larger than

@@ -20,8 +20,12 @@ WindowsFileRead failed(Outcome outcome)
 {
     WindowsFileRead read;
     read.outcome = outcome;
-    if (outcome == Outcome::NotOpened || outcome == Outcome::ReadFailed)
-        read.systemReason = windowsErrorText(GetLastError());
+    if (outcome == Outcome::NotOpened || outcome == Outcome::ReadFailed) {
+        const DWORD error = GetLastError();
+        read.missing =
+            outcome == Outcome::NotOpened && (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND);
+        read.systemReason = windowsErrorText(error);
+    }
     return read;
 }
 

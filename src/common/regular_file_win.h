@@ -12,6 +12,8 @@ struct WindowsFileRead {
     QByteArray bytes;
     // Windows' own text for NotOpened and ReadFailed.
     QString systemReason;
+    // NotOpened: there is no file by that name.
+    bool missing = false;
 };
 
 // Reads the ordinary file at `path` up to `maxBytes`. A device name (CON,

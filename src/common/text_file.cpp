@@ -1,5 +1,6 @@
 #include "common/text_file.h"
 
+#include "common/atomic_file.h"
 #include "common/cp932.h"
 #include "common/durable_write.h"
 #include "common/os_error_text.h"
@@ -8,7 +9,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -232,6 +232,8 @@ TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding, c
                                Progress &progress)
 {
     TextReadResult result;
+    // Any error found from here on is in the bytes.
+    result.failure = ReadFailure::Damaged;
     // Neither a history nor a table of the program ever holds a NUL byte; UTF-16
     // text holds many, and its byte order mark would pass for CP932.
     if (const qsizetype nul = bytes.indexOf('\0'); hasUtf16ByteOrderMark(bytes) || nul >= 0) {
@@ -295,10 +297,12 @@ TextReadResult decodeTextBytes(const QByteArray &bytes, TextEncoding encoding, c
     }
     if (result.cancelled) {
         result.wasUtf8 = false;
+        result.failure = ReadFailure::None;
         return result;
     }
     steps.finish();
     result.ok = true;
+    result.failure = ReadFailure::None;
     result.lines = std::move(lines);
     return result;
 }
@@ -309,6 +313,7 @@ TextReadResult readTextFile(const QString &path, TextEncoding encoding, qint64 m
     if (!read.ok) {
         TextReadResult result;
         result.error = read.error;
+        result.failure = read.failure;
         return result;
     }
     return decodeTextBytes(read.bytes, encoding, path, progress);
@@ -376,44 +381,45 @@ QString writeFailureReason(QIODevice &device)
     return QStringLiteral("書き込みが途中で止まりました．");
 }
 
-QString openAtomicWrite(QSaveFile &file)
+QString openAtomicWrite(AtomicFile &file)
 {
-    const QString path = file.fileName();
+    const QString &path = file.targetPath();
     // The new file is renamed over whatever stands there: a pipe or a device
     // would be replaced.
     if (const QString reason = replaceRefusalReason(path); !reason.isEmpty())
         return writeFailureMessage(path, reason);
-    if (file.open(QIODevice::WriteOnly))
+    // The rename would replace a file its permissions keep from being written.
+    if (const QFileInfo target(path); target.exists() && !target.isWritable())
+        return writeFailureMessage(path, readOnlyFileReason());
+    QString reason;
+    if (file.begin(reason))
         return {};
-    const QFileInfo target(path);
-    return writeFailureMessage(path, target.exists() && !target.isDir() && !target.isWritable()
-                                         ? readOnlyFileReason()
-                                         : file.errorString());
+    return writeFailureMessage(path, reason);
 }
 
-QString commitAtomicWrite(QSaveFile &file)
+QString commitAtomicWrite(AtomicFile &file)
 {
-    // QSaveFile::commit() does not report a failure of the final flush (a full
-    // disk) and would rename the short file over the old one: flush and sync first.
+    // The final flush may fail (a full disk) where no write did: flush and
+    // sync before the new file takes the old one's place.
     QString reason;
-    const bool written = file.error() == QFileDevice::NoError && file.flush();
+    const bool written = !file.writeFailed() && file.error() == QFileDevice::NoError && file.flush();
     if (!written)
         reason = writeFailureReason(file);
     // The data must be on the disk before the new file replaces the old one.
-    if (written && flushToDisk(file, reason) && file.commit())
-        return {};
-    if (reason.isEmpty())
-        reason = replaceFailureReason(file.fileName(), file.errorString());
-    file.cancelWriting();
-    // A cancelled commit removes the new file now: on Windows it has a name
-    // beside the old one until then.
-    file.commit();
-    return writeFailureMessage(file.fileName(), reason);
+    if (written && flushToDisk(file, reason)) {
+        if (file.replaceTarget(reason))
+            return {};
+        reason = replaceFailureReason(file.writtenPath(), reason);
+    }
+    // Removed now, not with its object: on Windows it has a name beside the
+    // old file until then.
+    file.discard();
+    return writeFailureMessage(file.targetPath(), reason);
 }
 
 QString writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
+    AtomicFile file(path);
     if (QString error = openAtomicWrite(file); !error.isEmpty())
         return error;
     if (file.write(bytes) != bytes.size()) {
@@ -429,6 +435,13 @@ QString writeCp932Lines(const QString &path, const QStringList &lines)
     QByteArray bytes;
     if (QString error = encodeCp932Lines(lines, bytes, path); !error.isEmpty())
         return error;
+    // Something other than a file there is refused by the write itself.
+    if (replaceRefusalReason(path).isEmpty()) {
+        if (const RegularFileRead old = readRegularFile(path, kMaxProgramFileBytes);
+            old.failure == ReadFailure::Unreadable)
+            return old.error +
+                   QStringLiteral("\r\n読み込めないファイルは置き換えないため，保存を中止しました．");
+    }
     return writeFileAtomically(path, bytes);
 }
 

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "common/progress.h"
+#include "common/regular_file.h"
 
 #include <QString>
 #include <QStringList>
 
 class QIODevice;
-class QSaveFile;
 
 namespace mokpe::common {
+
+class AtomicFile;
 
 // How the bytes of a text file are to be understood.
 enum class TextEncoding {
@@ -27,6 +29,9 @@ struct TextReadResult {
     QString error;
     // The user stopped the reading (!ok, no error to tell).
     bool cancelled = false;
+    // !ok with an error: whether the file was missing, could not be read, or
+    // was read and is no text of its encoding.
+    ReadFailure failure = ReadFailure::None;
 };
 
 // The files of the program folder (settings, account table, users) hold a few
@@ -51,23 +56,26 @@ TextReadResult readTextFile(const QString &path, TextEncoding encoding = TextEnc
 // message that names the character and its place; `bytes` is then untouched.
 QString encodeCp932Lines(const QStringList &lines, QByteArray &bytes, const QString &pathForMessages);
 
-// Writes lines as CP932 with CR LF through a QSaveFile: either the whole new
+// Writes lines as CP932 with CR LF atomically (atomic_file.h): either the whole new
 // file is in place or the old one is left as it was. Returns an empty text on
-// success, else the message for the user.
+// success, else the message for the user. The files written so are the
+// program's own (settings, account codes, users): one that is there but cannot
+// be read (see ReadFailure) is not replaced, as it may still hold what the user
+// saved.
 QString writeCp932Lines(const QString &path, const QStringList &lines);
 
-// Writes bytes atomically (QSaveFile); empty text on success, else the message.
+// Writes bytes atomically; empty text on success, else the message.
 QString writeFileAtomically(const QString &path, const QByteArray &bytes);
 
-// Opens `file`, a QSaveFile on the path to replace, for writing; for writers
-// that stream into it. Something other than an ordinary file at the path is
+// Opens `file`, an atomic write of the path to replace, for writing; for
+// writers that stream into it. Something other than an ordinary file at the path is
 // refused before anything is written. Empty text on success, else the message
 // naming the file and the reason.
-QString openAtomicWrite(QSaveFile &file);
-// Ends a write through an open QSaveFile (for writers that stream into it):
+QString openAtomicWrite(AtomicFile &file);
+// Ends a write through an open atomic write (for writers that stream into it):
 // flushes, syncs and commits, or cancels and leaves the old file whole. Empty
 // text on success, else the message naming the file and the reason.
-QString commitAtomicWrite(QSaveFile &file);
+QString commitAtomicWrite(AtomicFile &file);
 // Why a write into `device` failed, in the system's words (for
 // writeFailureMessage): also where the file system cut a write short and Qt
 // gave no reason.

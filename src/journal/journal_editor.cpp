@@ -1,5 +1,6 @@
 #include "journal/journal_editor.h"
 
+#include "common/atomic_file.h"
 #include "common/text_file.h"
 #include "common/vb_strings.h"
 #include "journal/amount_check.h"
@@ -10,7 +11,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace mokpe::journal {
 
@@ -273,7 +273,7 @@ bool JournalEditor::saveJournalTo(const QString &path)
         services_.messages.inform(commaError);
         return false;
     }
-    QSaveFile file(path);
+    common::AtomicFile file(path);
     if (QString error = common::openAtomicWrite(file); !error.isEmpty()) {
         services_.messages.inform(error);
         return false;

@@ -1,5 +1,6 @@
 #include "journal/output_target.h"
 
+#include "common/atomic_file.h"
 #include "common/regular_file.h"
 #include "common/text_file.h"
 #include "settings/program_files.h"
@@ -31,15 +32,18 @@ QString programFileMessage(const QString &path)
         .arg(QDir::toNativeSeparators(path));
 }
 
-// Whether the program keeps a file of this name in its folder at `path`:
-// looked at where the write goes (a link's target), also for a file not yet
-// there, and for a hard link to one of the fixed files.
-bool isProgramFolderFile(const QString &programFolder, const QString &path)
+QString programFolderMessage(const QString &path)
 {
-    if (programFolder.isEmpty())
-        return false;
-    const QFileInfo given(path);
-    const QFileInfo written(given.isSymLink() ? given.symLinkTarget() : given.absoluteFilePath());
+    return QStringLiteral("ファイル「%1」はモコペ！のフォルダーにあるため，出力先にできません．\r\n"
+                          "別のフォルダーを指定して下さい．")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+// Whether the program keeps a file of this name where the write lands
+// (`written`: its links followed), also one not yet there, or `path` is a hard
+// link to one of the fixed files.
+bool isProgramFile(const QString &programFolder, const QString &path, const QFileInfo &written)
+{
     if (common::isSameFile(written.absolutePath(), programFolder) &&
         settings::isProgramFileName(written.fileName(), kNameCase))
         return true;
@@ -61,8 +65,18 @@ QString outputTargetCheck(const AppState &state, const QString &path, OutputKind
     if (!input.sourcePath.isEmpty() && common::isSameFile(path, input.sourcePath) &&
         !(kind == OutputKind::JournalFile && input.cardKind == JournalFile))
         return inputMessage(path);
-    if (isProgramFolderFile(state.programFolder, path))
+    // Where the write lands, as the write itself finds it (atomic_file.h);
+    // links that go round in a circle lead nowhere, and the write says so.
+    const QString writtenPath = common::writtenFilePath(path);
+    if (state.programFolder.isEmpty() || writtenPath.isEmpty())
+        return {};
+    const QFileInfo written(writtenPath);
+    if (isProgramFile(state.programFolder, path, written))
         return programFileMessage(path);
+    // Nothing else there is the user's either: the program itself, a store set
+    // aside, whatever the program may keep there.
+    if (common::isSameFile(written.absolutePath(), state.programFolder))
+        return programFolderMessage(path);
     return {};
 }
 

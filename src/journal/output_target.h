@@ -21,9 +21,10 @@ enum class OutputKind {
 
 // Empty when `path` may be written; else the message naming the file:
 // something other than an ordinary file stands there, it is the file the
-// journal was read from (by whatever path, link or hard link), or it is one of
+// journal was read from (by whatever path, link or hard link), it is one of
 // the program folder's own files (the settings, the account table, the users,
-// a card's read store, its lock).
+// a card's read store, its lock), or it lies in the program folder at all.
+// Every symbolic link is followed to the file the write would replace.
 QString outputTargetCheck(const AppState &state, const QString &path, OutputKind kind);
 
 } // namespace mokpe::journal

@@ -50,7 +50,7 @@ PreviousRead comparePreviousRead(const AppState &state, platform::MessageService
     if (!state.matchPreviousRead)
         return read;
     const ReadStoreLoad store = loadReadStore(read.storePath, read.cardId);
-    if (store.status == ReadStoreLoad::Status::Damaged) {
+    if (store.unusable()) {
         read.comparison = PreviousRead::Comparison::Damaged;
         return read;
     }
@@ -90,12 +90,13 @@ ReadBooking bookRead(const AppState &state, PreviousRead &read, platform::Messag
         return booking;
     }
     ReadStoreLoad store = loadReadStore(read.storePath, read.cardId);
-    if (store.status == ReadStoreLoad::Status::Damaged) {
+    if (store.unusable()) {
         // Kept under another name, never deleted: the user may want to look at
-        // it. Anything but a file in its place is left alone, and so is a file
-        // that cannot be moved aside.
-        const QString keptAs =
-            QFileInfo(read.storePath).isFile() ? maintenance::setAsideFile(read.storePath, now) : QString();
+        // it. What could not be read at all is left where it is, and so is a
+        // file that cannot be moved aside.
+        const QString keptAs = store.status == ReadStoreLoad::Status::Damaged
+                                   ? maintenance::setAsideFile(read.storePath, now)
+                                   : QString();
         messages.inform(damagedStoreMessage(read.storePath, store.problem, keptAs));
         if (keptAs.isEmpty())
             return booking;

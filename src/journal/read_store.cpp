@@ -73,12 +73,14 @@ ReadStoreLoad loadReadStore(const QString &path, const QString &cardId)
     ReadStoreLoad load;
     if (!QFileInfo::exists(path))
         return load;
-    load.status = ReadStoreLoad::Status::Damaged;
     const common::TextReadResult read = common::readTextFile(path);
+    load.status = read.failure == common::ReadFailure::Unreadable ? ReadStoreLoad::Status::Unreadable
+                                                                  : ReadStoreLoad::Status::Damaged;
     if (!read.ok) {
         load.problem = read.error;
         return load;
     }
+    load.status = ReadStoreLoad::Status::Damaged;
     QStringList lines = read.lines;
     // An editor may leave blank lines at the end; the store never writes them.
     while (!lines.isEmpty() && lines.last().isEmpty())

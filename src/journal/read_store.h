@@ -44,11 +44,16 @@ QString cardIdOf(const CardHistory &history);
 std::vector<ReadLine> readLinesOf(const CardHistory &history, size_t newest = SIZE_MAX);
 
 struct ReadStoreLoad {
-    enum class Status { Missing, Loaded, Damaged };
+    // Unreadable: something is there that could not be read (see
+    // common::ReadFailure); it may be a good store, and is neither set aside
+    // nor replaced.
+    enum class Status { Missing, Loaded, Damaged, Unreadable };
     Status status = Status::Missing;
     std::vector<ReadLine> lines;
-    // Damaged: why, in words for the user.
+    // Damaged or Unreadable: why, in words for the user.
     QString problem;
+    // Whether a store is there that cannot be used.
+    bool unusable() const { return status == Status::Damaged || status == Status::Unreadable; }
 };
 
 // Reads the store of `cardId` at `path`. A file that cannot be decoded, whose

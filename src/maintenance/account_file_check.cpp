@@ -18,8 +18,9 @@ bool isWellFormedAccountLine(const QString &line)
 namespace {
 
 // What the user is told when the file is not used: why, where it went, what
-// the caller does without it, and how to make a new table.
-QString notUsedMessage(const QString &why, const QString &kept, settings::WhenUnusable whenUnusable)
+// the caller does without it, and how to make a new table (`next`).
+QString notUsedMessage(const QString &why, const QString &kept, settings::WhenUnusable whenUnusable,
+                       const QString &next = kAccountFileNotChosenMessage)
 {
     const bool goOn = whenUnusable == settings::WhenUnusable::GoOn;
     QString text = why + QStringLiteral("\r\n");
@@ -32,7 +33,7 @@ QString notUsedMessage(const QString &why, const QString &kept, settings::WhenUn
         text += QStringLiteral("このファイルは「%1」という名前で残し，%2")
                     .arg(QFileInfo(kept).fileName(),
                          goOn ? QStringLiteral("使用せずに続けます．") : QStringLiteral("中止しました．"));
-    return text + QStringLiteral("\r\n") + kAccountFileNotChosenMessage;
+    return text + QStringLiteral("\r\n") + next;
 }
 
 } // namespace
@@ -47,12 +48,19 @@ bool Fm1_KamokuFileCheck(AppState &state, platform::MessageService &messages, co
     }
 
     const common::TextReadResult read = common::readTextFile(path);
+    if (read.failure == common::ReadFailure::Unreadable) {
+        // What could not be read (no permission, a folder in its place, a
+        // failing disk) may hold a good table: it stays where it is, and no
+        // save replaces it.
+        messages.inform(notUsedMessage(
+            read.error, QString(), whenUnusable,
+            QStringLiteral("ファイルはそのまま残しました．読み込めるようにしてから，やり直して下さい．")));
+        return false;
+    }
     if (!read.ok) {
         // The file may hold a good table in another encoding: it is kept under
-        // another name so that the next save does not replace it. A folder in
-        // the file's place is left alone.
-        const QString kept = QFileInfo(path).isFile() ? setAsideFile(path, now) : QString();
-        messages.inform(notUsedMessage(read.error, kept, whenUnusable));
+        // another name so that the next save does not replace it.
+        messages.inform(notUsedMessage(read.error, setAsideFile(path, now), whenUnusable));
         return false;
     }
 

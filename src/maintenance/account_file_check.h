@@ -19,10 +19,11 @@ bool isWellFormedAccountLine(const QString &line);
 // Loads the account code file when it is there and every account line is well
 // formed (blank lines at the end of the file are not account lines). A missing
 // file is reported and nothing is loaded. A file with a malformed line (an empty
-// one inside included), or one that cannot be read, is renamed out of the way
-// and then counts as missing; the message says which line or why, under
-// which name the file was kept, and whether the caller goes on without it.
-// False when the file was there but not used.
+// one inside included), or one that is no text, is renamed out of the way and
+// then counts as missing; the message says which line or why, under which name
+// the file was kept, and whether the caller goes on without it. A file that
+// cannot be read at all is told and left where it is. False when the file was
+// there but not used.
 bool Fm1_KamokuFileCheck(AppState &state, platform::MessageService &messages,
                          const QDateTime &now = QDateTime::currentDateTime(),
                          settings::WhenUnusable whenUnusable = settings::WhenUnusable::GoOn);

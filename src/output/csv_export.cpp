@@ -1,5 +1,6 @@
 #include "output/csv_export.h"
 
+#include "common/atomic_file.h"
 #include "common/text_file.h"
 #include "journal/journal_messages.h"
 #include "journal/output_target.h"
@@ -14,7 +15,6 @@
 #include "settings/settings_file.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -84,7 +84,7 @@ ExportOutcome writeExportFile(ExportFields &fields, const AppState &state, const
         messages.inform(kRateDigitsMessage);
     }
 
-    QSaveFile file(path);
+    common::AtomicFile file(path);
     if (const QString error = common::openAtomicWrite(file); !error.isEmpty()) {
         messages.inform(error);
         return ExportOutcome::Failed;

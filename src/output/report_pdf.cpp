@@ -1,6 +1,7 @@
 #include "output/report_pdf.h"
 
 #include "common/app_state.h"
+#include "common/atomic_file.h"
 #include "common/text_file.h"
 #include "journal/output_target.h"
 #include "output/report_painter.h"
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace mokpe::output {
 
@@ -19,7 +19,7 @@ constexpr int kPdfResolution = 1200;
 
 QString writeReportPdf(const QString &path, const SettlementReport &report)
 {
-    QSaveFile file(path);
+    common::AtomicFile file(path);
     if (QString error = common::openAtomicWrite(file); !error.isEmpty())
         return error;
 

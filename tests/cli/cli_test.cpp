@@ -1,5 +1,6 @@
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
+#include "support/program_folder_copy.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,6 +126,27 @@ TEST(Cli, SettingsCreatesTheFileOnFirstStart)
     EXPECT_EQ(again.exitCode, 0);
     EXPECT_EQ(again.err, QString());
     EXPECT_EQ(again.out, run.out);
+}
+
+// A write cut short leaves its temporary in the program folder: every command
+// that starts in the folder removes it, and nothing of the user's there.
+TEST(Cli, EveryStartRemovesWhatWritesCutShortLeft)
+{
+    const QString history = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/transit/history.csv");
+    for (const QStringList &command :
+         {QStringList{QStringLiteral("settings")}, QStringList{QStringLiteral("users")},
+          QStringList{QStringLiteral("accounts")},
+          QStringList{QStringLiteral("journal"), history, QStringLiteral("--settle"),
+                      QStringLiteral("220")}}) {
+        test::ProgramFolderCopy program(QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/program"));
+        const QDir folder(program.path());
+        writeBytes(folder.filePath(QStringLiteral("card_reads.csv.mokpe-XyZ789.tmp")), "left");
+        writeBytes(folder.filePath(QStringLiteral("card_reads.csv.bad-20240101-000000")), "kept");
+        EXPECT_EQ(test::runMokpe(command + QStringList{QStringLiteral("--dir"), folder.path()}).exitCode, 0);
+        EXPECT_EQ(folder.entryList({QStringLiteral("card_reads*")}),
+                  QStringList{QStringLiteral("card_reads.csv.bad-20240101-000000")})
+            << command.first().toStdString();
+    }
 }
 
 TEST(Cli, EveryReadOrWriteFailureExitsWithTwo)

@@ -5,6 +5,7 @@
 #include "common/cp932.h"
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
+#include "support/program_folder_copy.h"
 #include "support/text_compare.h"
 
 #include <QDir>
@@ -25,19 +26,14 @@ const QByteArray kOldOut = "old export\r\n";
 
 // A program folder made of the files of `from` (inifile.ini, kamoku_code.csv,
 // person.csv); the users of the journal tests when the folder has none.
-struct ProgramFolder {
-    test::TempFolder folder;
-    explicit ProgramFolder(const QString &from = kJournalProgram)
+struct ProgramFolder : test::ProgramFolderCopy {
+    explicit ProgramFolder(const QString &from = kJournalProgram) : ProgramFolderCopy(kJournalProgram)
     {
         for (const char *name : {"inifile.ini", "kamoku_code.csv", "person.csv"}) {
-            const QString source = QDir(from).filePath(QLatin1String(name));
-            const QString fallback = QDir(kJournalProgram).filePath(QLatin1String(name));
-            writeBytes(folder.file(QLatin1String(name)),
-                       fileBytes(QFile::exists(source) ? source : fallback));
+            if (const QString source = QDir(from).filePath(QLatin1String(name)); QFile::exists(source))
+                writeBytes(file(QLatin1String(name)), fileBytes(source));
         }
     }
-    QString path() const { return folder.path(); }
-    QString file(const QString &name) const { return folder.file(name); }
     QByteArray settings() const { return fileBytes(file(QStringLiteral("inifile.ini"))); }
 };
 
@@ -86,7 +82,8 @@ TEST(ExportCommand, GoldenFolders)
 }
 
 // A saved journal with rows in "date,debit,amount,credit,amount,summary" form.
-QString journalFile(const test::TempFolder &folder, const QStringList &rows, const char *name = "journal.csv")
+QString journalFile(const test::ProgramFolderCopy &folder, const QStringList &rows,
+                    const char *name = "journal.csv")
 {
     QByteArray bytes = cp932(QStringLiteral("No.,日付,借方科目,借方金額,貸方科目,貸方金額,摘要\r\n"));
     for (qsizetype i = 0; i < rows.size(); ++i)
@@ -160,7 +157,7 @@ TEST(ExportCommand, RefusalsWriteNothingAndExitTwo)
                                         .text.replace(QStringLiteral("842,8471,旅費交通費"),
                                                       QString::fromUtf16(c.travelAccountLine))));
         }
-        const QString input = journalFile(program.folder, c.rows);
+        const QString input = journalFile(program, c.rows);
         const QByteArray settingsBefore = program.settings();
         const QString out = program.file(QStringLiteral("out.csv"));
         writeBytes(out, kOldOut);
@@ -178,7 +175,7 @@ TEST(ExportCommand, YesWritesTheListedTextsAsTheyStand)
 {
     ProgramFolder program;
     const QString input =
-        journalFile(program.folder, {QStringLiteral("2008/07/19,未登録科目,160,電子マネー,160,\"特急\"")});
+        journalFile(program, {QStringLiteral("2008/07/19,未登録科目,160,電子マネー,160,\"特急\"")});
     const QString out = program.file(QStringLiteral("out.csv"));
     const test::CliRun run = runExport(program, input,
                                        {QStringLiteral("-o"), out, QStringLiteral("--format"),
@@ -193,8 +190,7 @@ TEST(ExportCommand, YesWritesTheListedTextsAsTheyStand)
 TEST(ExportCommand, DialogOptionsFillTheFieldsAndTheSettings)
 {
     ProgramFolder program;
-    const QString input =
-        journalFile(program.folder, {QStringLiteral("2027/03/31,交際費,5000,現金,5000,会食")});
+    const QString input = journalFile(program, {QStringLiteral("2027/03/31,交際費,5000,現金,5000,会食")});
     const QString out = program.file(QStringLiteral("out.csv"));
     const test::CliRun run =
         runExport(program, input,
@@ -223,7 +219,7 @@ TEST(ExportCommand, UsageErrorsExitOne)
 {
     ProgramFolder program;
     const QString input =
-        journalFile(program.folder, {QStringLiteral("2008/07/19,旅費交通費,160,電子マネー,160,乗車")});
+        journalFile(program, {QStringLiteral("2008/07/19,旅費交通費,160,電子マネー,160,乗車")});
     const QString out = program.file(QStringLiteral("out.csv"));
     const char *cases[] = {
         "-o OUT",
@@ -251,7 +247,7 @@ TEST(ExportCommand, FuurinCodeSystemRefusesTheFieldsItDisables)
         cp932(QStringLiteral("3\r\n\r\n\r\n\r\n\r\n&H8000000F\r\n&H8000000F\r\n1\r\n0\r\n186\r\n1882\r\n"
                              "電子未決\r\n113\r\n1131\r\n電子マネー\r\n")));
     const QString input =
-        journalFile(program.folder, {QStringLiteral("2008/07/19,旅費交通費,160,電子マネー,160,乗車")});
+        journalFile(program, {QStringLiteral("2008/07/19,旅費交通費,160,電子マネー,160,乗車")});
     const QString out = program.file(QStringLiteral("0123KAI.CSV"));
     const test::CliRun run =
         runExport(program, input,

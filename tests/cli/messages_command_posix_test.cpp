@@ -1,5 +1,6 @@
 // What the command says of a limit or a permission only POSIX systems set
-// this way: a file-size limit with its signal, a file the user may not write.
+// this way: a file-size limit with its signal, a file the user may not write,
+// a file of the program folder the user may not read.
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
 #include "support/program_folder_copy.h"
@@ -62,21 +63,12 @@ TEST(MessagesCommand, AReadOnlyOutputIsToldInJapanese)
     ProgramFolder program;
     const QString out = program.file(QStringLiteral("journal.csv"));
     writeBytes(out, "old\r\n");
+    const bool root = ::geteuid() == 0;
+    // The folders and the program's files readable and writable by nobody, the output not.
+    if (root)
+        program.shareWithEveryone();
     ASSERT_TRUE(
         QFile::setPermissions(out, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
-    const bool root = ::geteuid() == 0;
-    if (root) {
-        // The program folder readable and writable by nobody, the output not.
-        QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                                  QFileDevice::WriteOther | QFileDevice::ExeOther);
-        for (const QString &name : QDir(program.path()).entryList(QDir::Files)) {
-            if (name != QLatin1String("journal.csv"))
-                QFile::setPermissions(program.file(name), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                              QFileDevice::ReadOther |
-                                                              QFileDevice::WriteOther);
-        }
-    }
     const test::CliRun run =
         test::runMokpeWith(QStringList{QStringLiteral("journal"), kHistory, QStringLiteral("--dir"),
                                        program.path(), QStringLiteral("-o"), out} +
@@ -120,6 +112,49 @@ TEST(MessagesCommand, AnOutputThatCannotBeWrittenIsAFailure)
             EXPECT_TRUE(run.err.startsWith(QStringLiteral("標準出力に書き込めません．\n")))
                 << run.err.toStdString();
         }
+    }
+}
+
+// A file of the program folder the user may not read is told by name, and
+// left where it is: neither set aside as damaged nor replaced (by a new read
+// store, by a default account set). Root reads any file, so the command runs
+// as nobody there.
+TEST(MessagesCommand, AFileThatMayNotBeReadIsToldAndLeftAlone)
+{
+    const struct {
+        const char *file;
+        QStringList command;
+    } cases[] = {
+        {"kamoku_code.csv", {QStringLiteral("journal"), kHistory}},
+        {"kamoku_code.csv", {QStringLiteral("accounts"), QStringLiteral("--load"), QStringLiteral("w")}},
+        {"user_reads__5c71_7530_0020_592a_90ce.csv",
+         {QStringLiteral("journal"), kHistory, QStringLiteral("--user"), QStringLiteral("1")}},
+        {"inifile.ini", {QStringLiteral("settings")}},
+        {"person.csv", {QStringLiteral("users")}},
+    };
+    const bool root = ::geteuid() == 0;
+    for (const auto &c : cases) {
+        ProgramFolder program;
+        const QString file = program.file(QLatin1String(c.file));
+        writeBytes(file, "kept\r\n");
+        if (root)
+            program.shareWithEveryone();
+        ASSERT_TRUE(QFile::setPermissions(file, {}));
+        QStringList arguments = c.command + QStringList{QStringLiteral("--dir"), program.path()};
+        if (c.command.first() == QLatin1String("journal"))
+            arguments +=
+                QStringList{QStringLiteral("-o"), program.file(QStringLiteral("journal.csv"))} + kSettle;
+        const test::CliRun run = test::runMokpeWith(arguments, [root] {
+            if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(99);
+        });
+        EXPECT_EQ(run.exitCode, 2) << c.file << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(
+            QStringLiteral("ファイル「%1」を開けません．\nアクセスが許可されていません．").arg(file)))
+            << run.err.toStdString();
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_EQ(fileBytes(file), QByteArray("kept\r\n")) << c.file;
+        EXPECT_EQ(QDir(program.path()).entryList({QStringLiteral("*.bad-*")}), QStringList()) << c.file;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
 #include "support/file_kinds.h"
+#include "support/program_folder_copy.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,6 +29,8 @@ const QString kInput = QStringLiteral(
     "ファイル「%1」は読み込んだファイルのため，出力先にできません．\n別のファイル名を指定して下さい．");
 const QString kProgramFile = QStringLiteral(
     "ファイル「%1」はモコペ！が使うファイルのため，出力先にできません．\n別のファイル名を指定して下さい．");
+const QString kProgramFolder = QStringLiteral(
+    "ファイル「%1」はモコペ！のフォルダーにあるため，出力先にできません．\n別のフォルダーを指定して下さい．");
 
 enum class Target {
     Fifo,          // a named pipe
@@ -41,6 +44,10 @@ enum class Target {
     Users,         // person.csv
     ReadStore,     // card_reads.csv, the read store of a card without an ID
     MissingUsers,  // person.csv of a program folder that has none yet
+    StoreByLinks,  // a card's read store through a chain of two symbolic links
+    Program,       // the program itself
+    SetAside,      // a damaged store as it was set aside
+    NewByLinks,    // a file not yet in the program folder, through two dangling links
 };
 
 struct TargetCase {
@@ -146,6 +153,26 @@ TEST_P(OutputTargetCommandTest, IsRefusedBeforeAnythingIsWritten)
         target = QDir(program).filePath(QStringLiteral("person.csv"));
         message = kProgramFile;
         break;
+    case Target::StoreByLinks:
+    case Target::NewByLinks: {
+        const bool store = c.target == Target::StoreByLinks;
+        const QString end = QDir(program).filePath(QLatin1String(store ? "card_reads_X1.csv" : "new.csv"));
+        if (store)
+            writeBytes(end, "kept\r\n");
+        target = QDir(work).filePath(QStringLiteral("far.csv"));
+        const QString near = QDir(work).filePath(QStringLiteral("near.csv"));
+        if (!test::makeSymbolicLink(end, near) || !test::makeSymbolicLink(near, target))
+            GTEST_SKIP() << "no symbolic link can be made here";
+        message = store ? kProgramFile : kProgramFolder;
+        break;
+    }
+    case Target::Program:
+    case Target::SetAside:
+        target = QDir(program).filePath(
+            QLatin1String(c.target == Target::Program ? "MokpeCnv" : "card_reads.csv.bad-20240101-000000"));
+        writeBytes(target, "kept\r\n");
+        message = kProgramFolder;
+        break;
     }
     QMap<QString, QByteArray> programBefore = contentsOf(program);
     const QMap<QString, QByteArray> workBefore = contentsOf(work);
@@ -187,15 +214,18 @@ INSTANTIATE_TEST_SUITE_P(
                       TargetCase{"ExportOntoAccountTable", "export", Target::Accounts},
                       TargetCase{"ReportOntoUsers", "report", Target::Users},
                       TargetCase{"JournalOntoReadStore", "journal", Target::ReadStore},
-                      TargetCase{"JournalOntoUsersNotYetThere", "journal", Target::MissingUsers}),
+                      TargetCase{"JournalOntoUsersNotYetThere", "journal", Target::MissingUsers},
+                      TargetCase{"ExportOntoAStoreThroughTwoLinks", "export", Target::StoreByLinks},
+                      TargetCase{"JournalOntoTheProgram", "journal", Target::Program},
+                      TargetCase{"ReportOntoASetAsideStore", "report", Target::SetAside},
+                      TargetCase{"ExportIntoTheProgramFolderThroughTwoLinks", "export", Target::NewByLinks}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // A saved journal opened and saved over itself is the editor's usual work;
 // exported or printed over itself, it would be lost.
 TEST(OutputTargetCommand, OnlyAJournalMaySaveOverTheJournalItWasReadFrom)
 {
-    test::TempFolder program;
-    test::copyFiles(kProgramData, program.path());
+    test::ProgramFolderCopy program(kProgramData);
     const QString journal = program.file(QStringLiteral("saved.csv"));
     const QByteArray bytes = fileBytes(kJournalData);
     writeBytes(journal, bytes);

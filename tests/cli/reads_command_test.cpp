@@ -3,6 +3,7 @@
 // arguments, the expected output and messages, the read store after).
 #include "support/cli_runner.h"
 #include "support/file_helpers.h"
+#include "support/program_folder_copy.h"
 
 #include "common/cp932.h"
 #include "settings/program_files.h"
@@ -57,8 +58,7 @@ TEST(ReadsCommand, GoldenFolders)
     for (const QString &name : cases) {
         SCOPED_TRACE(name.toStdString());
         const QDir dir(kReadsDir + QLatin1Char('/') + name);
-        test::TempFolder program;
-        copyFiles(kProgramDir, program.path());
+        test::ProgramFolderCopy program(kProgramDir);
         copyFiles(dir.filePath(QStringLiteral("store")), program.path());
         const QMap<QString, QByteArray> before = storeFiles(program.path(), false);
         QStringList args = textOf(dir.filePath(QStringLiteral("args.txt"))).split(QLatin1Char('\n'));
@@ -116,8 +116,7 @@ TEST(ReadsCommand, GoldenFolders)
 // same journal; once it has done its work, the read is kept.
 TEST(ReadsCommand, OnlyACommandThatDidItsWorkKeepsTheRead)
 {
-    test::TempFolder program;
-    copyFiles(kProgramDir, program.path());
+    test::ProgramFolderCopy program(kProgramDir);
     const QString history = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/transit_unsettled/history.csv");
     const auto run = [&](const QStringList &more) {
         return test::runMokpe(QStringList{QStringLiteral("journal"), history, QStringLiteral("--dir"),
@@ -136,7 +135,7 @@ TEST(ReadsCommand, OnlyACommandThatDidItsWorkKeepsTheRead)
     EXPECT_EQ(run({}).exitCode, 2);
 }
 
-QStringList journalArguments(const QString &history, const test::TempFolder &program)
+QStringList journalArguments(const QString &history, const test::ProgramFolderCopy &program)
 {
     return QStringList{QStringLiteral("journal"),  history,
                        QStringLiteral("--dir"),    program.path(),
@@ -150,8 +149,7 @@ QStringList journalArguments(const QString &history, const test::TempFolder &pro
 TEST(ReadsCommand, ASecondProgramWaitsForTheFirstOnesRead)
 {
     const QDir overlap(kReadsDir + QStringLiteral("/overlap_one"));
-    test::TempFolder program;
-    copyFiles(kProgramDir, program.path());
+    test::ProgramFolderCopy program(kProgramDir);
     QLockFile first(program.file(userStore() + QStringLiteral(".lock")));
     ASSERT_TRUE(first.tryLock());
 
@@ -180,8 +178,7 @@ TEST(ReadsCommand, ASecondProgramWaitsForTheFirstOnesRead)
 // another one is busy with the card, books nothing and keeps nothing.
 TEST(ReadsCommand, ASecondProgramSaysTheCardIsBusyPastTheWait)
 {
-    test::TempFolder program;
-    copyFiles(kProgramDir, program.path());
+    test::ProgramFolderCopy program(kProgramDir);
     QLockFile first(program.file(userStore() + QStringLiteral(".lock")));
     ASSERT_TRUE(first.tryLock());
     const QString history = QStringLiteral(MOKPE_TEST_DATA_DIR "/journal/transit_unsettled/history.csv");
@@ -204,8 +201,7 @@ TEST(ReadsCommand, NoCardIdSharesAStoreWithAHashedOne)
     const QString longId = QString(65, QLatin1Char('7'));
     const QString hashId =
         QString::fromLatin1(QCryptographicHash::hash(longId.toUtf8(), QCryptographicHash::Sha1).toHex());
-    test::TempFolder program;
-    copyFiles(kProgramDir, program.path());
+    test::ProgramFolderCopy program(kProgramDir);
     const auto historyOf = [&program](const QString &id) {
         const QString path = program.file(id.left(8) + QStringLiteral(".csv"));
         writeBytes(path,

@@ -6,6 +6,7 @@
 #include "support/file_helpers.h"
 #include "support/file_kinds.h"
 #include "support/full_disk.h"
+#include "support/program_folder_copy.h"
 
 #include "settings/program_files.h"
 
@@ -51,8 +52,7 @@ TEST(WrittenFilesCommand, AStoreThatCannotBeWrittenIsToldAndEndsWithStatus2)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        test::TempFolder program;
-        test::copyFiles(kProgramData, program.path());
+        test::ProgramFolderCopy program(kProgramData);
         const QString store = program.file(settings::userReadStoreFileName(QStringLiteral("山田 太郎")));
         if (c.fifo && !test::pipeInFolderUnavailable().isEmpty())
             continue;

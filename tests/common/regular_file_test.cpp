@@ -82,6 +82,11 @@ TEST_P(ReadRegularFileTest, ReadsOnlyOrdinaryFilesUpToTheLimit)
     test::TempFolder folder;
     const QString path = c.make(QDir(folder.path()));
     const RegularFileRead read = readRegularFile(path, c.limit);
+    // Only a file that was there and could be opened is told as damaged.
+    EXPECT_EQ(read.failure, c.error.isEmpty()      ? ReadFailure::None
+                            : c.error == kTooLarge ? ReadFailure::Damaged
+                            : c.error == kMissing  ? ReadFailure::Missing
+                                                   : ReadFailure::Unreadable);
     if (c.error.isEmpty()) {
         EXPECT_TRUE(read.ok) << read.error.toStdString();
         EXPECT_EQ(read.bytes, c.bytes);

@@ -2,6 +2,7 @@
 // folder gone, the disk full, a folder in the file's place, a write cut off
 // half-way) the writer tells the user why, in Japanese, and the old file stays
 // byte for byte as it was, with nothing half-written beside it.
+#include "common/atomic_file.h"
 #include "common/text_file.h"
 #include "journal/journal_editor.h"
 #include "maintenance/account_code_save.h"
@@ -20,7 +21,6 @@
 #include "support/scripted_services.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <gtest/gtest.h>
 
@@ -261,8 +261,8 @@ TEST(WriteFault, StreamedWriteIsCancelledByTheCommit)
     const QString path = disk.file(QStringLiteral("export.csv"));
     writeBytes(path, "old export\r\n");
     disk.makeFull();
-    QSaveFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    common::AtomicFile file(path);
+    ASSERT_EQ(common::openAtomicWrite(file), QString());
     file.write(QByteArray(1000, 'x'));
     const QString error = common::commitAtomicWrite(file);
     disk.release();

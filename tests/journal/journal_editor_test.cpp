@@ -242,7 +242,8 @@ TEST_F(JournalEditorTest, SaveOffersANameItAccepts)
 
 TEST_F(JournalEditorTest, SaveToAGivenFileRefusesAsTheDialogsWayAndNeverAsks)
 {
-    state.programFolder = folder.path();
+    state.programFolder = folder.file(QStringLiteral("program"));
+    ASSERT_TRUE(QDir().mkdir(state.programFolder));
     writeBytes(folder.file(QStringLiteral("card.csv")), "利用年月日\r\n");
     const QString comma = QStringLiteral("普通預金,三井");
     const struct {
@@ -264,12 +265,12 @@ TEST_F(JournalEditorTest, SaveToAGivenFileRefusesAsTheDialogsWayAndNeverAsks)
                         "別のファイル名を指定して下さい．")
              .arg(QDir::toNativeSeparators(folder.file(QStringLiteral("card.csv"))))},
         {"OntoTheSettings",
-         "inifile.ini",
+         "program/inifile.ini",
          {},
          {},
          QStringLiteral("ファイル「%1」はモコペ！が使うファイルのため，出力先にできません．\r\n"
                         "別のファイル名を指定して下さい．")
-             .arg(QDir::toNativeSeparators(folder.file(QStringLiteral("inifile.ini"))))},
+             .arg(QDir::toNativeSeparators(folder.file(QStringLiteral("program/inifile.ini"))))},
         // Told before the target is looked at.
         {"CommaInAnAccount",
          "card.csv",

@@ -2,6 +2,8 @@
 
 #include "support/file_helpers.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 namespace mokpe::journal {
@@ -131,6 +133,10 @@ TEST(ReadStore, DamagedStoreIsNotUsed)
     const ReadStoreLoad bad = loadReadStore(path, QStringLiteral("X1"));
     EXPECT_EQ(bad.status, ReadStoreLoad::Status::Damaged);
     EXPECT_TRUE(bad.problem.contains(QStringLiteral("3行目"))) << bad.problem.toStdString();
+    // What cannot be read at all is no damaged store: it may be a good one.
+    const QString folderInPlace = folder.file(QStringLiteral("folder.csv"));
+    ASSERT_TRUE(QDir().mkdir(folderInPlace));
+    EXPECT_EQ(loadReadStore(folderInPlace, QStringLiteral("X1")).status, ReadStoreLoad::Status::Unreadable);
 }
 
 } // namespace

@@ -67,7 +67,8 @@ TEST_P(ExportGoldenTest, WritesTheExpectedBytesAndSettings)
     Fm3_IniFileRead(fields, state, services.clock.today(), services.messages);
     Fm3_SelectedKamoku(fields, state);
 
-    const QString out = program.file(QStringLiteral("out.csv"));
+    test::TempFolder outputs;
+    const QString out = outputs.file(QStringLiteral("out.csv"));
     services.dialogs.chooseNext(out);
     const ExportResult result =
         runExportCommand(fields, state, grid, {services.messages, services.dialogs, services.clock});

@@ -7,6 +7,8 @@
 #include "output/export_settings.h"
 #include "settings/settings_file.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 namespace mokpe::output::test_support {
@@ -45,13 +47,20 @@ QStringList settingsFor(const QString &formatChoice, const QString &taxMode, con
 
 ExportFixture::ExportFixture(const QStringList &settingsLines, const QStringList &accounts)
 {
-    state.programFolder = program.path();
+    state.programFolder = program.file(QStringLiteral("program"));
+    QDir().mkdir(state.programFolder);
     EXPECT_EQ(common::writeCp932Lines(iniPath(), settingsLines), QString());
     settings::Fm1_IniFileRead(state, services.messages);
     state.accounts = {accounts, static_cast<int>(accounts.size()) - 1};
     maintenance::selectCodeSystem(state);
     state.history.sourceName = QStringLiteral("card.csv");
     grid.initialise(journal::kMinimumRowTotal);
+}
+
+QString ExportFixture::file(const QString &name) const
+{
+    return settings::isProgramFileName(name, Qt::CaseSensitive) ? QDir(state.programFolder).filePath(name)
+                                                                : program.file(name);
 }
 
 void ExportFixture::setJournal(const QStringList &rows)

@@ -20,6 +20,8 @@ QStringList fuurinAccountLines();
 // state the main window and the journal editor leave behind, and the dialog's
 // fields after its opening.
 struct ExportFixture {
+    // The test's folder: the program folder is "program" in it, and the
+    // outputs go beside that, where the program may write them.
     mokpe::test::TempFolder program;
     AppState state;
     journal::JournalGrid grid;
@@ -34,9 +36,10 @@ struct ExportFixture {
     // The dialog's first hand-over (handOverFields).
     void openDialog();
     ExportServices exportServices() { return {services.messages, services.dialogs, services.clock}; }
-    QString iniPath() const { return program.file(QStringLiteral("inifile.ini")); }
+    QString iniPath() const { return file(QStringLiteral("inifile.ini")); }
     QStringList iniLines() const;
-    QString file(const QString &name) const { return program.file(name); }
+    // A file the program keeps, in the program folder; any other beside it.
+    QString file(const QString &name) const;
 };
 
 // Settings lines 0 to 14 for a format choice, with company data.
