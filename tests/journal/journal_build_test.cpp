@@ -64,6 +64,9 @@ TEST_P(JournalBuildTest, WritesExactRows)
 }
 
 const QString kRoute = QStringLiteral(",入,ＪＲ東,新宿,出,ＪＲ東,渋谷,");
+// Four days of one route, for what earlier reads booked of them.
+const QStringList kFourDays{kHeader, "2008/07/24" + kRoute + "600,", "2008/07/23" + kRoute + "800,",
+                            "2008/07/22" + kRoute + "1000,", "2008/07/21" + kRoute + "1300,"};
 
 INSTANTIATE_TEST_SUITE_P(
     Transit, JournalBuildTest,
@@ -86,8 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         // rest are priced from their own balances.
         BuildCase{"NewestBookedByAnEarlierRead",
                   TransitCard,
-                  {kHeader, "2008/07/24" + kRoute + "600,", "2008/07/23" + kRoute + "800,",
-                   "2008/07/22" + kRoute + "1000,", "2008/07/21" + kRoute + "1300,"},
+                  kFourDays,
                   {"1,2008/07/22,旅費交通,300,電子マネー,300,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　",
                    "2,2008/07/21,旅費交通,1300,電子マネー,1300,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　"},
                   "2:3 2:5",
@@ -95,8 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A newer read: the newest booked line prices the oldest new row.
         BuildCase{"OldestBookedByAnEarlierRead",
                   TransitCard,
-                  {kHeader, "2008/07/24" + kRoute + "600,", "2008/07/23" + kRoute + "800,",
-                   "2008/07/22" + kRoute + "1000,", "2008/07/21" + kRoute + "1300,"},
+                  kFourDays,
                   {"1,2008/07/24,旅費交通,200,電子マネー,200,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　",
                    "2,2008/07/23,旅費交通,200,電子マネー,200,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　"},
                   "",
@@ -105,8 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         // line below the new ones prices the oldest of them.
         BuildCase{"NewestAndOldestBookedByEarlierReads",
                   TransitCard,
-                  {kHeader, "2008/07/24" + kRoute + "600,", "2008/07/23" + kRoute + "800,",
-                   "2008/07/22" + kRoute + "1000,", "2008/07/21" + kRoute + "1300,"},
+                  kFourDays,
                   {"1,2008/07/23,旅費交通,200,電子マネー,200,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　",
                    "2,2008/07/22,旅費交通,300,電子マネー,300,P，ＪＲ東 新宿 出 ＪＲ東 渋谷　"},
                   "",
