@@ -39,4 +39,8 @@ struct ExclusiveLock {
 ExclusiveLock takeExclusiveLock(const QString &path, std::chrono::milliseconds wait,
                                 std::chrono::milliseconds foreignLockTime = std::chrono::milliseconds{0});
 
+// One try at the lock file, without waiting: Held, Busy while another holds
+// it, or Unavailable (exclusive_lock_posix.cpp, exclusive_lock_win.cpp).
+ExclusiveLock tryExclusiveLock(const QString &path, std::chrono::milliseconds foreignLockTime);
+
 } // namespace mokpe::common

@@ -12,14 +12,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <thread>
 
 namespace mokpe::common {
 
 namespace {
-
-// How often a waiting program tries again.
-constexpr std::chrono::milliseconds kRetry{50};
 
 // The holder: the file is removed while it is still held, then let go.
 struct HeldFile {
@@ -60,47 +56,41 @@ bool heldFromAnotherMachine(int fd, const struct stat &info, std::chrono::millis
 
 } // namespace
 
-ExclusiveLock takeExclusiveLock(const QString &path, std::chrono::milliseconds wait,
-                                std::chrono::milliseconds foreignLockTime)
+ExclusiveLock tryExclusiveLock(const QString &path, std::chrono::milliseconds foreignLockTime)
 {
     ExclusiveLock lock;
     const QByteArray native = QFile::encodeName(path);
-    const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
         const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
         if (fd < 0)
             return lock;
-        bool tryAgainAtOnce = false;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            struct stat held {};
-            struct stat named {};
-            if (::fstat(fd, &held) != 0 || ::stat(native.constData(), &named) != 0 ||
-                held.st_ino != named.st_ino || held.st_dev != named.st_dev) {
-                // Its last holder removed the file as this one opened it.
-                tryAgainAtOnce = true;
-            } else if (!heldFromAnotherMachine(fd, held, foreignLockTime)) {
-                // The owner is written for people and older versions to read;
-                // a disk too full for it leaves the lock held all the same.
-                const QByteArray owner = ownerText();
-                if (::ftruncate(fd, 0) == 0) [[maybe_unused]]
-                    const ssize_t written = ::pwrite(fd, owner.constData(), owner.size(), 0);
-                lock.status = ExclusiveLock::Status::Held;
-                lock.held = std::make_shared<HeldFile>(fd, native);
-                return lock;
-            }
-        } else if (errno != EWOULDBLOCK && errno != EINTR) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno == EWOULDBLOCK || errno == EINTR)
+                lock.status = ExclusiveLock::Status::Busy;
             ::close(fd);
             return lock;
         }
-        ::close(fd);
-        if (tryAgainAtOnce)
+        struct stat held {};
+        struct stat named {};
+        if (::fstat(fd, &held) != 0 || ::stat(native.constData(), &named) != 0 ||
+            held.st_ino != named.st_ino || held.st_dev != named.st_dev) {
+            // Its last holder removed the file as this one opened it.
+            ::close(fd);
             continue;
-        const auto now = std::chrono::steady_clock::now();
-        if (now >= deadline) {
+        }
+        if (heldFromAnotherMachine(fd, held, foreignLockTime)) {
+            ::close(fd);
             lock.status = ExclusiveLock::Status::Busy;
             return lock;
         }
-        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(kRetry, deadline - now));
+        // The owner is written for people and older versions to read; a disk
+        // too full for it leaves the lock held all the same.
+        const QByteArray owner = ownerText();
+        if (::ftruncate(fd, 0) == 0) [[maybe_unused]]
+            const ssize_t written = ::pwrite(fd, owner.constData(), owner.size(), 0);
+        lock.status = ExclusiveLock::Status::Held;
+        lock.held = std::make_shared<HeldFile>(fd, native);
+        return lock;
     }
 }
 

@@ -4,16 +4,11 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
-#include <thread>
 
 namespace mokpe::common {
 
 namespace {
-
-// How often a waiting program tries again.
-constexpr std::chrono::milliseconds kRetry{50};
 
 // Another program holds the lock: it has the file open (a sharing
 // violation), or has just closed it and Windows is removing it (access
@@ -34,34 +29,22 @@ bool heldByAnother(DWORD error, const std::wstring &path)
 
 // No lock outlives its program here: another machine's program that ended is
 // let go of by the file server, so `foreignLockTime` is not needed.
-ExclusiveLock takeExclusiveLock(const QString &lockPath, std::chrono::milliseconds wait,
-                                std::chrono::milliseconds)
+ExclusiveLock tryExclusiveLock(const QString &lockPath, std::chrono::milliseconds)
 {
     const std::wstring path = QDir::toNativeSeparators(lockPath).toStdWString();
-    const auto deadline = std::chrono::steady_clock::now() + wait;
     ExclusiveLock lock;
-    for (;;) {
-        // Nothing is written into the file, so a full disk cannot leave half a
-        // lock; a file left by another system's program, held by nobody, is
-        // taken over.
-        HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | DELETE, 0, nullptr, OPEN_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-        if (handle != INVALID_HANDLE_VALUE) {
-            lock.status = ExclusiveLock::Status::Held;
-            lock.held = std::shared_ptr<void>(handle, [](HANDLE h) { CloseHandle(h); });
-            return lock;
-        }
-        if (!heldByAnother(GetLastError(), path)) {
-            lock.status = ExclusiveLock::Status::Unavailable;
-            return lock;
-        }
-        const auto now = std::chrono::steady_clock::now();
-        if (now >= deadline) {
-            lock.status = ExclusiveLock::Status::Busy;
-            return lock;
-        }
-        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(kRetry, deadline - now));
+    // Nothing is written into the file, so a full disk cannot leave half a
+    // lock; a file left by another system's program, held by nobody, is
+    // taken over.
+    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | DELETE, 0, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+        lock.status = ExclusiveLock::Status::Held;
+        lock.held = std::shared_ptr<void>(handle, [](HANDLE h) { CloseHandle(h); });
+    } else if (heldByAnother(GetLastError(), path)) {
+        lock.status = ExclusiveLock::Status::Busy;
     }
+    return lock;
 }
 
 } // namespace mokpe::common
